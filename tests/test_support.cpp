@@ -1,0 +1,51 @@
+#include "test_support.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+namespace testsupport {
+
+Run runProgram(const QString &program, const QStringList &args, int timeoutMs)
+{
+    QProcess p;
+    p.start(program, args);
+    Run r;
+    if (!p.waitForStarted(timeoutMs)) {
+        r.err = "could not start " + program.toUtf8();
+        return r;
+    }
+    p.closeWriteChannel();
+    p.waitForFinished(timeoutMs);
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = p.readAllStandardOutput();
+    r.err = p.readAllStandardError();
+    return r;
+}
+
+Run runCli(const QStringList &args)
+{
+    return runProgram(QStringLiteral(TESSALY_CLI), args);
+}
+
+bool haveTool(const QString &name)
+{
+    return !QStandardPaths::findExecutable(name).isEmpty();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+void writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        f.write(bytes);
+}
+
+} // namespace testsupport

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace testsupport {
+
+// Result of running one of our programs or an external oracle.
+struct Run {
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs a program with arguments and waits for it (no shell in between).
+Run runProgram(const QString &program, const QStringList &args, int timeoutMs = 120000);
+
+// Runs the tessaly-cli built alongside the tests.
+Run runCli(const QStringList &args);
+
+// True when an external tool is on PATH (tests that need one skip without it).
+bool haveTool(const QString &name);
+
+QByteArray readAll(const QString &path);
+void writeAll(const QString &path, const QByteArray &bytes);
+
+} // namespace testsupport
