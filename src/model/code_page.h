@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// The process-wide interface code page (1251 Russian, 1252 English, 1254 Turkish): 8-bit texts of
+// data files, templates and exports go through it.
+int InterfaceCodePage();
+void SetInterfaceCodePage(int codePage);
+// Font character set that goes with a code page (204, 0, 162).
+int CharSetForCodePage(int codePage);
+
+QString DecodeAnsi(const QByteArray &bytes, int codePage = InterfaceCodePage());
+QByteArray EncodeAnsi(const QString &text, int codePage = InterfaceCodePage());
