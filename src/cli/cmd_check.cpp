@@ -1,0 +1,54 @@
+#include "cli/cli_command.h"
+#include "cli/cli_util.h"
+
+#include "model/v_doc.h"
+
+#include <map>
+
+namespace {
+void countKinds(const VGrfElement &e, std::map<ElementKind, int> &counts)
+{
+    ++counts[e.Kind()];
+    for (const auto &c : e.ChildList())
+        countKinds(*c, counts);
+}
+
+int runCheck(const QStringList &args)
+{
+    static const char *usage = "check DOC";
+    CliArgs a(args, {}, {});
+    if (!a.ok() || a.positional().size() != 1)
+        return cliUsage(usage);
+    VDoc doc;
+    if (!cliLoadDocument(a.positional().first(), doc))
+        return kExitFailure;
+    std::map<ElementKind, int> total;
+    cliOut(QStringLiteral("%1: %2 page(s), %3 document")
+               .arg(a.positional().first())
+               .arg(doc.PageCount())
+               .arg(doc.ContainsBarCode() ? QStringLiteral("barcode") : QStringLiteral("normal")));
+    for (int i = 0; i < doc.PageCount(); ++i) {
+        const VPage &page = *doc.PageAt(i);
+        std::map<ElementKind, int> counts;
+        countKinds(page.Root(), counts);
+        QStringList parts;
+        for (const auto &[kind, n] : counts) {
+            parts << QStringLiteral("%1 %2").arg(KindName(kind)).arg(n);
+            total[kind] += n;
+        }
+        cliOut(QStringLiteral("page %1 \"%2\" (%3 x %4 mm): %5")
+                   .arg(page.Num())
+                   .arg(page.Name())
+                   .arg(page.Settings().Width)
+                   .arg(page.Settings().Height)
+                   .arg(parts.join(QStringLiteral(", "))));
+    }
+    int elements = 0;
+    for (const auto &[kind, n] : total)
+        elements += n;
+    cliOut(QStringLiteral("elements: %1").arg(elements));
+    return kExitOk;
+}
+} // namespace
+
+TESSALY_CLI_COMMAND("check", "check DOC", runCheck);

@@ -1,0 +1,295 @@
+// Reading design and report files into the document model.
+#include "files/design_file.h"
+#include "files/picture_text.h"
+#include "files/xml_tree.h"
+
+#include "model/v_doc.h"
+
+#include <QDir>
+
+namespace {
+
+// A value that does not convert aborts the load where it stands; what was read stays.
+struct ConvertError {
+    QString text;
+};
+
+[[noreturn]] void failConvert(const XmlNode &node, const QString &name, const QString &value, const char *type)
+{
+    throw ConvertError{QStringLiteral("'%1' is not a valid %2 value (attribute %3 of %4)")
+                           .arg(value, QLatin1String(type), name, node.tag)};
+}
+
+int readInt(const XmlNode &node, const QString &name)
+{
+    const QString v = node.attr(name);
+    bool ok = false;
+    const int n = v.trimmed().toInt(&ok);
+    if (!ok)
+        failConvert(node, name, v, "integer");
+    return n;
+}
+
+ColorRef readColor(const XmlNode &node, const QString &name)
+{
+    const QString v = node.attr(name);
+    bool ok = false;
+    const qlonglong n = v.trimmed().toLongLong(&ok);
+    if (!ok || n < INT_MIN || n > UINT_MAX)
+        failConvert(node, name, v, "integer");
+    return ColorRef(quint32(n));
+}
+
+bool readFlag(const XmlNode &node, const QString &name)
+{
+    const QString v = node.attr(name).trimmed();
+    if (v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (v.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
+        return false;
+    bool ok = false;
+    const double n = v.toDouble(&ok);
+    if (!ok)
+        failConvert(node, name, node.attr(name), "boolean");
+    return n != 0.0;
+}
+
+double readReal(const XmlNode &node, const QString &name)
+{
+    QString v = node.attr(name).trimmed();
+    v.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double d = v.toDouble(&ok);
+    if (!ok)
+        failConvert(node, name, node.attr(name), "floating point");
+    return d;
+}
+
+double readTenths(const XmlNode &node, const QString &name)
+{
+    return readInt(node, name) / 10.0;
+}
+
+// Applies each attribute present to the font; refused values keep the old one.
+void readFont(const XmlNode &n, TZelFont &f)
+{
+    if (n.has(u"FontHeight"_qs)) f.SetFontHeight(readTenths(n, u"FontHeight"_qs));
+    if (n.has(u"FontWidth"_qs)) f.SetFontWidth(readTenths(n, u"FontWidth"_qs));
+    if (n.has(u"FontColor"_qs)) f.SetFontColor(readColor(n, u"FontColor"_qs));
+    if (n.has(u"FontOrientation"_qs)) f.SetFontOrientation(readInt(n, u"FontOrientation"_qs));
+    if (n.has(u"VertSpace"_qs)) f.SetVertSpace(readTenths(n, u"VertSpace"_qs));
+    if (n.has(u"mmPos"_qs)) f.SetmmPos(readFlag(n, u"mmPos"_qs));
+    if (n.has(u"VertPos"_qs)) f.SetVertPos(readInt(n, u"VertPos"_qs));
+    if (n.has(u"HorzPos"_qs)) f.SetHorzPos(readInt(n, u"HorzPos"_qs));
+    if (n.has(u"LeftPos"_qs)) f.SetLeftPos(readTenths(n, u"LeftPos"_qs));
+    if (n.has(u"TopPos"_qs)) f.SetTopPos(readTenths(n, u"TopPos"_qs));
+    if (n.has(u"Offset"_qs)) f.SetOffset(readInt(n, u"Offset"_qs));
+    if (n.has(u"TextLength"_qs)) f.SetTextLength(readInt(n, u"TextLength"_qs));
+    if (n.has(u"FontWeight"_qs)) f.SetFontWeight(readInt(n, u"FontWeight"_qs));
+    if (n.has(u"FontItalic"_qs)) f.SetFontItalic(readInt(n, u"FontItalic"_qs));
+    if (n.has(u"FontUnderline"_qs)) f.SetFontUnderline(readInt(n, u"FontUnderline"_qs));
+    if (n.has(u"FontStrikeOut"_qs)) f.SetFontStrikeOut(readInt(n, u"FontStrikeOut"_qs));
+    if (n.has(u"FontCharSet"_qs)) f.SetFontCharSet(readInt(n, u"FontCharSet"_qs));
+    if (n.has(u"FontName"_qs)) f.SetFontName(n.attr(u"FontName"_qs));
+}
+
+void readShape(const XmlNode &n, VShape &s)
+{
+    if (n.has(u"Left"_qs)) s.SetLeft(readInt(n, u"Left"_qs));
+    if (n.has(u"Top"_qs)) s.SetTop(readInt(n, u"Top"_qs));
+    if (n.has(u"Width"_qs)) s.SetWidth(readInt(n, u"Width"_qs));
+    if (n.has(u"Height"_qs)) s.SetHeight(readInt(n, u"Height"_qs));
+    if (n.has(u"Figure"_qs)) s.SetFigure(readInt(n, u"Figure"_qs));
+    if (n.has(u"RectRound"_qs)) s.SetRectRound(readInt(n, u"RectRound"_qs));
+    if (n.has(u"PenColor"_qs)) s.SetPenColor(readColor(n, u"PenColor"_qs));
+    if (n.has(u"PenWidth"_qs)) s.SetPenWidth(readInt(n, u"PenWidth"_qs));
+    if (n.has(u"PenStyle"_qs)) s.SetPenStyle(readInt(n, u"PenStyle"_qs));
+    if (n.has(u"BrushColor"_qs)) s.SetBrushColor(readColor(n, u"BrushColor"_qs));
+    if (n.has(u"BrushStyle"_qs)) s.SetBrushStyle(readInt(n, u"BrushStyle"_qs));
+    for (const auto &child : n.children) {
+        if (!child->tag.startsWith(QLatin1String("Border")))
+            continue;
+        bool ok = false;
+        const int index = child->tag.mid(6).toInt(&ok);
+        if (!ok || index < 0 || index > 5)
+            continue;
+        VBorder line;
+        line.visible = true;
+        if (child->has(u"PenColor"_qs)) line.PenColor = readColor(*child, u"PenColor"_qs);
+        if (child->has(u"PenWidth"_qs)) line.PenWidth = readInt(*child, u"PenWidth"_qs);
+        if (child->has(u"PenStyle"_qs)) line.PenStyle = uint8_t(readInt(*child, u"PenStyle"_qs));
+        s.SetBorderLine(index, line);
+    }
+}
+
+std::unique_ptr<VBarCode> readBarCode(const XmlNode &n)
+{
+    auto b = std::make_unique<VBarCode>();
+    if (n.has(u"Value"_qs)) b->SetRawValue(n.attr(u"Value"_qs));
+    if (n.has(u"Type"_qs)) b->SetRawType(readInt(n, u"Type"_qs));
+    if (n.has(u"ValueType"_qs)) b->SetValueType(readInt(n, u"ValueType"_qs));
+    if (n.has(u"Orientation"_qs)) b->SetOrientation(readInt(n, u"Orientation"_qs));
+    if (n.has(u"Color"_qs)) b->SetColor(readColor(n, u"Color"_qs));
+    if (n.has(u"ManualWidth"_qs)) b->SetManualWidth(readFlag(n, u"ManualWidth"_qs));
+    if (n.has(u"LineWidth"_qs)) b->SetLineWidth(readReal(n, u"LineWidth"_qs));
+    if (n.has(u"ManualHeight"_qs)) b->SetManualHeight(readFlag(n, u"ManualHeight"_qs));
+    if (n.has(u"MarginTop"_qs)) b->SetMarginTop(readReal(n, u"MarginTop"_qs));
+    if (n.has(u"MarginBottom"_qs)) b->SetMarginBottom(readReal(n, u"MarginBottom"_qs));
+    if (n.has(u"ShowValue"_qs)) b->SetShowValue(readFlag(n, u"ShowValue"_qs));
+    if (n.has(u"ValuePos"_qs)) b->SetValuePos(readInt(n, u"ValuePos"_qs));
+    if (n.has(u"FontSizeSet"_qs)) b->SetFontSizeSet(readInt(n, u"FontSizeSet"_qs));
+    return b;
+}
+
+std::unique_ptr<VPicture> readPicture(const XmlNode &n)
+{
+    auto p = std::make_unique<VPicture>();
+    if (n.has(u"SizeSet"_qs)) p->SetSizeSet(readInt(n, u"SizeSet"_qs));
+    if (n.has(u"Height"_qs)) p->SetHeight(readInt(n, u"Height"_qs));
+    if (n.has(u"Width"_qs)) p->SetWidth(readInt(n, u"Width"_qs));
+    if (n.has(u"PosSetX"_qs)) p->SetPosSetX(readInt(n, u"PosSetX"_qs));
+    if (n.has(u"Left"_qs)) p->SetLeft(readInt(n, u"Left"_qs));
+    if (n.has(u"PosSetY"_qs)) p->SetPosSetY(readInt(n, u"PosSetY"_qs));
+    if (n.has(u"Top"_qs)) p->SetTop(readInt(n, u"Top"_qs));
+    if (n.has(u"Format"_qs)) p->SetFormat(readInt(n, u"Format"_qs));
+    DecodePictureText(n.text, *p); // a picture without a readable image keeps its settings
+    return p;
+}
+
+bool isSettingsTag(const QString &tag)
+{
+    return tag == QLatin1String("Shape") || tag == QLatin1String("Font") ||
+           tag == QLatin1String("BarCodeSet") || tag == QLatin1String("Picture");
+}
+
+void readElement(const XmlNode &n, VGrfElement &e)
+{
+    e.SetKind(KindFromTag(n.tag));
+    if (n.has(u"Name"_qs)) e.SetName(n.attr(u"Name"_qs));
+    if (n.has(u"Num"_qs)) e.SetNum(readInt(n, u"Num"_qs));
+    if (n.has(u"Caption"_qs)) e.SetCaption(n.attr(u"Caption"_qs));
+    if (n.has(u"ValueType"_qs)) e.SetValueType(readInt(n, u"ValueType"_qs));
+    if (n.has(u"Description"_qs)) e.SetDescription(n.attr(u"Description"_qs));
+    if (n.has(u"Printable"_qs)) e.SetPrintable(readInt(n, u"Printable"_qs));
+    if (n.has(u"Repeatability"_qs)) e.SetRepeatability(readFlag(n, u"Repeatability"_qs));
+    const VGrfElement *parent = e.Parent();
+    const int originLeft = parent ? parent->Shape().Left() : 0;
+    const int originTop = parent ? parent->Shape().Top() : 0;
+    for (const auto &child : n.children) {
+        const QString &tag = child->tag;
+        if (tag == QLatin1String("Shape")) {
+            readShape(*child, e.Shape());
+            e.Shape().SetRelativeFromOrigin(originLeft, originTop);
+            e.UpdateWindowFromTwips(false);
+        } else if (tag == QLatin1String("Font")) {
+            readFont(*child, e.Font());
+        } else if (tag == QLatin1String("BarCodeSet")) {
+            e.SetBarCode(readBarCode(*child));
+        } else if (tag == QLatin1String("Picture")) {
+            e.SetPicture(readPicture(*child));
+        } else {
+            auto element = std::make_unique<VGrfElement>(KindFromTag(tag));
+            element->Font() = e.Font();
+            element->SetZoom(e.Zoom());
+            VGrfElement *added = e.InsertChild(std::move(element));
+            readElement(*child, *added);
+        }
+    }
+    // The writer always stores a barcode record; one read without it gets the defaults.
+    if (e.Kind() == ElementKind::BarCode && !e.BarCode())
+        e.SetBarCode(std::make_unique<VBarCode>());
+}
+
+void readRootElement(const XmlNode &n, VPage &page)
+{
+    VGrfElement &root = page.Root();
+    root.Font() = page.Font();
+    root.SetZoom(page.Zoom());
+    readElement(n, root);
+}
+
+void readPageChildren(const XmlNode &pageNode, VPage &page)
+{
+    if (pageNode.has(u"Name"_qs)) page.Settings().Name = pageNode.attr(u"Name"_qs);
+    if (pageNode.has(u"Num"_qs)) page.Settings().Num = readInt(pageNode, u"Num"_qs);
+    for (const auto &child : pageNode.children) {
+        if (child->tag == QLatin1String("Font"))
+            readFont(*child, page.Font());
+        else if (child->tag == QLatin1String("Picture"))
+            page.SetBackground(readPicture(*child));
+        else
+            readRootElement(*child, page);
+    }
+}
+
+void readDocumentRoot(const XmlNode &root, VDoc &doc)
+{
+    VSetPage &s = doc.Settings();
+    const bool hasPaperSize = root.has(u"PaperSize"_qs);
+    // Files of the older layout have no PaperSize and keep the page size in tenths of a millimetre.
+    const double divisor = hasPaperSize ? 1000.0 : 10.0;
+    if (hasPaperSize) s.PaperSize = readInt(root, u"PaperSize"_qs);
+    if (root.has(u"Width"_qs)) s.Width = readInt(root, u"Width"_qs) / divisor;
+    if (root.has(u"Height"_qs)) s.Height = readInt(root, u"Height"_qs) / divisor;
+    if (root.has(u"Orientation"_qs)) s.Orientation = readInt(root, u"Orientation"_qs);
+    for (const auto &child : root.children) {
+        if (child->tag == QLatin1String("Font")) {
+            readFont(*child, doc.Font());
+        } else if (child->tag == QLatin1String("Page")) {
+            VPage *page = doc.AddPage();
+            readPageChildren(*child, *page);
+            page->ClearModified();
+        }
+    }
+}
+
+} // namespace
+
+FileResult ReadDesignFile(VDoc &doc)
+{
+    const QString path = doc.FileName();
+    doc.Clear();
+    doc.SetFileName(path);
+    XmlParseResult parsed = ParseXmlFile(path);
+    if (!parsed.root)
+        return FileResult::failure(parsed.error);
+    FileResult result;
+    try {
+        readDocumentRoot(*parsed.root, doc);
+    } catch (const ConvertError &e) {
+        result = FileResult::failure(e.text);
+    }
+    doc.ClearModified();
+    return result;
+}
+
+FileResult ReadDesignFile(VDoc &doc, const QString &path)
+{
+    doc.SetFileName(path);
+    return ReadDesignFile(doc);
+}
+
+QString PageSourcePath(int index, const QString &folder)
+{
+    return QDir(folder).filePath(QStringLiteral("tmp0%1.xml").arg(index));
+}
+
+FileResult LoadPageSource(VDoc &doc, int index, const QString &folder)
+{
+    VPage *page = doc.PageAt(index);
+    if (!page)
+        return FileResult::failure(QStringLiteral("There is no page %1.").arg(index + 1));
+    XmlParseResult parsed = ParseXmlFile(PageSourcePath(index, folder));
+    if (!parsed.root)
+        return FileResult::failure(parsed.error);
+    page->Clear();
+    FileResult result;
+    try {
+        for (const auto &child : parsed.root->children)
+            if (child->tag == QLatin1String("Page"))
+                readPageChildren(*child, *page);
+    } catch (const ConvertError &e) {
+        result = FileResult::failure(e.text);
+    }
+    return result;
+}
