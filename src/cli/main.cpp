@@ -1,7 +1,10 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <unistd.h>
 #include <map>
 
 namespace {
@@ -37,6 +40,13 @@ int main(int argc, char **argv)
     // Headless: drawing and PDF writing work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
+        // Qt wants a private runtime folder and complains on every run without one.
+        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-tessaly-" + QByteArray::number(getuid());
+        QDir().mkpath(QString::fromLocal8Bit(dir));
+        QFile::setPermissions(QString::fromLocal8Bit(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", dir);
+    }
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
