@@ -4,6 +4,13 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Readable QString values in assertion messages.
+inline void PrintTo(const QString &s, std::ostream *os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
 
 namespace testsupport {
 
