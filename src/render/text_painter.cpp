@@ -1,0 +1,119 @@
+#include "render/text_painter.h"
+
+#include "model/units.h"
+#include "model/zel_font.h"
+#include "render/painter_guard.h"
+#include "render/text_font.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
+
+QString PartedText(const QString &text, const TZelFont &font)
+{
+    if (font.TextLength() < 0) return text;
+    const int offset = std::max(font.Offset(), 0);
+    if (offset >= text.size()) return QString();
+    return text.mid(offset, font.TextLength());
+}
+
+QString StripMnemonic(const QString &text, int *underlined)
+{
+    QString shown;
+    shown.reserve(text.size());
+    int mark = -1;
+    for (int i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&')) {
+            if (i + 1 >= text.size()) break; // a trailing prefix shows nothing
+            ++i;
+            if (text[i] != QLatin1Char('&')) mark = int(shown.size());
+        }
+        shown += text[i];
+    }
+    if (underlined) *underlined = mark;
+    return shown;
+}
+
+namespace
+{
+
+// The two tick characters of "Webdings" that Bool labels use, for machines without that face.
+bool isWebdingsTick(const TZelFont &font, const QString &text)
+{
+    if (text.size() != 1 || (text[0] != QLatin1Char('a') && text[0] != QLatin1Char('r'))) return false;
+    return font.FontName().compare(QLatin1String("Webdings"), Qt::CaseInsensitive) == 0 &&
+           !FaceAvailable(QStringLiteral("Webdings"));
+}
+
+void drawTick(QPainter &painter, const QRectF &box, const QColor &color)
+{
+    const double w = box.width(), h = box.height();
+    QPainterPath path;
+    path.moveTo(box.left() + 0.15 * w, box.top() + 0.55 * h);
+    path.lineTo(box.left() + 0.40 * w, box.top() + 0.80 * h);
+    path.lineTo(box.left() + 0.85 * w, box.top() + 0.20 * h);
+    QPen pen(color, 0.14 * std::min(w, h), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.drawPath(path);
+}
+
+} // namespace
+
+void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font, const QString &text,
+                     const TextOptions &options)
+{
+    if (text.isEmpty()) return;
+    CellFont cell =
+        MakeCellFontMetrics(font, MmToTwipsPlain(font.FontHeight()), MmToTwipsPlain(font.FontWidth()));
+    cell.font.setLetterSpacing(QFont::AbsoluteSpacing, MmToTwipsPlain(font.VertSpace()));
+
+    const bool manual = font.mmPos() && !options.topLeftOnly;
+    int mnemonic = -1;
+    const QString shown = manual ? text : StripMnemonic(text, &mnemonic);
+    const bool tick = isWebdingsTick(font, shown);
+
+    const QFontMetricsF fm(cell.font);
+    const double avgWidth = MmToTwipsPlain(font.FontWidth());
+    const double textWidth = tick ? (avgWidth > 0 ? avgWidth : cell.cellHeight) : fm.horizontalAdvance(shown);
+    const int extent = int(std::lround(textWidth));
+    const int cellHeight = int(std::lround(cell.cellHeight));
+
+    const int L = rect.x(), T = rect.y(), R = rect.x() + rect.width(), B = rect.y() + rect.height();
+    int x = L, y = T;
+    if (manual) {
+        x = int(std::trunc(L + font.LeftPos() * 1440.0 / 25.4));
+        y = int(std::trunc(T + font.TopPos() * 1440.0 / 25.4));
+    } else if (!options.topLeftOnly) {
+        if (font.HorzPos() == 1)
+            x = L + (R - L - extent) / 2;
+        else if (font.HorzPos() == 2)
+            x = R - extent;
+        if (font.VertPos() == 1)
+            y = T + (B - T - cellHeight) / 2;
+        else if (font.VertPos() == 2)
+            y = B - cellHeight;
+    }
+
+    PainterGuard guard(painter);
+    if (!manual) painter.setClipRect(QRectF(rect), Qt::IntersectClip);
+    painter.translate(x, y);
+    // Escapement turns the baseline counter-clockwise about the start of the text.
+    if (font.FontOrientation() % 360 != 0) painter.rotate(-double(font.FontOrientation()));
+    if (options.opaque) painter.fillRect(QRectF(0, 0, textWidth, cell.cellHeight), options.background);
+    if (tick) {
+        drawTick(painter, QRectF(0, 0, textWidth, cell.cellHeight), options.color);
+        return;
+    }
+    painter.setFont(cell.font);
+    painter.setPen(options.color);
+    painter.drawText(QPointF(0, cell.ascent), shown);
+    if (mnemonic >= 0) {
+        const double from = fm.horizontalAdvance(shown.left(mnemonic));
+        const double width = fm.horizontalAdvance(shown.mid(mnemonic, 1));
+        const double thickness = std::max(fm.lineWidth(), 1.0);
+        painter.fillRect(QRectF(from, cell.ascent + fm.underlinePos(), width, thickness), options.color);
+    }
+}
