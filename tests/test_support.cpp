@@ -4,7 +4,8 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-namespace testsupport {
+namespace testsupport
+{
 
 Run runProgram(const QString &program, const QStringList &args, int timeoutMs)
 {
@@ -36,16 +37,14 @@ bool haveTool(const QString &name)
 QByteArray readAll(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return {};
+    if (!f.open(QIODevice::ReadOnly)) return {};
     return f.readAll();
 }
 
 void writeAll(const QString &path, const QByteArray &bytes)
 {
     QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        f.write(bytes);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
 }
 
 } // namespace testsupport

@@ -12,7 +12,8 @@ inline void PrintTo(const QString &s, std::ostream *os)
     *os << '"' << s.toStdString() << '"';
 }
 
-namespace testsupport {
+namespace testsupport
+{
 
 // Result of running one of our programs or an external oracle.
 struct Run {

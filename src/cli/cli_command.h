@@ -17,5 +17,5 @@ bool RegisterCliCommand(const CliCommand &command);
 const CliCommand *FindCliCommand(const QString &name);
 QStringList CliUsageLines();
 
-#define TESSALY_CLI_COMMAND(name, usage, fn) \
+#define TESSALY_CLI_COMMAND(name, usage, fn)                                                                 \
     static const bool registered_##fn = RegisterCliCommand(CliCommand{name, usage, fn})

@@ -32,8 +32,7 @@ CliArgs::CliArgs(const QStringList &args, const QStringList &valueOptions, const
 std::optional<QString> CliArgs::value(const QString &option) const
 {
     const int i = m_valueNames.lastIndexOf(option);
-    if (i < 0)
-        return std::nullopt;
+    if (i < 0) return std::nullopt;
     return m_values[i];
 }
 

@@ -5,7 +5,8 @@
 
 #include <map>
 
-namespace {
+namespace
+{
 void countKinds(const VGrfElement &e, std::map<ElementKind, int> &counts)
 {
     ++counts[e.Kind()];
@@ -17,11 +18,9 @@ int runCheck(const QStringList &args)
 {
     static const char *usage = "check DOC";
     CliArgs a(args, {}, {});
-    if (!a.ok() || a.positional().size() != 1)
-        return cliUsage(usage);
+    if (!a.ok() || a.positional().size() != 1) return cliUsage(usage);
     VDoc doc;
-    if (!cliLoadDocument(a.positional().first(), doc))
-        return kExitFailure;
+    if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
     std::map<ElementKind, int> total;
     cliOut(QStringLiteral("%1: %2 page(s), %3 document")
                .arg(a.positional().first())

@@ -6,16 +6,15 @@
 
 #include <QFileInfo>
 
-namespace {
+namespace
+{
 int runSave(const QStringList &args)
 {
     static const char *usage = "save DOC -o OUT";
     CliArgs a(args, {QStringLiteral("-o")}, {});
-    if (!a.ok() || a.positional().size() != 1 || !a.value(QStringLiteral("-o")))
-        return cliUsage(usage);
+    if (!a.ok() || a.positional().size() != 1 || !a.value(QStringLiteral("-o"))) return cliUsage(usage);
     VDoc doc;
-    if (!cliLoadDocument(a.positional().first(), doc))
-        return kExitFailure;
+    if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
     const QString out = *a.value(QStringLiteral("-o"));
     const QString ext = QFileInfo(out).suffix().toLower();
     if (!QStringList{"edt", "ebt", "edr", "ebr", "xml"}.contains(ext)) {

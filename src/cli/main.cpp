@@ -4,10 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <unistd.h>
 #include <map>
+#include <unistd.h>
 
-namespace {
+namespace
+{
 std::map<QString, CliCommand> &commands()
 {
     static std::map<QString, CliCommand> table;
@@ -38,13 +39,14 @@ QStringList CliUsageLines()
 int main(int argc, char **argv)
 {
     // Headless: drawing and PDF writing work without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
         // Qt wants a private runtime folder and complains on every run without one.
-        const QByteArray dir = QDir::tempPath().toLocal8Bit() + "/runtime-tessaly-" + QByteArray::number(getuid());
+        const QByteArray dir =
+            QDir::tempPath().toLocal8Bit() + "/runtime-tessaly-" + QByteArray::number(getuid());
         QDir().mkpath(QString::fromLocal8Bit(dir));
-        QFile::setPermissions(QString::fromLocal8Bit(dir), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QFile::setPermissions(QString::fromLocal8Bit(dir),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", dir);
     }
     QGuiApplication app(argc, argv);

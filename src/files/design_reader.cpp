@@ -7,14 +7,16 @@
 
 #include <QDir>
 
-namespace {
+namespace
+{
 
 // A value that does not convert aborts the load where it stands; what was read stays.
 struct ConvertError {
     QString text;
 };
 
-[[noreturn]] void failConvert(const XmlNode &node, const QString &name, const QString &value, const char *type)
+[[noreturn]] void failConvert(const XmlNode &node, const QString &name, const QString &value,
+                              const char *type)
 {
     throw ConvertError{QStringLiteral("'%1' is not a valid %2 value (attribute %3 of %4)")
                            .arg(value, QLatin1String(type), name, node.tag)};
@@ -25,8 +27,7 @@ int readInt(const XmlNode &node, const QString &name)
     const QString v = node.attr(name);
     bool ok = false;
     const int n = v.trimmed().toInt(&ok);
-    if (!ok)
-        failConvert(node, name, v, "integer");
+    if (!ok) failConvert(node, name, v, "integer");
     return n;
 }
 
@@ -35,22 +36,18 @@ ColorRef readColor(const XmlNode &node, const QString &name)
     const QString v = node.attr(name);
     bool ok = false;
     const qlonglong n = v.trimmed().toLongLong(&ok);
-    if (!ok || n < INT_MIN || n > UINT_MAX)
-        failConvert(node, name, v, "integer");
+    if (!ok || n < INT_MIN || n > UINT_MAX) failConvert(node, name, v, "integer");
     return ColorRef(quint32(n));
 }
 
 bool readFlag(const XmlNode &node, const QString &name)
 {
     const QString v = node.attr(name).trimmed();
-    if (v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
-        return true;
-    if (v.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0)
-        return false;
+    if (v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
+    if (v.compare(QLatin1String("false"), Qt::CaseInsensitive) == 0) return false;
     bool ok = false;
     const double n = v.toDouble(&ok);
-    if (!ok)
-        failConvert(node, name, node.attr(name), "boolean");
+    if (!ok) failConvert(node, name, node.attr(name), "boolean");
     return n != 0.0;
 }
 
@@ -60,8 +57,7 @@ double readReal(const XmlNode &node, const QString &name)
     v.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double d = v.toDouble(&ok);
-    if (!ok)
-        failConvert(node, name, node.attr(name), "floating point");
+    if (!ok) failConvert(node, name, node.attr(name), "floating point");
     return d;
 }
 
@@ -107,12 +103,10 @@ void readShape(const XmlNode &n, VShape &s)
     if (n.has(u"BrushColor"_qs)) s.SetBrushColor(readColor(n, u"BrushColor"_qs));
     if (n.has(u"BrushStyle"_qs)) s.SetBrushStyle(readInt(n, u"BrushStyle"_qs));
     for (const auto &child : n.children) {
-        if (!child->tag.startsWith(QLatin1String("Border")))
-            continue;
+        if (!child->tag.startsWith(QLatin1String("Border"))) continue;
         bool ok = false;
         const int index = child->tag.mid(6).toInt(&ok);
-        if (!ok || index < 0 || index > 5)
-            continue;
+        if (!ok || index < 0 || index > 5) continue;
         VBorder line;
         line.visible = true;
         if (child->has(u"PenColor"_qs)) line.PenColor = readColor(*child, u"PenColor"_qs);
@@ -196,8 +190,7 @@ void readElement(const XmlNode &n, VGrfElement &e)
         }
     }
     // The writer always stores a barcode record; one read without it gets the defaults.
-    if (e.Kind() == ElementKind::BarCode && !e.BarCode())
-        e.SetBarCode(std::make_unique<VBarCode>());
+    if (e.Kind() == ElementKind::BarCode && !e.BarCode()) e.SetBarCode(std::make_unique<VBarCode>());
 }
 
 void readRootElement(const XmlNode &n, VPage &page)
@@ -251,8 +244,7 @@ FileResult ReadDesignFile(VDoc &doc)
     doc.Clear();
     doc.SetFileName(path);
     XmlParseResult parsed = ParseXmlFile(path);
-    if (!parsed.root)
-        return FileResult::failure(parsed.error);
+    if (!parsed.root) return FileResult::failure(parsed.error);
     FileResult result;
     try {
         readDocumentRoot(*parsed.root, doc);
@@ -277,17 +269,14 @@ QString PageSourcePath(int index, const QString &folder)
 FileResult LoadPageSource(VDoc &doc, int index, const QString &folder)
 {
     VPage *page = doc.PageAt(index);
-    if (!page)
-        return FileResult::failure(QStringLiteral("There is no page %1.").arg(index + 1));
+    if (!page) return FileResult::failure(QStringLiteral("There is no page %1.").arg(index + 1));
     XmlParseResult parsed = ParseXmlFile(PageSourcePath(index, folder));
-    if (!parsed.root)
-        return FileResult::failure(parsed.error);
+    if (!parsed.root) return FileResult::failure(parsed.error);
     page->Clear();
     FileResult result;
     try {
         for (const auto &child : parsed.root->children)
-            if (child->tag == QLatin1String("Page"))
-                readPageChildren(*child, *page);
+            if (child->tag == QLatin1String("Page")) readPageChildren(*child, *page);
     } catch (const ConvertError &e) {
         result = FileResult::failure(e.text);
     }

@@ -11,12 +11,25 @@
 #include <cmath>
 #include <functional>
 
-namespace {
+namespace
+{
 
-QString num(qint64 v) { return QString::number(v); }
-QString tenths(double mm) { return num(std::llround(mm * 10.0)); } // values already hold 0.1 mm
-QString flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
-QString real(double v) { return QString::number(v, 'g', QLocale::FloatingPointShortest); }
+QString num(qint64 v)
+{
+    return QString::number(v);
+}
+QString tenths(double mm)
+{
+    return num(std::llround(mm * 10.0));
+} // values already hold 0.1 mm
+QString flag(bool on)
+{
+    return on ? QStringLiteral("1") : QStringLiteral("0");
+}
+QString real(double v)
+{
+    return QString::number(v, 'g', QLocale::FloatingPointShortest);
+}
 
 class Writer
 {
@@ -25,7 +38,8 @@ public:
 
     void document(const VDoc &doc)
     {
-        m_xml.writeProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version='1.0' encoding='UTF-8'"));
+        m_xml.writeProcessingInstruction(QStringLiteral("xml"),
+                                         QStringLiteral("version='1.0' encoding='UTF-8'"));
         indent(0);
         m_xml.writeStartElement(QStringLiteral("Document"));
         const VSetPage &s = doc.Settings();
@@ -43,7 +57,8 @@ public:
     // The page-source file: a bare Document root holding one page.
     void pageSource(const VDoc &doc, const VPage &p)
     {
-        m_xml.writeProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version='1.0' encoding='UTF-8'"));
+        m_xml.writeProcessingInstruction(QStringLiteral("xml"),
+                                         QStringLiteral("version='1.0' encoding='UTF-8'"));
         indent(0);
         m_xml.writeStartElement(QStringLiteral("Document"));
         page(p, doc.Font(), 1);
@@ -54,7 +69,10 @@ public:
     bool hasError() const { return m_xml.hasError(); }
 
 private:
-    void indent(int level) { m_xml.writeCharacters(QStringLiteral("\n") + QString(level, QLatin1Char('\t'))); }
+    void indent(int level)
+    {
+        m_xml.writeCharacters(QStringLiteral("\n") + QString(level, QLatin1Char('\t')));
+    }
 
     void page(const VPage &p, const TZelFont &docFont, int level)
     {
@@ -64,8 +82,7 @@ private:
         m_xml.writeAttribute(QStringLiteral("Num"), num(p.Num()));
         relativeFont(p.Font(), docFont, level + 1);
         element(p.Root(), p.Font(), level + 1);
-        if (p.Background())
-            picture(*p.Background(), level + 1);
+        if (p.Background()) picture(*p.Background(), level + 1);
         indent(level);
         m_xml.writeEndElement();
     }
@@ -77,9 +94,9 @@ private:
         m_xml.writeStartElement(KindName(k));
         m_xml.writeAttribute(QStringLiteral("Name"), e.Name());
         m_xml.writeAttribute(QStringLiteral("Num"), num(e.Num()));
-        const bool captioned = k == ElementKind::Group || k == ElementKind::Label || k == ElementKind::BarCode;
-        if (captioned && !e.Caption().isEmpty())
-            m_xml.writeAttribute(QStringLiteral("Caption"), e.Caption());
+        const bool captioned =
+            k == ElementKind::Group || k == ElementKind::Label || k == ElementKind::BarCode;
+        if (captioned && !e.Caption().isEmpty()) m_xml.writeAttribute(QStringLiteral("Caption"), e.Caption());
         if (k == ElementKind::Group && e.Repeatability())
             m_xml.writeAttribute(QStringLiteral("Repeatability"), QStringLiteral("1"));
         if (k == ElementKind::Label && e.ValueType() != vtFixed)
@@ -91,8 +108,7 @@ private:
 
         if ((k == ElementKind::Group || k == ElementKind::Label) && e.Picture())
             picture(*e.Picture(), level + 1);
-        if (k == ElementKind::BarCode)
-            barCode(e.BarCode() ? *e.BarCode() : VBarCode(), level + 1);
+        if (k == ElementKind::BarCode) barCode(e.BarCode() ? *e.BarCode() : VBarCode(), level + 1);
         shape(e.Shape(), level + 1);
         relativeFont(e.Font(), reference, level + 1);
         for (const auto &child : e.ChildList())
@@ -113,36 +129,24 @@ private:
         m_xml.writeAttribute(QStringLiteral("Top"), num(s.Top()));
         m_xml.writeAttribute(QStringLiteral("Width"), num(s.Width()));
         m_xml.writeAttribute(QStringLiteral("Height"), num(s.Height()));
-        if (s.Figure() != 0)
-            m_xml.writeAttribute(QStringLiteral("Figure"), num(s.Figure()));
+        if (s.Figure() != 0) m_xml.writeAttribute(QStringLiteral("Figure"), num(s.Figure()));
         if (s.Figure() != 3) {
-            if (s.RectRound() != 10)
-                m_xml.writeAttribute(QStringLiteral("RectRound"), num(s.RectRound()));
-            if (s.PenColor() != 0)
-                m_xml.writeAttribute(QStringLiteral("PenColor"), num(s.PenColor()));
-            if (s.PenWidth() != 1)
-                m_xml.writeAttribute(QStringLiteral("PenWidth"), num(s.PenWidth()));
-            if (s.PenStyle() != 5)
-                m_xml.writeAttribute(QStringLiteral("PenStyle"), num(s.PenStyle()));
+            if (s.RectRound() != 10) m_xml.writeAttribute(QStringLiteral("RectRound"), num(s.RectRound()));
+            if (s.PenColor() != 0) m_xml.writeAttribute(QStringLiteral("PenColor"), num(s.PenColor()));
+            if (s.PenWidth() != 1) m_xml.writeAttribute(QStringLiteral("PenWidth"), num(s.PenWidth()));
+            if (s.PenStyle() != 5) m_xml.writeAttribute(QStringLiteral("PenStyle"), num(s.PenStyle()));
         }
-        if (s.BrushColor() != kWhite)
-            m_xml.writeAttribute(QStringLiteral("BrushColor"), num(s.BrushColor()));
-        if (s.BrushStyle() != 1)
-            m_xml.writeAttribute(QStringLiteral("BrushStyle"), num(s.BrushStyle()));
-        if (!borders)
-            return;
+        if (s.BrushColor() != kWhite) m_xml.writeAttribute(QStringLiteral("BrushColor"), num(s.BrushColor()));
+        if (s.BrushStyle() != 1) m_xml.writeAttribute(QStringLiteral("BrushStyle"), num(s.BrushStyle()));
+        if (!borders) return;
         for (int i = 0; i < 6; ++i) {
             const VBorder &b = s.BorderLine(i);
-            if (!b.visible)
-                continue;
+            if (!b.visible) continue;
             indent(level + 1);
             m_xml.writeEmptyElement(QStringLiteral("Border") + num(i));
-            if (b.PenColor != 0)
-                m_xml.writeAttribute(QStringLiteral("PenColor"), num(b.PenColor));
-            if (b.PenWidth != 1)
-                m_xml.writeAttribute(QStringLiteral("PenWidth"), num(b.PenWidth));
-            if (b.PenStyle != 0)
-                m_xml.writeAttribute(QStringLiteral("PenStyle"), num(b.PenStyle));
+            if (b.PenColor != 0) m_xml.writeAttribute(QStringLiteral("PenColor"), num(b.PenColor));
+            if (b.PenWidth != 1) m_xml.writeAttribute(QStringLiteral("PenWidth"), num(b.PenWidth));
+            if (b.PenStyle != 0) m_xml.writeAttribute(QStringLiteral("PenStyle"), num(b.PenStyle));
         }
         indent(level);
         m_xml.writeEndElement();
@@ -241,8 +245,7 @@ private:
             if (p.PosSetY() == 3 && p.Top() != 0) attr(u"Top"_qs, num(p.Top()));
         }
         attr(u"Format"_qs, num(p.Format()));
-        if (p.HasImage())
-            m_xml.writeCharacters(EncodePictureText(p));
+        if (p.HasImage()) m_xml.writeCharacters(EncodePictureText(p));
         m_xml.writeEndElement();
     }
 
@@ -272,14 +275,12 @@ FileResult saveWith(const QString &path, const std::function<void(Writer &)> &wr
 
 FileResult WriteDesignFile(VDoc &doc)
 {
-    if (doc.IsEmpty())
-        return {};
+    if (doc.IsEmpty()) return {};
     // Positions in the file are absolute: bring them up to date from the page roots down.
     for (int i = 0; i < doc.PageCount(); ++i)
         doc.PageAt(i)->Root().RecomputeAbsolute(0, 0);
     const FileResult r = saveWith(doc.FileName(), [&](Writer &w) { w.document(doc); });
-    if (r)
-        doc.ClearModified();
+    if (r) doc.ClearModified();
     return r;
 }
 
@@ -292,8 +293,7 @@ FileResult WriteDesignFile(VDoc &doc, const QString &path)
 FileResult SavePageSource(VDoc &doc, int index, const QString &folder)
 {
     VPage *page = doc.PageAt(index);
-    if (!page)
-        return FileResult::failure(QStringLiteral("There is no page %1.").arg(index + 1));
+    if (!page) return FileResult::failure(QStringLiteral("There is no page %1.").arg(index + 1));
     QDir().mkpath(folder);
     page->Root().RecomputeAbsolute(0, 0);
     return saveWith(PageSourcePath(index, folder), [&](Writer &w) { w.pageSource(doc, *page); });

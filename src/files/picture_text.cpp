@@ -7,7 +7,8 @@
 #include <QtEndian>
 #include <cctype>
 
-namespace {
+namespace
+{
 constexpr int kHexBytesPerLine = 32;
 
 QByteArray streamFor(const VPicture &picture, QByteArray &className)
@@ -56,20 +57,16 @@ bool DecodePictureText(const QString &text, VPicture &picture)
 {
     const qsizetype open = text.indexOf(QLatin1Char('{'));
     const qsizetype close = text.indexOf(QLatin1Char('}'), open + 1);
-    if (open < 0 || close < 0)
-        return false;
+    if (open < 0 || close < 0) return false;
     QByteArray hex;
     for (qsizetype i = open + 1; i < close; ++i) {
         const QChar c = text[i];
-        if (c.isSpace())
-            continue;
-        if (!std::isxdigit(c.toLatin1()))
-            return false;
+        if (c.isSpace()) continue;
+        if (!std::isxdigit(c.toLatin1())) return false;
         hex.append(c.toLatin1());
     }
     const QByteArray data = QByteArray::fromHex(hex);
-    if (data.isEmpty())
-        return false;
+    if (data.isEmpty()) return false;
     const int nameLength = quint8(data[0]);
     const QByteArray className = data.mid(1, nameLength);
     const qsizetype start = 1 + nameLength;
@@ -81,17 +78,14 @@ bool DecodePictureText(const QString &text, VPicture &picture)
             at = candidate;
             break;
         }
-    if (at < 0)
-        return false;
+    if (at < 0) return false;
     QByteArray stream = data.mid(at);
     if (at == start + 4) {
         const quint32 count = qFromLittleEndian<quint32>(data.constData() + start);
-        if (count <= quint32(stream.size()))
-            stream.truncate(count);
+        if (count <= quint32(stream.size())) stream.truncate(count);
     }
     QImage image;
-    if (!image.loadFromData(stream) || image.isNull())
-        return false;
+    if (!image.loadFromData(stream) || image.isNull()) return false;
     if (stream.startsWith("\xFF\xD8\xFF"))
         picture.SetImageWithSource(image, stream, "TJPEGImage");
     else

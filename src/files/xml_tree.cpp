@@ -27,8 +27,7 @@ XmlParseResult ParseXmlFile(const QString &path)
                 stack.back()->children.push_back(std::move(node));
             stack.push_back(raw);
         } else if (reader.isEndElement()) {
-            if (!stack.empty())
-                stack.pop_back();
+            if (!stack.empty()) stack.pop_back();
         } else if (reader.isCharacters() && !reader.isWhitespace() && !stack.empty()) {
             stack.back()->text += reader.text();
         }

@@ -3,7 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-namespace {
+namespace
+{
 int g_codePage = 1252;
 
 QByteArray encodingName(int codePage)
@@ -12,30 +13,37 @@ QByteArray encodingName(int codePage)
 }
 } // namespace
 
-int InterfaceCodePage() { return g_codePage; }
-void SetInterfaceCodePage(int codePage) { g_codePage = codePage; }
+int InterfaceCodePage()
+{
+    return g_codePage;
+}
+void SetInterfaceCodePage(int codePage)
+{
+    g_codePage = codePage;
+}
 
 int CharSetForCodePage(int codePage)
 {
     switch (codePage) {
-    case 1251: return 204;
-    case 1254: return 162;
-    default: return 0;
+    case 1251:
+        return 204;
+    case 1254:
+        return 162;
+    default:
+        return 0;
     }
 }
 
 QString DecodeAnsi(const QByteArray &bytes, int codePage)
 {
     QStringDecoder decoder(encodingName(codePage).constData());
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
+    if (!decoder.isValid()) return QString::fromLatin1(bytes);
     return decoder.decode(bytes);
 }
 
 QByteArray EncodeAnsi(const QString &text, int codePage)
 {
     QStringEncoder encoder(encodingName(codePage).constData());
-    if (!encoder.isValid())
-        return text.toLatin1();
+    if (!encoder.isValid()) return text.toLatin1();
     return encoder.encode(text);
 }

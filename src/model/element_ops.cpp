@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace {
+namespace
+{
 ElementKind countedKind(ElementKind kind)
 {
     return kind == ElementKind::Table ? ElementKind::Group : kind;
@@ -11,18 +12,24 @@ ElementKind countedKind(ElementKind kind)
 QString suffixFor(ElementKind kind)
 {
     switch (kind) {
-    case ElementKind::Label: return QStringLiteral("_E");
-    case ElementKind::BarCode: return QStringLiteral("_B");
-    default: return QStringLiteral("_G");
+    case ElementKind::Label:
+        return QStringLiteral("_E");
+    case ElementKind::BarCode:
+        return QStringLiteral("_B");
+    default:
+        return QStringLiteral("_G");
     }
 }
 
 QString rootPrefixFor(ElementKind kind)
 {
     switch (kind) {
-    case ElementKind::Label: return QStringLiteral("Label");
-    case ElementKind::BarCode: return QStringLiteral("BarCode");
-    default: return QStringLiteral("Group");
+    case ElementKind::Label:
+        return QStringLiteral("Label");
+    case ElementKind::BarCode:
+        return QStringLiteral("BarCode");
+    default:
+        return QStringLiteral("Group");
     }
 }
 
@@ -68,8 +75,7 @@ void NameNewElement(const VGrfElement &parent, VGrfElement &element)
     const ElementKind counted = countedKind(element.Kind());
     int largest = 0;
     for (const auto &c : parent.ChildList())
-        if (c->Kind() == counted)
-            largest = std::max(largest, c->Num());
+        if (c->Kind() == counted) largest = std::max(largest, c->Num());
     const int n = largest + 1;
     element.SetNum(n);
     if (parent.Kind() == ElementKind::Panel && !parent.Parent())
@@ -98,15 +104,13 @@ VGrfElement *AddElement(VGrfElement &parent, ElementKind kind, const QRect &wind
 
 bool CanPasteInto(const VGrfElement &source, const VGrfElement &target)
 {
-    if (&source == &target || source.IsAncestorOf(&target))
-        return false;
+    if (&source == &target || source.IsAncestorOf(&target)) return false;
     return target.Kind() == ElementKind::Panel || target.Kind() == ElementKind::Group;
 }
 
 VGrfElement *CopySubtree(const VGrfElement &source, VGrfElement &target)
 {
-    if (!CanPasteInto(source, target))
-        return nullptr;
+    if (!CanPasteInto(source, target)) return nullptr;
     return copyRecursive(source, target);
 }
 
@@ -116,16 +120,13 @@ VGrfElement *PasteInto(VGrfElement &target)
     if (s.cutElement) {
         VGrfElement *cut = s.cutElement;
         VGrfElement *copy = CopySubtree(*cut, target);
-        if (!copy)
-            return nullptr;
+        if (!copy) return nullptr;
         s.copiedElement = cut; // dies with the cut element below, so Paste greys out
         s.cutElement = nullptr;
-        if (cut->Parent())
-            cut->Parent()->DeleteChild(cut);
+        if (cut->Parent()) cut->Parent()->DeleteChild(cut);
         return copy;
     }
-    if (s.copiedElement)
-        return CopySubtree(*s.copiedElement, target);
+    if (s.copiedElement) return CopySubtree(*s.copiedElement, target);
     return nullptr;
 }
 
@@ -141,10 +142,8 @@ std::unique_ptr<VGrfElement> CloneElement(const VGrfElement &src)
     e->SetDescription(src.Description());
     e->Shape() = src.Shape();
     e->Font() = src.Font();
-    if (src.BarCode())
-        e->SetBarCode(std::make_unique<VBarCode>(*src.BarCode()));
-    if (src.Picture())
-        e->SetPicture(std::make_unique<VPicture>(*src.Picture()));
+    if (src.BarCode()) e->SetBarCode(std::make_unique<VBarCode>(*src.BarCode()));
+    if (src.Picture()) e->SetPicture(std::make_unique<VPicture>(*src.Picture()));
     e->SetZoom(src.Zoom());
     e->SetWindowBounds(src.WindowBounds());
     e->SetBackgroundColor(src.BackgroundColor());

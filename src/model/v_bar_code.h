@@ -10,11 +10,23 @@ class VBarCode
 public:
     // Symbology codes as stored in files.
     enum Type : int {
-        Invalid = -1, Other = 0, Ean8 = 1, Ean13 = 2, UpcA = 3, UpcE = 4, Code39 = 5, Code128 = 6,
-        Codabar = 7, InterLeave = 8, FullAscii = 9, Itf = 10, Code93 = 11, Qr = 12,
+        Invalid = -1,
+        Other = 0,
+        Ean8 = 1,
+        Ean13 = 2,
+        UpcA = 3,
+        UpcE = 4,
+        Code39 = 5,
+        Code128 = 6,
+        Codabar = 7,
+        InterLeave = 8,
+        FullAscii = 9,
+        Itf = 10,
+        Code93 = 11,
+        Qr = 12,
     };
 
-    static const char *const kCode39Chars;  // also the Code 93 character set
+    static const char *const kCode39Chars; // also the Code 93 character set
     static const char *const kCodabarChars;
 
     bool Changed() const { return m_changed; }

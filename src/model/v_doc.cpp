@@ -9,8 +9,7 @@ VPage *VDoc::AddPage()
     auto page = std::make_unique<VPage>();
     page->Settings() = m_settings;
     page->Font() = m_font;
-    if (m_zoom != 0)
-        page->SetZoom(m_zoom);
+    if (m_zoom != 0) page->SetZoom(m_zoom);
     page->PlaceRoot();
     page->Root().Font() = page->Font();
     page->SetPrintableOnly(m_printableOnly);
@@ -24,31 +23,27 @@ VPage *VDoc::AddPage()
 
 void VDoc::DeletePage(int index)
 {
-    if (index < 0 || index >= PageCount())
-        return;
+    if (index < 0 || index >= PageCount()) return;
     m_pages.erase(m_pages.begin() + index);
 }
 
 VPage *VDoc::PageAt(int index) const
 {
-    if (index < 0 || index >= PageCount())
-        return nullptr;
+    if (index < 0 || index >= PageCount()) return nullptr;
     return m_pages[size_t(index)].get();
 }
 
 int VDoc::IndexOf(const VPage *page) const
 {
     for (size_t i = 0; i < m_pages.size(); ++i)
-        if (m_pages[i].get() == page)
-            return int(i);
+        if (m_pages[i].get() == page) return int(i);
     return -1;
 }
 
 VPage *VDoc::FindPage(const QString &name) const
 {
     for (const auto &p : m_pages)
-        if (p->Name() == name)
-            return p.get();
+        if (p->Name() == name) return p.get();
     return nullptr;
 }
 
@@ -63,8 +58,7 @@ void VDoc::Clear()
 
 bool VDoc::IsModified() const
 {
-    if (m_changed || m_settings.changed || m_font.Changed())
-        return true;
+    if (m_changed || m_settings.changed || m_font.Changed()) return true;
     return std::any_of(m_pages.begin(), m_pages.end(), [](const auto &p) { return p->IsModified(); });
 }
 
@@ -134,15 +128,13 @@ void CopyPageContent(const VPage &source, VPage &target)
     ts.Height = source.Settings().Height;
     ts.Orientation = source.Settings().Orientation;
     ts.changed = true;
-    if (source.Background())
-        target.SetBackground(std::make_unique<VPicture>(*source.Background()));
+    if (source.Background()) target.SetBackground(std::make_unique<VPicture>(*source.Background()));
     const VGrfElement &src = source.Root();
     VGrfElement &dst = target.Root();
     dst.Shape() = src.Shape();
     dst.Font() = src.Font();
     dst.SetCaption(src.Caption());
-    if (src.Picture())
-        dst.SetPicture(std::make_unique<VPicture>(*src.Picture()));
+    if (src.Picture()) dst.SetPicture(std::make_unique<VPicture>(*src.Picture()));
     dst.UpdateWindowFromTwips(false);
     for (const auto &child : src.ChildList())
         CopySubtree(*child, dst);
@@ -152,11 +144,9 @@ void CopyPageContent(const VPage &source, VPage &target)
 bool VDoc::PasteCopied(int index)
 {
     VPage *target = PageAt(index);
-    if (!target)
-        return false;
+    if (!target) return false;
     const auto it = std::find_if(m_pages.begin(), m_pages.end(), [](const auto &p) { return p->Copied(); });
-    if (it == m_pages.end() || it->get() == target)
-        return false;
+    if (it == m_pages.end() || it->get() == target) return false;
     CopyPageContent(**it, *target);
     return true;
 }

@@ -15,29 +15,24 @@ VGrfElement::VGrfElement(ElementKind kind) : m_kind(kind) {}
 VGrfElement::~VGrfElement()
 {
     EditingState &s = editingState();
-    if (s.cutElement == this)
-        s.cutElement = nullptr;
-    if (s.copiedElement == this)
-        s.copiedElement = nullptr;
+    if (s.cutElement == this) s.cutElement = nullptr;
+    if (s.copiedElement == this) s.copiedElement = nullptr;
     // Children go first so that their own clean-up sees a live parent.
     m_children.clear();
 }
 
 VGrfElement *VGrfElement::Child(int index) const
 {
-    if (index < 0 || index >= ChildCount())
-        return nullptr;
+    if (index < 0 || index >= ChildCount()) return nullptr;
     return m_children[size_t(index)].get();
 }
 
 int VGrfElement::IndexInParent() const
 {
-    if (!m_parent)
-        return -1;
+    if (!m_parent) return -1;
     const Children &siblings = m_parent->m_children;
     for (size_t i = 0; i < siblings.size(); ++i)
-        if (siblings[i].get() == this)
-            return int(i);
+        if (siblings[i].get() == this) return int(i);
     return -1;
 }
 
@@ -56,8 +51,7 @@ std::unique_ptr<VGrfElement> VGrfElement::TakeChild(VGrfElement *child)
 {
     auto it = std::find_if(m_children.begin(), m_children.end(),
                            [child](const std::unique_ptr<VGrfElement> &c) { return c.get() == child; });
-    if (it == m_children.end())
-        return nullptr;
+    if (it == m_children.end()) return nullptr;
     std::unique_ptr<VGrfElement> taken = std::move(*it);
     m_children.erase(it);
     taken->m_parent = nullptr;
@@ -76,8 +70,7 @@ void VGrfElement::DeleteChildren()
 
 void VGrfElement::BringToFront()
 {
-    if (!m_parent)
-        return;
+    if (!m_parent) return;
     VGrfElement *parent = m_parent;
     parent->InsertChild(parent->TakeChild(this));
 }
@@ -85,8 +78,7 @@ void VGrfElement::BringToFront()
 bool VGrfElement::IsAncestorOf(const VGrfElement *other) const
 {
     for (const VGrfElement *p = other ? other->m_parent : nullptr; p; p = p->m_parent)
-        if (p == this)
-            return true;
+        if (p == this) return true;
     return false;
 }
 
@@ -124,8 +116,7 @@ void VGrfElement::SetCaption(const QString &caption)
 
 bool VGrfElement::SetValueType(int valueType)
 {
-    if (valueType < vtVariable || valueType > vtBarCode)
-        return false;
+    if (valueType < vtVariable || valueType > vtBarCode) return false;
     m_valueType = valueType;
     m_changed = true;
     return true;
@@ -139,8 +130,7 @@ void VGrfElement::SetRepeatability(bool on)
 
 bool VGrfElement::SetPrintable(int mode)
 {
-    if (mode < pmNever || mode > pmTextOnly)
-        return false;
+    if (mode < pmNever || mode > pmTextOnly) return false;
     m_printable = mode;
     m_changed = true;
     return true;
@@ -154,8 +144,7 @@ void VGrfElement::SetDescription(const QString &text)
 
 VBarCode &VGrfElement::EnsureBarCode()
 {
-    if (!m_barCode)
-        m_barCode = std::make_unique<VBarCode>();
+    if (!m_barCode) m_barCode = std::make_unique<VBarCode>();
     return *m_barCode;
 }
 
@@ -166,8 +155,7 @@ void VGrfElement::SetBarCode(std::unique_ptr<VBarCode> barCode)
 
 VPicture &VGrfElement::EnsurePicture()
 {
-    if (!m_picture)
-        m_picture = std::make_unique<VPicture>();
+    if (!m_picture) m_picture = std::make_unique<VPicture>();
     return *m_picture;
 }
 
@@ -184,22 +172,20 @@ void VGrfElement::ClearPicture()
 
 void VGrfElement::SetZoom(int zoom)
 {
-    if (zoom > 0)
-        m_zoom = zoom;
+    if (zoom > 0) m_zoom = zoom;
 }
 
 void VGrfElement::SetWindowBounds(const QRect &r)
 {
     // A window is never smaller than 5 zoomed pixels.
     QRect b = r;
-    if (b.width() * m_zoom / 100 < 5)
-        b.setWidth(5);
-    if (b.height() * m_zoom / 100 < 5)
-        b.setHeight(5);
+    if (b.width() * m_zoom / 100 < 5) b.setWidth(5);
+    if (b.height() * m_zoom / 100 < 5) b.setHeight(5);
     m_window = b;
 }
 
-namespace {
+namespace
+{
 int twipsToPixels(int twips, int zoom, int tpp)
 {
     return int(std::trunc(double(twips) * zoom / 100.0 / tpp));
@@ -256,10 +242,8 @@ void VGrfElement::ApplyPendingGeometry()
 
 bool VGrfElement::IsModified() const
 {
-    if (m_changed || m_shape.Changed() || m_font.Changed())
-        return true;
-    if ((m_barCode && m_barCode->Changed()) || (m_picture && m_picture->Changed()))
-        return true;
+    if (m_changed || m_shape.Changed() || m_font.Changed()) return true;
+    if ((m_barCode && m_barCode->Changed()) || (m_picture && m_picture->Changed())) return true;
     return std::any_of(m_children.begin(), m_children.end(),
                        [](const std::unique_ptr<VGrfElement> &c) { return c->IsModified(); });
 }
@@ -269,18 +253,15 @@ void VGrfElement::ClearModified()
     m_changed = false;
     m_shape.SetChanged(false);
     m_font.SetChanged(false);
-    if (m_barCode)
-        m_barCode->SetChanged(false);
-    if (m_picture)
-        m_picture->SetChanged(false);
+    if (m_barCode) m_barCode->SetChanged(false);
+    if (m_picture) m_picture->SetChanged(false);
     for (auto &c : m_children)
         c->ClearModified();
 }
 
 bool VGrfElement::ContainsBarCode() const
 {
-    if (m_kind == ElementKind::BarCode)
-        return true;
+    if (m_kind == ElementKind::BarCode) return true;
     return std::any_of(m_children.begin(), m_children.end(),
                        [](const std::unique_ptr<VGrfElement> &c) { return c->ContainsBarCode(); });
 }

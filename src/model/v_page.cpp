@@ -1,15 +1,14 @@
 #include "model/v_page.h"
 
 #include <algorithm>
-#include <functional>
 #include <cmath>
+#include <functional>
 
 VPage::VPage() : m_root(std::make_unique<VGrfElement>(ElementKind::Panel)) {}
 
 void VPage::SetZoom(int zoom)
 {
-    if (zoom <= 0)
-        return;
+    if (zoom <= 0) return;
     m_zoom = zoom;
     // Element windows scale with the page.
     std::function<void(VGrfElement &)> apply = [&](VGrfElement &e) {
@@ -33,16 +32,14 @@ void VPage::SetBackground(std::unique_ptr<VPicture> picture)
 
 VPicture &VPage::EnsureBackground()
 {
-    if (!m_background)
-        m_background = std::make_unique<VPicture>();
+    if (!m_background) m_background = std::make_unique<VPicture>();
     return *m_background;
 }
 
 bool VPage::SetBackgroundPicture(const QString &file)
 {
     auto picture = std::make_unique<VPicture>();
-    if (!picture->LoadFile(file))
-        return false;
+    if (!picture->LoadFile(file)) return false;
     m_background = std::move(picture);
     m_changed = true;
     return true;
@@ -50,8 +47,7 @@ bool VPage::SetBackgroundPicture(const QString &file)
 
 void VPage::ClearBackgroundPicture()
 {
-    if (m_background)
-        m_changed = true;
+    if (m_background) m_changed = true;
     m_background.reset();
 }
 
@@ -59,8 +55,7 @@ QSize VPage::TwipsSize() const
 {
     int w = MmToTwips(m_settings.Width);
     int h = MmToTwips(m_settings.Height);
-    if (m_settings.Orientation == 2 && w < h)
-        std::swap(w, h);
+    if (m_settings.Orientation == 2 && w < h) std::swap(w, h);
     return QSize(w, h);
 }
 
@@ -101,8 +96,7 @@ void VPage::ClearModified()
     m_settings.changed = false;
     m_font.SetChanged(false);
     m_root->ClearModified();
-    if (m_background)
-        m_background->SetChanged(false);
+    if (m_background) m_background->SetChanged(false);
 }
 
 bool VPage::ContainsBarCode() const

@@ -24,12 +24,10 @@ void VPicture::SetImageWithSource(const QImage &image, const QByteArray &encoded
 bool VPicture::LoadFile(const QString &path)
 {
     QFile f(path);
-    if (!f.open(QIODevice::ReadOnly))
-        return false;
+    if (!f.open(QIODevice::ReadOnly)) return false;
     const QByteArray bytes = f.readAll();
     QImage image;
-    if (!image.loadFromData(bytes) || image.isNull())
-        return false;
+    if (!image.loadFromData(bytes) || image.isNull()) return false;
     const QString ext = QFileInfo(path).suffix().toLower();
     if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
         SetImageWithSource(image, bytes, "TJPEGImage");
@@ -38,16 +36,62 @@ bool VPicture::LoadFile(const QString &path)
     return true;
 }
 
-bool VPicture::SetFormat(int v) { m_format = v; m_changed = true; return true; }
-bool VPicture::SetSizeSet(int v) { m_sizeSet = v; m_changed = true; return true; }
-bool VPicture::SetPosSetX(int v) { m_posSetX = v; m_changed = true; return true; }
-bool VPicture::SetPosSetY(int v) { m_posSetY = v; m_changed = true; return true; }
-bool VPicture::SetLeft(int twips) { m_left = twips; m_changed = true; return true; }
-bool VPicture::SetTop(int twips) { m_top = twips; m_changed = true; return true; }
-bool VPicture::SetLeftMm(double mm) { return SetLeft(MmToTwipsPlain(mm)); }
-bool VPicture::SetTopMm(double mm) { return SetTop(MmToTwipsPlain(mm)); }
-bool VPicture::SetHeight(int px) { m_height = px; m_changed = true; return true; }
-bool VPicture::SetWidth(int px) { m_width = px; m_changed = true; return true; }
+bool VPicture::SetFormat(int v)
+{
+    m_format = v;
+    m_changed = true;
+    return true;
+}
+bool VPicture::SetSizeSet(int v)
+{
+    m_sizeSet = v;
+    m_changed = true;
+    return true;
+}
+bool VPicture::SetPosSetX(int v)
+{
+    m_posSetX = v;
+    m_changed = true;
+    return true;
+}
+bool VPicture::SetPosSetY(int v)
+{
+    m_posSetY = v;
+    m_changed = true;
+    return true;
+}
+bool VPicture::SetLeft(int twips)
+{
+    m_left = twips;
+    m_changed = true;
+    return true;
+}
+bool VPicture::SetTop(int twips)
+{
+    m_top = twips;
+    m_changed = true;
+    return true;
+}
+bool VPicture::SetLeftMm(double mm)
+{
+    return SetLeft(MmToTwipsPlain(mm));
+}
+bool VPicture::SetTopMm(double mm)
+{
+    return SetTop(MmToTwipsPlain(mm));
+}
+bool VPicture::SetHeight(int px)
+{
+    m_height = px;
+    m_changed = true;
+    return true;
+}
+bool VPicture::SetWidth(int px)
+{
+    m_width = px;
+    m_changed = true;
+    return true;
+}
 
 void VPicture::Clear()
 {

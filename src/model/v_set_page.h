@@ -19,7 +19,7 @@ struct VSetPage {
     int Quality = 3;
     int Colour = 1;
     std::array<int, 8> Reserved{};
-    int PaperSize = 9; // Windows DMPAPER code, 9 = A4
+    int PaperSize = 9;     // Windows DMPAPER code, 9 = A4
     double Width = 210.0;  // mm
     double Height = 297.0; // mm
     int Orientation = 1;   // 1 portrait, 2 landscape

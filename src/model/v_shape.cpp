@@ -9,8 +9,7 @@ bool VShape::SetFigure(int figure)
 
 bool VShape::SetRectRound(int pixels)
 {
-    if (pixels < 0)
-        return false;
+    if (pixels < 0) return false;
     m_rectRound = pixels;
     m_changed = true;
     return true;
@@ -25,8 +24,7 @@ bool VShape::SetPenColor(ColorRef c)
 
 bool VShape::SetPenWidth(int pixels)
 {
-    if (pixels < 0)
-        return false;
+    if (pixels < 0) return false;
     m_penWidth = pixels;
     m_changed = true;
     return true;
@@ -34,8 +32,7 @@ bool VShape::SetPenWidth(int pixels)
 
 bool VShape::SetPenStyle(int style)
 {
-    if (style < 0 || style > 255)
-        return false;
+    if (style < 0 || style > 255) return false;
     m_penStyle = uint8_t(style);
     m_changed = true;
     return true;
@@ -50,8 +47,7 @@ bool VShape::SetBrushColor(ColorRef c)
 
 bool VShape::SetBrushStyle(int style)
 {
-    if (style < 0 || style > 255)
-        return false;
+    if (style < 0 || style > 255) return false;
     m_brushStyle = uint8_t(style);
     m_changed = true;
     return true;
@@ -59,8 +55,7 @@ bool VShape::SetBrushStyle(int style)
 
 void VShape::SetBorderLine(int index, const VBorder &line)
 {
-    if (index < 0 || index > 5)
-        return;
+    if (index < 0 || index > 5) return;
     m_borders[size_t(index)] = line;
     m_changed = true;
 }
@@ -68,8 +63,7 @@ void VShape::SetBorderLine(int index, const VBorder &line)
 bool VShape::HasVisibleBorder() const
 {
     for (const VBorder &b : m_borders)
-        if (b.visible)
-            return true;
+        if (b.visible) return true;
     return false;
 }
 

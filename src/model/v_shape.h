@@ -18,7 +18,14 @@ struct VBorder {
 class VShape
 {
 public:
-    enum BorderIndex { BorderTop = 0, BorderRight = 1, BorderBottom = 2, BorderLeft = 3, BorderRising = 4, BorderFalling = 5 };
+    enum BorderIndex {
+        BorderTop = 0,
+        BorderRight = 1,
+        BorderBottom = 2,
+        BorderLeft = 3,
+        BorderRising = 4,
+        BorderFalling = 5
+    };
 
     bool Changed() const { return m_changed; }
     void SetChanged(bool on) { m_changed = on; }

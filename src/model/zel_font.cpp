@@ -1,10 +1,10 @@
 #include "model/zel_font.h"
 
-namespace {
+namespace
+{
 bool setByte(uint8_t &field, int v, bool &changed)
 {
-    if (v < 0 || v > 255)
-        return false;
+    if (v < 0 || v > 255) return false;
     field = uint8_t(v);
     changed = true;
     return true;
@@ -13,17 +13,28 @@ bool setByte(uint8_t &field, int v, bool &changed)
 
 bool TZelFont::SetFontWeight(int weight)
 {
-    if (weight < 0 || weight > 1000)
-        return false;
+    if (weight < 0 || weight > 1000) return false;
     m_log.lfWeight = weight;
     m_changed = true;
     return true;
 }
 
-bool TZelFont::SetFontItalic(int v) { return setByte(m_log.lfItalic, v, m_changed); }
-bool TZelFont::SetFontUnderline(int v) { return setByte(m_log.lfUnderline, v, m_changed); }
-bool TZelFont::SetFontStrikeOut(int v) { return setByte(m_log.lfStrikeOut, v, m_changed); }
-bool TZelFont::SetFontCharSet(int v) { return setByte(m_log.lfCharSet, v, m_changed); }
+bool TZelFont::SetFontItalic(int v)
+{
+    return setByte(m_log.lfItalic, v, m_changed);
+}
+bool TZelFont::SetFontUnderline(int v)
+{
+    return setByte(m_log.lfUnderline, v, m_changed);
+}
+bool TZelFont::SetFontStrikeOut(int v)
+{
+    return setByte(m_log.lfStrikeOut, v, m_changed);
+}
+bool TZelFont::SetFontCharSet(int v)
+{
+    return setByte(m_log.lfCharSet, v, m_changed);
+}
 
 bool TZelFont::SetFontName(const QString &face)
 {
@@ -41,8 +52,7 @@ bool TZelFont::SetFontColor(ColorRef c)
 
 bool TZelFont::SetVertPos(int pos)
 {
-    if (pos < 0 || pos > 2)
-        return false;
+    if (pos < 0 || pos > 2) return false;
     m_vertPos = pos;
     m_changed = true;
     return true;
@@ -50,8 +60,7 @@ bool TZelFont::SetVertPos(int pos)
 
 bool TZelFont::SetHorzPos(int pos)
 {
-    if (pos < 0 || pos > 2)
-        return false;
+    if (pos < 0 || pos > 2) return false;
     m_horzPos = pos;
     m_changed = true;
     return true;
@@ -108,8 +117,7 @@ bool TZelFont::SetFontOrientation(int degrees)
 
 bool TZelFont::SetOffset(int chars)
 {
-    if (chars < 0)
-        return false;
+    if (chars < 0) return false;
     m_offset = chars;
     m_changed = true;
     return true;
@@ -117,8 +125,7 @@ bool TZelFont::SetOffset(int chars)
 
 bool TZelFont::SetTextLength(int chars)
 {
-    if (chars < -1)
-        return false;
+    if (chars < -1) return false;
     m_textLength = chars;
     m_changed = true;
     return true;

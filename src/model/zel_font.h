@@ -15,11 +15,11 @@ struct LogFont {
     uint8_t lfItalic = 0;
     uint8_t lfUnderline = 0;
     uint8_t lfStrikeOut = 0;
-    uint8_t lfCharSet = 1;       // DEFAULT_CHARSET
-    uint8_t lfOutPrecision = 4;  // OUT_TT_PRECIS
+    uint8_t lfCharSet = 1;      // DEFAULT_CHARSET
+    uint8_t lfOutPrecision = 4; // OUT_TT_PRECIS
     uint8_t lfClipPrecision = 0;
     uint8_t lfQuality = 0;
-    uint8_t lfPitchAndFamily = 0x30; // FF_MODERN
+    uint8_t lfPitchAndFamily = 0x30;                    // FF_MODERN
     QString lfFaceName = QStringLiteral("Courier New"); // at most 31 characters, as the 32-byte field
     bool operator==(const LogFont &) const = default;
 };

@@ -6,7 +6,8 @@
 
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 VGrfElement *addLabel(VGrfElement &parent, int num, const QString &name)
 {
     auto e = std::make_unique<VGrfElement>(ElementKind::Label);

@@ -1,0 +1,455 @@
+#include "files/design_file.h"
+#include "files/picture_text.h"
+#include "model/element_ops.h"
+#include "model/v_doc.h"
+#include "test_support.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+using testsupport::readAll;
+using testsupport::writeAll;
+
+namespace
+{
+
+std::unique_ptr<VGrfElement> element(ElementKind kind, const QString &name, int num, QRect twips)
+{
+    auto e = std::make_unique<VGrfElement>(kind);
+    e->SetName(name);
+    e->SetNum(num);
+    e->Shape().SetLeft(twips.left());
+    e->Shape().SetTop(twips.top());
+    e->Shape().SetWidth(twips.width());
+    e->Shape().SetHeight(twips.height());
+    return e;
+}
+
+QByteArray encoded(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, format);
+    return bytes;
+}
+
+QString pictureText(const QByteArray &className, const QByteArray &stream, bool withCount)
+{
+    QByteArray data;
+    data.append(char(className.size()));
+    data.append(className);
+    if (withCount) {
+        QByteArray count(4, '\0');
+        qToLittleEndian<quint32>(quint32(stream.size()), count.data());
+        data.append(count);
+    }
+    data.append(stream);
+    return QStringLiteral("object Image1: TImage\n  Picture.Data = {\n    ") +
+           QString::fromLatin1(data.toHex().toUpper()) + QStringLiteral("}\nend");
+}
+
+QImage testImage()
+{
+    QImage image(7, 5, QImage::Format_ARGB32);
+    for (int y = 0; y < 5; ++y)
+        for (int x = 0; x < 7; ++x)
+            image.setPixelColor(x, y, QColor(x * 30, y * 50, 200, 255));
+    return image;
+}
+
+bool samePixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size()) return false;
+    const QImage ca = a.convertToFormat(QImage::Format_ARGB32);
+    const QImage cb = b.convertToFormat(QImage::Format_ARGB32);
+    return ca == cb;
+}
+
+class DesignFileTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    QString path(const QString &name) const { return dir.filePath(name); }
+};
+
+} // namespace
+
+TEST_F(DesignFileTest, WritesTheExactLayout)
+{
+    VDoc doc;
+    VPage *page = doc.AddPage();
+    VGrfElement &root = page->Root();
+    root.SetName("Panel");
+    root.Shape().SetRelLeft(0);
+    root.Shape().SetRelTop(0);
+    root.Shape().SetWidth(11905);
+    root.Shape().SetHeight(16837);
+    VGrfElement *label =
+        root.InsertChild(element(ElementKind::Label, "Label1", 1, QRect(567, 1134, 2835, 283)));
+    label->Shape().SetRelLeft(567);
+    label->Shape().SetRelTop(1134);
+    label->SetCaption("Total & <sum>");
+    label->SetValueType(vtVariable);
+    label->SetDescription("amount");
+    label->Font() = root.Font();
+    label->Font().SetFontWeight(700);
+    label->Font().SetHorzPos(2);
+    VGrfElement *cell = root.InsertChild(element(ElementKind::Cell, "Cell1", 3, QRect(0, 0, 100, 100)));
+    cell->SetCaption("not written");
+    cell->Font() = root.Font();
+    cell->Shape().SetFigure(3);
+    cell->Shape().SetBrushStyle(0);
+    cell->Shape().SetBorderLine(2, VBorder{true, 255, 2, 0});
+    cell->Shape().SetBorderLine(0, VBorder{true, 0, 1, 0});
+
+    ASSERT_TRUE(WriteDesignFile(doc, path("small.edt")));
+    const QByteArray expected =
+        "<?xml version='1.0' encoding='UTF-8'?>\n"
+        "<Document PaperSize=\"9\" Width=\"210000\" Height=\"297000\" Orientation=\"1\">\n"
+        "\t<Font FontHeight=\"35\" FontWidth=\"24\"/>\n"
+        "\t<Page Name=\"Page1\" Num=\"1\">\n"
+        "\t\t<Font/>\n"
+        "\t\t<Panel Name=\"Panel\" Num=\"0\">\n"
+        "\t\t\t<Shape Left=\"0\" Top=\"0\" Width=\"11905\" Height=\"16837\"/>\n"
+        "\t\t\t<Font/>\n"
+        "\t\t\t<Label Name=\"Label1\" Num=\"1\" Caption=\"Total &amp; &lt;sum&gt;\" ValueType=\"0\" "
+        "Description=\"amount\">\n"
+        "\t\t\t\t<Shape Left=\"567\" Top=\"1134\" Width=\"2835\" Height=\"283\"/>\n"
+        "\t\t\t\t<Font HorzPos=\"2\" FontWeight=\"700\"/>\n"
+        "\t\t\t</Label>\n"
+        "\t\t\t<Cell Name=\"Cell1\" Num=\"3\">\n"
+        "\t\t\t\t<Shape Left=\"0\" Top=\"0\" Width=\"100\" Height=\"100\" Figure=\"3\" BrushStyle=\"0\">\n"
+        "\t\t\t\t\t<Border0/>\n"
+        "\t\t\t\t\t<Border2 PenColor=\"255\" PenWidth=\"2\"/>\n"
+        "\t\t\t\t</Shape>\n"
+        "\t\t\t\t<Font/>\n"
+        "\t\t\t</Cell>\n"
+        "\t\t</Panel>\n"
+        "\t</Page>\n"
+        "</Document>";
+    EXPECT_EQ(readAll(path("small.edt")).toStdString(), expected.toStdString());
+    EXPECT_FALSE(doc.IsModified()); // saving clears the marks
+}
+
+TEST_F(DesignFileTest, EveryRecordSurvivesARoundTrip)
+{
+    VDoc doc;
+    doc.Settings().PaperSize = 256;
+    doc.Settings().Width = 100.5;
+    doc.Settings().Height = 60.25;
+    doc.Settings().Orientation = 2;
+    doc.Font().SetFontName("Arial");
+    doc.Font().SetFontHeight(4.2);
+    doc.Font().SetmmPos(true);
+    doc.Font().SetLeftPos(1.5);
+    VPage *page = doc.AddPage();
+    page->Settings().Name = "Front";
+    page->Settings().Num = 7;
+    page->Font().SetFontColor(Rgb(1, 2, 3));
+    page->EnsureBackground().SetImage(testImage());
+    page->Background()->SetSizeSet(3);
+    page->Background()->SetWidth(40);
+    page->Background()->SetHeight(30);
+    page->Background()->SetPosSetX(3);
+    page->Background()->SetLeft(120);
+
+    VGrfElement &root = page->Root();
+    root.Font() = page->Font();
+    VGrfElement *group = AddElement(root, ElementKind::Group, QRect(10, 10, 300, 200));
+    group->SetCaption("Lines");
+    group->SetRepeatability(true);
+    group->SetPrintable(pmAll);
+    VShape &gs = group->Shape();
+    gs.SetFigure(1);
+    gs.SetRectRound(7);
+    gs.SetPenColor(Rgb(10, 20, 30));
+    gs.SetPenWidth(3);
+    gs.SetPenStyle(2);
+    gs.SetBrushColor(Rgb(255, 255, 0));
+    gs.SetBrushStyle(6);
+    group->EnsurePicture().SetImage(testImage());
+    group->Picture()->SetSizeSet(1);
+    group->Picture()->SetPosSetY(3);
+    group->Picture()->SetTop(99);
+    group->Picture()->SetFormat(2);
+
+    VGrfElement *label = AddElement(*group, ElementKind::Label, QRect(5, 6, 80, 20));
+    label->SetCaption("Ünïcödé Привет İş");
+    label->SetValueType(vtPictureStretch);
+    label->SetPrintable(pmTextOnly);
+    TZelFont &f = label->Font();
+    f.SetFontHeight(5.1);
+    f.SetFontWidth(3.3);
+    f.SetFontColor(Rgb(200, 0, 0));
+    f.SetFontOrientation(90);
+    f.SetVertSpace(0.4);
+    f.SetmmPos(false);
+    f.SetVertPos(0);
+    f.SetHorzPos(2);
+    f.SetOffset(2);
+    f.SetTextLength(3);
+    f.SetFontWeight(600);
+    f.SetFontItalic(1);
+    f.SetFontUnderline(1);
+    f.SetFontStrikeOut(1);
+    f.SetFontCharSet(204);
+    f.SetFontName("Times New Roman");
+
+    VGrfElement *bar = AddElement(root, ElementKind::BarCode, QRect(100, 100, 150, 60));
+    bar->SetCaption("code");
+    VBarCode &b = *bar->BarCode();
+    b.SetType(VBarCode::Code128);
+    b.SetValue("Ab 12");
+    b.SetValueType(3);
+    b.SetOrientation(2);
+    b.SetColor(Rgb(0, 0, 128));
+    b.SetManualWidth(true);
+    b.SetLineWidth(22.0);
+    b.SetManualHeight(true);
+    b.SetMarginTop(12.5);
+    b.SetMarginBottom(3.25);
+    b.SetShowValue(true);
+    b.SetValuePos(0);
+    b.SetFontSizeSet(1);
+
+    VGrfElement *table = AddElement(root, ElementKind::Table, QRect(0, 300, 200, 100));
+    auto cell = std::make_unique<VGrfElement>(ElementKind::Cell);
+    cell->SetName("C1");
+    cell->Shape().SetFigure(3);
+    cell->Shape().SetBorderLine(4, VBorder{true, 77, 4, 3});
+    cell->Shape().SetBorderLine(5, VBorder{true, 0, 1, 1});
+    cell->Font() = table->Font();
+    table->InsertChild(std::move(cell));
+    doc.PageAt(0)->Root().RecomputeAbsolute(0, 0);
+
+    ASSERT_TRUE(WriteDesignFile(doc, path("full.edt")));
+    VDoc back;
+    ASSERT_TRUE(ReadDesignFile(back, path("full.edt")));
+    EXPECT_FALSE(back.IsModified());
+    EXPECT_EQ(back.Settings().PaperSize, 256);
+    EXPECT_DOUBLE_EQ(back.Settings().Width, 100.5);
+    EXPECT_DOUBLE_EQ(back.Settings().Height, 60.25);
+    EXPECT_EQ(back.Settings().Orientation, 2);
+    EXPECT_TRUE(back.Font().SameValues(doc.Font()));
+    ASSERT_EQ(back.PageCount(), 1);
+    VPage *p2 = back.PageAt(0);
+    EXPECT_EQ(p2->Name(), "Front");
+    EXPECT_EQ(p2->Num(), 7);
+    EXPECT_TRUE(p2->Font().SameValues(page->Font()));
+    ASSERT_NE(p2->Background(), nullptr);
+    EXPECT_EQ(p2->Background()->SizeSet(), 3);
+    EXPECT_EQ(p2->Background()->Width(), 40);
+    EXPECT_EQ(p2->Background()->Left(), 120);
+    EXPECT_TRUE(samePixels(p2->Background()->Image(), testImage()));
+
+    const VGrfElement &r2 = p2->Root();
+    ASSERT_EQ(r2.ChildCount(), 3);
+    const VGrfElement *g2 = r2.Child(0);
+    EXPECT_EQ(g2->Name(), group->Name());
+    EXPECT_EQ(g2->Caption(), "Lines");
+    EXPECT_TRUE(g2->Repeatability());
+    EXPECT_EQ(g2->Printable(), pmAll);
+    EXPECT_EQ(g2->Shape(), [&] {
+        VShape s = gs;
+        s.SetChanged(false);
+        return s;
+    }());
+    ASSERT_NE(g2->Picture(), nullptr);
+    EXPECT_EQ(g2->Picture()->PosSetY(), 1); // not stored for a stretched picture
+    EXPECT_EQ(g2->Picture()->Format(), 2);
+
+    const VGrfElement *l2 = g2->Child(0);
+    EXPECT_EQ(l2->Caption(), "Ünïcödé Привет İş");
+    EXPECT_EQ(l2->ValueType(), vtPictureStretch);
+    EXPECT_EQ(l2->Printable(), pmTextOnly);
+    EXPECT_TRUE(l2->Font().SameValues(f));
+    EXPECT_EQ(l2->Shape().Left(), label->Shape().Left());
+    EXPECT_EQ(l2->Shape().RelLeft(), label->Shape().RelLeft());
+
+    const VGrfElement *b2 = r2.Child(1);
+    ASSERT_NE(b2->BarCode(), nullptr);
+    VBarCode expected = b;
+    expected.SetChanged(false);
+    EXPECT_EQ(*b2->BarCode(), expected);
+    const VGrfElement *c2 = r2.Child(2)->Child(0);
+    EXPECT_EQ(c2->Kind(), ElementKind::Cell);
+    EXPECT_EQ(c2->Shape().BorderLine(4), (VBorder{true, 77, 4, 3}));
+    EXPECT_EQ(c2->Shape().BorderLine(5), (VBorder{true, 0, 1, 1}));
+    EXPECT_FALSE(c2->Shape().BorderLine(0).visible);
+
+    // What the writer leaves out comes back as the defaults.
+    ASSERT_TRUE(WriteDesignFile(back, path("again.edt")));
+    EXPECT_EQ(readAll(path("again.edt")), readAll(path("full.edt")));
+}
+
+TEST_F(DesignFileTest, AttributesNotStoredForAKindReturnToDefaults)
+{
+    VDoc doc;
+    VGrfElement &root = doc.AddPage()->Root();
+    VGrfElement *bar = AddElement(root, ElementKind::BarCode, QRect(0, 0, 50, 50));
+    bar->SetCaption("kept");
+    bar->SetPrintable(pmNever);
+    bar->SetValueType(vtVariable);
+    VGrfElement *label = AddElement(root, ElementKind::Label, QRect(0, 0, 50, 50));
+    label->SetDescription("fixed labels keep no description");
+    label->Font().SetFontHeight(3.6);
+    ASSERT_TRUE(WriteDesignFile(doc, path("kinds.ebt")));
+    const QByteArray text = readAll(path("kinds.ebt"));
+    EXPECT_FALSE(text.contains("Description"));
+    EXPECT_TRUE(text.contains("FontHeight=\"36\""));
+    VDoc back;
+    ASSERT_TRUE(ReadDesignFile(back, path("kinds.ebt")));
+    const VGrfElement *b2 = back.PageAt(0)->Root().Child(0);
+    EXPECT_EQ(b2->Caption(), "kept");
+    EXPECT_EQ(b2->Printable(), pmNormal);
+    EXPECT_EQ(b2->ValueType(), vtFixed);
+    EXPECT_DOUBLE_EQ(back.PageAt(0)->Root().Child(1)->Font().FontHeight(), 3.6);
+}
+
+TEST_F(DesignFileTest, OldLayoutUnknownTagsAndMissingRecords)
+{
+    writeAll(path("old.edt"),
+             "<?xml version=\"1.0\"?>\n"
+             "<Document Width=\"2100\" Height=\"2970\">"
+             "<Page><Panel Name=\"P\"><Shape Left=\"100\" Top=\"200\" Width=\"5000\" Height=\"6000\"/>"
+             "<Line Name=\"L\"><Shape Left=\"150\" Top=\"260\" Width=\"10\" Height=\"10\"/></Line>"
+             "<Mystery Name=\"M\"/>"
+             "<BarCode Name=\"B\"/>"
+             "</Panel></Page></Document>");
+    VDoc doc;
+    ASSERT_TRUE(ReadDesignFile(doc, path("old.edt")));
+    EXPECT_DOUBLE_EQ(doc.Settings().Width, 210.0);
+    EXPECT_DOUBLE_EQ(doc.Settings().Height, 297.0);
+    ASSERT_EQ(doc.PageCount(), 1);
+    EXPECT_EQ(doc.PageAt(0)->Name(), "Page1");
+    const VGrfElement &root = doc.PageAt(0)->Root();
+    ASSERT_EQ(root.ChildCount(), 3);
+    EXPECT_EQ(root.Child(0)->Kind(), ElementKind::Group);
+    EXPECT_EQ(root.Child(0)->Shape().RelLeft(), 50);
+    EXPECT_EQ(root.Child(0)->Shape().RelTop(), 60);
+    EXPECT_EQ(root.Child(1)->Kind(), ElementKind::Panel);
+    EXPECT_NE(root.Child(2)->BarCode(), nullptr);
+
+    writeAll(path("new.edt"), "<Document PaperSize=\"9\" Width=\"2100\" Height=\"2970\"/>");
+    ASSERT_TRUE(ReadDesignFile(doc, path("new.edt")));
+    EXPECT_DOUBLE_EQ(doc.Settings().Width, 2.1);
+    EXPECT_TRUE(doc.IsEmpty());
+}
+
+TEST_F(DesignFileTest, BadFilesReportTheReasonAndKeepWhatWasRead)
+{
+    VDoc doc;
+    FileResult r = ReadDesignFile(doc, path("missing.edt"));
+    EXPECT_FALSE(r);
+    EXPECT_FALSE(r.error.isEmpty());
+
+    writeAll(path("broken.edt"), "<Document><Page><Panel></Page></Document>");
+    r = ReadDesignFile(doc, path("broken.edt"));
+    EXPECT_FALSE(r);
+    EXPECT_TRUE(r.error.contains("line 1")) << r.error.toStdString();
+    EXPECT_TRUE(doc.IsEmpty()); // nothing of a malformed file is read
+
+    writeAll(path("letter.edt"), "<Document PaperSize=\"9\" Width=\"210000\" Height=\"297000\">"
+                                 "<Page Name=\"A\"><Panel><Label Name=\"ok\"><Shape Width=\"100\"/></Label>"
+                                 "<Label Name=\"bad\"><Shape Width=\"1O0\"/></Label>"
+                                 "<Label Name=\"never\"/></Panel></Page>"
+                                 "<Page Name=\"B\"/></Document>");
+    r = ReadDesignFile(doc, path("letter.edt"));
+    EXPECT_FALSE(r);
+    EXPECT_TRUE(r.error.contains("1O0")) << r.error.toStdString();
+    ASSERT_EQ(doc.PageCount(), 1);
+    const VGrfElement &root = doc.PageAt(0)->Root();
+    ASSERT_EQ(root.ChildCount(), 2);
+    EXPECT_EQ(root.Child(0)->Shape().Width(), 100);
+    EXPECT_EQ(root.Child(1)->Name(), "bad");
+    EXPECT_FALSE(doc.IsModified());
+}
+
+TEST_F(DesignFileTest, SavingIsAtomicAndEmptyDocumentsWriteNothing)
+{
+    VDoc empty;
+    EXPECT_TRUE(WriteDesignFile(empty, path("empty.edt")));
+    EXPECT_FALSE(QFile::exists(path("empty.edt")));
+
+    VDoc doc;
+    doc.AddPage();
+    EXPECT_FALSE(WriteDesignFile(doc, path("no/such/folder/x.edt")));
+
+    writeAll(path("keep.edt"), "previous");
+    QDir().mkpath(path("keep.edt.dir"));
+    // A target that cannot be replaced leaves the previous content alone.
+    EXPECT_FALSE(WriteDesignFile(doc, path("keep.edt.dir")));
+    EXPECT_EQ(readAll(path("keep.edt")), QByteArray("previous"));
+    ASSERT_TRUE(WriteDesignFile(doc, path("keep.edt")));
+    EXPECT_TRUE(readAll(path("keep.edt")).startsWith("<?xml"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1); // no temporary file left behind
+}
+
+TEST_F(DesignFileTest, PicturesOfEveryClassReadBack)
+{
+    const QImage image = testImage();
+    struct Case {
+        const char *className;
+        const char *format;
+        bool count;
+    } cases[] = {{"TBitmap", "BMP", true}, {"TPngImage", "PNG", false}, {"TGIFImage", "GIF", false},
+                 {"TIcon", "ICO", false},  {"TBitmap", "BMP", false},   {"TJPEGImage", "JPG", true}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.className);
+        const bool gif = QByteArray(c.format) == "GIF";
+        // Qt writes no GIF; a one-pixel GIF spelt out byte by byte stands in.
+        const QByteArray stream = gif ? QByteArray::fromHex("47494638396101000100800000000000FFFFFF21F904"
+                                                            "01000000002C00000000010001000002024401003B")
+                                      : encoded(image, c.format);
+        ASSERT_FALSE(stream.isEmpty());
+        VPicture picture;
+        ASSERT_TRUE(DecodePictureText(pictureText(c.className, stream, c.count), picture));
+        ASSERT_TRUE(picture.HasImage());
+        EXPECT_EQ(picture.Image().size(), gif ? QSize(1, 1) : image.size());
+        if (QByteArray(c.format) != "JPG" && QByteArray(c.format) != "GIF")
+            EXPECT_TRUE(samePixels(picture.Image(), image));
+
+        // Through a design file and back: lossless, and JPEG bytes unchanged.
+        VDoc doc;
+        VGrfElement *label = AddElement(doc.AddPage()->Root(), ElementKind::Label, QRect(0, 0, 20, 20));
+        label->SetPicture(std::make_unique<VPicture>(picture));
+        ASSERT_TRUE(WriteDesignFile(doc, path("pic.edt")));
+        VDoc back;
+        ASSERT_TRUE(ReadDesignFile(back, path("pic.edt")));
+        const VPicture *p2 = back.PageAt(0)->Root().Child(0)->Picture();
+        ASSERT_NE(p2, nullptr);
+        EXPECT_TRUE(samePixels(p2->Image(), picture.Image()));
+        if (QByteArray(c.format) == "JPG") EXPECT_EQ(p2->SourceBytes(), stream);
+    }
+    VPicture nothing;
+    EXPECT_FALSE(DecodePictureText("object X end", nothing));
+    EXPECT_FALSE(DecodePictureText("{ 0A5A5A }", nothing));
+    EXPECT_FALSE(DecodePictureText("{ZZ}", nothing));
+}
+
+TEST_F(DesignFileTest, PageSourceRoundTrip)
+{
+    VDoc doc;
+    doc.AddPage();
+    VPage *page = doc.AddPage();
+    VGrfElement *label = AddElement(page->Root(), ElementKind::Label, QRect(0, 0, 40, 20));
+    label->SetCaption("source");
+    const QString folder = path("tmp");
+    ASSERT_TRUE(SavePageSource(doc, 1, folder));
+    EXPECT_TRUE(QFile::exists(QDir(folder).filePath("tmp01.xml")));
+    const QByteArray text = readAll(QDir(folder).filePath("tmp01.xml"));
+    EXPECT_TRUE(text.contains("<Document>"));
+    EXPECT_FALSE(text.contains("Page1"));
+
+    label->SetCaption("changed");
+    AddElement(page->Root(), ElementKind::Group, QRect(0, 0, 40, 20));
+    ASSERT_TRUE(LoadPageSource(doc, 1, folder));
+    ASSERT_EQ(page->Root().ChildCount(), 1);
+    EXPECT_EQ(page->Root().Child(0)->Caption(), "source");
+    EXPECT_EQ(page->Name(), "Page2");
+    EXPECT_FALSE(LoadPageSource(doc, 5, folder));
+}
