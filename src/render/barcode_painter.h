@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QRect>
 #include <QString>
 
@@ -17,5 +18,22 @@ void DrawBarcode(VBarCode &record, QPainter &painter, const QRect &rect, const T
                  DrawSurface surface);
 
 // Writes the barcode as a JPEG beside the export being written (outputName) and returns its path:
-// base + "_barcode_" + value + "_" + left mm + "_" + top mm + ".jpeg".
-QString BarcodePictureFile(VBarCode &record, const QRect &rect, const TZelFont &font, const QString &outputName);
+// base + "_barcode_" + value + "_" + left mm + "_" + top mm + ".jpeg". Empty when writing fails.
+QString BarcodePictureFile(VBarCode &record, const QRect &rect, const TZelFont &font,
+                           const QString &outputName);
+// The path BarcodePictureFile writes; exports that place the picture find it by the same rule.
+QString BarcodePictureFileName(const QString &value, const QRect &rect, const QString &outputName);
+
+// How a linear symbol lies along its extent E (twips): M modules of width moduleWidth, drawn
+// step = trunc(moduleWidth) apart from offset. modules is 0 when nothing is drawn.
+struct BarcodeMetrics {
+    int modules = 0;
+    double moduleWidth = 0.0;
+    int step = 0;
+    int offset = 0;
+};
+BarcodeMetrics MeasureBarcode(const VBarCode &record, int extent);
+
+// The barcode drawn on white into an image of rect's size (twips) at about dpi, the resolution
+// nudged so that every module is a whole number of pixels; the image carries the resolution used.
+QImage RenderBarcodeImage(VBarCode &record, QSize twips, const TZelFont &font, double dpi);
