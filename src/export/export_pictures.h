@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QImage>
+#include <QSize>
+#include <QString>
+
+class VGrfElement;
+class VPage;
+
+// Screen size (pixels, natural size) at which the exports draw a page: the A4 frame of the
+// screen, 793 x 1122 portrait; smaller landscape pages are widened to 1122 x 793.
+QSize ExportPageSize(const VPage &page);
+// PDF page size in points for a page drawn at screenSize: A4 (9) and A4 small (10) through
+// their screen divisors, every other paper at its own size.
+QSize PdfPageSize(const VPage &page, const QSize &screenSize);
+
+// round(twips x 25.4 / 1440): the whole millimetres in the names of exported pictures.
+int WholeMillimetres(int twips);
+// base + "_group_" / "_table_" + left mm + "_" + top mm + ".jpeg", and the barcode form with
+// its value; base is outputName without its extension.
+QString GroupPictureName(const QString &outputName, int leftTwips, int topTwips);
+QString TablePictureName(const QString &outputName, int leftTwips, int topTwips);
+QString BarcodePictureName(const QString &outputName, const QString &value, int leftTwips, int topTwips);
+
+// Draws the page with all its elements into an image of size (white paper, the page's own
+// black/white and printable-only switches) and writes the pictures the PDF and HTML outputs
+// place: every group with a fill or picture and every table (drawn with their cells, at screen
+// resolution) and every barcode (BarcodePictureFile). Returns the page image.
+QImage DrawPageForExport(VPage &page, const QSize &size, const QString &outputName);

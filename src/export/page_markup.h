@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class VGrfElement;
+class VPage;
+
+// One markup list per report page; each entry is one element's line of tagged values such as
+// "[gl:1440:gl]". The markup lives in memory for the length of one PDF export.
+using PageMarkup = std::vector<QStringList>;
+
+// The line that separates a page's lines from the next page's.
+inline QString PageBreakLine()
+{
+    return QString(QChar(0x0C));
+}
+
+// Appends the lines of the page's element tree (root panel first, then depth first) to
+// pages[pageIndex], growing pages when needed. Never-printed elements (Printable 0) are left out
+// with their subtrees, as on every other output. Labels with pictures save their bitmap beside
+// outputName as base + "_pict_(n).bmp".
+void WritePageMarkup(const VPage &page, PageMarkup &pages, int pageIndex, const QString &outputName);
+// Appends one line per child of container and recurses into each child after its line.
+void WriteElementMarkup(const VGrfElement &container, PageMarkup &pages, int pageIndex,
+                        const QString &outputName);
+// The line of one element alone (empty for cells and barcodes without a barcode record).
+QString ElementMarkupLine(const VGrfElement &element, const QString &outputName);
+
+// Reader side: the text between the first opening and the first closing marker of name, or an
+// empty string when either marker is missing or the closing one comes first.
+QString TagValue(const QString &line, const QString &name);
+bool HasTag(const QString &line, const QString &name);
+
+// Shortest round-trip text of a floating value with '.' as decimal separator, as the markup and
+// the engine's option lists expect it.
+QString FloatText(double value);
+// Everything before the last '.' of a file name (the whole name when it has none).
+QString OutputBase(const QString &outputName);
+// The text a label shows: its caption cut by the font's Offset and TextLength.
+QString DisplayedCaption(const VGrfElement &element);

@@ -1,0 +1,550 @@
+#include "export/pdf_engine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QLocale>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QStringDecoder>
+#include <QTextStream>
+#include <QTransform>
+#include <cmath>
+
+namespace
+{
+
+// Text is measured and drawn at this size and scaled down, so that glyph advances keep their
+// design precision whatever the point size.
+constexpr double kTextReferenceSize = 1000.0;
+
+// One parsed option list: each key with its value words ({a b} lists split into words).
+class OptionList
+{
+public:
+    explicit OptionList(const QString &text)
+    {
+        struct Token {
+            QString text;
+            bool list = false;
+        };
+        std::vector<Token> tokens;
+        int i = 0;
+        const int n = int(text.size());
+        while (i < n) {
+            const QChar c = text[i];
+            if (c.isSpace() || c == QLatin1Char('=')) {
+                ++i;
+            } else if (c == QLatin1Char('{')) {
+                int depth = 1;
+                const int start = ++i;
+                while (i < n && depth > 0) {
+                    if (text[i] == QLatin1Char('{'))
+                        ++depth;
+                    else if (text[i] == QLatin1Char('}'))
+                        --depth;
+                    ++i;
+                }
+                tokens.push_back({text.mid(start, i - start - (depth == 0 ? 1 : 0)), true});
+            } else {
+                const int start = i;
+                while (i < n && !text[i].isSpace() && text[i] != QLatin1Char('=') &&
+                       text[i] != QLatin1Char('{'))
+                    ++i;
+                tokens.push_back({text.mid(start, i - start), false});
+            }
+        }
+        for (size_t k = 0; k + 1 < tokens.size(); k += 2) {
+            const Token &value = tokens[k + 1];
+            m_values.insert(tokens[k].text.toLower(),
+                            value.list ? value.text.split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                       : QStringList{value.text});
+        }
+    }
+
+    bool has(const QString &key) const { return m_values.contains(key); }
+    QStringList words(const QString &key) const { return m_values.value(key); }
+    QString word(const QString &key, const QString &fallback = QString()) const
+    {
+        const QStringList w = m_values.value(key);
+        return w.isEmpty() ? fallback : w.first().toLower();
+    }
+    // The index-th number of key's value; fallback when absent or not a number.
+    double number(const QString &key, int index, double fallback) const
+    {
+        const QStringList w = m_values.value(key);
+        if (index >= w.size()) return fallback;
+        bool ok = false;
+        const double v = QLocale::c().toDouble(w[index], &ok);
+        return ok ? v : fallback;
+    }
+
+private:
+    QHash<QString, QStringList> m_values;
+};
+
+// Fraction (0..1) of a position keyword or percentage along one axis.
+double positionFraction(const QString &word, bool horizontal)
+{
+    const QString w = word.toLower();
+    if (w == QLatin1String("left")) return horizontal ? 0.0 : 0.5;
+    if (w == QLatin1String("right")) return horizontal ? 1.0 : 0.5;
+    if (w == QLatin1String("top")) return horizontal ? 0.5 : 1.0;
+    if (w == QLatin1String("bottom")) return horizontal ? 0.5 : 0.0;
+    if (w == QLatin1String("center")) return 0.5;
+    bool ok = false;
+    const double v = QLocale::c().toDouble(w, &ok);
+    return ok ? std::clamp(v / 100.0, 0.0, 1.0) : 0.0;
+}
+
+struct Placement {
+    double fx = 0.0, fy = 0.0; // position fractions
+};
+
+Placement readPosition(const OptionList &options)
+{
+    Placement p;
+    const QStringList w = options.words(QStringLiteral("position"));
+    if (w.size() == 1) {
+        // One keyword places along its own axis and centres the other; one number serves both.
+        const QString k = w[0].toLower();
+        bool isNumber = false;
+        QLocale::c().toDouble(k, &isNumber);
+        p.fx = positionFraction(k, true);
+        p.fy = isNumber ? p.fx : positionFraction(k, false);
+    } else if (w.size() >= 2) {
+        p.fx = positionFraction(w[0], true);
+        p.fy = positionFraction(w[1], false);
+    }
+    return p;
+}
+
+int orientationDegrees(const OptionList &options)
+{
+    const QString o = options.word(QStringLiteral("orientate"), QStringLiteral("north"));
+    if (o == QLatin1String("west")) return 90;
+    if (o == QLatin1String("south")) return 180;
+    if (o == QLatin1String("east")) return 270;
+    return 0;
+}
+
+// Maps an object (local units, origin at its lower-left, y up) into page coordinates: scaled by
+// sx, sy along its own axes, turned counter-clockwise by degrees, and placed in the fit box (or
+// at the reference point when the box is empty) at the position fractions.
+QTransform placeObject(double w, double h, double sx, double sy, int degrees, double refX, double refY,
+                       double boxW, double boxH, const Placement &pos)
+{
+    const QTransform turn = QTransform().scale(sx, sy) * QTransform().rotate(degrees);
+    const QRectF bounds = turn.mapRect(QRectF(0, 0, w, h));
+    const double left = refX + pos.fx * (boxW - bounds.width());
+    const double bottom = refY + pos.fy * (boxH - bounds.height());
+    return turn * QTransform::fromTranslate(left - bounds.left(), bottom - bounds.top());
+}
+
+} // namespace
+
+PdfEngine::PdfEngine() = default;
+
+PdfEngine::~PdfEngine()
+{
+    if (m_painter && m_painter->isActive()) m_painter->end();
+}
+
+bool PdfEngine::beginDocument(const QString &fileName, const QString &)
+{
+    m_error.clear();
+    if (m_writer) {
+        m_error = QStringLiteral("A document is already open");
+        return false;
+    }
+    // Opening the file here (QPdfWriter only opens it on the first page) reports an unwritable
+    // path at once.
+    QFile probe(fileName);
+    if (fileName.isEmpty() || !probe.open(QIODevice::WriteOnly)) {
+        m_error =
+            QStringLiteral("Couldn't open PDF file '%1' for writing (%2)").arg(fileName, probe.errorString());
+        return false;
+    }
+    probe.close();
+    m_fileName = fileName;
+    m_writer = std::make_unique<QPdfWriter>(fileName);
+    m_writer->setResolution(72); // one device unit = one point
+    m_writer->setCreator(QStringLiteral("Tessaly"));
+    m_pageCount = 0;
+    return true;
+}
+
+void PdfEngine::beginPage(double width, double height)
+{
+    if (!m_writer || m_pageOpen) return;
+    m_pageWidth = width;
+    m_pageHeight = height;
+    const QPageSize size(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch);
+    m_writer->setPageLayout(
+        QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+    if (!m_painter) {
+        m_painter = std::make_unique<QPainter>();
+        if (!m_painter->begin(m_writer.get())) {
+            m_error = QStringLiteral("Couldn't start writing '%1'").arg(m_fileName);
+            m_painter.reset();
+            return;
+        }
+    } else {
+        m_writer->newPage();
+    }
+    m_painter->setRenderHint(QPainter::Antialiasing, true);
+    m_pageOpen = true;
+    ++m_pageCount;
+    m_path = QPainterPath();
+}
+
+void PdfEngine::endPage()
+{
+    m_pageOpen = false;
+}
+
+void PdfEngine::endDocument(const QString &)
+{
+    if (m_painter && m_painter->isActive()) m_painter->end();
+    m_painter.reset();
+    m_writer.reset();
+    m_pageOpen = false;
+}
+
+void PdfEngine::abandonDocument()
+{
+    endDocument();
+    if (!m_fileName.isEmpty()) QFile::remove(m_fileName);
+}
+
+void PdfEngine::setParameter(const QString &key, const QString &value)
+{
+    m_parameters.insert(key, value);
+    if (key == QLatin1String("resourcefile")) readFontMap(value);
+}
+
+void PdfEngine::setValue(const QString &key, double value)
+{
+    if (key == QLatin1String("leading"))
+        m_leading = value;
+    else if (key == QLatin1String("linewidth"))
+        setLineWidth(value);
+}
+
+double PdfEngine::getValue(const QString &key, double modifier) const
+{
+    const int index = int(modifier);
+    const bool validImage =
+        index >= 0 && size_t(index) < m_images.size() && !m_images[size_t(index)].isNull();
+    if (key == QLatin1String("imagewidth")) return validImage ? m_images[size_t(index)].width() : 0.0;
+    if (key == QLatin1String("imageheight")) return validImage ? m_images[size_t(index)].height() : 0.0;
+    if (key == QLatin1String("resx") || key == QLatin1String("resy")) {
+        if (!validImage) return 0.0;
+        const QImage &img = m_images[size_t(index)];
+        const int dpm = key == QLatin1String("resx") ? img.dotsPerMeterX() : img.dotsPerMeterY();
+        return dpm > 0 ? std::round(dpm * 0.0254) : 0.0;
+    }
+    if (key == QLatin1String("leading")) return m_leading;
+    if (key == QLatin1String("linewidth")) return m_lineWidth;
+    if (key == QLatin1String("fontsize")) return m_fontSize;
+    return 0.0;
+}
+
+void PdfEngine::setTextPos(double x, double y)
+{
+    m_textPos = QPointF(x, y);
+}
+
+void PdfEngine::readFontMap(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
+    const QDir folder = QFileInfo(path).absoluteDir();
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')))
+            continue;
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq <= 0) continue;
+        const QString name = line.left(eq).trimmed();
+        const QString fontPath = line.mid(eq + 1).trimmed();
+        if (fontPath.isEmpty()) continue;
+        const QString face = name.section(QLatin1Char(','), 0, 0).trimmed();
+        const QString style =
+            name.section(QLatin1Char(','), 1).remove(QLatin1Char(' ')).remove(QLatin1Char(','));
+        FontFile entry;
+        entry.path = QDir::isAbsolutePath(fontPath) ? fontPath : folder.filePath(fontPath);
+        m_fontMap.insert(face.toLower() + QLatin1Char(',') + style.toLower(), entry);
+        if (!m_mappedFaces.contains(face, Qt::CaseInsensitive)) m_mappedFaces << face;
+    }
+}
+
+QStringList PdfEngine::mappedFaces() const
+{
+    return m_mappedFaces;
+}
+
+QString PdfEngine::familyForFile(FontFile &file)
+{
+    if (!file.loaded) {
+        file.loaded = true;
+        const int id = QFontDatabase::addApplicationFont(file.path);
+        const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+        file.family = families.isEmpty() ? QString() : families.first();
+    }
+    return file.family;
+}
+
+int PdfEngine::loadFont(const QString &name, const QString &encoding, const QString &)
+{
+    const QString face = name.section(QLatin1Char(','), 0, 0).trimmed();
+    if (face.isEmpty()) return -1;
+    // Texts reach the engine as Unicode; the encoding only has to be one we could convert.
+    if (!encoding.isEmpty() && encoding != QLatin1String("unicode")) {
+        const QString codec = encoding.startsWith(QLatin1String("cp"))
+                                  ? QStringLiteral("windows-") + encoding.mid(2)
+                                  : encoding;
+        if (!QStringDecoder(codec.toLatin1().constData()).isValid() &&
+            !QStringDecoder(encoding.toLatin1().constData()).isValid())
+            return -1;
+    }
+    const QString styles = name.section(QLatin1Char(','), 1).toLower().remove(QLatin1Char(' '));
+    Font font;
+    font.bold = styles.contains(QLatin1String("bold"));
+    font.italic = styles.contains(QLatin1String("italic"));
+
+    const QString style = font.bold && font.italic ? QStringLiteral("bolditalic")
+                          : font.bold              ? QStringLiteral("bold")
+                          : font.italic            ? QStringLiteral("italic")
+                                                   : QString();
+    const QString key = face.toLower() + QLatin1Char(',');
+    auto it = m_fontMap.find(key + style);
+    if (it == m_fontMap.end())
+        it = m_fontMap.find(key); // the regular face, made bold or slanted by the font system
+    if (it != m_fontMap.end()) font.family = familyForFile(*it);
+    if (font.family.isEmpty()) font.family = face; // left to the system's font matching
+
+    for (size_t i = 0; i < m_fonts.size(); ++i) {
+        const Font &f = m_fonts[i];
+        if (f.family == font.family && f.bold == font.bold && f.italic == font.italic) return int(i);
+    }
+    m_fonts.push_back(font);
+    return int(m_fonts.size() - 1);
+}
+
+void PdfEngine::setFont(int font, double size)
+{
+    if (font < 0 || size_t(font) >= m_fonts.size() || size <= 0) return;
+    m_font = font;
+    m_fontSize = size;
+}
+
+QString PdfEngine::fontFamily(int font) const
+{
+    return font >= 0 && size_t(font) < m_fonts.size() ? m_fonts[size_t(font)].family : QString();
+}
+
+QFont PdfEngine::currentQFont() const
+{
+    QFont f;
+    if (m_font >= 0) {
+        const Font &font = m_fonts[size_t(m_font)];
+        f.setFamily(font.family);
+        f.setBold(font.bold);
+        f.setItalic(font.italic);
+    }
+    f.setPixelSize(int(kTextReferenceSize));
+    f.setKerning(false);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    f.setStyleStrategy(QFont::PreferOutline);
+    return f;
+}
+
+void PdfEngine::setColor(const QString &type, const QString &space, double c1, double c2, double c3, double)
+{
+    auto unit = [](double v) { return std::clamp(v, 0.0, 1.0); };
+    QColor color;
+    if (space == QLatin1String("gray"))
+        color = QColor::fromRgbF(unit(c1), unit(c1), unit(c1));
+    else
+        color = QColor::fromRgbF(unit(c1), unit(c2), unit(c3));
+    if (type == QLatin1String("fill") || type == QLatin1String("fillstroke")) m_fill = color;
+    if (type == QLatin1String("stroke") || type == QLatin1String("fillstroke")) m_stroke = color;
+}
+
+void PdfEngine::fitTextLine(const QString &text, double x, double y, const QString &optionText)
+{
+    if (!m_painter || !m_pageOpen || text.isEmpty() || m_font < 0 || m_fontSize <= 0) return;
+    const OptionList options(optionText);
+    const QFont font = currentQFont();
+    const QFontMetricsF fm(font);
+    const double unit = m_fontSize / kTextReferenceSize;
+    // The text box is the advance width by the cap height, standing on the baseline.
+    const double width = fm.horizontalAdvance(text) * unit;
+    const double height = fm.capHeight() * unit;
+    if (width <= 0) return;
+
+    const double boxW = options.number(QStringLiteral("boxsize"), 0, 0.0);
+    const double boxH = options.number(QStringLiteral("boxsize"), 1, 0.0);
+    const bool hasBox = boxW > 0 && boxH > 0;
+    const int degrees = orientationDegrees(options);
+    const bool across = degrees == 90 || degrees == 270;
+    const QString method = options.word(QStringLiteral("fitmethod"), QStringLiteral("nominal"));
+
+    double sx = 1.0, sy = 1.0;
+    if (hasBox) {
+        const double roomAlong = across ? boxH : boxW;
+        const double roomAcross = across ? boxW : boxH;
+        if (method == QLatin1String("auto")) {
+            // Too long: condense to three quarters, then shrink as a whole; never enlarge.
+            if (width > roomAlong) {
+                const double need = roomAlong / width;
+                sx = need;
+                if (need < 0.75) sy = need / 0.75;
+            }
+        } else if (method == QLatin1String("meet")) {
+            sx = sy = std::min(roomAlong / width, height > 0 ? roomAcross / height : 1.0);
+        } else if (method == QLatin1String("entire")) {
+            sx = roomAlong / width;
+            sy = height > 0 ? roomAcross / height : 1.0;
+        }
+    }
+    const QTransform place = placeObject(width / unit, height / unit, sx * unit, sy * unit, degrees, x, y,
+                                         hasBox ? boxW : 0.0, hasBox ? boxH : 0.0, readPosition(options));
+    // Local glyph space is y-down from the baseline; the page is y-up from the bottom.
+    const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
+    m_painter->save();
+    m_painter->setTransform(QTransform(1, 0, 0, -1, 0, 0) * place * toDevice);
+    m_painter->setFont(font);
+    m_painter->setPen(m_fill);
+    m_painter->drawText(QPointF(0, 0), text);
+    m_painter->restore();
+}
+
+int PdfEngine::loadImage(const QString &type, const QString &fileName, const QString &)
+{
+    QImage image;
+    const QByteArray format =
+        type.isEmpty() || type == QLatin1String("auto") ? QByteArray() : type.toLatin1();
+    if (fileName.isEmpty() || !image.load(fileName, format.isEmpty() ? nullptr : format.constData()) ||
+        image.isNull())
+        return -1;
+    for (size_t i = 0; i < m_images.size(); ++i)
+        if (m_images[i].isNull()) {
+            m_images[i] = image;
+            return int(i);
+        }
+    m_images.push_back(image);
+    return int(m_images.size() - 1);
+}
+
+void PdfEngine::closeImage(int image)
+{
+    if (image >= 0 && size_t(image) < m_images.size()) m_images[size_t(image)] = QImage();
+}
+
+void PdfEngine::fitImage(int handle, double x, double y, const QString &optionText)
+{
+    if (!m_painter || !m_pageOpen || handle < 0 || size_t(handle) >= m_images.size()) return;
+    const QImage &image = m_images[size_t(handle)];
+    if (image.isNull()) return;
+    const OptionList options(optionText);
+    // Natural size: the dpi option, else the picture's own resolution, else 72 dots per inch.
+    double dpiX = options.number(QStringLiteral("dpi"), 0, 0.0);
+    double dpiY = options.number(QStringLiteral("dpi"), 1, dpiX);
+    if (dpiX <= 0) dpiX = image.dotsPerMeterX() > 0 ? image.dotsPerMeterX() * 0.0254 : 72.0;
+    if (dpiY <= 0) dpiY = image.dotsPerMeterY() > 0 ? image.dotsPerMeterY() * 0.0254 : 72.0;
+    const double w = image.width() * 72.0 / dpiX;
+    const double h = image.height() * 72.0 / dpiY;
+
+    const double boxW = options.number(QStringLiteral("boxsize"), 0, 0.0);
+    const double boxH = options.number(QStringLiteral("boxsize"), 1, 0.0);
+    const bool hasBox = boxW > 0 && boxH > 0;
+    const int degrees = orientationDegrees(options);
+    const bool across = degrees == 90 || degrees == 270;
+    const QString method = options.word(QStringLiteral("fitmethod"), QStringLiteral("nominal"));
+    const double roomW = across ? boxH : boxW; // in the picture's own axes
+    const double roomH = across ? boxW : boxH;
+    double sx = 1.0, sy = 1.0;
+    if (hasBox) {
+        if (method == QLatin1String("entire")) {
+            sx = roomW / w;
+            sy = roomH / h;
+        } else if (method == QLatin1String("meet") ||
+                   (method == QLatin1String("auto") && (w > roomW || h > roomH))) {
+            sx = sy = std::min(roomW / w, roomH / h);
+        } else if (method == QLatin1String("slice")) {
+            sx = sy = std::max(roomW / w, roomH / h);
+        }
+    }
+    const QTransform place = placeObject(w, h, sx, sy, degrees, x, y, hasBox ? boxW : 0.0,
+                                         hasBox ? boxH : 0.0, readPosition(options));
+    const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
+    m_painter->save();
+    if (method == QLatin1String("clip") && hasBox)
+        m_painter->setClipRect(QRectF(x, m_pageHeight - y - boxH, boxW, boxH));
+    // The picture's first row is its top: flip it into the y-up object space.
+    m_painter->setTransform(QTransform(1, 0, 0, -1, 0, h) * place * toDevice);
+    m_painter->drawImage(QRectF(0, 0, w, h), image);
+    m_painter->restore();
+}
+
+void PdfEngine::setDash(double b, double w)
+{
+    m_dashes.clear();
+    if (b > 0 || w > 0) m_dashes = {b, w};
+}
+
+void PdfEngine::setPolyDash(const std::vector<float> &dashes)
+{
+    m_dashes.clear();
+    double total = 0;
+    for (float d : dashes) {
+        m_dashes << std::max(0.0, double(d));
+        total += std::max(0.0, double(d));
+    }
+    if (total <= 0)
+        m_dashes.clear();
+    else if (m_dashes.size() % 2 == 1)
+        m_dashes += QList<qreal>(m_dashes); // an odd pattern repeats with on and off swapped
+}
+
+void PdfEngine::setLineWidth(double width)
+{
+    if (width > 0) m_lineWidth = width;
+}
+
+void PdfEngine::moveTo(double x, double y)
+{
+    m_path.moveTo(toDevice(x, y));
+}
+
+void PdfEngine::lineTo(double x, double y)
+{
+    m_path.lineTo(toDevice(x, y));
+}
+
+void PdfEngine::rect(double x, double y, double width, double height)
+{
+    m_path.addRect(QRectF(toDevice(x, y + height), QSizeF(width, height)));
+}
+
+void PdfEngine::stroke()
+{
+    if (m_painter && m_pageOpen && !m_path.isEmpty()) {
+        QPen pen(m_stroke, m_lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin);
+        if (!m_dashes.isEmpty()) {
+            QList<qreal> pattern;
+            for (qreal d : m_dashes)
+                pattern << d / m_lineWidth; // Qt counts dashes in pen widths
+            pen.setDashPattern(pattern);
+        }
+        m_painter->strokePath(m_path, pen);
+    }
+    m_path = QPainterPath();
+}

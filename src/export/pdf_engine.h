@@ -1,0 +1,128 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QHash>
+#include <QImage>
+#include <QPainterPath>
+#include <QPen>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+class QPainter;
+class QPdfWriter;
+
+// A small PDF writer with PDFlib-style operations over QPdfWriter and QPainter. Coordinates are
+// PDF points with the origin at the bottom-left corner of the page; option lists use the
+// "key=value" / "key value" / "key={a b}" syntax with '.' as decimal separator.
+//
+// Fonts come from a font map (the resource file): lines "Face[,Bold|,Italic|,BoldItalic]=file",
+// '#' or ';' starting a comment, relative file names taken from the map's folder. Text is drawn
+// as real text with embedded subset fonts.
+class PdfEngine
+{
+public:
+    PdfEngine();
+    ~PdfEngine();
+    PdfEngine(const PdfEngine &) = delete;
+    PdfEngine &operator=(const PdfEngine &) = delete;
+
+    // Opens the output; false (and errorMessage()) when the file cannot be written.
+    bool beginDocument(const QString &fileName, const QString &options = QString());
+    // Finishes the file. Without an open page nothing is left to write.
+    void endDocument(const QString &options = QString());
+    // Closes the writer and removes the unfinished file (an export that stops half way).
+    void abandonDocument();
+    QString errorMessage() const { return m_error; }
+    bool isOpen() const { return m_painter != nullptr; }
+
+    void beginPage(double width, double height);
+    void endPage();
+    int pageCount() const { return m_pageCount; }
+
+    // "resourcefile" reads the font map; "openaction" and "nativeunicode" are kept for the
+    // reader (text is always Unicode here). Unknown keys are kept and otherwise ignored.
+    void setParameter(const QString &key, const QString &value);
+    QString parameter(const QString &key) const { return m_parameters.value(key); }
+    // "leading" and "linewidth".
+    void setValue(const QString &key, double value);
+    // "imagewidth", "imageheight" (pixels), "resx", "resy" (dots per inch, 0 when unknown) of
+    // image modifier; "leading", "linewidth", "fontsize".
+    double getValue(const QString &key, double modifier) const;
+
+    void setTextPos(double x, double y);
+
+    // Returns a font handle, or -1. name may carry ",Bold" and ",Italic"; encoding is a
+    // "cp<codepage>" name, checked for being known.
+    int loadFont(const QString &name, const QString &encoding, const QString &options = QString());
+    void setFont(int font, double size);
+    // The face the font map (or the system) gave for a handle; empty for an unknown handle.
+    QString fontFamily(int font) const;
+    // Face names the font map knows (without style suffixes).
+    QStringList mappedFaces() const;
+
+    // type "fill", "stroke" or "fillstroke"; colour space "rgb" (components 0..1) or "gray".
+    void setColor(const QString &type, const QString &space, double c1, double c2, double c3, double c4);
+
+    // Options: boxsize={w h}, position={h v} or position=n / {x y} (percentages), fitmethod
+    // (nominal, auto, meet, entire, clip), orientate (north, west, south, east).
+    void fitTextLine(const QString &text, double x, double y, const QString &options);
+
+    // type "auto" (or a format name); -1 when the file cannot be read.
+    int loadImage(const QString &type, const QString &fileName, const QString &options = QString());
+    // Options: boxsize, position, fitmethod, dpi (n or {x y}), orientate.
+    void fitImage(int image, double x, double y, const QString &options);
+    void closeImage(int image);
+
+    void setDash(double b, double w);
+    void setPolyDash(const std::vector<float> &dashes);
+    void setLineWidth(double width);
+    void moveTo(double x, double y);
+    void lineTo(double x, double y);
+    void rect(double x, double y, double width, double height);
+    void stroke();
+
+private:
+    struct Font {
+        QString family;
+        bool bold = false;
+        bool italic = false;
+    };
+    struct FontFile {
+        QString path;
+        QString family; // after loading
+        bool loaded = false;
+    };
+
+    void readFontMap(const QString &path);
+    QString familyForFile(FontFile &file);
+    QFont currentQFont() const;
+    QPointF toDevice(double x, double y) const { return QPointF(x, m_pageHeight - y); }
+
+    std::unique_ptr<QPdfWriter> m_writer;
+    std::unique_ptr<QPainter> m_painter;
+    QString m_fileName;
+    QString m_error;
+    bool m_pageOpen = false;
+    int m_pageCount = 0;
+    double m_pageWidth = 0;
+    double m_pageHeight = 0;
+    QHash<QString, QString> m_parameters;
+
+    QHash<QString, FontFile> m_fontMap; // key: lower-case "face" + style suffix
+    QStringList m_mappedFaces;
+    std::vector<Font> m_fonts;
+    int m_font = -1;
+    double m_fontSize = 0;
+    double m_leading = 0;
+    QPointF m_textPos;
+
+    std::vector<QImage> m_images; // closed images are null
+    QColor m_fill = Qt::black;
+    QColor m_stroke = Qt::black;
+    double m_lineWidth = 1.0;
+    QList<qreal> m_dashes; // in points; empty = solid
+    QPainterPath m_path;
+};

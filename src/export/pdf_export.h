@@ -1,0 +1,33 @@
+#pragma once
+
+#include "export/page_markup.h"
+
+#include <QString>
+
+class VDoc;
+
+// Outcome of a PDF export. The message is the text the user must see (in the language of the
+// code page where one is defined); title is the caption it goes under.
+struct PdfExportResult {
+    bool ok = true;
+    QString message;
+    QString title;
+    explicit operator bool() const { return ok; }
+};
+
+// Replays the page markup into a PDF of pages pageWidth x pageHeight points. codePage selects
+// the encoding name ("cp" + code page) and the language of the missing-font-map message.
+// resourceFile empty: pdflib.upr beside the program (or the path set with SetPdfResourceFile).
+PdfExportResult ExportPdf(const PageMarkup &pages, const QString &fileName, int pageWidth, int pageHeight,
+                          int codePage, const QString &caption, const QString &resourceFile = QString());
+
+// Draws every page of report off-screen (writing the group, table and barcode pictures beside
+// fileName), writes its markup and exports it; the page size comes from the last page.
+bool ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
+                     QString *error = nullptr);
+
+// The font map the exports use: an explicit path set here wins over pdflib.upr beside the program.
+QString PdfResourceFile();
+void SetPdfResourceFile(const QString &path);
+// "File <path> was not found!" and its Russian (1251) and Turkish (1254) forms.
+QString MissingResourceMessage(const QString &path, int codePage);
