@@ -60,10 +60,10 @@ QBrush MakeGdiBrush(int style, const QColor &color, const QPainter &painter)
         pattern = Qt::VerPattern;
         break;
     case bsFDiagonal: // "\\\\": falls from left to right
-        pattern = Qt::BDiagPattern;
+        pattern = Qt::FDiagPattern;
         break;
     case bsBDiagonal: // "////": rises from left to right
-        pattern = Qt::FDiagPattern;
+        pattern = Qt::BDiagPattern;
         break;
     case bsCross:
         pattern = Qt::CrossPattern;

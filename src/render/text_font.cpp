@@ -132,12 +132,14 @@ CellFont MakeCellFontMetrics(const TZelFont &zf, double cellHeight, double avgWi
         em = 240.0 / m.cellPerEm;
     const int pixelSize = std::clamp(int(std::lround(em)), 1, 1 << 20);
     font.setPixelSize(pixelSize);
+    CellFont result;
     if (avgWidth > 0 && m.avgPerEm > 0) {
-        const double natural = m.avgPerEm * pixelSize;
-        font.setStretch(std::clamp(int(std::lround(avgWidth / natural * 100.0)), 1, 4000));
+        const double factor = avgWidth / (m.avgPerEm * pixelSize);
+        const int stretch = std::clamp(int(std::lround(factor * 100.0)), 1, 4000);
+        font.setStretch(stretch);
+        result.xScale = factor * 100.0 / stretch;
     }
 
-    CellFont result;
     result.font = font;
     result.ascent = m.ascentPerEm * pixelSize;
     result.cellHeight = m.cellPerEm * pixelSize;

@@ -11,6 +11,9 @@ struct CellFont {
     QFont font;
     double ascent = 0;     // top of the cell to the baseline
     double cellHeight = 0; // the cell as realised (whole font pixel sizes round it slightly)
+    // What whole stretch percentages miss of the requested width: draw with this horizontal scale
+    // (and measure text times it) to meet the average width exactly.
+    double xScale = 1.0;
 };
 CellFont MakeCellFontMetrics(const TZelFont &font, double cellHeight, double avgWidth);
 QFont MakeCellFont(const TZelFont &font, double cellHeight, double avgWidth);

@@ -68,7 +68,8 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
     if (text.isEmpty()) return;
     CellFont cell =
         MakeCellFontMetrics(font, MmToTwipsPlain(font.FontHeight()), MmToTwipsPlain(font.FontWidth()));
-    cell.font.setLetterSpacing(QFont::AbsoluteSpacing, MmToTwipsPlain(font.VertSpace()));
+    // The character extra is not widened with the glyphs.
+    cell.font.setLetterSpacing(QFont::AbsoluteSpacing, MmToTwipsPlain(font.VertSpace()) / cell.xScale);
 
     const bool manual = font.mmPos() && !options.topLeftOnly;
     int mnemonic = -1;
@@ -77,7 +78,8 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
 
     const QFontMetricsF fm(cell.font);
     const double avgWidth = MmToTwipsPlain(font.FontWidth());
-    const double textWidth = tick ? (avgWidth > 0 ? avgWidth : cell.cellHeight) : fm.horizontalAdvance(shown);
+    const double textWidth =
+        tick ? (avgWidth > 0 ? avgWidth : cell.cellHeight) : fm.horizontalAdvance(shown) * cell.xScale;
     const int extent = int(std::lround(textWidth));
     const int cellHeight = int(std::lround(cell.cellHeight));
 
@@ -107,6 +109,7 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
         drawTick(painter, QRectF(0, 0, textWidth, cell.cellHeight), options.color);
         return;
     }
+    painter.scale(cell.xScale, 1.0);
     painter.setFont(cell.font);
     painter.setPen(options.color);
     painter.drawText(QPointF(0, cell.ascent), shown);

@@ -1,0 +1,240 @@
+#include "render_test_util.h"
+
+#include "render/element_painter.h"
+#include "render/page_image.h"
+#include "render/text_font.h"
+#include "render/text_painter.h"
+
+#include <gtest/gtest.h>
+
+using namespace rendertest;
+
+namespace
+{
+
+// A label on its own, drawn on the output path at 96 DPI or at 1440 DPI (one pixel per twip).
+struct LabelScene {
+    VGrfElement root;
+    VGrfElement *label = nullptr;
+    LabelScene(int width, int height, const QString &caption)
+    {
+        root.Shape().SetWidth(width);
+        root.Shape().SetHeight(height);
+        label = &addElement(root, ElementKind::Label, 0, 0, width, height);
+        label->SetCaption(caption);
+        label->Font().SetFontName(QStringLiteral("Arial"));
+    }
+    QImage render(int dpi = 96) const
+    {
+        const int w = root.Shape().Width() * dpi / 1440 + 2, h = root.Shape().Height() * dpi / 1440 + 2;
+        QImage image = whiteImage(w, h);
+        QPainter painter(&image);
+        SetupTwips(painter, dpi, dpi);
+        DrawElementOutput(*label, painter, false, false, 0, 0);
+        return image;
+    }
+};
+
+} // namespace
+
+TEST(RenderText, AlignmentAndManualPosition)
+{
+    // Rectangle 0..300 x 0..100 pixels.
+    LabelScene scene(4515, 1515, QStringLiteral("Wg"));
+    TZelFont &font = scene.label->Font();
+    font.SetFontHeight(5.0);
+    font.SetFontWidth(2.5);
+    QRect boxes[3][3];
+    for (int v = 0; v < 3; ++v)
+        for (int h = 0; h < 3; ++h) {
+            font.SetHorzPos(h);
+            font.SetVertPos(v);
+            boxes[v][h] = inkBounds(scene.render());
+            ASSERT_FALSE(boxes[v][h].isEmpty());
+        }
+    const QRect topLeft = boxes[0][0];
+    EXPECT_LE(topLeft.left(), 2);
+    EXPECT_LE(topLeft.top(), 6);
+    EXPECT_GE(boxes[0][2].right(), 296);
+    EXPECT_NEAR(boxes[0][1].center().x(), 150, 3);
+    // The text cell (about 19 pixels) sits at the top, the middle and the bottom of the 100 pixels.
+    EXPECT_NEAR(boxes[1][0].top() - topLeft.top(), (100 - 19) / 2, 2);
+    EXPECT_NEAR(boxes[2][0].top() - topLeft.top(), 100 - 19, 2);
+    for (int h = 0; h < 3; ++h)
+        EXPECT_EQ(boxes[2][h].top(), boxes[2][0].top());
+    for (int v = 0; v < 3; ++v)
+        EXPECT_EQ(boxes[v][2].left(), boxes[0][2].left());
+
+    // Manual position: 10 mm right and 5 mm down of the top-left placement, alignment ignored.
+    font.SetmmPos(true);
+    font.SetLeftPos(10.0);
+    font.SetTopPos(5.0);
+    const QRect manual = inkBounds(scene.render());
+    EXPECT_NEAR(manual.left() - topLeft.left(), 567 / 15, 1);
+    EXPECT_NEAR(manual.top() - topLeft.top(), 283 / 15, 1);
+
+    // Aligned text is clipped to the element; manually placed text is not.
+    font.SetmmPos(false);
+    font.SetHorzPos(0);
+    font.SetFontHeight(30.0);
+    font.SetVertPos(0);
+    EXPECT_LE(inkBounds(scene.render()).bottom(), 100);
+}
+
+TEST(RenderText, CellHeightAndAverageWidthAsWindows)
+{
+    // At 1440 DPI one pixel is one twip. A 5 mm cell is 283 twips: bottom minus top placement of the
+    // same text moves it by the element height less the cell.
+    LabelScene scene(8000, 1000, QStringLiteral("H"));
+    TZelFont &font = scene.label->Font();
+    font.SetFontHeight(5.0);
+    font.SetHorzPos(0);
+    font.SetVertPos(0);
+    const int top = inkBounds(scene.render(1440)).top();
+    font.SetVertPos(2);
+    const int bottom = inkBounds(scene.render(1440)).top();
+    EXPECT_NEAR((1000 - 15) - (bottom - top), 283, 1);
+
+    // Arial's average width is the weighted mean of the lower-case letters (904 of 2048 em): with
+    // FontWidth 2.4 mm (136 twips) an "x" (1024 of 2048) advances 154 twips.
+    font.SetVertPos(0);
+    font.SetFontWidth(2.4);
+    scene.label->SetCaption(QString(20, QLatin1Char('x')));
+    const int w20 = inkBounds(scene.render(1440)).width();
+    scene.label->SetCaption(QString(40, QLatin1Char('x')));
+    const int w40 = inkBounds(scene.render(1440)).width();
+    EXPECT_NEAR((w40 - w20) / 20.0, 136.0 * 1024 / 904, 0.5);
+    // Times New Roman likewise (821 of 2048 em; "x" is 1024).
+    font.SetFontName(QStringLiteral("Times New Roman"));
+    const int t40 = inkBounds(scene.render(1440)).width();
+    scene.label->SetCaption(QString(20, QLatin1Char('x')));
+    const int t20 = inkBounds(scene.render(1440)).width();
+    EXPECT_NEAR((t40 - t20) / 20.0, 136.0 * 1024 / 821, 0.5);
+
+    // Courier New is monospaced: every advance is the average width; VertSpace adds to each.
+    font.SetFontName(QStringLiteral("Courier New"));
+    font.SetFontWidth(3.0); // 170 twips
+    scene.label->SetCaption(QStringLiteral("|") + QString(9, QLatin1Char(' ')) + QStringLiteral("|"));
+    QImage image = scene.render(1440);
+    const int firstBar = inkBounds(image.copy(0, 0, 100, image.height())).left();
+    const int lastBar = inkBounds(image.copy(1000, 0, 1000, image.height())).left() + 1000;
+    EXPECT_NEAR(lastBar - firstBar, 10 * 170, 2);
+    font.SetVertSpace(1.0); // 56 twips
+    image = scene.render(1440);
+    const int spacedBar = inkBounds(image.copy(1000, 0, 1500, image.height())).left() + 1000;
+    EXPECT_NEAR(spacedBar - firstBar, 10 * (170 + 56), 2);
+
+    const CellFont cell = MakeCellFontMetrics(font, 283, 0);
+    EXPECT_NEAR(cell.cellHeight, 283, 1);
+    EXPECT_LT(cell.ascent, cell.cellHeight);
+}
+
+TEST(RenderText, EscapementTurnsTheText)
+{
+    LabelScene scene(3000, 3000, QStringLiteral("ABCDEFGH"));
+    TZelFont &font = scene.label->Font();
+    font.SetHorzPos(0);
+    font.SetVertPos(2);
+    const QRect flat = inkBounds(scene.render());
+    EXPECT_GT(flat.width(), 3 * flat.height());
+    font.SetFontOrientation(90);
+    const QRect upright = inkBounds(scene.render());
+    EXPECT_GT(upright.height(), 3 * upright.width());
+    // Rotated about the start of the text: it rises from the bottom-left placement.
+    EXPECT_LE(upright.bottom(), flat.bottom() + 1);
+    EXPECT_NEAR(upright.left(), flat.left(), 20);
+}
+
+TEST(RenderText, PartingAndPrefixCharacters)
+{
+    EXPECT_EQ(StripMnemonic(QStringLiteral("A&&B"), nullptr), QStringLiteral("A&B"));
+    int mark = -1;
+    EXPECT_EQ(StripMnemonic(QStringLiteral("Save &as"), &mark), QStringLiteral("Save as"));
+    EXPECT_EQ(mark, 5);
+    EXPECT_EQ(StripMnemonic(QStringLiteral("end&"), &mark), QStringLiteral("end"));
+    EXPECT_EQ(mark, -1);
+
+    // TextLength 3 after Offset 2 of ABCDEFG shows CDE: the same pixels as the caption CDE.
+    LabelScene parted(3000, 600, QStringLiteral("ABCDEFG"));
+    parted.label->Font().SetTextLength(3);
+    parted.label->Font().SetOffset(2);
+    LabelScene plain(3000, 600, QStringLiteral("CDE"));
+    const QImage a = parted.render();
+    EXPECT_FALSE(inkBounds(a).isEmpty());
+    EXPECT_EQ(a, plain.render());
+    // Parting past the end shows nothing; -1 shows everything.
+    parted.label->Font().SetOffset(7);
+    EXPECT_TRUE(inkBounds(parted.render()).isEmpty());
+    parted.label->Font().SetTextLength(-1);
+    EXPECT_GT(inkBounds(parted.render()).width(), inkBounds(a).width());
+
+    // "A&&B" aligned shows what the manual position (no prefix handling) shows for "A&B".
+    LabelScene prefixed(3000, 600, QStringLiteral("A&&B"));
+    prefixed.label->Font().SetHorzPos(0);
+    prefixed.label->Font().SetVertPos(0);
+    LabelScene literal(3000, 600, QStringLiteral("A&B"));
+    literal.label->Font().SetmmPos(true);
+    EXPECT_EQ(prefixed.render(), literal.render());
+}
+
+TEST(RenderText, BoolTickWithoutWebdings)
+{
+    for (const QString &caption : {QStringLiteral("a"), QStringLiteral("r")}) {
+        LabelScene scene(1515, 1515, caption);
+        TZelFont &font = scene.label->Font();
+        font.SetFontName(QStringLiteral("Webdings"));
+        font.SetFontHeight(caption == QLatin1String("a") ? 7.0 : 5.0);
+        font.SetFontWidth(caption == QLatin1String("a") ? 6.0 : 4.0);
+        font.SetFontColor(Rgb(0, 0, 255));
+        const QImage image = scene.render(480);
+        const QRect ink = boundsOf(image, colour(qRgb(0, 0, 255), 90));
+        ASSERT_FALSE(ink.isEmpty()) << caption.toStdString();
+        if (FaceAvailable(QStringLiteral("Webdings"))) continue;
+        // A tick: its long stroke ends high on the right, its short one starts halfway down on the left.
+        const QImage right =
+            image.copy(ink.right() - ink.width() / 5, ink.top(), ink.width() / 5, ink.height() / 3);
+        const QImage left = image.copy(ink.left(), ink.top(), ink.width() / 5, ink.height() / 3);
+        EXPECT_GT(countPixels(right, colour(qRgb(0, 0, 255), 90)), 0);
+        EXPECT_EQ(countPixels(left, colour(qRgb(0, 0, 255), 90)), 0);
+        EXPECT_NEAR(ink.width(), MmToTwipsPlain(font.FontWidth()) * 480 / 1440 * 0.75, 12);
+    }
+}
+
+TEST(RenderText, DesignViewTexts)
+{
+    VPage page;
+    page.Root().Shape().SetWidth(4500);
+    page.Root().Shape().SetHeight(3000);
+    VGrfElement &group = addElement(page.Root(), ElementKind::Group, 150, 150, 3000, 1500);
+    group.SetName(QStringLiteral("Group1"));
+    group.Font().SetFontHeight(5.0);
+    VGrfElement &label = addElement(page.Root(), ElementKind::Label, 150, 1800, 3000, 600);
+    label.SetName(QStringLiteral("Label1"));
+    label.Font().SetFontColor(Rgb(0, 160, 0));
+    page.SetZoom(100);
+    PageImageOptions design;
+    design.designView = true;
+
+    QImage image = RenderPageImage(page, design);
+    const QRect blue = boundsOf(image.copy(10, 10, 200, 100), colour(qRgb(0, 0, 255), 60));
+    ASSERT_FALSE(blue.isEmpty());
+    EXPECT_LE(blue.top(), 6); // top-left, after a blank
+    EXPECT_GE(blue.left(), 3);
+    // The label shows its name when it has no caption; the preview shows neither.
+    EXPECT_FALSE(boundsOf(image.copy(10, 120, 200, 40), colour(qRgb(0, 160, 0), 60)).isEmpty());
+    const QImage preview = RenderPageImage(page, PageImageOptions{});
+    EXPECT_TRUE(inkBounds(preview).isEmpty());
+
+    // A pending Cut greys the group name and the label's text, and silvers the helper outlines.
+    editingState().cutElement = &group;
+    image = RenderPageImage(page, design);
+    EXPECT_TRUE(boundsOf(image.copy(10, 10, 200, 100), colour(qRgb(0, 0, 255), 60)).isEmpty());
+    EXPECT_FALSE(boundsOf(image.copy(10, 10, 200, 100), colour(qRgb(128, 128, 128), 40)).isEmpty());
+    EXPECT_GT(countPixels(image.copy(10, 10, 200, 100), colour(qRgb(192, 192, 192), 3)), 50);
+    // Painting a preview page forgets the pending Cut.
+    QImage screen = whiteImage(320, 220);
+    QPainter painter(&screen);
+    PaintPage(page, painter);
+    painter.end();
+    EXPECT_EQ(editingState().cutElement, nullptr);
+}
