@@ -135,8 +135,8 @@ QString TablePictureName(const QString &outputName, int leftTwips, int topTwips)
 
 QString BarcodePictureName(const QString &outputName, const QString &value, int leftTwips, int topTwips)
 {
-    return pictureName(outputName, QStringLiteral("_barcode_") + value + QLatin1Char('_'), leftTwips,
-                       topTwips);
+    // One naming rule with the barcode painter, which also makes the value safe for a file name.
+    return BarcodePictureFileName(value, QRect(leftTwips, topTwips, 0, 0), outputName);
 }
 
 QImage DrawPageForExport(VPage &page, const QSize &size, const QString &outputName)

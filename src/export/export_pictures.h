@@ -17,7 +17,8 @@ QSize PdfPageSize(const VPage &page, const QSize &screenSize);
 // round(twips x 25.4 / 1440): the whole millimetres in the names of exported pictures.
 int WholeMillimetres(int twips);
 // base + "_group_" / "_table_" + left mm + "_" + top mm + ".jpeg", and the barcode form with
-// its value; base is outputName without its extension.
+// its value (path separators and control characters made "_"); base is outputName without its
+// extension.
 QString GroupPictureName(const QString &outputName, int leftTwips, int topTwips);
 QString TablePictureName(const QString &outputName, int leftTwips, int topTwips);
 QString BarcodePictureName(const QString &outputName, const QString &value, int leftTwips, int topTwips);

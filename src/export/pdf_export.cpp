@@ -127,7 +127,7 @@ class Replay
 {
 public:
     Replay(PdfEngine &pdf, const QString &fileName, int pageHeight, const QString &encoding)
-        : pdf(pdf), base(OutputBase(fileName)), PH(pageHeight), encoding(encoding)
+        : pdf(pdf), fileName(fileName), base(OutputBase(fileName)), PH(pageHeight), encoding(encoding)
     {
         for (const QString &family : QFontDatabase::families())
             installed.insert(family.toLower());
@@ -269,9 +269,7 @@ public:
         const int l = intTag(line, "gl"), t = intTag(line, "gt"), w = intTag(line, "gr"),
                   h = intTag(line, "gb");
         setColorRef(pdf, "stroke", TagValue(line, QStringLiteral("gc")), false);
-        const QString file = base + QStringLiteral("_barcode_") + value + QLatin1Char('_') +
-                             QString::number(WholeMillimetres(l)) + QLatin1Char('_') +
-                             QString::number(WholeMillimetres(t)) + QStringLiteral(".jpeg");
+        const QString file = BarcodePictureName(fileName, value, l, t);
         placePicture(pdf, file, fp(l), PH - fp(t) - fp(h),
                      QStringLiteral("boxsize={") + FloatText(fp(w)) + QLatin1Char(' ') + FloatText(fp(h)) +
                          QStringLiteral("} position={left top} fitmethod=entire"));
@@ -304,6 +302,7 @@ private:
     }
 
     PdfEngine &pdf;
+    QString fileName;
     QString base;
     int PH;
     QString encoding;
@@ -388,13 +387,8 @@ PdfExportResult ExportPdf(const PageMarkup &pages, const QString &fileName, int 
     return result;
 }
 
-bool ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
-                     QString *error)
+PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPageSize)
 {
-    if (report.PageCount() == 0) {
-        if (error) *error = QStringLiteral("The report has no pages");
-        return false;
-    }
     PageMarkup pages(size_t(report.PageCount()));
     QSize screenSize;
     for (int i = 0; i < report.PageCount(); ++i) {
@@ -404,7 +398,19 @@ bool ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const 
         WritePageMarkup(page, pages, i, fileName);
         if (i + 1 < report.PageCount()) pages[size_t(i)].append(PageBreakLine());
     }
-    const QSize pageSize = PdfPageSize(*report.LastPage(), screenSize);
+    if (pdfPageSize && report.LastPage()) *pdfPageSize = PdfPageSize(*report.LastPage(), screenSize);
+    return pages;
+}
+
+bool ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
+                     QString *error)
+{
+    if (report.PageCount() == 0) {
+        if (error) *error = QStringLiteral("The report has no pages");
+        return false;
+    }
+    QSize pageSize;
+    const PageMarkup pages = WriteReportMarkup(report, fileName, &pageSize);
     const PdfExportResult r =
         ExportPdf(pages, fileName, pageSize.width(), pageSize.height(), codePage, caption);
     if (!r && error) *error = r.message.trimmed();

@@ -2,6 +2,7 @@
 
 #include "export/page_markup.h"
 
+#include <QSize>
 #include <QString>
 
 class VDoc;
@@ -20,6 +21,11 @@ struct PdfExportResult {
 // resourceFile empty: pdflib.upr beside the program (or the path set with SetPdfResourceFile).
 PdfExportResult ExportPdf(const PageMarkup &pages, const QString &fileName, int pageWidth, int pageHeight,
                           int codePage, const QString &caption, const QString &resourceFile = QString());
+
+// The callers' preparation: draws every page off-screen (writing the group, table and barcode
+// pictures beside fileName) and writes its markup, a form-feed line closing every page but the
+// last. pdfPageSize receives the PDF page size in points, taken from the last page.
+PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPageSize);
 
 // Draws every page of report off-screen (writing the group, table and barcode pictures beside
 // fileName), writes its markup and exports it; the page size comes from the last page.
