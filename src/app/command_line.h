@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class Prompts;
+
+// What the accounting system (or a person) asked for on the command line.
+struct CommandLineOptions {
+    QString designFile;
+    QString dataFile;
+    QString reportFile;
+    QString printerName;
+    bool deleteDataOnExit = false;
+    bool checkPrintable = false;
+    bool blackWhite = false;
+    int mailId = 0;
+};
+
+CommandLineOptions &commandLineOptions();
+
+// Joins argv (without the program) into one command line; arguments holding blanks are re-quoted
+// so that the option reader sees them as the shell did.
+QString JoinArguments(const QStringList &arguments);
+
+// The value after option in commandLine: the next word, or the quoted text. False when the
+// option is missing or its quoted value has no closing quote.
+bool ParseOptionValue(const QString &option, const QString &commandLine, QString &value);
+
+// The command-line help, one text per line, in the current language.
+QStringList CommandLineHelpLines();
+
+// Fills options from commandLine. Returns true when the program must end at once (help shown, or
+// a named file missing; the box has been shown through prompts). A -mail value that is not a number
+// throws std::invalid_argument.
+bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, CommandLineOptions &options,
+                      Prompts &prompts);

@@ -1,0 +1,149 @@
+#include "app/command_line.h"
+#include "app/export_settings.h"
+#include "app/temporary_pictures.h"
+#include "fake_prompts.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using testsupport::writeAll;
+
+class CommandLineTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    CommandLineOptions options;
+    QString folder() const { return dir.path(); }
+    QString file(const QString &name)
+    {
+        const QString path = dir.filePath(name);
+        writeAll(path, "x");
+        return path;
+    }
+    bool parse(const QString &line) { return ParseCommandLine(line, folder(), options, prompts); }
+};
+
+TEST(OptionValue, QuotesBlanksAndMissingCloseQuote)
+{
+    QString v;
+    EXPECT_TRUE(ParseOptionValue("-t ", "-t a.edt -d b.edd", v));
+    EXPECT_EQ(v, "a.edt");
+    EXPECT_TRUE(ParseOptionValue("-t ", "-t   \"/x/my design.edt\" -bw", v));
+    EXPECT_EQ(v, "/x/my design.edt");
+    EXPECT_TRUE(ParseOptionValue("-p ", "-bw -p Office", v));
+    EXPECT_EQ(v, "Office");
+    EXPECT_FALSE(ParseOptionValue("-t ", "-t \"/x/open.edt -bw", v));
+    EXPECT_FALSE(ParseOptionValue("-r ", "-t a", v));
+    // The argument list from the shell is joined back with quotes around blanks.
+    EXPECT_EQ(JoinArguments({"-t", "/a b/c.edt", "-bw"}), "-t \"/a b/c.edt\" -bw");
+}
+
+TEST_F(CommandLineTest, FilesFlagsAndBareNames)
+{
+    const QString design = file("inv.edt");
+    file("my data.edd");
+    EXPECT_FALSE(
+        parse("-T inv.edt -d \"" + dir.filePath("my data.edd") + "\" -dd -PF -bw -p Laser -x -mail 42"));
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(options.designFile, folder() + "/inv.edt"); // bare names live in the current folder
+    EXPECT_EQ(options.dataFile, dir.filePath("my data.edd"));
+    EXPECT_TRUE(options.deleteDataOnExit);
+    EXPECT_TRUE(options.checkPrintable);
+    EXPECT_TRUE(options.blackWhite);
+    EXPECT_EQ(options.printerName, "Laser");
+    EXPECT_EQ(options.mailId, 42);
+    EXPECT_TRUE(options.reportFile.isEmpty());
+    Q_UNUSED(design);
+
+    CommandLineOptions other;
+    EXPECT_FALSE(ParseCommandLine("-mail 7", folder(), other, prompts)); // needs a blank before it
+    EXPECT_EQ(other.mailId, 0);
+    EXPECT_THROW(ParseCommandLine("-g -mail seven", folder(), other, prompts), std::invalid_argument);
+}
+
+TEST_F(CommandLineTest, MissingFilesEndWithTheirOwnCaption)
+{
+    file("inv.edt");
+    file("my");
+    // An unquoted path with a blank ends at the blank.
+    EXPECT_TRUE(parse("-t inv.edt -d " + dir.filePath("no such.edd")));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, "warning");
+    EXPECT_EQ(prompts.shown[0].caption, "Data Editor");
+    EXPECT_EQ(prompts.shown[0].text, dir.filePath("no") + "\n- file not exists.");
+
+    prompts.shown.clear();
+    EXPECT_TRUE(parse("-r gone.edr"));
+    EXPECT_EQ(prompts.shown.at(0).caption, "Report Viewer");
+    prompts.shown.clear();
+    EXPECT_TRUE(parse("-t gone.edt -r gone.edr"));
+    ASSERT_EQ(prompts.shown.size(), 1u); // later options are not examined
+    EXPECT_EQ(prompts.shown[0].caption, "Design Editor");
+}
+
+TEST_F(CommandLineTest, HelpWinsOverEverythingElse)
+{
+    file("inv.edt");
+    EXPECT_TRUE(parse("-t inv.edt /? -bw"));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, "information");
+    EXPECT_EQ(prompts.shown[0].caption, "ZEL Tessaly");
+    EXPECT_TRUE(
+        prompts.shown[0].text.startsWith("ZEL  Tessaly -  report edit and print utility. Version 1.4\n"));
+    EXPECT_TRUE(prompts.shown[0].text.endsWith("        /?, /h, -h - help"));
+    EXPECT_EQ(CommandLineHelpLines().size(), 14);
+    EXPECT_FALSE(options.blackWhite);
+}
+
+TEST(StoredSettings, ReadFallbackAndWrite)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("settings.ini");
+    {
+        QSettings empty(path, QSettings::IniFormat);
+        EXPECT_EQ(ReadExportSettings(empty), ExportSettings{}); // no key: no JPEG fallback either
+    }
+    {
+        QSettings store(path, QSettings::IniFormat);
+        store.setValue("ID_of_Convert", 4);
+        store.setValue("CheckBMP", 0);
+        store.setValue("ImageSaveRtf", 1);
+        store.sync();
+        const ExportSettings s = ReadExportSettings(store);
+        EXPECT_EQ(s.ID_of_Convert, 4);
+        EXPECT_TRUE(s.ImageSaveRtf);
+        EXPECT_TRUE(s.CheckJPEG);                  // no picture format chosen: JPEG
+        EXPECT_FALSE(store.contains("CheckJPEG")); // only in memory
+    }
+    {
+        QSettings store(path, QSettings::IniFormat);
+        ExportSettings s;
+        s.ID_of_Convert = 2;
+        s.CheckPNG = true;
+        s.CheckNewPage = true;
+        WriteExportSettings(store, s);
+    }
+    QSettings store(path, QSettings::IniFormat);
+    EXPECT_EQ(store.allKeys().size(), 11);
+    EXPECT_EQ(store.value("CheckPNG").toInt(), 1);
+    EXPECT_EQ(store.value("CheckJPEG").toInt(), 0);
+    const ExportSettings back = ReadExportSettings(store);
+    EXPECT_EQ(back.ID_of_Convert, 2);
+    EXPECT_TRUE(back.CheckPNG);
+    EXPECT_FALSE(back.CheckJPEG);
+}
+
+TEST(Cleanup, RemovesOnlyTheExportPicturesOfTheDesign)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"inv_barcode_123_10_20.jpeg", "inv(conv)_table_1_2.jpeg", "inv_group_3_4.jpeg",
+                             "inv_pict_(0).bmp", "inv.edt", "inv.pdf", "other_group_1_1.jpeg"})
+        writeAll(dir.filePath(name), "x");
+    EXPECT_EQ(RemoveTemporaryPictures(dir.filePath("inv.edt")), 4);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{"inv.edt", "inv.pdf", "other_group_1_1.jpeg"}));
+}
