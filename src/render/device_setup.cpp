@@ -2,7 +2,10 @@
 
 #include "model/units.h"
 
+#include <QGuiApplication>
+#include <QPaintDevice>
 #include <QPainter>
+#include <QScreen>
 #include <QSize>
 #include <QTransform>
 
@@ -10,6 +13,29 @@ void SetupTwips(QPainter &painter, double ppiX, double ppiY)
 {
     if (ppiX <= 0 || ppiY <= 0) return;
     painter.setWorldTransform(QTransform::fromScale(ppiX / 1440.0, ppiY / 1440.0), true);
+}
+
+void SetupForDevice(QPainter &painter)
+{
+    if (const QPaintDevice *device = painter.device())
+        SetupTwips(painter, device->logicalDpiX(), device->logicalDpiY());
+}
+
+void MeasureScreenMetrics()
+{
+    ScreenMetrics &m = screenMetrics();
+    m.ppiX = m.ppiY = 96;
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    // Twips per pixel divide 1440 by these, so keep them in a sensible range.
+    const int x = qRound(screen->logicalDotsPerInchX());
+    const int y = qRound(screen->logicalDotsPerInchY());
+    if (x >= 48 && x <= 1440 && y >= 48 && y <= 1440) {
+        m.ppiX = x;
+        m.ppiY = y;
+    }
 }
 
 int ScreenPpiX(int zoom)

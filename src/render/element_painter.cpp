@@ -170,11 +170,13 @@ void PaintPageOutput(VPage &page, QPainter &painter, bool blackWhite, bool print
 QRect ElementOutputRect(const VGrfElement &element, int offsetX, int offsetY)
 {
     const VShape &s = element.Shape();
-    const int left = s.Left() - offsetX;
-    const int top = s.Top() - offsetY;
-    const int right = s.Left() + s.Width() - offsetX - TwipsPerPixelX();
-    const int bottom = s.Top() + s.Height() - offsetY - TwipsPerPixelY();
-    return QRect(left, top, right - left, bottom - top);
+    // Wide arithmetic and a clamp keep absurd geometry from a file from overflowing.
+    auto fit = [](qint64 v) { return int(std::clamp<qint64>(v, -(1 << 29), 1 << 29)); };
+    const qint64 left = qint64(s.Left()) - offsetX;
+    const qint64 top = qint64(s.Top()) - offsetY;
+    const qint64 right = qint64(s.Left()) + s.Width() - offsetX - TwipsPerPixelX();
+    const qint64 bottom = qint64(s.Top()) + s.Height() - offsetY - TwipsPerPixelY();
+    return QRect(fit(left), fit(top), fit(right - left), fit(bottom - top));
 }
 
 void DrawElementOutput(VGrfElement &element, QPainter &painter, bool blackWhite, bool printableOnly,

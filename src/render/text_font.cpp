@@ -124,16 +124,18 @@ CellFont MakeCellFontMetrics(const TZelFont &zf, double cellHeight, double avgWi
     const FaceMetrics m = faceMetrics(font);
     // A negative height asks for the em height itself, as in a LOGFONT; zero is GDI's default size.
     double em;
-    if (cellHeight > 0)
+    if (!std::isfinite(cellHeight))
+        em = 240.0 / m.cellPerEm;
+    else if (cellHeight > 0)
         em = cellHeight / m.cellPerEm;
     else if (cellHeight < 0)
         em = -cellHeight;
     else
         em = 240.0 / m.cellPerEm;
-    const int pixelSize = std::clamp(int(std::lround(em)), 1, 1 << 20);
+    const int pixelSize = int(std::clamp(std::round(em), 1.0, 200000.0));
     font.setPixelSize(pixelSize);
     CellFont result;
-    if (avgWidth > 0 && m.avgPerEm > 0) {
+    if (avgWidth > 0 && std::isfinite(avgWidth) && m.avgPerEm > 0) {
         const double factor = avgWidth / (m.avgPerEm * pixelSize);
         const int stretch = std::clamp(int(std::lround(factor * 100.0)), 1, 4000);
         font.setStretch(stretch);

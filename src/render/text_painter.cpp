@@ -38,6 +38,17 @@ QString StripMnemonic(const QString &text, int *underlined)
 namespace
 {
 
+// Millimetres from a file can be anything; a hundred metres is more than any page needs.
+double saneMm(double mm)
+{
+    return std::isfinite(mm) ? std::clamp(mm, -100000.0, 100000.0) : 0.0;
+}
+
+int twipsOf(double mm)
+{
+    return MmToTwipsPlain(saneMm(mm));
+}
+
 // The two tick characters of "Webdings" that Bool labels use, for machines without that face.
 bool isWebdingsTick(const TZelFont &font, const QString &text)
 {
@@ -66,10 +77,9 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
                      const TextOptions &options)
 {
     if (text.isEmpty()) return;
-    CellFont cell =
-        MakeCellFontMetrics(font, MmToTwipsPlain(font.FontHeight()), MmToTwipsPlain(font.FontWidth()));
+    CellFont cell = MakeCellFontMetrics(font, twipsOf(font.FontHeight()), twipsOf(font.FontWidth()));
     // The character extra is not widened with the glyphs.
-    cell.font.setLetterSpacing(QFont::AbsoluteSpacing, MmToTwipsPlain(font.VertSpace()) / cell.xScale);
+    cell.font.setLetterSpacing(QFont::AbsoluteSpacing, twipsOf(font.VertSpace()) / cell.xScale);
 
     const bool manual = font.mmPos() && !options.topLeftOnly;
     int mnemonic = -1;
@@ -77,7 +87,7 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
     const bool tick = isWebdingsTick(font, shown);
 
     const QFontMetricsF fm(cell.font);
-    const double avgWidth = MmToTwipsPlain(font.FontWidth());
+    const double avgWidth = twipsOf(font.FontWidth());
     const double textWidth =
         tick ? (avgWidth > 0 ? avgWidth : cell.cellHeight) : fm.horizontalAdvance(shown) * cell.xScale;
     const int extent = int(std::lround(textWidth));
@@ -86,8 +96,8 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
     const int L = rect.x(), T = rect.y(), R = rect.x() + rect.width(), B = rect.y() + rect.height();
     int x = L, y = T;
     if (manual) {
-        x = int(std::trunc(L + font.LeftPos() * 1440.0 / 25.4));
-        y = int(std::trunc(T + font.TopPos() * 1440.0 / 25.4));
+        x = int(std::trunc(L + saneMm(font.LeftPos()) * 1440.0 / 25.4));
+        y = int(std::trunc(T + saneMm(font.TopPos()) * 1440.0 / 25.4));
     } else if (!options.topLeftOnly) {
         if (font.HorzPos() == 1)
             x = L + (R - L - extent) / 2;

@@ -3,7 +3,9 @@
 #include "render/element_painter.h"
 #include "render/page_image.h"
 
+#include <climits>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace rendertest;
 
@@ -171,4 +173,33 @@ TEST(RenderOutput, BackgroundPictureAndSeeThrough)
     painter.end();
     EXPECT_TRUE(isWhite(screen.pixel(280, 280)));
     (void)table;
+}
+
+TEST(RenderOutput, AbsurdValuesFromAFileStillDraw)
+{
+    VGrfElement root;
+    root.Shape().SetWidth(3000);
+    root.Shape().SetHeight(1500);
+    VGrfElement &wild = addElement(root, ElementKind::Label, 0, 0, 1500, 1500);
+    wild.SetCaption(QStringLiteral("overflow"));
+    wild.Font().SetFontHeight(1e12);
+    wild.Font().SetFontWidth(std::numeric_limits<double>::quiet_NaN());
+    wild.Font().SetVertSpace(-1e12);
+    wild.Font().SetmmPos(true);
+    wild.Font().SetLeftPos(std::numeric_limits<double>::infinity());
+    wild.Shape().SetPenStyle(0);
+    wild.Shape().SetPenWidth(1 << 30);
+    wild.Shape().SetFigure(1);
+    wild.Shape().SetRectRound(INT_MAX);
+    VGrfElement &huge = addElement(root, ElementKind::Label, INT_MAX - 10, INT_MAX - 10, INT_MAX, INT_MAX);
+    huge.EnsurePicture().SetImage(QImage(4, 4, QImage::Format_ARGB32));
+    huge.Picture()->SetSizeSet(3);
+    huge.Picture()->SetWidth(INT_MAX);
+    VGrfElement &sane = addElement(root, ElementKind::Label, 1500, 0, 1500, 1500);
+    solidFill(sane, kYellow);
+    const QImage image =
+        paintTwips(220, 110, [&](QPainter &p) { DrawElementOutput(root, p, false, false, 0, 0); });
+    // The element after the wild ones is still drawn where it belongs.
+    EXPECT_TRUE(near(image.pixel(150, 50), kYellow));
+    EXPECT_EQ(DesignElementRect(QSize(0, 0), 0), QRect(0, 0, 0, 0));
 }

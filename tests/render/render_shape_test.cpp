@@ -223,3 +223,31 @@ TEST(RenderShape, BlackWhiteTurnsEverythingButWhiteBlack)
     EXPECT_TRUE(near(image.pixel(30, 30), qRgb(255, 255, 0)));
     EXPECT_TRUE(near(image.pixel(60, 30), qRgb(0, 160, 0)));
 }
+
+TEST(RenderGeometry, DeviceSetUp)
+{
+    // Screen: whole pixels per inch at the zoom (96 x 33 / 100 = 31), so 1440 twips are 31 pixels.
+    QImage image = whiteImage(100, 100);
+    QPainter painter(&image);
+    SetupScreen(painter, 33);
+    EXPECT_DOUBLE_EQ(painter.worldTransform().map(QPointF(1440, 2880)).x(), 31.0);
+    EXPECT_DOUBLE_EQ(painter.worldTransform().map(QPointF(1440, 2880)).y(), 62.0);
+    painter.resetTransform();
+    // A window offset set before stays underneath the twips scale.
+    painter.translate(10, 20);
+    SetupTwips(painter, 600, 300);
+    EXPECT_EQ(painter.worldTransform().map(QPointF(1440, 1440)), QPointF(610, 320));
+    painter.end();
+    // A bitmap's own resolution.
+    QImage bitmap = whiteImage(10, 10);
+    bitmap.setDotsPerMeterX(11811); // 300 DPI
+    bitmap.setDotsPerMeterY(11811);
+    painter.begin(&bitmap);
+    SetupForDevice(painter);
+    EXPECT_NEAR(painter.worldTransform().map(QPointF(1440, 0)).x(), 300.0, 0.5);
+    painter.end();
+    // Headless programs keep 96 DPI: 15 twips per pixel.
+    MeasureScreenMetrics();
+    EXPECT_EQ(TwipsPerPixelX(), 15);
+    EXPECT_EQ(TwipsPerPixelY(), 15);
+}
