@@ -1,5 +1,6 @@
 #include "export/pdf_engine.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -339,7 +340,9 @@ int PdfEngine::loadFont(const QString &name, const QString &encoding, const QStr
 
 void PdfEngine::setFont(int font, double size)
 {
-    if (font < 0 || size_t(font) >= m_fonts.size() || size <= 0) return;
+    // Beyond the sizes a page can show the transforms lose their meaning.
+    constexpr double kMaxFontSize = 10000.0;
+    if (font < 0 || size_t(font) >= m_fonts.size() || !(size > 0 && size <= kMaxFontSize)) return;
     m_font = font;
     m_fontSize = size;
 }
@@ -428,12 +431,21 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
 
 int PdfEngine::loadImage(const QString &type, const QString &fileName, const QString &)
 {
-    QImage image;
-    const QByteArray format =
-        type.isEmpty() || type == QLatin1String("auto") ? QByteArray() : type.toLatin1();
-    if (fileName.isEmpty() || !image.load(fileName, format.isEmpty() ? nullptr : format.constData()) ||
-        image.isNull())
-        return -1;
+    QFile file(fileName);
+    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) return -1;
+    const QByteArray bytes = file.readAll();
+    // Pictures with the same content (a table drawn alike on every page) share one image, which
+    // the PDF then holds once.
+    const QByteArray key = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
+    QImage image = m_imageCache.value(key);
+    if (image.isNull()) {
+        const QByteArray format =
+            type.isEmpty() || type == QLatin1String("auto") ? QByteArray() : type.toLatin1();
+        image = QImage::fromData(bytes, format.isEmpty() ? nullptr : format.constData());
+        if (image.isNull()) return -1;
+        if (m_imageCache.size() >= kImageCacheSize) m_imageCache.clear();
+        m_imageCache.insert(key, image);
+    }
     for (size_t i = 0; i < m_images.size(); ++i)
         if (m_images[i].isNull()) {
             m_images[i] = image;

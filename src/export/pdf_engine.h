@@ -120,6 +120,8 @@ private:
     QPointF m_textPos;
 
     std::vector<QImage> m_images; // closed images are null
+    static constexpr int kImageCacheSize = 64;
+    QHash<QByteArray, QImage> m_imageCache; // by content hash
     QColor m_fill = Qt::black;
     QColor m_stroke = Qt::black;
     double m_lineWidth = 1.0;

@@ -22,7 +22,7 @@ constexpr double kPixelsPerPoint = 96.0 / 72.0;
 // Twips to points: the truncating integer form and the floating form.
 int ip(int twips)
 {
-    return twips * 72 / 1440;
+    return int(qint64(twips) * 72 / 1440);
 }
 double fp(int twips)
 {
@@ -293,7 +293,8 @@ private:
         text.remove(QLatin1Char(' ')).remove(QLatin1Char(','));
         bool ok = false;
         const double v = QLocale::c().toDouble(text, &ok);
-        return ok ? int(std::lround(v)) : 0;
+        if (!ok) return 0;
+        return std::isfinite(v) && std::abs(v) < 1e6 ? int(std::lround(v)) : -1; // -1: an unknown code
     }
 
     bool fontExists(const QString &face) const

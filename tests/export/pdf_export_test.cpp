@@ -471,3 +471,32 @@ TEST(PdfExport, CommandLine)
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.startsWith("Error: ")) << r.err.toStdString();
 }
+
+TEST(PdfExport, GarbageInTheMarkupGivesAValidFile)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("garbage.pdf"));
+    const QStringList lines = {
+        QStringLiteral(
+            "[fn:Arial:fn][fs:1e300:fs][fc:x:fc][fo:0:fo][tca:Enormous:tca][tl:1:tl][tt:1:tt][tr:99:tr]"
+            "[tb:99:tb][tv:1:tv][th:1:th]"),
+        QStringLiteral("[fn::fn][fs:abc:fs][fo::fo][tca:Plain:tca][tl:2147483647:tl][tt:-2147483647:tt]"
+                       "[tr:99999999999:tr][tb:-5:tb][tv: 1,0:tv][th:nan:th][ts:-3:ts]"),
+        QStringLiteral("[gf:9:gf][gl:2147483647:gl][gt:2147483647:gt][gr:2147483647:gr][gb:2147483647:gb]"
+                       "[gc:4294967295:gc][pt:77:pt][f0:-1:f0][f4::f4]"),
+        QStringLiteral("[ifn:/dev/null:ifn][iss:9:iss][ic:-1:ic]"),
+        QStringLiteral("[bcv:../../x:bcv][gl:0:gl][gt:0:gt][gr:0:gr][gb:0:gb]"),
+        QStringLiteral(":tca][tca:\x0c"), // a form feed inside a broken line still turns the page
+        QStringLiteral("[tca:Last:tca][tl:1440:tl][tt:1440:tt][tr:2880:tr][tb:400:tb]"),
+    };
+    const PdfExportResult r = ExportPdf(onePage(lines), pdf, 300, 300, 1252, QString());
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    if (!haveReaders()) return;
+    EXPECT_EQ(runProgram(QStringLiteral("qpdf"), {QStringLiteral("--check"), pdf}).exitCode, 0);
+    EXPECT_EQ(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("2"));
+    const std::vector<PdfWord> words = pdfWords(pdf);
+    const PdfWord *last = findWord(words, QStringLiteral("Last"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->page, 1);
+    EXPECT_EQ(findWord(words, QStringLiteral("Plain")), nullptr); // an unknown alignment code
+}
