@@ -8,13 +8,8 @@
 #include <QByteArray>
 #include <QFile>
 #include <QStringList>
-#include <ostream>
 
-// Readable QString values in test failure messages.
-inline void PrintTo(const QString &s, std::ostream *os)
-{
-    *os << '"' << s.toStdString() << '"';
-}
+#include "test_support.h" // readable QString values in failure messages
 
 namespace testdesign
 {

@@ -1,0 +1,41 @@
+#include "cli/cli_command.h"
+#include "cli/cli_util.h"
+
+#include "files/data_file.h"
+#include "files/data_template.h"
+#include "model/code_page.h"
+#include "model/v_doc.h"
+
+#include <cstdio>
+
+namespace
+{
+const char *const kUsage = "template DESIGN [--type 1|2] [-o OUT]";
+
+int runTemplate(const QStringList &args)
+{
+    CliArgs a(args, {QStringLiteral("--type"), QStringLiteral("-o")}, {});
+    if (!a.ok() || a.positional().size() != 1) return cliUsage(kUsage);
+    const QString type = a.value(QStringLiteral("--type")).value_or(QStringLiteral("1"));
+    if (type != QLatin1String("1") && type != QLatin1String("2")) return cliUsage(kUsage);
+    VDoc design;
+    if (!cliLoadDocument(a.positional().first(), design)) return kExitFailure;
+    QStringList lines;
+    WriteDataTemplate(design, lines, type.toInt());
+    const std::optional<QString> out = a.value(QStringLiteral("-o"));
+    if (!out) {
+        // The same bytes a file would get, so that a redirected template reads back.
+        const QByteArray bytes = EncodeDataLines(lines, InterfaceCodePage());
+        std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+        return kExitOk;
+    }
+    QString error;
+    if (!WriteDataLines(lines, *out, &error)) {
+        cliError(QStringLiteral("cannot write %1: %2").arg(*out, error));
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+} // namespace
+
+TESSALY_CLI_COMMAND("template", kUsage, runTemplate);
