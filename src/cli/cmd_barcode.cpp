@@ -85,19 +85,19 @@ int runBarcode(const QStringList &args)
         return kExitFailure;
     }
 
-    bool encoded = true;
+    VBarCodeCalc &calc = VBarCodeCalc::Shared();
+    const QString pattern = type == VBarCode::Qr
+                                ? qrPattern(record.Value())
+                                : calc.Encode(type, record.Value(), record.CheckDigitComputed());
+    const bool encoded = type == VBarCode::Qr ? !pattern.isEmpty() : !calc.Patterns().isEmpty();
     const auto out = a.value(QStringLiteral("-o"));
     if (a.flag(QStringLiteral("--pattern")) || !out) {
-        VBarCodeCalc &calc = VBarCodeCalc::Shared();
-        if (type == VBarCode::Qr) {
-            cliOut(qrPattern(record.Value()));
-        } else {
-            cliOut(calc.Encode(type, record.Value(), record.CheckDigitComputed()));
-            encoded = !calc.Patterns().isEmpty();
-        }
+        cliOut(pattern);
         cliOut(calc.CheckCharacter(type, record.Value()));
+    } else if (!encoded) {
+        cliError(pattern.isEmpty() ? QStringLiteral("nothing to draw") : pattern);
     }
-    if (out) {
+    if (out && encoded) {
         const QSize twips(MmToTwips(widthMm), MmToTwips(heightMm));
         const QImage image = RenderBarcodeImage(record, twips, TZelFont(), dpi);
         if (image.isNull() || !image.save(*out, "PNG")) {
