@@ -115,6 +115,26 @@ void strokeBorders(PdfEngine &pdf, const QString &line, int l, int t, int w, int
     }
 }
 
+double readNumber(QString text)
+{
+    text = text.trimmed();
+    bool ok = false;
+    double v = QLocale::c().toDouble(text, &ok);
+    if (!ok) v = QLocale::c().toDouble(QString(text).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
+    return ok ? v : 0.0;
+}
+
+// round() of the tag read as a number with blanks and commas removed; absent gives 0.
+int alignmentCode(const QString &line, const char *name)
+{
+    QString text = TagValue(line, QLatin1String(name));
+    text.remove(QLatin1Char(' ')).remove(QLatin1Char(','));
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text, &ok);
+    if (!ok) return 0;
+    return std::isfinite(v) && std::abs(v) < 1e6 ? int(std::lround(v)) : -1; // -1: an unknown code
+}
+
 void placePicture(PdfEngine &pdf, const QString &file, double x, double y, const QString &options)
 {
     const int image = pdf.loadImage(QStringLiteral("auto"), file);
@@ -198,64 +218,18 @@ public:
 
     void textLine(const QString &line)
     {
-        const QString caption = TagValue(line, QStringLiteral("tca"));
         const int l = intTag(line, "tl"), t = intTag(line, "tt"), w = intTag(line, "tr"),
                   h = intTag(line, "tb");
-        const int vert = alignmentCode(line, "tv");
-        const int horz = alignmentCode(line, "th");
-
-        QString face = TagValue(line, QStringLiteral("fn"));
-        if (face.isEmpty()) face = QStringLiteral("Courier New");
-        if (face == QLatin1String("@Arial Unicode MS")) face = QStringLiteral("Arial Unicode MS");
-        if (!fontExists(face)) face = QStringLiteral("Courier New");
-        if (TagValue(line, QStringLiteral("fb")) == QLatin1String("1")) face += QStringLiteral(",Bold");
-        if (TagValue(line, QStringLiteral("fi")) == QLatin1String("1")) face += QStringLiteral(",Italic");
-
-        double height = readNumber(TagValue(line, QStringLiteral("fs")));
-        if (height < 1.0) height = 10;
-        const double size = std::round(height * 72 / 25.4);
-
-        QString options;
-        static const char *const horzNames[3] = {"left", "center", "right"};
-        static const char *const vertNames[3] = {"top", "center", "bottom"};
-        const bool aligned = vert >= 0 && vert <= 2 && horz >= 0 && horz <= 2;
-        if (aligned)
-            options = QStringLiteral("boxsize={") + FloatText(fp(w)) + QLatin1Char(' ') + FloatText(fp(h)) +
-                      QStringLiteral("} position={") + QLatin1String(horzNames[horz]) + QLatin1Char(' ') +
-                      QLatin1String(vertNames[vert]) + QLatin1Char('}');
-
-        const int font = pdf.loadFont(face, encoding);
-        pdf.setFont(font, size);
-        pdf.setValue(QStringLiteral("leading"), size);
+        const TextLinePlan plan =
+            PlanTextLine(line, PH, [this](const QString &face) { return fontExists(face); });
+        const int font = pdf.loadFont(plan.font, encoding);
+        pdf.setFont(font, plan.size);
+        pdf.setValue(QStringLiteral("leading"), plan.size);
         setColorRef(pdf, "fill", TagValue(line, QStringLiteral("fc")), false);
-
-        const int orientation = intTag(line, "fo");
-        const char *orientate = nullptr;
-        switch (orientation) {
-        case 0:
-            orientate = " fitmethod=auto";
-            break;
-        case 90:
-            orientate = " fitmethod=auto orientate=west";
-            break;
-        case 180:
-            orientate = " fitmethod=auto orientate=south";
-            break;
-        case 270:
-            orientate = " fitmethod=auto orientate=east";
-            break;
-        default:
-            break;
+        if (!plan.options.isEmpty()) {
+            pdf.setFont(font, plan.size);
+            pdf.fitTextLine(TagValue(line, QStringLiteral("tca")), plan.x, plan.y, plan.options);
         }
-        // Unknown alignment or orientation codes leave the text out, not the frame.
-        if (orientate && aligned) {
-            options += QLatin1String(orientate);
-            pdf.setFont(font, size);
-            const int y =
-                orientation == 0 || orientation == 90 ? PH - ip(t) - ip(h) : PH - ip(t) - ip(h) + ip(w);
-            pdf.fitTextLine(caption, ip(l), y, options);
-        }
-
         setColorRef(pdf, "stroke", TagValue(line, QStringLiteral("tc")), false);
         strokeFrame(pdf, intTag(line, "ts"), l, t, w, h, PH);
         strokeBorders(pdf, line, l, t, w, h, PH, false);
@@ -277,26 +251,6 @@ public:
     }
 
 private:
-    static double readNumber(QString text)
-    {
-        text = text.trimmed();
-        bool ok = false;
-        double v = QLocale::c().toDouble(text, &ok);
-        if (!ok) v = QLocale::c().toDouble(QString(text).replace(QLatin1Char(','), QLatin1Char('.')), &ok);
-        return ok ? v : 0.0;
-    }
-
-    // round() of the tag read as a number with blanks and commas removed; absent gives 0.
-    static int alignmentCode(const QString &line, const char *name)
-    {
-        QString text = TagValue(line, QLatin1String(name));
-        text.remove(QLatin1Char(' ')).remove(QLatin1Char(','));
-        bool ok = false;
-        const double v = QLocale::c().toDouble(text, &ok);
-        if (!ok) return 0;
-        return std::isfinite(v) && std::abs(v) < 1e6 ? int(std::lround(v)) : -1; // -1: an unknown code
-    }
-
     bool fontExists(const QString &face) const
     {
         return installed.contains(face.toLower()) || pdf.mappedFaces().contains(face, Qt::CaseInsensitive);
@@ -311,6 +265,56 @@ private:
 };
 
 } // namespace
+
+TextLinePlan PlanTextLine(const QString &line, int pageHeight,
+                          const std::function<bool(const QString &)> &fontExists)
+{
+    TextLinePlan plan;
+    QString face = TagValue(line, QStringLiteral("fn"));
+    if (face.isEmpty()) face = QStringLiteral("Courier New");
+    if (face == QLatin1String("@Arial Unicode MS")) face = QStringLiteral("Arial Unicode MS");
+    if (!fontExists || !fontExists(face)) face = QStringLiteral("Courier New");
+    if (TagValue(line, QStringLiteral("fb")) == QLatin1String("1")) face += QStringLiteral(",Bold");
+    if (TagValue(line, QStringLiteral("fi")) == QLatin1String("1")) face += QStringLiteral(",Italic");
+    plan.font = face;
+
+    double height = readNumber(TagValue(line, QStringLiteral("fs")));
+    if (!(height >= 1.0)) height = 10;
+    plan.size = std::round(height * 72 / 25.4);
+
+    const int vert = alignmentCode(line, "tv");
+    const int horz = alignmentCode(line, "th");
+    const int orientation = intTag(line, "fo");
+    static const char *const horzNames[3] = {"left", "center", "right"};
+    static const char *const vertNames[3] = {"top", "center", "bottom"};
+    const char *orientate = nullptr;
+    switch (orientation) {
+    case 0:
+        orientate = " fitmethod=auto";
+        break;
+    case 90:
+        orientate = " fitmethod=auto orientate=west";
+        break;
+    case 180:
+        orientate = " fitmethod=auto orientate=south";
+        break;
+    case 270:
+        orientate = " fitmethod=auto orientate=east";
+        break;
+    default:
+        break;
+    }
+    // Unknown alignment or orientation codes leave the text out (the frame is still drawn).
+    if (!orientate || vert < 0 || vert > 2 || horz < 0 || horz > 2) return plan;
+    const int l = intTag(line, "tl"), t = intTag(line, "tt"), w = intTag(line, "tr"), h = intTag(line, "tb");
+    plan.options = QStringLiteral("boxsize={") + FloatText(fp(w)) + QLatin1Char(' ') + FloatText(fp(h)) +
+                   QStringLiteral("} position={") + QLatin1String(horzNames[horz]) + QLatin1Char(' ') +
+                   QLatin1String(vertNames[vert]) + QLatin1Char('}') + QLatin1String(orientate);
+    plan.x = ip(l);
+    plan.y = orientation == 0 || orientation == 90 ? pageHeight - ip(t) - ip(h)
+                                                   : pageHeight - ip(t) - ip(h) + ip(w);
+    return plan;
+}
 
 QString PdfResourceFile()
 {

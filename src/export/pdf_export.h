@@ -4,6 +4,7 @@
 
 #include <QSize>
 #include <QString>
+#include <functional>
 
 class VDoc;
 
@@ -31,6 +32,20 @@ PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPa
 // fileName), writes its markup and exports it; the page size comes from the last page.
 bool ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
                      QString *error = nullptr);
+
+// How a text line of the markup is written: the font name with its ",Bold"/",Italic" suffixes
+// (faces fontExists denies become Courier New), the size in points, the fitted text line's
+// option list and reference point on a page pageHeight points high. options is empty when an
+// unknown alignment or orientation code leaves the text out.
+struct TextLinePlan {
+    QString font;
+    double size = 0;
+    QString options;
+    int x = 0;
+    int y = 0;
+};
+TextLinePlan PlanTextLine(const QString &line, int pageHeight,
+                          const std::function<bool(const QString &)> &fontExists);
 
 // The font map the exports use: an explicit path set here wins over pdflib.upr beside the program.
 QString PdfResourceFile();
