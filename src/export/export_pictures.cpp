@@ -14,6 +14,9 @@ namespace
 {
 
 constexpr int kJpegQuality = 95;
+// Exports draw at 96 pixels per inch whatever the screen: the PDF places these pictures at
+// "dpi 96" and the page divisors assume the 793 x 1122 pixels of A4 at that resolution.
+constexpr ScreenMetrics kExportMetrics{96, 96};
 
 bool holdsPicture(const VGrfElement &e)
 {
@@ -39,7 +42,7 @@ std::unique_ptr<VGrfElement> cloneWithCells(const VGrfElement &e)
 
 void writeElementPicture(const VGrfElement &e, const QString &path, bool blackWhite, bool printableOnly)
 {
-    const ScreenMetrics &m = screenMetrics();
+    const ScreenMetrics &m = kExportMetrics;
     const int w = std::max(1, e.Shape().Width() / m.twipsPerPixelX());
     const int h = std::max(1, e.Shape().Height() / m.twipsPerPixelY());
     QImage image(w, h, QImage::Format_RGB32);
@@ -92,7 +95,7 @@ QString pictureName(const QString &outputName, const QString &middle, int leftTw
 
 QSize ExportPageSize(const VPage &page)
 {
-    const ScreenMetrics &m = screenMetrics();
+    const ScreenMetrics &m = kExportMetrics;
     const QSize twips = page.TwipsSize();
     int w = twips.width() / m.twipsPerPixelX();
     int h = twips.height() / m.twipsPerPixelY();
@@ -141,7 +144,7 @@ QString BarcodePictureName(const QString &outputName, const QString &value, int 
 
 QImage DrawPageForExport(VPage &page, const QSize &size, const QString &outputName)
 {
-    const ScreenMetrics &m = screenMetrics();
+    const ScreenMetrics &m = kExportMetrics;
     QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(Qt::white);
     {

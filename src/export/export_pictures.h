@@ -7,7 +7,7 @@
 class VGrfElement;
 class VPage;
 
-// Screen size (pixels, natural size) at which the exports draw a page: the A4 frame of the
+// Size in pixels (96 per inch, natural size) at which the exports draw a page: the A4 frame of the
 // screen, 793 x 1122 portrait; smaller landscape pages are widened to 1122 x 793.
 QSize ExportPageSize(const VPage &page);
 // PDF page size in points for a page drawn at screenSize: A4 (9) and A4 small (10) through
@@ -25,6 +25,6 @@ QString BarcodePictureName(const QString &outputName, const QString &value, int 
 
 // Draws the page with all its elements into an image of size (white paper, the page's own
 // black/white and printable-only switches) and writes the pictures the PDF and HTML outputs
-// place: every group with a fill or picture and every table (drawn with their cells, at screen
-// resolution) and every barcode (BarcodePictureFile). Returns the page image.
+// place: every group with a fill or picture and every table (drawn with their cells, at 96 pixels
+// per inch) and every barcode (BarcodePictureFile). Returns the page image.
 QImage DrawPageForExport(VPage &page, const QSize &size, const QString &outputName);

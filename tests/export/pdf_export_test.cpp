@@ -317,7 +317,12 @@ TEST(PdfExport, GroupAndTablePicturesAreWrittenAndPlaced)
     }
     addElement(page->Root(), ElementKind::Group, 1134, 6804, 2000, 1000); // no fill: no picture
 
-    ASSERT_TRUE(ExportReportPdf(doc, pdf, 1252, QString()));
+    // The screen's resolution does not change what the export writes.
+    const ScreenMetrics screen = screenMetrics();
+    screenMetrics() = ScreenMetrics{120, 120};
+    const bool exported = ExportReportPdf(doc, pdf, 1252, QString());
+    screenMetrics() = screen;
+    ASSERT_TRUE(exported);
     const QString groupFile = dir.filePath(QStringLiteral("pictures_group_20_40.jpeg"));
     const QString tableFile = dir.filePath(QStringLiteral("pictures_table_20_80.jpeg"));
     EXPECT_EQ(GroupPictureName(pdf, 1134, 2268), groupFile);
