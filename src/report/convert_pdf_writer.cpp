@@ -1,7 +1,15 @@
 #include "report/report_generation.h"
 
-// Replaced by the PDF export once it lands.
+#include "export/pdf_export.h"
+#include "model/code_page.h"
+
+#include <QFileInfo>
+
 ConvertPdfWriter DefaultConvertPdfWriter()
 {
-    return [](VDoc &, const QString &) { return false; };
+    return [](VDoc &report, const QString &pdfPath) {
+        // Relative names count from the current directory, also for the pictures written beside.
+        return ExportReportPdf(report, QFileInfo(pdfPath).absoluteFilePath(), InterfaceCodePage(),
+                               QStringLiteral("Tessaly"));
+    };
 }

@@ -1,0 +1,49 @@
+#include "test_support.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using testsupport::runCli;
+
+namespace
+{
+QString example(const QString &name)
+{
+    return QStringLiteral(TESSALY_SOURCE_DIR "/examples/") + name;
+}
+} // namespace
+
+TEST(GenerateCommand, templateThenGenerateThenCheck)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath("orders.edd");
+    const QString report = dir.filePath("orders.edr");
+    ASSERT_EQ(runCli({"template", example("orders.edt"), "--type", "2", "-o", data}).exitCode, 0);
+    const QByteArray text = testsupport::readAll(data);
+    EXPECT_TRUE(text.contains("<Data Status=\"Group\" Repeat=\"1\" ID=\"1\" RepeatCount=\"6\">\r\n"));
+    // without -o the same bytes go to stdout
+    EXPECT_EQ(runCli({"template", example("orders.edt"), "--type", "2"}).out, text);
+
+    const auto r = runCli({"generate", example("orders.edt"), data, "-o", report});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const auto check = runCli({"check", report});
+    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_TRUE(check.out.contains("1 page(s)")) << check.out.toStdString();
+    EXPECT_TRUE(testsupport::readAll(report).contains("Caption=\"Item1\"")); // filled from the record
+}
+
+TEST(GenerateCommand, brokenDataAndWrongUse)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath("bad.edd");
+    testsupport::writeAll(data,
+                          "<Document DataType=\"1\">\r\n<Page DesignName=\"Page1\">\r\n<fx=\"y\"/>\r\n");
+    const auto r = runCli({"generate", example("invoice.edt"), data, "-o", dir.filePath("r.edr")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err.trimmed(), ("Data structure error =>  " + data).toUtf8());
+    EXPECT_FALSE(QFile::exists(dir.filePath("r.edr")));
+
+    EXPECT_EQ(runCli({"generate", example("invoice.edt"), example("invoice.edd")}).exitCode, 2);
+    EXPECT_EQ(runCli({"template", example("invoice.edt"), "--type", "3"}).exitCode, 2);
+    EXPECT_EQ(runCli({"template", dir.filePath("none.edt")}).exitCode, 1);
+}
