@@ -238,3 +238,71 @@ TEST(RenderText, DesignViewTexts)
     painter.end();
     EXPECT_EQ(editingState().cutElement, nullptr);
 }
+
+TEST(RenderText, WeightUnderlineAndStrikeOut)
+{
+    LabelScene scene(4500, 900, QStringLiteral("ooooo"));
+    TZelFont &font = scene.label->Font();
+    font.SetFontHeight(8.0);
+    font.SetHorzPos(0);
+    auto ink = [](const QImage &image) { return countPixels(image, [](QRgb c) { return qGray(c) < 128; }); };
+    // The longest run of dark pixels in any row.
+    auto longestRun = [](const QImage &image, int fromRow, int toRow) {
+        int best = 0;
+        for (int y = fromRow; y < toRow; ++y) {
+            int run = 0;
+            for (int x = 0; x < image.width(); ++x) {
+                run = qGray(image.pixel(x, y)) < 128 ? run + 1 : 0;
+                best = std::max(best, run);
+            }
+        }
+        return best;
+    };
+    const QImage plain = scene.render();
+    const QRect glyphs = inkBounds(plain);
+    font.SetFontWeight(700);
+    EXPECT_GT(ink(scene.render()), ink(plain) * 5 / 4);
+    font.SetFontWeight(400);
+
+    // Strike-out crosses the middle of the letters in one stroke; plain "o"s leave gaps.
+    const int middle = glyphs.center().y();
+    EXPECT_LT(longestRun(plain, middle - 2, middle + 3), glyphs.width() / 4);
+    font.SetFontStrikeOut(1);
+    EXPECT_GT(longestRun(scene.render(), glyphs.top(), glyphs.bottom()), glyphs.width() * 9 / 10);
+    font.SetFontStrikeOut(0);
+    // Underline: a long stroke below the letters.
+    font.SetFontUnderline(1);
+    const QImage underlined = scene.render();
+    EXPECT_GT(inkBounds(underlined).bottom(), glyphs.bottom());
+    EXPECT_GT(longestRun(underlined, glyphs.bottom() + 1, underlined.height()), glyphs.width() * 9 / 10);
+}
+
+TEST(RenderText, BarcodeCaptionInTheDesignViewOnly)
+{
+    VPage page;
+    page.Settings().Width = 60;
+    page.Settings().Height = 40;
+    page.Root().Shape().SetWidth(3300);
+    page.Root().Shape().SetHeight(2200);
+    VGrfElement &barcode = addElement(page.Root(), ElementKind::BarCode, 150, 150, 3000, 1500);
+    barcode.SetCaption(QStringLiteral("EAN"));
+    barcode.Font().SetFontHeight(6.0);
+    barcode.EnsureBarCode().SetValue(QStringLiteral("400638133393"));
+    barcode.BarCode()->SetColor(Rgb(200, 0, 0));
+    page.SetZoom(100);
+    PageImageOptions design;
+    design.designView = true;
+    const QImage image = RenderPageImage(page, design);
+    const QImage preview = RenderPageImage(page, PageImageOptions{});
+    // The caption sits centred in its colour on an opaque white box that hides the bars under it.
+    const QRect caption = image.rect().intersected(QRect(10 + 100 - 25, 10 + 50 - 8, 50, 16));
+    EXPECT_GT(countPixels(image.copy(caption), colour(qRgb(200, 0, 0), 60)), 10);
+    const int previewDark = countPixels(preview.copy(caption), [](QRgb c) { return !isWhite(c); });
+    const int designWhite = countPixels(image.copy(caption), [](QRgb c) { return isWhite(c); });
+    // The bars come from the barcode painter, in the barcode colour, under the caption too.
+    EXPECT_GT(previewDark, caption.width() * caption.height() / 4);
+    EXPECT_GT(designWhite, caption.width() * caption.height() / 2);
+    // Without a barcode record nothing but the caption and the helper outline is drawn.
+    barcode.SetBarCode(nullptr);
+    EXPECT_TRUE(inkBounds(RenderPageImage(page, PageImageOptions{})).isEmpty());
+}
