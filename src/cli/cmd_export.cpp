@@ -4,6 +4,7 @@
 #include "export/pdf_export.h"
 #include "model/code_page.h"
 #include "model/v_doc.h"
+#include "report/report_generation.h"
 
 #include <QFileInfo>
 
@@ -36,13 +37,23 @@ int runExport(const QStringList &args)
                                         "jpeg", "gif",  "ico", "png", "edf"};
     const QString f = format->toLower();
     if (!formats.contains(f)) return cliUsage(kUsage);
-    if (a.value(QStringLiteral("--data"))) {
-        cliError(QStringLiteral("export: --data is not available yet; generate the report first"));
-        return kExitFailure;
-    }
     VDoc doc;
     if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
-    if (f == QLatin1String("pdf")) return exportPdf(doc, *out);
+    VDoc report;
+    VDoc *source = &doc;
+    if (const auto data = a.value(QStringLiteral("--data"))) {
+        // DOC is the design; the export takes the report merged from DATA.
+        if (!ReadDataFile(*data, doc, report)) {
+            cliError(QStringLiteral("Data structure error =>  ") + *data);
+            return kExitFailure;
+        }
+        if (report.IsEmpty()) {
+            cliError(QStringLiteral("the report has no pages; %1 was not written").arg(*out));
+            return kExitFailure;
+        }
+        source = &report;
+    }
+    if (f == QLatin1String("pdf")) return exportPdf(*source, *out);
     cliError(QStringLiteral("export: the %1 output is not available yet").arg(f));
     return kExitFailure;
 }

@@ -464,6 +464,22 @@ TEST(PdfExport, CommandLine)
     EXPECT_EQ(pdfInfo(pdf, QStringLiteral("Pages")), QStringLiteral("1"));
     EXPECT_NE(findWord(pdfWords(pdf), QStringLiteral("INVOICE")), nullptr);
 
+    // With data, DOC is the design and the merged report is exported.
+    const QString data = QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edd");
+    if (QFile::exists(data)) {
+        const QString merged = dir.filePath(QStringLiteral("merged.pdf"));
+        r = testsupport::runCli({QStringLiteral("export"), invoice, QStringLiteral("--data"), data,
+                                 QStringLiteral("--format"), QStringLiteral("pdf"), QStringLiteral("-o"),
+                                 merged});
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_EQ(pdfInfo(merged, QStringLiteral("Pages")), QStringLiteral("2"));
+        const std::vector<PdfWord> words = pdfWords(merged);
+        const PdfWord *number = findWord(words, QStringLiteral("2026-0418"));
+        ASSERT_NE(number, nullptr);
+        EXPECT_EQ(number->page, 1);
+        EXPECT_NE(findWord(words, QStringLiteral("Müller")), nullptr);
+    }
+
     r = testsupport::runCli({QStringLiteral("export"), invoice, QStringLiteral("--format"),
                              QStringLiteral("xyz"), QStringLiteral("-o"), pdf});
     EXPECT_EQ(r.exitCode, 2);
