@@ -90,14 +90,14 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
     const double avgWidth = twipsOf(font.FontWidth());
     const double textWidth =
         tick ? (avgWidth > 0 ? avgWidth : cell.cellHeight) : fm.horizontalAdvance(shown) * cell.xScale;
-    const int extent = int(std::lround(textWidth));
-    const int cellHeight = int(std::lround(cell.cellHeight));
+    const qint64 extent = std::llround(std::min(textWidth, 1e12));
+    const qint64 cellHeight = std::llround(cell.cellHeight);
 
-    const int L = rect.x(), T = rect.y(), R = rect.x() + rect.width(), B = rect.y() + rect.height();
-    int x = L, y = T;
+    const qint64 L = rect.x(), T = rect.y(), R = L + rect.width(), B = T + rect.height();
+    qint64 x = L, y = T;
     if (manual) {
-        x = int(std::trunc(L + saneMm(font.LeftPos()) * 1440.0 / 25.4));
-        y = int(std::trunc(T + saneMm(font.TopPos()) * 1440.0 / 25.4));
+        x = qint64(std::trunc(L + saneMm(font.LeftPos()) * 1440.0 / 25.4));
+        y = qint64(std::trunc(T + saneMm(font.TopPos()) * 1440.0 / 25.4));
     } else if (!options.topLeftOnly) {
         if (font.HorzPos() == 1)
             x = L + (R - L - extent) / 2;
@@ -111,7 +111,7 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
 
     PainterGuard guard(painter);
     if (!manual) painter.setClipRect(QRectF(rect), Qt::IntersectClip);
-    painter.translate(x, y);
+    painter.translate(double(x), double(y));
     // Escapement turns the baseline counter-clockwise about the start of the text.
     if (font.FontOrientation() % 360 != 0) painter.rotate(-double(font.FontOrientation()));
     if (options.opaque) painter.fillRect(QRectF(0, 0, textWidth, cell.cellHeight), options.background);
