@@ -2,6 +2,8 @@
 
 #include "files/design_file.h"
 #include "model/v_doc.h"
+#include "report/report_generation.h"
+#include "report/report_names.h"
 
 #include "cli/cli_command.h"
 
@@ -61,5 +63,19 @@ bool cliLoadDocument(const QString &path, VDoc &doc)
         cliError(r.error);
         return false;
     }
+    return true;
+}
+
+bool cliLoadReport(const QString &docPath, const std::optional<QString> &dataPath, VDoc &doc)
+{
+    if (!dataPath) return cliLoadDocument(docPath, doc);
+    VDoc design;
+    if (!cliLoadDocument(docPath, design)) return false;
+    doc.Clear();
+    if (!ReadDataFile(*dataPath, design, doc)) {
+        cliError(QStringLiteral("Data structure error =>  ") + *dataPath);
+        return false;
+    }
+    doc.SetFileName(ReportFileName(design.FileName()));
     return true;
 }

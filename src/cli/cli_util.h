@@ -32,3 +32,7 @@ int cliUsage(const char *usage);
 
 // Loads a design or report file; prints the reader's message and returns false on failure.
 bool cliLoadDocument(const QString &path, VDoc &doc);
+
+// Loads DOC, or with a data file generates the report of design DOC and that data into doc;
+// prints the reader's message or the data structure error and returns false on failure.
+bool cliLoadReport(const QString &docPath, const std::optional<QString> &dataPath, VDoc &doc);

@@ -11,7 +11,7 @@ namespace
 {
 
 const char *kUsage =
-    "render DOC [--page N|all] [--zoom Z] [--dpi D] [--design-view] [--bw] [--printable-only] "
+    "render DOC [--data DATA] [--page N|all] [--zoom Z] [--dpi D] [--design-view] [--bw] [--printable-only] "
     "-o OUT.png";
 
 bool parseInt(const std::optional<QString> &text, int low, int high, int *value)
@@ -39,7 +39,8 @@ int runRender(const QStringList &args)
 {
     CliArgs a(
         args,
-        {QStringLiteral("--page"), QStringLiteral("--zoom"), QStringLiteral("--dpi"), QStringLiteral("-o")},
+        {QStringLiteral("--data"), QStringLiteral("--page"), QStringLiteral("--zoom"), QStringLiteral("--dpi"),
+         QStringLiteral("-o")},
         {QStringLiteral("--design-view"), QStringLiteral("--bw"), QStringLiteral("--printable-only")});
     if (!a.ok()) {
         cliError(a.error());
@@ -72,7 +73,7 @@ int runRender(const QStringList &args)
     }
 
     VDoc doc;
-    if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
+    if (!cliLoadReport(a.positional().first(), a.value(QStringLiteral("--data")), doc)) return kExitFailure;
     if (doc.PageCount() == 0) {
         cliError(QStringLiteral("%1: the document has no pages").arg(a.positional().first()));
         return kExitFailure;

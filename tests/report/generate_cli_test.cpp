@@ -1,5 +1,6 @@
 #include "test_support.h"
 
+#include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -46,4 +47,22 @@ TEST(GenerateCommand, brokenDataAndWrongUse)
     EXPECT_EQ(runCli({"generate", example("invoice.edt"), example("invoice.edd")}).exitCode, 2);
     EXPECT_EQ(runCli({"template", example("invoice.edt"), "--type", "3"}).exitCode, 2);
     EXPECT_EQ(runCli({"template", dir.filePath("none.edt")}).exitCode, 1);
+}
+
+TEST(GenerateCommand, renderTakesTheReportOfDesignAndData)
+{
+    QTemporaryDir dir;
+    const QString png = dir.filePath("p.png");
+    const auto r =
+        runCli({"render", example("orders.edt"), "--data", example("orders.edd"), "--page", "2", "-o", png});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    // page 2 exists only in the report: the design has one page
+    EXPECT_FALSE(QImage(png).isNull());
+    EXPECT_EQ(runCli({"render", example("orders.edt"), "--page", "2", "-o", png}).exitCode, 1);
+
+    const QString bad = dir.filePath("bad.edd");
+    testsupport::writeAll(bad, "<Document>\n</Document>\n");
+    const auto b = runCli({"render", example("orders.edt"), "--data", bad, "-o", png});
+    EXPECT_EQ(b.exitCode, 1);
+    EXPECT_TRUE(b.err.contains("Data structure error =>  " + bad.toUtf8()));
 }
