@@ -163,7 +163,6 @@ void PaintPageOutput(VPage &page, QPainter &painter, bool blackWhite, bool print
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.drawImage(QRectF(QPointF(0, 0), QSizeF(page.TwipsSize())), background->Image());
     }
-    editingState().cutElement = nullptr;
     DrawElementOutput(page.Root(), painter, blackWhite, printableOnly, 0, 0);
 }
 
@@ -227,5 +226,6 @@ void PaintPage(VPage &page, QPainter &painter)
 {
     PainterGuard guard(painter);
     SetupScreen(painter, page.Zoom());
+    editingState().cutElement = nullptr;
     PaintPageOutput(page, painter, page.BlackWhite(), page.PrintableOnly());
 }

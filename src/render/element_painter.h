@@ -24,7 +24,8 @@ void DrawElementDesign(VGrfElement &element, QPainter &painter, const QSize &cli
 // element with DrawElementOutput. Clears the pending Cut element. The painter is in pixels.
 void PaintPage(VPage &page, QPainter &painter);
 
-// The same on a painter already in twips, with the output switches given.
+// The same on a painter already in twips, with the output switches given; the pending Cut stays
+// (exports and bitmaps must not disturb the design view's editing).
 void PaintPageOutput(VPage &page, QPainter &painter, bool blackWhite, bool printableOnly);
 
 // Side of the selection grips in twips at a zoom.
