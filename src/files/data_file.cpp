@@ -49,23 +49,36 @@ void DataLineReader::fill()
     }
 }
 
-QString DataLineReader::ReadLine()
+namespace
 {
-    fill();
-    if (m_failed) return QStringLiteral("EOF");
-    if (m_begin == m_end) return {};
-    const char *start = m_buffer + m_begin;
-    const char *stop = m_buffer + m_end;
+// First CR immediately followed by LF in [start, stop), or null.
+const char *findCrLf(const char *start, const char *stop)
+{
     const char *cr = start;
     while ((cr = static_cast<const char *>(std::memchr(cr, '\r', size_t(stop - cr))))) {
-        if (cr + 1 < stop && cr[1] == '\n') break;
+        if (cr + 1 < stop && cr[1] == '\n') return cr;
         ++cr;
+    }
+    return nullptr;
+}
+} // namespace
+
+QString DataLineReader::ReadLine()
+{
+    // A CR LF among the bytes already held is also the first one of the full window, so the
+    // window is only topped up (one read for many lines) when none is held.
+    const char *cr = findCrLf(m_buffer + m_begin, m_buffer + m_end);
+    if (!cr) {
+        fill();
+        if (m_failed) return QStringLiteral("EOF");
+        if (m_begin == m_end) return {};
+        cr = findCrLf(m_buffer + m_begin, m_buffer + m_end);
     }
     if (!cr) {
         m_begin = m_end; // no line end inside the window: these bytes are lost
         return {};
     }
-    const char *first = start;
+    const char *first = m_buffer + m_begin;
     const char *last = cr;
     while (first < last && isBlank(*first))
         ++first;
