@@ -5,6 +5,7 @@
 #include "report/data_type_state.h"
 #include "report/report_page.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -85,19 +86,47 @@ QByteArray pictureFormat(const QString &path)
     return {};
 }
 
-void setLabelValue(VGrfElement &label, const QString &value)
+// Data files often name the same picture on every page (a logo, a signature): the last picture
+// read is kept, so that such pages share one image instead of each holding its own copy.
+class PictureLoader
+{
+public:
+    QImage load(const QString &path, const QByteArray &format)
+    {
+        const QFileInfo info(path);
+        const QDateTime stamp = info.lastModified();
+        if (!m_image.isNull() && path == m_path && format == m_format && stamp == m_stamp &&
+            info.size() == m_size)
+            return m_image;
+        QImageReader reader(path, format);
+        reader.setDecideFormatFromContent(false);
+        QImage image = reader.read();
+        if (image.isNull())
+            fail(QStringLiteral("picture %1 cannot be read as %2").arg(path, QLatin1String(format)));
+        m_path = path;
+        m_format = format;
+        m_stamp = stamp;
+        m_size = info.size();
+        m_image = image;
+        return image;
+    }
+
+private:
+    QString m_path;
+    QByteArray m_format;
+    QDateTime m_stamp;
+    qint64 m_size = -1;
+    QImage m_image;
+};
+
+void setLabelValue(VGrfElement &label, const QString &value, PictureLoader &pictures)
 {
     label.SetCaption(value);
     if (!IsPictureValueType(label.ValueType()) || value.isEmpty() || !QFileInfo(value).isFile()) return;
     const QByteArray format = pictureFormat(value);
     if (format.isEmpty()) return;
-    QImageReader reader(value, format);
-    reader.setDecideFormatFromContent(false);
-    const QImage image = reader.read();
-    if (image.isNull())
-        fail(QStringLiteral("picture %1 cannot be read as %2").arg(value, QLatin1String(format)));
     auto picture = std::make_unique<VPicture>();
-    picture->SetImage(image);
+    picture->SetImage(pictures.load(value, format));
     picture->SetSizeSet(pictureSizeSet(label.ValueType()));
     label.SetPicture(std::move(picture));
     label.SetCaption(QString());
@@ -246,7 +275,7 @@ private:
             if (!GetAttribute(QStringLiteral("ID"), line, idText)) return;
             target = findChild(in, ElementKind::Label, intAttribute(QStringLiteral("ID"), line, 0));
         }
-        if (target) setLabelValue(*target, caption);
+        if (target) setLabelValue(*target, caption, m_pictures);
     }
 
     void barCode(const QString &line)
@@ -328,7 +357,7 @@ private:
             for (int k : recordFieldNumbers(line)) {
                 GetAttribute(QStringLiteral("f%1=").arg(k), line, value);
                 if (VGrfElement *label = findChild(*band, ElementKind::Label, k))
-                    setLabelValue(*label, value);
+                    setLabelValue(*label, value, m_pictures);
             }
         }
     }
@@ -346,7 +375,8 @@ private:
         case FieldLine::Valid:
             break;
         }
-        if (VGrfElement *label = findChild(in, ElementKind::Label, number)) setLabelValue(*label, value);
+        if (VGrfElement *label = findChild(in, ElementKind::Label, number))
+            setLabelValue(*label, value, m_pictures);
     }
 
     DataLineReader &m_reader;
@@ -357,6 +387,7 @@ private:
     VGrfElement *m_container = nullptr;
     std::vector<VGrfElement *> m_groups; // containers to return to at each </Data>
     QString m_pdfPath;
+    PictureLoader m_pictures;
     int m_lineNumber = 0;
     bool m_stop = false;
 };

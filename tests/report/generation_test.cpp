@@ -247,6 +247,12 @@ TEST_F(Generation, pictureLabels)
     EXPECT_EQ(caption(report.PageAt(6), "Group1/Group1_E3"), dir.filePath("absent.bmp"));
     EXPECT_EQ(find(*report.PageAt(6), "Group1/Group1_E3")->Picture(), nullptr);
 
+    // pages naming the same file share one image
+    report.Clear();
+    ASSERT_TRUE(generate(document(page(dir.filePath("p.png")) + page(dir.filePath("p.png")))));
+    EXPECT_EQ(find(*report.PageAt(0), "Group1/Group1_E3")->Picture()->Image().cacheKey(),
+              find(*report.PageAt(1), "Group1/Group1_E3")->Picture()->Image().cacheKey());
+
     // the size mode follows the value type
     pic->SetValueType(vtPictureStretchProportion);
     report.Clear();
