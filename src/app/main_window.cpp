@@ -35,8 +35,10 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -72,7 +74,17 @@ TfrmMain::TfrmMain(Prompts &prompts, SettingsFactory settings, QWidget *parent)
     buildToolbars();
     applyTexts();
     showMode(DesignMode);
+    m_mnuTimer = new QTimer(this);
+    m_mnuTimer->setObjectName(QStringLiteral("mnuTimer"));
+    m_mnuTimer->setInterval(700);
+    m_mnuTimer->setSingleShot(true);
+    connect(m_mnuTimer, &QTimer::timeout, this, [] { QToolTip::hideText(); });
     qApp->installEventFilter(this);
+}
+
+QScrollArea *TfrmMain::scrollArea(Mode mode) const
+{
+    return mode == ReportMode ? m_scrReport : m_scrDesign;
 }
 
 TfrmMain::~TfrmMain()
@@ -154,7 +166,10 @@ QAction *TfrmMain::makeAction(const QString &name, const std::function<void()> &
         a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     }
     if (run)
-        connect(a, &QAction::triggered, this, run);
+        connect(a, &QAction::triggered, this, [run] {
+            QToolTip::hideText(); // a hint goes away with the next command
+            run();
+        });
     else
         a->setEnabled(false); // delivered by later work; shown so the menus are complete
     return a;
@@ -1259,6 +1274,7 @@ void TfrmMain::keyPressEvent(QKeyEvent *event)
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    if (event->type() == QEvent::ToolTip) m_mnuTimer->start();
     if (event->type() == QEvent::Resize &&
         (watched == m_scrDesign->viewport() || watched == m_scrReport->viewport()))
         relayout(watched == m_scrReport->viewport() ? ReportMode : DesignMode);

@@ -48,6 +48,7 @@ public:
     QAction *action(const QString &objectName) const;
     QString statusText(int panel) const;
     QString tabCaption(Mode mode) const;
+    QScrollArea *scrollArea(Mode mode) const;
     PageCanvas *canvas(Mode mode) const { return mode == ReportMode ? m_reportCanvas : m_designCanvas; }
 
     // Commands (menu items, toolbar buttons and keys share them).
@@ -154,6 +155,7 @@ private:
     QMenu *m_mnuZoomReport = nullptr;
     QActionGroup *m_languageGroup = nullptr;
     QLabel *m_status[3] = {};
+    class QTimer *m_mnuTimer = nullptr; // releases a shown hint after 700 ms
     FindReplaceDialog *m_find = nullptr;
     FindReplaceDialog *m_replace = nullptr;
     std::vector<std::pair<QAction *, const char *>> m_texts; // actions and their English texts

@@ -10,9 +10,13 @@
 #include "test_support.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -257,4 +261,32 @@ TEST(DataColouring, KeywordsAndValuesGetTheirColours)
     for (const ColourRun &r : runs)
         EXPECT_NE(r.colour, QColor(128, 0, 0));
     EXPECT_EQ(ColourDataLine("</Document>")[1], (ColourRun{1, 9, QColor(0, 0, 255)}));
+}
+
+TEST_F(MainWindowTest, KeysScrollThePageAndWrapAtTheBottom)
+{
+    auto w = window();
+    w->resize(700, 500);
+    w->show();
+    ASSERT_TRUE(w->openDesign(path("invoice.edt")));
+    w->setZoom(TfrmMain::DesignMode, 200);
+    QCoreApplication::processEvents();
+    QScrollBar *v = w->scrollArea(TfrmMain::DesignMode)->verticalScrollBar();
+    ASSERT_TRUE(v->isVisible());
+    auto press = [&](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, key, mods);
+        QCoreApplication::sendEvent(w.get(), &event);
+    };
+    press(Qt::Key_Down);
+    EXPECT_EQ(v->value(), v->singleStep());
+    press(Qt::Key_Down, Qt::ControlModifier);
+    EXPECT_EQ(v->value(), 9 * v->singleStep());
+    press(Qt::Key_End);
+    EXPECT_EQ(v->value(), v->maximum());
+    press(Qt::Key_Down); // at the bottom: back to the top
+    EXPECT_EQ(v->value(), 0);
+    press(Qt::Key_End);
+    press(Qt::Key_Home);
+    EXPECT_EQ(v->value(), 0);
+    w->hide();
 }
