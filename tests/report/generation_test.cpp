@@ -1,4 +1,5 @@
 #include "files/data_template.h"
+#include "files/design_file.h"
 #include "report/data_type_state.h"
 #include "report/report_generation.h"
 #include "report/report_names.h"
@@ -402,4 +403,36 @@ TEST(ReportNames, lastExtensionLetter)
     // names the rule cannot change never come back unchanged
     for (const char *odd : {"orders", "dir.v2/orders", "x.ed", "x."})
         EXPECT_NE(ReportFileName(QString::fromLatin1(odd)), QString::fromLatin1(odd)) << odd;
+}
+
+TEST_F(Generation, reportFileKeepsWhatTheDataFilled)
+{
+    QImage image(30, 30, QImage::Format_RGB32);
+    image.fill(QColor(0, 90, 200));
+    ASSERT_TRUE(image.save(dir.filePath("logo.png")));
+    ASSERT_TRUE(generate(document({
+        "<Page DesignName=\"Page1\">",
+        "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"filled\"/>",
+        "<Data Status=\"BarCode\" DesignName=\"BarCode1\" Type=\"6\" Value=\"R-42\"/>",
+        "<Data Status=\"Group\" DesignName=\"Group1\">",
+        "<f3=\"" + dir.filePath("logo.png") + "\"/>",
+        "</Data>",
+        "</Page>",
+    })));
+    const QString path = dir.filePath("d.edr");
+    ASSERT_TRUE(WriteDesignFile(report, path));
+    VDoc back;
+    ASSERT_TRUE(ReadDesignFile(back, path));
+    ASSERT_EQ(back.PageCount(), 1);
+    const VPage &p = *back.PageAt(0);
+    EXPECT_EQ(p.Name(), "Page1");
+    EXPECT_EQ(caption(&p, "Label1"), "filled");
+    EXPECT_EQ(caption(&p, "Label2"), "Total:");
+    EXPECT_EQ(find(p, "BarCode1")->BarCode()->Value(), "R-42");
+    EXPECT_EQ(find(p, "BarCode1")->BarCode()->Type(), VBarCode::Code128);
+    const VGrfElement *logo = find(p, "Group1/Group1_E3");
+    EXPECT_EQ(logo->Caption(), "");
+    ASSERT_TRUE(logo->Picture() && logo->Picture()->HasImage());
+    EXPECT_EQ(logo->Picture()->Image().pixelColor(15, 15), QColor(0, 90, 200));
+    EXPECT_EQ(logo->Picture()->SizeSet(), VPicture::Stretch);
 }
