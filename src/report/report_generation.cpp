@@ -396,6 +396,7 @@ private:
 bool IsConvertFile(const QString &path)
 {
     QFile file(path);
+    if (!QFileInfo(path).isFile()) return false;
     if (!file.open(QIODevice::ReadOnly)) return false;
     static const QByteArray token = "<ConvertFile";
     int matched = -1; // characters of token matched so far, -1 outside a candidate
@@ -427,6 +428,11 @@ bool IsConvertFile(const QString &path)
 bool ReadDataFile(const QString &path, const VDoc &design, VDoc &report, const ConvertPdfWriter &writePdf,
                   QString *reason)
 {
+    // Devices and pipes can stream without end; data files are plain files.
+    if (!QFileInfo(path).isFile()) {
+        if (reason) *reason = QStringLiteral("%1 is not a readable file").arg(path);
+        return false;
+    }
     const bool convert = IsConvertFile(path);
     QFile file(path);
     // Unbuffered: the line reader's window is the only copy of the file held in memory.

@@ -179,6 +179,9 @@ TEST_F(Generation, lfOnlyFileIsNotRead)
     EXPECT_TRUE(reason.contains("</Document>")) << reason.toStdString();
     EXPECT_EQ(report.PageCount(), 0);
     EXPECT_FALSE(ReadDataFile(dir.filePath("missing.edd"), design, report, {}, &reason));
+    // endless devices are refused, not read for ever
+    EXPECT_FALSE(ReadDataFile("/dev/zero", design, report, {}, &reason));
+    EXPECT_FALSE(IsConvertFile("/dev/zero"));
 }
 
 TEST_F(Generation, barCodes)
