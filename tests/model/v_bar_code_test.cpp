@@ -98,13 +98,3 @@ TEST(VBarCodeValidation, NumericTypesTrimAndDropATypedCheckDigit)
     EXPECT_TRUE(itf.SetValue("1234"));
     EXPECT_EQ(itf.Value(), "1234");
 }
-
-TEST(VBarCodeValidation, DataLengths)
-{
-    EXPECT_EQ(VBarCode::DataLength(VBarCode::Ean8, true), 7);
-    EXPECT_EQ(VBarCode::DataLength(VBarCode::Ean8, false), 8);
-    EXPECT_EQ(VBarCode::DataLength(VBarCode::Ean13, true), 12);
-    EXPECT_EQ(VBarCode::DataLength(VBarCode::UpcA, false), 12);
-    EXPECT_EQ(VBarCode::DataLength(VBarCode::UpcE, true), 7);
-    EXPECT_EQ(VBarCode::DataLength(VBarCode::Code128, true), 0);
-}
