@@ -67,7 +67,6 @@ public:
         }
     }
 
-    bool has(const QString &key) const { return m_values.contains(key); }
     QStringList words(const QString &key) const { return m_values.value(key); }
     QString word(const QString &key, const QString &fallback = QString()) const
     {

@@ -1,22 +1,11 @@
 #include "export/pdf_engine.h"
 #include "pdf_reader_util.h"
 
-#include <QCoreApplication>
-#include <QDir>
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace exporttest;
-
-namespace
-{
-
-QString fontMap()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pdflib.upr"));
-}
-
-} // namespace
 
 TEST(PdfEngine, FontMapFacesStylesAndFallbacks)
 {
