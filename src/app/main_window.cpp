@@ -24,6 +24,7 @@
 #include <QFontDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRandomGenerator>
@@ -614,6 +615,9 @@ void TfrmMain::fillPageTabs(Mode mode)
         tabs->removeTab(0);
     for (int i = 0; i < doc.PageCount(); ++i)
         tabs->addTab(doc.PageAt(i)->Name());
+    // A tab bar filled while its sheet is hidden keeps the height it had with no tabs.
+    tabs->updateGeometry();
+    if (QLayout *layout = tabs->parentWidget()->layout()) layout->invalidate();
     if (doc.PageCount() > 0) {
         tabs->setCurrentIndex(0);
         showPage(mode, 0);

@@ -18,6 +18,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSettings>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -63,7 +64,9 @@ TEST_F(MainWindowTest, StartsOnTheReportTabWithTheGeneratedReportInPreview)
     commandLineOptions().dataFile = path("invoice.edd");
     commandLineOptions().blackWhite = true;
     auto w = window();
-    w->StartUpLoad();
+    w->resize(900, 700);
+    w->show(); // the first show loads the files
+    QCoreApplication::processEvents();
     EXPECT_TRUE(prompts.shown.empty());
     EXPECT_EQ(w->currentMode(), TfrmMain::ReportMode);
     VDoc &report = w->reportDocument();
@@ -78,6 +81,11 @@ TEST_F(MainWindowTest, StartsOnTheReportTabWithTheGeneratedReportInPreview)
     EXPECT_EQ(w->canvas(TfrmMain::ReportMode)->view()->page(), report.PageAt(0));
     EXPECT_EQ(w->dataFileName(), path("invoice.edd"));
     EXPECT_FALSE(w->dataEditor()->document()->isModified());
+    const QTabBar *pages = w->findChild<QTabBar *>("tabReport");
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->count(), 2);
+    EXPECT_TRUE(pages->isVisible());
+    EXPECT_GT(pages->height(), 10);
     // The customer's name came from the data file.
     bool found = false;
     std::function<void(const VGrfElement &)> look = [&](const VGrfElement &e) {
