@@ -1,28 +1,38 @@
 // Reading design and report files into the document model.
 #include "files/design_file.h"
 #include "files/picture_text.h"
-#include "files/xml_tree.h"
+#include "files/xml_check.h"
 
 #include "model/v_doc.h"
 
 #include <QDir>
+#include <QFile>
+#include <QXmlStreamReader>
 
 namespace
 {
+
+// The tag and attributes of the element the stream stands on.
+struct Attrs {
+    QString tag;
+    QXmlStreamAttributes attributes;
+    explicit Attrs(const QXmlStreamReader &x) : tag(x.name().toString()), attributes(x.attributes()) {}
+    bool has(const QString &name) const { return attributes.hasAttribute(name); }
+    QString attr(const QString &name) const { return attributes.value(name).toString(); }
+};
 
 // A value that does not convert aborts the load where it stands; what was read stays.
 struct ConvertError {
     QString text;
 };
 
-[[noreturn]] void failConvert(const XmlNode &node, const QString &name, const QString &value,
-                              const char *type)
+[[noreturn]] void failConvert(const Attrs &node, const QString &name, const QString &value, const char *type)
 {
     throw ConvertError{QStringLiteral("'%1' is not a valid %2 value (attribute %3 of %4)")
                            .arg(value, QLatin1String(type), name, node.tag)};
 }
 
-int readInt(const XmlNode &node, const QString &name)
+int readInt(const Attrs &node, const QString &name)
 {
     const QString v = node.attr(name);
     bool ok = false;
@@ -31,7 +41,7 @@ int readInt(const XmlNode &node, const QString &name)
     return n;
 }
 
-ColorRef readColor(const XmlNode &node, const QString &name)
+ColorRef readColor(const Attrs &node, const QString &name)
 {
     const QString v = node.attr(name);
     bool ok = false;
@@ -40,7 +50,7 @@ ColorRef readColor(const XmlNode &node, const QString &name)
     return ColorRef(quint32(n));
 }
 
-bool readFlag(const XmlNode &node, const QString &name)
+bool readFlag(const Attrs &node, const QString &name)
 {
     const QString v = node.attr(name).trimmed();
     if (v.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) return true;
@@ -51,7 +61,7 @@ bool readFlag(const XmlNode &node, const QString &name)
     return n != 0.0;
 }
 
-double readReal(const XmlNode &node, const QString &name)
+double readReal(const Attrs &node, const QString &name)
 {
     QString v = node.attr(name).trimmed();
     v.replace(QLatin1Char(','), QLatin1Char('.'));
@@ -61,13 +71,13 @@ double readReal(const XmlNode &node, const QString &name)
     return d;
 }
 
-double readTenths(const XmlNode &node, const QString &name)
+double readTenths(const Attrs &node, const QString &name)
 {
     return readInt(node, name) / 10.0;
 }
 
 // Applies each attribute present to the font; refused values keep the old one.
-void readFont(const XmlNode &n, TZelFont &f)
+void readFont(const Attrs &n, TZelFont &f)
 {
     if (n.has(u"FontHeight"_qs)) f.SetFontHeight(readTenths(n, u"FontHeight"_qs));
     if (n.has(u"FontWidth"_qs)) f.SetFontWidth(readTenths(n, u"FontWidth"_qs));
@@ -89,7 +99,7 @@ void readFont(const XmlNode &n, TZelFont &f)
     if (n.has(u"FontName"_qs)) f.SetFontName(n.attr(u"FontName"_qs));
 }
 
-void readShape(const XmlNode &n, VShape &s)
+void readShape(const Attrs &n, VShape &s)
 {
     if (n.has(u"Left"_qs)) s.SetLeft(readInt(n, u"Left"_qs));
     if (n.has(u"Top"_qs)) s.SetTop(readInt(n, u"Top"_qs));
@@ -102,21 +112,29 @@ void readShape(const XmlNode &n, VShape &s)
     if (n.has(u"PenStyle"_qs)) s.SetPenStyle(readInt(n, u"PenStyle"_qs));
     if (n.has(u"BrushColor"_qs)) s.SetBrushColor(readColor(n, u"BrushColor"_qs));
     if (n.has(u"BrushStyle"_qs)) s.SetBrushStyle(readInt(n, u"BrushStyle"_qs));
-    for (const auto &child : n.children) {
-        if (!child->tag.startsWith(QLatin1String("Border"))) continue;
+}
+
+// Reads a Shape and its border lines; the stream ends on the Shape's end tag.
+void readShapeElement(QXmlStreamReader &x, VShape &s)
+{
+    readShape(Attrs(x), s);
+    while (x.readNextStartElement()) {
+        const Attrs child(x);
         bool ok = false;
-        const int index = child->tag.mid(6).toInt(&ok);
-        if (!ok || index < 0 || index > 5) continue;
-        VBorder line;
-        line.visible = true;
-        if (child->has(u"PenColor"_qs)) line.PenColor = readColor(*child, u"PenColor"_qs);
-        if (child->has(u"PenWidth"_qs)) line.PenWidth = readInt(*child, u"PenWidth"_qs);
-        if (child->has(u"PenStyle"_qs)) line.PenStyle = uint8_t(readInt(*child, u"PenStyle"_qs));
-        s.SetBorderLine(index, line);
+        const int index = child.tag.startsWith(QLatin1String("Border")) ? child.tag.mid(6).toInt(&ok) : -1;
+        if (ok && index >= 0 && index <= 5) {
+            VBorder line;
+            line.visible = true;
+            if (child.has(u"PenColor"_qs)) line.PenColor = readColor(child, u"PenColor"_qs);
+            if (child.has(u"PenWidth"_qs)) line.PenWidth = readInt(child, u"PenWidth"_qs);
+            if (child.has(u"PenStyle"_qs)) line.PenStyle = uint8_t(readInt(child, u"PenStyle"_qs));
+            s.SetBorderLine(index, line);
+        }
+        x.skipCurrentElement();
     }
 }
 
-std::unique_ptr<VBarCode> readBarCode(const XmlNode &n)
+std::unique_ptr<VBarCode> readBarCode(const Attrs &n)
 {
     auto b = std::make_unique<VBarCode>();
     if (n.has(u"Value"_qs)) b->SetRawValue(n.attr(u"Value"_qs));
@@ -135,8 +153,9 @@ std::unique_ptr<VBarCode> readBarCode(const XmlNode &n)
     return b;
 }
 
-std::unique_ptr<VPicture> readPicture(const XmlNode &n)
+std::unique_ptr<VPicture> readPicture(QXmlStreamReader &x)
 {
+    const Attrs n(x);
     auto p = std::make_unique<VPicture>();
     if (n.has(u"SizeSet"_qs)) p->SetSizeSet(readInt(n, u"SizeSet"_qs));
     if (n.has(u"Height"_qs)) p->SetHeight(readInt(n, u"Height"_qs));
@@ -146,18 +165,15 @@ std::unique_ptr<VPicture> readPicture(const XmlNode &n)
     if (n.has(u"PosSetY"_qs)) p->SetPosSetY(readInt(n, u"PosSetY"_qs));
     if (n.has(u"Top"_qs)) p->SetTop(readInt(n, u"Top"_qs));
     if (n.has(u"Format"_qs)) p->SetFormat(readInt(n, u"Format"_qs));
-    DecodePictureText(n.text, *p); // a picture without a readable image keeps its settings
+    const QString text = x.readElementText(QXmlStreamReader::SkipChildElements);
+    DecodePictureText(text, *p); // a picture without a readable image keeps its settings
     return p;
 }
 
-bool isSettingsTag(const QString &tag)
+// Reads a graphic element and its subtree; the stream ends on the element's end tag.
+void readElement(QXmlStreamReader &x, VGrfElement &e)
 {
-    return tag == QLatin1String("Shape") || tag == QLatin1String("Font") ||
-           tag == QLatin1String("BarCodeSet") || tag == QLatin1String("Picture");
-}
-
-void readElement(const XmlNode &n, VGrfElement &e)
-{
+    const Attrs n(x);
     e.SetKind(KindFromTag(n.tag));
     if (n.has(u"Name"_qs)) e.SetName(n.attr(u"Name"_qs));
     if (n.has(u"Num"_qs)) e.SetNum(readInt(n, u"Num"_qs));
@@ -169,54 +185,60 @@ void readElement(const XmlNode &n, VGrfElement &e)
     const VGrfElement *parent = e.Parent();
     const int originLeft = parent ? parent->Shape().Left() : 0;
     const int originTop = parent ? parent->Shape().Top() : 0;
-    for (const auto &child : n.children) {
-        const QString &tag = child->tag;
+    while (x.readNextStartElement()) {
+        const QStringView tag = x.name();
         if (tag == QLatin1String("Shape")) {
-            readShape(*child, e.Shape());
+            readShapeElement(x, e.Shape());
             e.Shape().SetRelativeFromOrigin(originLeft, originTop);
             e.UpdateWindowFromTwips(false);
         } else if (tag == QLatin1String("Font")) {
-            readFont(*child, e.Font());
+            readFont(Attrs(x), e.Font());
+            x.skipCurrentElement();
         } else if (tag == QLatin1String("BarCodeSet")) {
-            e.SetBarCode(readBarCode(*child));
+            e.SetBarCode(readBarCode(Attrs(x)));
+            x.skipCurrentElement();
         } else if (tag == QLatin1String("Picture")) {
-            e.SetPicture(readPicture(*child));
+            e.SetPicture(readPicture(x));
         } else {
-            auto element = std::make_unique<VGrfElement>(KindFromTag(tag));
+            auto element = std::make_unique<VGrfElement>(KindFromTag(tag.toString()));
             element->Font() = e.Font();
             element->SetZoom(e.Zoom());
             VGrfElement *added = e.InsertChild(std::move(element));
-            readElement(*child, *added);
+            readElement(x, *added);
         }
     }
     // The writer always stores a barcode record; one read without it gets the defaults.
     if (e.Kind() == ElementKind::BarCode && !e.BarCode()) e.SetBarCode(std::make_unique<VBarCode>());
 }
 
-void readRootElement(const XmlNode &n, VPage &page)
+void readRootElement(QXmlStreamReader &x, VPage &page)
 {
     VGrfElement &root = page.Root();
     root.Font() = page.Font();
     root.SetZoom(page.Zoom());
-    readElement(n, root);
+    readElement(x, root);
 }
 
-void readPageChildren(const XmlNode &pageNode, VPage &page)
+void readPageChildren(QXmlStreamReader &x, VPage &page)
 {
+    const Attrs pageNode(x);
     if (pageNode.has(u"Name"_qs)) page.Settings().Name = pageNode.attr(u"Name"_qs);
     if (pageNode.has(u"Num"_qs)) page.Settings().Num = readInt(pageNode, u"Num"_qs);
-    for (const auto &child : pageNode.children) {
-        if (child->tag == QLatin1String("Font"))
-            readFont(*child, page.Font());
-        else if (child->tag == QLatin1String("Picture"))
-            page.SetBackground(readPicture(*child));
-        else
-            readRootElement(*child, page);
+    while (x.readNextStartElement()) {
+        if (x.name() == QLatin1String("Font")) {
+            readFont(Attrs(x), page.Font());
+            x.skipCurrentElement();
+        } else if (x.name() == QLatin1String("Picture")) {
+            page.SetBackground(readPicture(x));
+        } else {
+            readRootElement(x, page);
+        }
     }
 }
 
-void readDocumentRoot(const XmlNode &root, VDoc &doc)
+void readDocumentRoot(QXmlStreamReader &x, VDoc &doc)
 {
+    const Attrs root(x);
     VSetPage &s = doc.Settings();
     const bool hasPaperSize = root.has(u"PaperSize"_qs);
     // Files of the older layout have no PaperSize and keep the page size in tenths of a millimetre.
@@ -225,13 +247,16 @@ void readDocumentRoot(const XmlNode &root, VDoc &doc)
     if (root.has(u"Width"_qs)) s.Width = readInt(root, u"Width"_qs) / divisor;
     if (root.has(u"Height"_qs)) s.Height = readInt(root, u"Height"_qs) / divisor;
     if (root.has(u"Orientation"_qs)) s.Orientation = readInt(root, u"Orientation"_qs);
-    for (const auto &child : root.children) {
-        if (child->tag == QLatin1String("Font")) {
-            readFont(*child, doc.Font());
-        } else if (child->tag == QLatin1String("Page")) {
+    while (x.readNextStartElement()) {
+        if (x.name() == QLatin1String("Font")) {
+            readFont(Attrs(x), doc.Font());
+            x.skipCurrentElement();
+        } else if (x.name() == QLatin1String("Page")) {
             VPage *page = doc.AddPage();
-            readPageChildren(*child, *page);
+            readPageChildren(x, *page);
             page->ClearModified();
+        } else {
+            x.skipCurrentElement();
         }
     }
 }
@@ -243,11 +268,14 @@ FileResult ReadDesignFile(VDoc &doc)
     const QString path = doc.FileName();
     doc.Clear();
     doc.SetFileName(path);
-    XmlParseResult parsed = ParseXmlFile(path);
-    if (!parsed.root) return FileResult::failure(parsed.error);
+    QFile file(path);
+    const QString problem = CheckXmlFile(file);
+    if (!problem.isEmpty()) return FileResult::failure(problem);
+    QXmlStreamReader x(&file);
+    x.readNextStartElement();
     FileResult result;
     try {
-        readDocumentRoot(*parsed.root, doc);
+        readDocumentRoot(x, doc);
     } catch (const ConvertError &e) {
         result = FileResult::failure(e.text);
     }
@@ -270,13 +298,20 @@ FileResult LoadPageSource(VDoc &doc, int index, const QString &folder)
 {
     VPage *page = doc.PageAt(index);
     if (!page) return FileResult::failure(QStringLiteral("There is no page %1.").arg(index + 1));
-    XmlParseResult parsed = ParseXmlFile(PageSourcePath(index, folder));
-    if (!parsed.root) return FileResult::failure(parsed.error);
+    QFile file(PageSourcePath(index, folder));
+    const QString problem = CheckXmlFile(file);
+    if (!problem.isEmpty()) return FileResult::failure(problem);
     page->Clear();
+    QXmlStreamReader x(&file);
+    x.readNextStartElement();
     FileResult result;
     try {
-        for (const auto &child : parsed.root->children)
-            if (child->tag == QLatin1String("Page")) readPageChildren(*child, *page);
+        while (x.readNextStartElement()) {
+            if (x.name() == QLatin1String("Page"))
+                readPageChildren(x, *page);
+            else
+                x.skipCurrentElement();
+        }
     } catch (const ConvertError &e) {
         result = FileResult::failure(e.text);
     }
