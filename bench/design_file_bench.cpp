@@ -3,7 +3,6 @@
 #include "model/element_ops.h"
 #include "model/v_doc.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -72,12 +71,3 @@ void BM_LoadDesign(benchmark::State &state)
 BENCHMARK(BM_SaveDesign)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadDesign)->Unit(benchmark::kMillisecond);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -8,7 +8,6 @@
 #include "report/report_generation.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -121,12 +120,3 @@ void BM_ConvertFile(benchmark::State &state)
 BENCHMARK(BM_GenerateReport)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ConvertFile)->Unit(benchmark::kMillisecond)->Iterations(1);
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}

@@ -4,7 +4,6 @@
 #include "model/v_doc.h"
 
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
@@ -49,13 +48,3 @@ void BM_ExportInvoicePdf(benchmark::State &state)
 BENCHMARK(BM_ExportInvoicePdf)->Unit(benchmark::kMillisecond)->MinTime(3.0)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

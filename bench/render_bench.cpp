@@ -3,7 +3,6 @@
 #include "render/page_image.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -74,15 +73,3 @@ void paintPrint300Dpi(benchmark::State &state)
 BENCHMARK(paintPrint300Dpi)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    // Fonts need a GUI application; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
