@@ -5,6 +5,8 @@
 #include "model/v_doc.h"
 #include "report/report_generation.h"
 
+#include <unistd.h>
+
 namespace
 {
 const char *const kUsage = "generate DESIGN DATA [-o REPORT]";
@@ -24,9 +26,13 @@ int runGenerate(const QStringList &args)
     if (!cliLoadDocument(a.positional().first(), design)) return kExitFailure;
 
     bool pdfFailed = false;
+    int written = 0;
+    const bool showProgress = isatty(STDERR_FILENO);
     const ConvertPdfWriter defaultWriter = DefaultConvertPdfWriter();
     const ConvertPdfWriter writePdf = [&](VDoc &report, const QString &pdfPath) {
         const bool ok = defaultWriter(report, pdfPath);
+        if (ok && showProgress) // long convert files: say how far they got
+            cliError(QStringLiteral("%1: %2").arg(++written).arg(pdfPath));
         if (!ok) {
             cliError(QStringLiteral("cannot write %1").arg(pdfPath));
             pdfFailed = true;
