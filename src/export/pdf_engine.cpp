@@ -145,6 +145,25 @@ QTransform placeObject(double w, double h, double sx, double sy, int degrees, do
     return turn * QTransform::fromTranslate(left - bounds.left(), bottom - bounds.top());
 }
 
+// The fitting options that text lines and images share.
+struct FitOptions {
+    double boxW = 0.0, boxH = 0.0;
+    bool hasBox = false;
+    int degrees = 0;
+    bool across = false; // turned a quarter: the object runs along the box's height
+    QString method;
+
+    explicit FitOptions(const OptionList &options)
+        : boxW(options.number(QStringLiteral("boxsize"), 0, 0.0)),
+          boxH(options.number(QStringLiteral("boxsize"), 1, 0.0)), hasBox(boxW > 0 && boxH > 0),
+          degrees(orientationDegrees(options)), across(degrees == 90 || degrees == 270),
+          method(options.word(QStringLiteral("fitmethod"), QStringLiteral("nominal")))
+    {
+    }
+    double placedW() const { return hasBox ? boxW : 0.0; }
+    double placedH() const { return hasBox ? boxH : 0.0; }
+};
+
 } // namespace
 
 PdfEngine::PdfEngine() = default;
@@ -391,12 +410,10 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
     const double height = fm.capHeight() * unit;
     if (width <= 0) return;
 
-    const double boxW = options.number(QStringLiteral("boxsize"), 0, 0.0);
-    const double boxH = options.number(QStringLiteral("boxsize"), 1, 0.0);
-    const bool hasBox = boxW > 0 && boxH > 0;
-    const int degrees = orientationDegrees(options);
-    const bool across = degrees == 90 || degrees == 270;
-    const QString method = options.word(QStringLiteral("fitmethod"), QStringLiteral("nominal"));
+    const FitOptions fit(options);
+    const double boxW = fit.boxW, boxH = fit.boxH;
+    const bool hasBox = fit.hasBox, across = fit.across;
+    const QString &method = fit.method;
 
     double sx = 1.0, sy = 1.0;
     if (hasBox) {
@@ -416,8 +433,8 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
             sy = height > 0 ? roomAcross / height : 1.0;
         }
     }
-    const QTransform place = placeObject(width / unit, height / unit, sx * unit, sy * unit, degrees, x, y,
-                                         hasBox ? boxW : 0.0, hasBox ? boxH : 0.0, readPosition(options));
+    const QTransform place = placeObject(width / unit, height / unit, sx * unit, sy * unit, fit.degrees, x, y,
+                                         fit.placedW(), fit.placedH(), readPosition(options));
     // Local glyph space is y-down from the baseline; the page is y-up from the bottom.
     const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
     m_painter->save();
@@ -473,12 +490,10 @@ void PdfEngine::fitImage(int handle, double x, double y, const QString &optionTe
     const double w = image.width() * 72.0 / dpiX;
     const double h = image.height() * 72.0 / dpiY;
 
-    const double boxW = options.number(QStringLiteral("boxsize"), 0, 0.0);
-    const double boxH = options.number(QStringLiteral("boxsize"), 1, 0.0);
-    const bool hasBox = boxW > 0 && boxH > 0;
-    const int degrees = orientationDegrees(options);
-    const bool across = degrees == 90 || degrees == 270;
-    const QString method = options.word(QStringLiteral("fitmethod"), QStringLiteral("nominal"));
+    const FitOptions fit(options);
+    const double boxW = fit.boxW, boxH = fit.boxH;
+    const bool hasBox = fit.hasBox, across = fit.across;
+    const QString &method = fit.method;
     const double roomW = across ? boxH : boxW; // in the picture's own axes
     const double roomH = across ? boxW : boxH;
     double sx = 1.0, sy = 1.0;
@@ -493,8 +508,8 @@ void PdfEngine::fitImage(int handle, double x, double y, const QString &optionTe
             sx = sy = std::max(roomW / w, roomH / h);
         }
     }
-    const QTransform place = placeObject(w, h, sx, sy, degrees, x, y, hasBox ? boxW : 0.0,
-                                         hasBox ? boxH : 0.0, readPosition(options));
+    const QTransform place =
+        placeObject(w, h, sx, sy, fit.degrees, x, y, fit.placedW(), fit.placedH(), readPosition(options));
     const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
     m_painter->save();
     if (method == QLatin1String("clip") && hasBox)
