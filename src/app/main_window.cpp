@@ -1059,7 +1059,6 @@ void TfrmMain::mnuReport_Report_GenerateClick()
     if (!m_report.IsEmpty()) {
         m_report.SetZoomAll(m_reportZoom);
         m_report.SetPreview(true);
-        m_report.SetPrintableOnly(m_report.PrintableOnly());
         fillPageTabs(ReportMode);
         if (!m_design.FileName().isEmpty()) m_report.SetFileName(ReportFileName(m_design.FileName()));
     }
