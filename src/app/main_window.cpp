@@ -1057,14 +1057,19 @@ void TfrmMain::mnuReport_Report_GenerateClick()
         return;
     }
     if (!m_report.IsEmpty()) {
-        m_report.SetZoomAll(m_reportZoom);
-        m_report.SetPreview(true);
-        fillPageTabs(ReportMode);
-        if (!m_design.FileName().isEmpty()) m_report.SetFileName(ReportFileName(m_design.FileName()));
+        showGeneratedReport();
     }
     refreshMenus();
     refreshCaption();
     refreshStatus();
+}
+
+void TfrmMain::showGeneratedReport()
+{
+    m_report.SetZoomAll(m_reportZoom);
+    m_report.SetPreview(true);
+    fillPageTabs(ReportMode);
+    if (!m_design.FileName().isEmpty()) m_report.SetFileName(ReportFileName(m_design.FileName()));
 }
 
 void TfrmMain::mnuReport_Report_ClearClick()
@@ -1134,10 +1139,7 @@ void TfrmMain::StartUpLoad()
             return;
         }
         if (m_report.IsEmpty()) return;
-        m_report.SetFileName(ReportFileName(options.designFile));
-        m_report.SetZoomAll(m_reportZoom);
-        m_report.SetPreview(true);
-        fillPageTabs(ReportMode);
+        showGeneratedReport();
     }
     if (!m_design.IsEmpty()) {
         m_design.SetPrintableOnly(options.checkPrintable);

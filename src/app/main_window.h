@@ -118,6 +118,8 @@ private:
     void showPage(Mode mode, int index);
     void relayout(Mode mode);
     void applyDocumentModes(Mode mode);
+    // A report fresh from generation: preview at the report zoom, named after the design.
+    void showGeneratedReport();
     void setDataShown(bool shown);
     bool saveDocumentAs(VDoc &doc, Mode mode);
     bool saveDocument(VDoc &doc, Mode mode);
