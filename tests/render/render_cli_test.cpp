@@ -4,8 +4,8 @@
 #include "files/design_file.h"
 #include "model/v_doc.h"
 
-#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace rendertest;
@@ -13,109 +13,81 @@ using testsupport::runCli;
 
 namespace
 {
+const QString kInvoice = QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt");
 
-QString example(const char *name)
+// Runs render with args and -o out; the image written, null when the run failed.
+QImage render(const QStringList &args, const QString &out)
 {
-    return QStringLiteral(TESSALY_SOURCE_DIR "/examples/") + QLatin1String(name);
+    const auto run =
+        runCli(QStringList{QStringLiteral("render")} + args + QStringList{QStringLiteral("-o"), out});
+    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+    return QImage(out);
 }
-
-// Two small pages, the second with a yellow solid rectangle.
-QString writeTwoPages(const QTemporaryDir &dir)
-{
-    VDoc doc;
-    for (int i = 0; i < 2; ++i) {
-        VPage *page = doc.AddPage();
-        page->Settings().Width = 50;
-        page->Settings().Height = 30;
-        page->Settings().PaperSize = 256;
-        page->PlaceRoot();
-    }
-    VGrfElement &box = addElement(doc.PageAt(1)->Root(), ElementKind::Label, 150, 150, 900, 600);
-    solidFill(box, qRgb(255, 255, 0));
-    const QString path = dir.filePath(QStringLiteral("two.edt"));
-    EXPECT_TRUE(WriteDesignFile(doc, path).ok);
-    return path;
-}
-
 } // namespace
 
 TEST(RenderCli, ExamplesAtZoomDpiAndModes)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("invoice.png"));
-    auto run = runCli({QStringLiteral("render"), example("invoice.edt"), QStringLiteral("-o"), out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    QImage image(out);
+    const auto customerFill = colour(qRgb(0xFF, 0xFA, 0xD7), 3);
+    const auto helperBlue = colour(qRgb(0, 0, 255), 3);
+    QImage image = render({kInvoice}, out);
     EXPECT_EQ(image.size(), QSize(793, 1122)); // A4 at 96 DPI
-    const QRgb customerFill = qRgb(0xFF, 0xFA, 0xD7);
-    EXPECT_GT(countPixels(image, colour(customerFill, 3)), 1000);
-    EXPECT_EQ(countPixels(image, colour(qRgb(0, 0, 255), 3)), 0); // no helper outline in the preview
+    EXPECT_GT(countPixels(image, customerFill), 1000);
+    EXPECT_EQ(countPixels(image, helperBlue), 0) << "no helper outline in the preview";
 
-    run = runCli({QStringLiteral("render"), example("invoice.edt"), QStringLiteral("--zoom"),
-                  QStringLiteral("200"), QStringLiteral("--bw"), QStringLiteral("-o"), out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    image = QImage(out);
+    image = render({kInvoice, QStringLiteral("--zoom"), QStringLiteral("200"), QStringLiteral("--bw")}, out);
     EXPECT_EQ(image.size(), QSize(1587, 2245));
-    EXPECT_EQ(countPixels(image, colour(customerFill, 3)), 0);
+    EXPECT_EQ(countPixels(image, customerFill), 0);
+    EXPECT_EQ(render({kInvoice, QStringLiteral("--dpi"), QStringLiteral("300")}, out).width(), 2480);
 
-    run = runCli({QStringLiteral("render"), example("invoice.edt"), QStringLiteral("--dpi"),
-                  QStringLiteral("300"), QStringLiteral("-o"), out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(QImage(out).width(), 2480);
-
-    run = runCli({QStringLiteral("render"), example("label.ebt"), QStringLiteral("--design-view"),
-                  QStringLiteral("-o"), out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    image = QImage(out);
-    EXPECT_GT(countPixels(image, colour(qRgb(0, 0, 255), 3)), 100); // the panel's helper outline
+    image = render(
+        {QStringLiteral(TESSALY_SOURCE_DIR "/examples/label.ebt"), QStringLiteral("--design-view")}, out);
+    EXPECT_GT(countPixels(image, helperBlue), 100) << "the panel's helper outline";
 }
 
 TEST(RenderCli, PagesAndErrors)
 {
+    // Two small pages, the second with a yellow solid rectangle.
     QTemporaryDir dir;
-    const QString doc = writeTwoPages(dir);
+    VDoc design;
+    for (int i = 0; i < 2; ++i) {
+        VPage *page = design.AddPage();
+        page->Settings().Width = 50;
+        page->Settings().Height = 30;
+        page->Settings().PaperSize = 256;
+        page->PlaceRoot();
+    }
+    solidFill(addElement(design.PageAt(1)->Root(), ElementKind::Label, 150, 150, 900, 600),
+              qRgb(255, 255, 0));
+    const QString doc = dir.filePath(QStringLiteral("two.edt"));
+    ASSERT_TRUE(WriteDesignFile(design, doc).ok);
+
     const QString out = dir.filePath(QStringLiteral("page.png"));
-    auto run = runCli({QStringLiteral("render"), doc, QStringLiteral("--page"), QStringLiteral("all"),
-                       QStringLiteral("-o"), out});
-    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    render({doc, QStringLiteral("--page"), QStringLiteral("all")}, out);
     const QImage first(dir.filePath(QStringLiteral("page_1.png")));
     const QImage second(dir.filePath(QStringLiteral("page_2.png")));
-    ASSERT_FALSE(first.isNull());
-    ASSERT_FALSE(second.isNull());
+    ASSERT_FALSE(first.isNull() || second.isNull());
     EXPECT_EQ(countPixels(first, colour(qRgb(255, 255, 0), 3)), 0);
     EXPECT_GT(countPixels(second, colour(qRgb(255, 255, 0), 3)), 1000);
-
-    run = runCli({QStringLiteral("render"), doc, QStringLiteral("--page"), QStringLiteral("2"),
-                  QStringLiteral("-o"), out});
-    ASSERT_EQ(run.exitCode, 0);
-    EXPECT_EQ(QImage(out), second);
+    EXPECT_EQ(render({doc, QStringLiteral("--page"), QStringLiteral("2")}, out), second);
 
     // Bad input: exit 1; wrong usage: exit 2; nothing is written.
     QFile::remove(out);
-    EXPECT_EQ(runCli({QStringLiteral("render"), doc, QStringLiteral("--page"), QStringLiteral("3"),
-                      QStringLiteral("-o"), out})
-                  .exitCode,
-              1);
-    EXPECT_EQ(runCli({QStringLiteral("render"), dir.filePath(QStringLiteral("missing.edt")),
-                      QStringLiteral("-o"), out})
-                  .exitCode,
-              1);
-    EXPECT_EQ(runCli({QStringLiteral("render"), doc, QStringLiteral("--dpi"), QStringLiteral("4800"),
-                      QStringLiteral("--zoom"), QStringLiteral("1000"), QStringLiteral("-o"), out})
-                  .exitCode,
-              1); // far too large a bitmap
-    EXPECT_EQ(runCli({QStringLiteral("render"), doc, QStringLiteral("--zoom"), QStringLiteral("abc"),
-                      QStringLiteral("-o"), out})
-                  .exitCode,
-              2);
-    EXPECT_EQ(runCli({QStringLiteral("render"), doc, QStringLiteral("--page"), QStringLiteral("0"),
-                      QStringLiteral("-o"), out})
-                  .exitCode,
-              2);
-    EXPECT_EQ(runCli({QStringLiteral("render"), doc}).exitCode, 2);
+    const struct {
+        QStringList args;
+        int exitCode;
+    } cases[] = {
+        {{doc, "--page", "3", "-o", out}, 1},
+        {{dir.filePath("missing.edt"), "-o", out}, 1},
+        {{doc, "--dpi", "4800", "--zoom", "1000", "-o", out}, 1}, // far too large a bitmap
+        {{doc, "--zoom", "abc", "-o", out}, 2},
+        {{doc, "--page", "0", "-o", out}, 2},
+        {{doc}, 2},
+        {{doc, "-o", dir.filePath("no/such/folder/x.png")}, 1},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(runCli(QStringList{"render"} + c.args).exitCode, c.exitCode)
+            << c.args.join(' ').toStdString();
     EXPECT_FALSE(QFile::exists(out));
-    EXPECT_EQ(runCli({QStringLiteral("render"), doc, QStringLiteral("-o"),
-                      dir.filePath(QStringLiteral("no/such/folder/x.png"))})
-                  .exitCode,
-              1);
 }

@@ -3,6 +3,7 @@
 #include "model/v_grf_element.h"
 #include "model/v_page.h"
 #include "render/device_setup.h"
+#include "render/element_painter.h"
 
 #include <QImage>
 #include <QPainter>
@@ -13,8 +14,6 @@
 // pixel), element builders in twips and colour probes.
 namespace rendertest
 {
-
-constexpr int kTpp = 15;
 
 inline QImage whiteImage(int w, int h)
 {
@@ -34,6 +33,27 @@ inline QImage paintTwips(int w, int h, const std::function<void(QPainter &)> &dr
     return image;
 }
 
+// element and its children on the output path, w x h pixels.
+inline QImage drawOutput(VGrfElement &element, int w, int h, bool blackWhite = false)
+{
+    return paintTwips(w, h, [&](QPainter &p) { DrawElementOutput(element, p, blackWhite, false, 0, 0); });
+}
+
+inline void setSize(VGrfElement &e, int width, int height)
+{
+    e.Shape().SetWidth(width);
+    e.Shape().SetHeight(height);
+}
+
+// A page of w x h mm shown at zoom 100 whose root Panel is rootW x rootH twips.
+inline void setUpPage(VPage &page, double w, double h, int rootW, int rootH)
+{
+    page.Settings().Width = w;
+    page.Settings().Height = h;
+    setSize(page.Root(), rootW, rootH);
+    page.SetZoom(100);
+}
+
 // Adds a child at (left, top) relative to parent, width x height twips; absolute positions follow.
 inline VGrfElement &addElement(VGrfElement &parent, ElementKind kind, int left, int top, int width,
                                int height)
@@ -41,8 +61,7 @@ inline VGrfElement &addElement(VGrfElement &parent, ElementKind kind, int left, 
     auto element = std::make_unique<VGrfElement>(kind);
     element->Shape().SetRelLeft(left);
     element->Shape().SetRelTop(top);
-    element->Shape().SetWidth(width);
-    element->Shape().SetHeight(height);
+    setSize(*element, width, height);
     VGrfElement &added = *parent.InsertChild(std::move(element));
     added.RecomputeAbsolute(parent.Shape().Left(), parent.Shape().Top());
     return added;
@@ -63,6 +82,11 @@ inline bool near(QRgb a, QRgb b, int tolerance = 8)
 inline bool isWhite(QRgb c)
 {
     return near(c, qRgb(255, 255, 255), 2);
+}
+
+inline std::function<bool(QRgb)> colour(QRgb rgb, int tolerance = 8)
+{
+    return [rgb, tolerance](QRgb c) { return near(c, rgb, tolerance); };
 }
 
 // Bounding box of the pixels that satisfy test (empty when none).
@@ -87,11 +111,6 @@ inline int countPixels(const QImage &image, const std::function<bool(QRgb)> &tes
         for (int x = 0; x < image.width(); ++x)
             n += test(image.pixel(x, y)) ? 1 : 0;
     return n;
-}
-
-inline std::function<bool(QRgb)> colour(QRgb rgb, int tolerance = 8)
-{
-    return [rgb, tolerance](QRgb c) { return near(c, rgb, tolerance); };
 }
 
 } // namespace rendertest
