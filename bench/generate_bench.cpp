@@ -5,6 +5,7 @@
 #include "files/design_file.h"
 #include "model/code_page.h"
 #include "model/v_doc.h"
+#include "report/convert_pdf_sink.h"
 #include "report/report_generation.h"
 
 #include <QFile>
@@ -104,14 +105,11 @@ void BM_ConvertFile(benchmark::State &state)
 {
     Fixture &f = fixture();
     for (auto _ : state) {
-        int written = 0;
         VDoc report;
-        const ConvertPdfWriter writePdf = DefaultConvertPdfWriter();
-        const bool ok = ReadDataFile(f.convertData, f.design, report, [&](VDoc &doc, const QString &path) {
-            written += writePdf(doc, path) ? 1 : 0;
-            return true;
-        });
-        if (!ok || written != kConvertDocuments) state.SkipWithError("convert file failed");
+        ConvertPdfSink pdfs(f.design, ConvertPdfSink::Options());
+        const bool ok = ReadDataFile(f.convertData, f.design, report, &pdfs);
+        if (!pdfs.Finish() || !ok || pdfs.Written() != kConvertDocuments)
+            state.SkipWithError("convert file failed");
     }
     state.SetItemsProcessed(state.iterations() * kConvertDocuments);
     state.counters["documents"] = kConvertDocuments;

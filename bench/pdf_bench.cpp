@@ -34,9 +34,9 @@ void BM_ExportInvoicePdf(benchmark::State &state)
     const QString pdf = dir.filePath(QStringLiteral("invoice.pdf"));
     qint64 bytes = 0;
     for (auto _ : state) {
-        QString error;
-        if (!ExportReportPdf(report, pdf, 1252, QStringLiteral("Tessaly"), &error)) {
-            state.SkipWithError(error.toUtf8().constData());
+        const PdfExportResult r = ExportReportPdf(report, pdf, 1252, QStringLiteral("Tessaly"));
+        if (!r) {
+            state.SkipWithError(r.message.toUtf8().constData());
             return;
         }
         bytes = QFileInfo(pdf).size();

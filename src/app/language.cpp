@@ -15,18 +15,6 @@ std::unique_ptr<QTranslator> &translator()
 }
 } // namespace
 
-int CodePageForLocale(const QLocale &locale)
-{
-    switch (locale.language()) {
-    case QLocale::Russian:
-        return 1251;
-    case QLocale::Turkish:
-        return 1254;
-    default:
-        return 1252;
-    }
-}
-
 void SelectLanguage(int codePage)
 {
     if (codePage != 1251 && codePage != 1254) codePage = 1252;

@@ -9,6 +9,7 @@
 #include "files/data_template.h"
 #include "files/design_file.h"
 #include "model/units.h"
+#include "report/convert_pdf_sink.h"
 #include "report/report_generation.h"
 #include "report/report_names.h"
 
@@ -1036,6 +1037,22 @@ bool TfrmMain::generateEnabled() const
     return !m_design.IsEmpty() && m_dataShown && !m_txtData->toPlainText().isEmpty();
 }
 
+bool TfrmMain::generateReport(const QString &dataFile, QString *reason)
+{
+    // A convert file writes its PDFs meanwhile; what went wrong with them is shown once at the end.
+    ConvertPdfSink::Options options;
+    options.inputs = {m_design.FileName(), dataFile};
+    QStringList problems;
+    options.message = [&](const QString &message, bool failed) {
+        if (failed) problems << message;
+    };
+    ConvertPdfSink pdfs(m_design, options);
+    const bool ok = ReadDataFile(dataFile, m_design, m_report, &pdfs, reason);
+    pdfs.Finish();
+    if (!problems.isEmpty()) m_prompts.information(QString(), problems.join(QLatin1Char('\n')));
+    return ok;
+}
+
 void TfrmMain::mnuReport_Report_GenerateClick()
 {
     if (!generateEnabled() || !askSaveReport()) return;
@@ -1047,12 +1064,14 @@ void TfrmMain::mnuReport_Report_GenerateClick()
         m_tempDataFile = current.filePath(QStringLiteral("tmp%1.edd").arg(random.generate() % 997));
     } while (QFileInfo::exists(m_tempDataFile));
     const bool written = writeDataTo(m_tempDataFile);
-    const bool ok = written && ReadDataFile(m_tempDataFile, m_design, m_report);
+    QString reason;
+    const bool ok = written && generateReport(m_tempDataFile, &reason);
     QFile::remove(m_tempDataFile);
     const QString temp = m_tempDataFile;
     m_tempDataFile.clear();
     if (!ok) {
-        m_prompts.information(QString(), QStringLiteral("Data structure error => 2 ") + temp);
+        m_prompts.information(QString(),
+                              DataErrorMessage(QStringLiteral("Data structure error => 2 ") + temp, reason));
         refreshCaption();
         return;
     }
@@ -1131,9 +1150,12 @@ void TfrmMain::StartUpLoad()
     if (!options.reportFile.isEmpty()) openReport(options.reportFile);
     if (!options.designFile.isEmpty() && !options.dataFile.isEmpty()) {
         m_report.Clear();
-        const bool ok = ReadDataFile(options.dataFile, m_design, m_report);
+        QString reason;
+        const bool ok = generateReport(options.dataFile, &reason);
         if (!ok) {
-            m_prompts.information(QString(), QStringLiteral("Data structure error =>  ") + options.dataFile);
+            m_prompts.information(
+                QString(),
+                DataErrorMessage(QStringLiteral("Data structure error =>  ") + options.dataFile, reason));
             fillPageTabs(ReportMode);
             refreshCaption();
             return;

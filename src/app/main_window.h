@@ -106,6 +106,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Merges dataFile into the design (the report is empty); false with the data's reason.
+    bool generateReport(const QString &dataFile, QString *reason);
     void buildWidgets();
     void buildActions();
     void buildMenus();

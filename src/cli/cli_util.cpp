@@ -1,9 +1,10 @@
 #include "cli/cli_util.h"
 
 #include "files/design_file.h"
+#include "files/file_checks.h"
+#include "model/code_page.h"
 #include "model/v_doc.h"
 #include "report/report_generation.h"
-#include "report/report_names.h"
 
 #include "cli/cli_command.h"
 
@@ -59,23 +60,39 @@ int cliUsage(const char *usage)
 bool cliLoadDocument(const QString &path, VDoc &doc)
 {
     const FileResult r = ReadDesignFile(doc, path);
+    for (const QString &warning : r.warnings)
+        cliError(QStringLiteral("%1: warning: %2").arg(path, warning));
     if (!r) {
-        cliError(r.error);
+        cliError(QStringLiteral("%1: %2").arg(path, r.error));
         return false;
     }
     return true;
 }
 
-bool cliLoadReport(const QString &docPath, const std::optional<QString> &dataPath, VDoc &doc)
+void cliDataError(const QString &dataPath, const QString &reason)
 {
-    if (!dataPath) return cliLoadDocument(docPath, doc);
-    VDoc design;
-    if (!cliLoadDocument(docPath, design)) return false;
-    doc.Clear();
-    if (!ReadDataFile(*dataPath, design, doc)) {
-        cliError(QStringLiteral("Data structure error =>  ") + *dataPath);
+    cliError(DataErrorMessage(QStringLiteral("Data structure error =>  ") + dataPath, reason));
+}
+
+const char *const kCodePageOption = "--code-page";
+
+bool cliApplyCodePage(const CliArgs &args)
+{
+    const std::optional<QString> value = args.value(QLatin1String(kCodePageOption));
+    if (!value) return true;
+    if (*value != QLatin1String("1251") && *value != QLatin1String("1252") &&
+        *value != QLatin1String("1254")) {
+        cliError(QStringLiteral("--code-page takes 1251, 1252 or 1254"));
         return false;
     }
-    doc.SetFileName(ReportFileName(design.FileName()));
+    SetInterfaceCodePage(value->toInt());
     return true;
+}
+
+bool cliOutputIsNew(const QString &out, const QStringList &inputs)
+{
+    const QString refusal = OutputOverwritesInput(out, inputs);
+    if (refusal.isEmpty()) return true;
+    cliError(refusal);
+    return false;
 }

@@ -30,9 +30,17 @@ void cliError(const QString &text);
 void cliOut(const QString &text);
 int cliUsage(const char *usage);
 
-// Loads a design or report file; prints the reader's message and returns false on failure.
+// Loads a design or report file; prints the reader's message (and its warnings) under the
+// file's name and returns false on failure.
 bool cliLoadDocument(const QString &path, VDoc &doc);
 
-// Loads DOC, or with a data file generates the report of design DOC and that data into doc;
-// prints the reader's message or the data structure error and returns false on failure.
-bool cliLoadReport(const QString &docPath, const std::optional<QString> &dataPath, VDoc &doc);
+// "Data structure error =>  DATA" and, on the next line, the data line and what is wrong.
+void cliDataError(const QString &dataPath, const QString &reason);
+
+// The --code-page option of commands that read or write data or text: 1251, 1252 or 1254
+// (without it the locale's, as the program takes it). False after printing a message.
+bool cliApplyCodePage(const CliArgs &args);
+extern const char *const kCodePageOption; // "--code-page"
+
+// False (after the message) when out is one of the inputs: no command destroys what it reads.
+bool cliOutputIsNew(const QString &out, const QStringList &inputs);

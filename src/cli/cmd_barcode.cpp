@@ -1,6 +1,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
 
+#include "files/atomic_file.h"
 #include "model/units.h"
 #include "model/v_bar_code.h"
 #include "model/zel_font.h"
@@ -100,8 +101,9 @@ int runBarcode(const QStringList &args)
     if (out && encoded) {
         const QSize twips(MmToTwips(widthMm), MmToTwips(heightMm));
         const QImage image = RenderBarcodeImage(record, twips, TZelFont(), dpi);
-        if (image.isNull() || !image.save(*out, "PNG")) {
-            cliError(QStringLiteral("cannot write %1").arg(*out));
+        QString error;
+        if (image.isNull() || !SaveImageAtomically(*out, image, "PNG", -1, &error)) {
+            cliError(error.isEmpty() ? QStringLiteral("cannot write %1").arg(*out) : error);
             return kExitFailure;
         }
     }

@@ -5,6 +5,7 @@
 #include "model/code_page.h"
 #include "model/v_doc.h"
 #include "report/report_generation.h"
+#include "report/report_outputs.h"
 
 #include <QFileInfo>
 
@@ -13,49 +14,64 @@ namespace
 
 const char *const kUsage =
     "export DOC [--data DATA] --format txt|html|rtf|doc|pdf|bmp|jpeg|gif|ico|png|edf -o OUT "
-    "[--new-page-char] [--eof-char]";
+    "[--new-page-char] [--eof-char] [--code-page 1251|1252|1254] [--keep-pictures]";
 
-int exportPdf(VDoc &doc, const QString &out)
+// The file is written even when something could not be drawn; the exit code says it is incomplete.
+int reportPdf(const PdfExportResult &r)
 {
-    QString error;
-    if (!ExportReportPdf(doc, QFileInfo(out).absoluteFilePath(), InterfaceCodePage(),
-                         QStringLiteral("Tessaly"), &error)) {
-        cliError(error);
+    if (!r) {
+        cliError(r.message.trimmed());
         return kExitFailure;
     }
-    return kExitOk;
+    for (const QString &warning : r.warnings)
+        cliError(QStringLiteral("warning: ") + warning);
+    return r.warnings.isEmpty() ? kExitOk : kExitFailure;
 }
 
 int runExport(const QStringList &args)
 {
-    CliArgs a(args, {QStringLiteral("--data"), QStringLiteral("--format"), QStringLiteral("-o")},
-              {QStringLiteral("--new-page-char"), QStringLiteral("--eof-char")});
+    CliArgs a(
+        args,
+        {QStringLiteral("--data"), QStringLiteral("--format"), QStringLiteral("-o"),
+         QLatin1String(kCodePageOption)},
+        {QStringLiteral("--new-page-char"), QStringLiteral("--eof-char"), QStringLiteral("--keep-pictures")});
     const auto format = a.value(QStringLiteral("--format"));
     const auto out = a.value(QStringLiteral("-o"));
     if (!a.ok() || a.positional().size() != 1 || !format || !out || out->isEmpty()) return cliUsage(kUsage);
+    if (!cliApplyCodePage(a)) return kExitUsage;
     static const QStringList formats = {"txt",  "html", "rtf", "doc", "pdf", "bmp",
                                         "jpeg", "gif",  "ico", "png", "edf"};
     const QString f = format->toLower();
     if (!formats.contains(f)) return cliUsage(kUsage);
-    VDoc doc;
-    if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
-    VDoc report;
-    VDoc *source = &doc;
-    if (const auto data = a.value(QStringLiteral("--data"))) {
-        // DOC is the design; the export takes the report merged from DATA.
-        if (!ReadDataFile(*data, doc, report)) {
-            cliError(QStringLiteral("Data structure error =>  ") + *data);
-            return kExitFailure;
-        }
-        if (report.IsEmpty()) {
-            cliError(QStringLiteral("the report has no pages; %1 was not written").arg(*out));
-            return kExitFailure;
-        }
-        source = &report;
+    if (f != QLatin1String("pdf")) {
+        cliError(QStringLiteral("export: the %1 output is not available yet").arg(f));
+        return kExitFailure;
     }
-    if (f == QLatin1String("pdf")) return exportPdf(*source, *out);
-    cliError(QStringLiteral("export: the %1 output is not available yet").arg(f));
-    return kExitFailure;
+    const QString docPath = a.positional().first();
+    const std::optional<QString> data = a.value(QStringLiteral("--data"));
+    if (!cliOutputIsNew(*out, {docPath, data.value_or(QString())})) return kExitFailure;
+    const QString pdfPath = QFileInfo(*out).absoluteFilePath();
+    const bool keepPictures = a.flag(QStringLiteral("--keep-pictures"));
+    VDoc doc;
+    if (!cliLoadDocument(docPath, doc)) return kExitFailure;
+    if (!data)
+        return reportPdf(
+            ExportReportPdf(doc, pdfPath, InterfaceCodePage(), QStringLiteral("Tessaly"), keepPictures));
+
+    // DOC is the design; its report is exported page by page while the data is read.
+    PdfFileSink pdf(doc, pdfPath, InterfaceCodePage(), keepPictures);
+    VDoc report;
+    QString reason;
+    if (!ReadDataFile(*data, doc, report, &pdf, &reason)) {
+        cliDataError(*data, reason);
+        return kExitFailure;
+    }
+    const PdfExportResult r = pdf.Finish(report);
+    if (!r && r.message == QLatin1String("The report has no pages")) {
+        cliError(QStringLiteral("the report has no pages; %1 was not written").arg(*out));
+        return kExitFailure;
+    }
+    return reportPdf(r);
 }
 
 } // namespace

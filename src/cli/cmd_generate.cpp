@@ -3,18 +3,23 @@
 
 #include "files/design_file.h"
 #include "model/v_doc.h"
+#include "report/convert_pdf_sink.h"
 #include "report/report_generation.h"
+#include "report/report_outputs.h"
 
 #include <unistd.h>
 
 namespace
 {
-const char *const kUsage = "generate DESIGN DATA [-o REPORT]";
+const char *const kUsage = "generate DESIGN DATA [-o REPORT] [--code-page 1251|1252|1254] [--keep-pictures]";
 
 int runGenerate(const QStringList &args)
 {
-    CliArgs a(args, {QStringLiteral("-o")}, {});
+    CliArgs a(args, {QStringLiteral("-o"), QLatin1String(kCodePageOption)},
+              {QStringLiteral("--keep-pictures")});
     if (!a.ok() || a.positional().size() != 2) return cliUsage(kUsage);
+    if (!cliApplyCodePage(a)) return kExitUsage;
+    const QString designPath = a.positional().at(0);
     const QString dataPath = a.positional().at(1);
     const std::optional<QString> out = a.value(QStringLiteral("-o"));
     const bool convert = IsConvertFile(dataPath);
@@ -22,40 +27,58 @@ int runGenerate(const QStringList &args)
         cliError(QStringLiteral("-o REPORT is needed unless DATA is a convert file"));
         return cliUsage(kUsage);
     }
+    if (out && !cliOutputIsNew(*out, {designPath, dataPath})) return kExitFailure;
     VDoc design;
-    if (!cliLoadDocument(a.positional().first(), design)) return kExitFailure;
+    if (!cliLoadDocument(designPath, design)) return kExitFailure;
 
-    bool pdfFailed = false;
-    int written = 0;
-    const bool showProgress = isatty(STDERR_FILENO);
-    const ConvertPdfWriter defaultWriter = DefaultConvertPdfWriter();
-    const ConvertPdfWriter writePdf = [&](VDoc &report, const QString &pdfPath) {
-        const bool ok = defaultWriter(report, pdfPath);
-        if (ok && showProgress) // long convert files: say how far they got
-            cliError(QStringLiteral("%1: %2").arg(++written).arg(pdfPath));
-        if (!ok) {
-            cliError(QStringLiteral("cannot write %1").arg(pdfPath));
-            pdfFailed = true;
-        }
-        return ok;
-    };
     VDoc report;
-    if (!ReadDataFile(dataPath, design, report, writePdf)) {
-        cliError(QStringLiteral("Data structure error =>  ") + dataPath);
-        return kExitFailure;
-    }
-    if (out) {
-        if (report.IsEmpty()) {
-            cliError(QStringLiteral("the report has no pages; %1 was not written").arg(*out));
-            return convert && !pdfFailed ? kExitOk : kExitFailure;
-        }
-        const FileResult r = WriteDesignFile(report, *out);
-        if (!r) {
-            cliError(r.error);
+    QString reason;
+    bool ok = true;
+    if (convert) {
+        // Each document's PDF; the report file, when asked for, gets the pages no document took.
+        ConvertPdfSink::Options options;
+        options.writePictureFiles = a.flag(QStringLiteral("--keep-pictures"));
+        options.inputs = {designPath, dataPath};
+        const bool showProgress = isatty(STDERR_FILENO);
+        int written = 0;
+        options.message = [&](const QString &message, bool failed) {
+            if (failed)
+                cliError(message);
+            else if (showProgress) // long convert files: say how far they got
+                cliError(QStringLiteral("%1: %2").arg(++written).arg(message));
+        };
+        ConvertPdfSink pdfs(design, options);
+        const bool read = ReadDataFile(dataPath, design, report, &pdfs, &reason);
+        ok = pdfs.Finish();
+        if (!read) {
+            cliDataError(dataPath, reason);
             return kExitFailure;
         }
+        if (out) {
+            if (report.IsEmpty()) {
+                cliError(QStringLiteral("the report has no pages; %1 was not written").arg(*out));
+            } else if (const FileResult r = WriteDesignFile(report, *out); !r) {
+                cliError(r.error);
+                return kExitFailure;
+            }
+        }
+        return ok ? kExitOk : kExitFailure;
     }
-    return pdfFailed ? kExitFailure : kExitOk;
+
+    ReportFileSink file(*out);
+    if (!ReadDataFile(dataPath, design, report, &file, &reason)) {
+        if (!file.StopReason().isEmpty())
+            cliError(file.StopReason());
+        else
+            cliDataError(dataPath, reason);
+        return kExitFailure;
+    }
+    const FileResult r = file.Finish(report);
+    if (!r) {
+        cliError(r.error);
+        return kExitFailure;
+    }
+    return kExitOk;
 }
 } // namespace
 

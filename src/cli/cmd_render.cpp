@@ -1,18 +1,20 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
 
+#include "files/atomic_file.h"
+#include "files/file_checks.h"
 #include "model/v_doc.h"
 #include "render/page_image.h"
+#include "report/report_generation.h"
 
 #include <QFileInfo>
-#include <QImageWriter>
 
 namespace
 {
 
 const char *kUsage =
     "render DOC [--data DATA] [--page N|all] [--zoom Z] [--dpi D] [--design-view] [--bw] [--printable-only] "
-    "-o OUT.png";
+    "[--code-page 1251|1252|1254] -o OUT.png";
 
 bool parseInt(const std::optional<QString> &text, int low, int high, int *value)
 {
@@ -35,19 +37,72 @@ QString numberedPath(const QString &out, int number)
            (suffix.isEmpty() ? QString() : QLatin1Char('.') + suffix);
 }
 
+// Renders the pages asked for, one at a time, as they come: from a document or while a report
+// is generated.
+class PageRenderer : public ReportSink
+{
+public:
+    PageRenderer(const PageImageOptions &options, const QString &out, bool all, int pageNumber,
+                 const QStringList &inputs)
+        : m_options(options), m_out(out), m_all(all), m_pageNumber(pageNumber), m_inputs(inputs)
+    {
+    }
+
+    // False after the message when the page cannot be rendered or written.
+    bool render(VPage &page)
+    {
+        const int number = ++m_seen;
+        if (!m_error.isEmpty() || (!m_all && number != m_pageNumber)) return m_error.isEmpty();
+        const QString problem = page.PaperSizeProblem();
+        const QSize size = PageImageSize(page, m_options);
+        if (!problem.isEmpty()) {
+            m_error = problem;
+        } else if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPageImagePixels) {
+            m_error =
+                QStringLiteral("page %1: a %2 x %3 pixel image is too large or empty; lower --dpi or --zoom")
+                    .arg(number)
+                    .arg(size.width())
+                    .arg(size.height());
+        } else {
+            const QString path = m_all ? numberedPath(m_out, number) : m_out;
+            const QImage image = RenderPageImage(page, m_options);
+            QString error = OutputOverwritesInput(path, m_inputs);
+            if (!error.isEmpty() || image.isNull() || !SaveImageAtomically(path, image, "png", -1, &error))
+                m_error = error.isEmpty() ? QStringLiteral("%1: cannot draw the picture").arg(path) : error;
+            else
+                cliOut(path);
+        }
+        return m_error.isEmpty();
+    }
+
+    void PageDone(VDoc &report, int index) override { render(*report.TakePage(index)); }
+    QString StopReason() const override { return m_error; }
+    QString error() const { return m_error; }
+    int pages() const { return m_seen; }
+
+private:
+    PageImageOptions m_options;
+    QString m_out;
+    bool m_all;
+    int m_pageNumber;
+    QStringList m_inputs;
+    int m_seen = 0;
+    QString m_error;
+};
+
 int runRender(const QStringList &args)
 {
-    CliArgs a(
-        args,
-        {QStringLiteral("--data"), QStringLiteral("--page"), QStringLiteral("--zoom"), QStringLiteral("--dpi"),
-         QStringLiteral("-o")},
-        {QStringLiteral("--design-view"), QStringLiteral("--bw"), QStringLiteral("--printable-only")});
+    CliArgs a(args,
+              {QStringLiteral("--data"), QStringLiteral("--page"), QStringLiteral("--zoom"),
+               QStringLiteral("--dpi"), QStringLiteral("-o"), QLatin1String(kCodePageOption)},
+              {QStringLiteral("--design-view"), QStringLiteral("--bw"), QStringLiteral("--printable-only")});
     if (!a.ok()) {
         cliError(a.error());
         return cliUsage(kUsage);
     }
     const auto out = a.value(QStringLiteral("-o"));
     if (a.positional().size() != 1 || !out || out->isEmpty()) return cliUsage(kUsage);
+    if (!cliApplyCodePage(a)) return kExitUsage;
 
     PageImageOptions options;
     int dpi = 0;
@@ -71,41 +126,45 @@ int runRender(const QStringList &args)
         cliError(QStringLiteral("--page takes a page number from 1 or all"));
         return kExitUsage;
     }
+    const QString docPath = a.positional().first();
+    const std::optional<QString> data = a.value(QStringLiteral("--data"));
+    const QStringList inputs = {docPath, data.value_or(QString())};
+    if (!cliOutputIsNew(*out, inputs)) return kExitFailure;
 
     VDoc doc;
-    if (!cliLoadReport(a.positional().first(), a.value(QStringLiteral("--data")), doc)) return kExitFailure;
-    if (doc.PageCount() == 0) {
-        cliError(QStringLiteral("%1: the document has no pages").arg(a.positional().first()));
+    if (!cliLoadDocument(docPath, doc)) return kExitFailure;
+    PageRenderer renderer(options, *out, all, pageNumber, inputs);
+    if (data) {
+        VDoc report;
+        QString reason;
+        const bool read = ReadDataFile(*data, doc, report, &renderer, &reason);
+        while (read && renderer.error().isEmpty() && !report.IsEmpty())
+            renderer.render(*report.TakePage(0));
+        if (!renderer.error().isEmpty()) {
+            cliError(renderer.error());
+            return kExitFailure;
+        }
+        if (!read) {
+            cliDataError(*data, reason);
+            return kExitFailure;
+        }
+    } else {
+        for (int i = 0; i < doc.PageCount() && renderer.render(*doc.PageAt(i)); ++i) {
+        }
+        if (!renderer.error().isEmpty()) {
+            cliError(renderer.error());
+            return kExitFailure;
+        }
+    }
+    if (renderer.pages() == 0) {
+        cliError(QStringLiteral("%1: the document has no pages").arg(docPath));
         return kExitFailure;
     }
-    if (!all && pageNumber > doc.PageCount()) {
+    if (!all && pageNumber > renderer.pages()) {
         cliError(QStringLiteral("page %1 does not exist; the document has %2 page(s)")
                      .arg(pageNumber)
-                     .arg(doc.PageCount()));
+                     .arg(renderer.pages()));
         return kExitFailure;
-    }
-
-    const int first = all ? 0 : pageNumber - 1;
-    const int last = all ? doc.PageCount() - 1 : pageNumber - 1;
-    for (int i = first; i <= last; ++i) {
-        VPage &page = *doc.PageAt(i);
-        const QSize size = PageImageSize(page, options);
-        if (size.isEmpty() || qint64(size.width()) * size.height() > kMaxPageImagePixels) {
-            cliError(
-                QStringLiteral("page %1: a %2 x %3 pixel image is too large or empty; lower --dpi or --zoom")
-                    .arg(i + 1)
-                    .arg(size.width())
-                    .arg(size.height()));
-            return kExitFailure;
-        }
-        const QImage image = RenderPageImage(page, options);
-        const QString path = all ? numberedPath(*out, i + 1) : *out;
-        QImageWriter writer(path, "png");
-        if (image.isNull() || !writer.write(image)) {
-            cliError(QStringLiteral("%1: cannot write the picture (%2)").arg(path, writer.errorString()));
-            return kExitFailure;
-        }
-        cliOut(path);
     }
     return kExitOk;
 }

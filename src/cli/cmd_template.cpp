@@ -10,19 +10,21 @@
 
 namespace
 {
-const char *const kUsage = "template DESIGN [--type 1|2] [-o OUT]";
+const char *const kUsage = "template DESIGN [--type 1|2] [-o OUT] [--code-page 1251|1252|1254]";
 
 int runTemplate(const QStringList &args)
 {
-    CliArgs a(args, {QStringLiteral("--type"), QStringLiteral("-o")}, {});
+    CliArgs a(args, {QStringLiteral("--type"), QStringLiteral("-o"), QLatin1String(kCodePageOption)}, {});
     if (!a.ok() || a.positional().size() != 1) return cliUsage(kUsage);
+    if (!cliApplyCodePage(a)) return kExitUsage;
+    const std::optional<QString> out = a.value(QStringLiteral("-o"));
+    if (out && !cliOutputIsNew(*out, a.positional())) return kExitFailure;
     const QString type = a.value(QStringLiteral("--type")).value_or(QStringLiteral("1"));
     if (type != QLatin1String("1") && type != QLatin1String("2")) return cliUsage(kUsage);
     VDoc design;
     if (!cliLoadDocument(a.positional().first(), design)) return kExitFailure;
     QStringList lines;
     WriteDataTemplate(design, lines, type.toInt());
-    const std::optional<QString> out = a.value(QStringLiteral("-o"));
     if (!out) {
         // The same bytes a file would get, so that a redirected template reads back.
         const QByteArray bytes = EncodeDataLines(lines, InterfaceCodePage());
@@ -31,7 +33,7 @@ int runTemplate(const QStringList &args)
     }
     QString error;
     if (!WriteDataLines(lines, *out, &error)) {
-        cliError(QStringLiteral("cannot write %1: %2").arg(*out, error));
+        cliError(error);
         return kExitFailure;
     }
     return kExitOk;

@@ -1,6 +1,8 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
 
+#include "model/code_page.h"
+
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -50,6 +52,8 @@ int main(int argc, char **argv)
         qputenv("XDG_RUNTIME_DIR", dir);
     }
     QGuiApplication app(argc, argv);
+    // Data and text in the interface code page of the user's language, as the program does.
+    SetInterfaceCodePage(CodePageForLocale(QLocale::system()));
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
         cliError(QStringLiteral("usage:\n") + CliUsageLines().join(QLatin1Char('\n')));

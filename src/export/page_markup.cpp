@@ -1,5 +1,6 @@
 #include "export/page_markup.h"
 
+#include "files/atomic_file.h"
 #include "model/v_grf_element.h"
 #include "model/v_page.h"
 
@@ -49,26 +50,18 @@ QString geometryTags(const char *l, const char *t, const char *r, const char *b,
            intTag(b, shape.Height());
 }
 
+// An undecodable picture counts too: it is drawn as a placeholder rather than as text.
 bool holdsPicture(const VGrfElement &e)
 {
-    return e.Picture() && e.Picture()->HasImage();
+    return e.Picture() && e.Picture()->HasData();
 }
 
-// Saves a label's picture beside the output; an old file of that name is replaced, a file that
-// cannot be removed is left alone.
-QString savePicture(const VGrfElement &e, const QString &outputName)
+// Saves a label's picture beside the output; an old file of that name is replaced.
+QString savePicture(const VGrfElement &e, const QString &outputName, bool write)
 {
-    const QString path = OutputBase(outputName) + QStringLiteral("_pict_(") +
-                         QString::number(std::max(0, e.IndexInParent())) + QStringLiteral(").bmp");
-    if (QFile::exists(path)) QFile::remove(path);
-    if (!QFile::exists(path)) {
-        // A bitmap has no transparency: what shows through in the preview is white paper.
-        const QImage &picture = e.Picture()->Image();
-        QImage flat(picture.size(), QImage::Format_RGB32);
-        flat.fill(Qt::white);
-        QPainter(&flat).drawImage(0, 0, picture);
-        flat.save(path, "BMP");
-    }
+    const QString path = PictureFileName(e, outputName);
+    if (write && e.Picture()->HasImage())
+        SaveImageAtomically(path, FlattenOnWhite(e.Picture()->Image()), "BMP");
     return path;
 }
 
@@ -93,7 +86,22 @@ QString DisplayedCaption(const VGrfElement &element)
     return element.Caption().mid(std::max(0, f.Offset()), f.TextLength());
 }
 
-QString ElementMarkupLine(const VGrfElement &e, const QString &outputName)
+QString PictureFileName(const VGrfElement &element, const QString &outputName)
+{
+    return OutputBase(outputName) + QStringLiteral("_pict_(") +
+           QString::number(std::max(0, element.IndexInParent())) + QStringLiteral(").bmp");
+}
+
+QImage FlattenOnWhite(const QImage &picture)
+{
+    // A bitmap has no transparency: what shows through in the preview is white paper.
+    QImage flat(picture.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter(&flat).drawImage(0, 0, picture);
+    return flat;
+}
+
+QString ElementMarkupLine(const VGrfElement &e, const QString &outputName, bool writePictureFile)
 {
     const ElementKind kind = e.Kind();
     const VShape &shape = e.Shape();
@@ -124,10 +132,34 @@ QString ElementMarkupLine(const VGrfElement &e, const QString &outputName)
                borderTags(shape);
     }
     if (kind == ElementKind::Label && holdsPicture(e)) {
-        line = tag("ifn", savePicture(e, outputName)) + geometryTags("il", "it", "ir", "ib", shape) +
-               colorTag("ic", shape.PenColor()) + intTag("iss", e.Picture()->SizeSet());
+        line = tag("ifn", savePicture(e, outputName, writePictureFile)) +
+               geometryTags("il", "it", "ir", "ib", shape) + colorTag("ic", shape.PenColor()) +
+               intTag("iss", e.Picture()->SizeSet());
     }
     return line;
+}
+
+namespace
+{
+void appendLines(const VGrfElement &container, std::vector<MarkupLine> &lines, const QString &outputName,
+                 bool writePictureFiles)
+{
+    for (const auto &child : container.ChildList()) {
+        if (child->Printable() == pmNever) continue;
+        lines.push_back({ElementMarkupLine(*child, outputName, writePictureFiles), child.get()});
+        appendLines(*child, lines, outputName, writePictureFiles);
+    }
+}
+} // namespace
+
+std::vector<MarkupLine> PageMarkupLines(const VPage &page, const QString &outputName, bool writePictureFiles)
+{
+    std::vector<MarkupLine> lines;
+    // The page is the outermost container: its root panel gives the first line.
+    if (page.Root().Printable() == pmNever) return lines;
+    lines.push_back({ElementMarkupLine(page.Root(), outputName, writePictureFiles), &page.Root()});
+    appendLines(page.Root(), lines, outputName, writePictureFiles);
+    return lines;
 }
 
 void WriteElementMarkup(const VGrfElement &container, PageMarkup &pages, int pageIndex,
@@ -135,21 +167,18 @@ void WriteElementMarkup(const VGrfElement &container, PageMarkup &pages, int pag
 {
     if (pageIndex < 0) return;
     if (pages.size() <= size_t(pageIndex)) pages.resize(size_t(pageIndex) + 1);
-    for (const auto &child : container.ChildList()) {
-        if (child->Printable() == pmNever) continue;
-        pages[size_t(pageIndex)].append(ElementMarkupLine(*child, outputName));
-        WriteElementMarkup(*child, pages, pageIndex, outputName);
-    }
+    std::vector<MarkupLine> lines;
+    appendLines(container, lines, outputName, true);
+    for (const MarkupLine &line : lines)
+        pages[size_t(pageIndex)].append(line.text);
 }
 
 void WritePageMarkup(const VPage &page, PageMarkup &pages, int pageIndex, const QString &outputName)
 {
     if (pageIndex < 0) return;
     if (pages.size() <= size_t(pageIndex)) pages.resize(size_t(pageIndex) + 1);
-    // The page is the outermost container: its root panel gives the first line.
-    if (page.Root().Printable() == pmNever) return;
-    pages[size_t(pageIndex)].append(ElementMarkupLine(page.Root(), outputName));
-    WriteElementMarkup(page.Root(), pages, pageIndex, outputName);
+    for (const MarkupLine &line : PageMarkupLines(page, outputName, true))
+        pages[size_t(pageIndex)].append(line.text);
 }
 
 QString TagValue(const QString &line, const QString &name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -10,6 +11,13 @@ class VPage;
 // One markup list per report page; each entry is one element's line of tagged values such as
 // "[gl:1440:gl]". The markup lives in memory for the length of one PDF export.
 using PageMarkup = std::vector<QStringList>;
+
+// One markup line and the element it describes. A writer that has the page draws group, table,
+// barcode and picture lines from the element itself instead of from picture files.
+struct MarkupLine {
+    QString text;
+    const VGrfElement *element = nullptr;
+};
 
 // The line that separates a page's lines from the next page's.
 inline QString PageBreakLine()
@@ -25,8 +33,14 @@ void WritePageMarkup(const VPage &page, PageMarkup &pages, int pageIndex, const 
 // Appends one line per child of container and recurses into each child after its line.
 void WriteElementMarkup(const VGrfElement &container, PageMarkup &pages, int pageIndex,
                         const QString &outputName);
+// The lines WritePageMarkup writes, each with its element. writePictureFiles false leaves the
+// label bitmaps unwritten (their lines still name them).
+std::vector<MarkupLine> PageMarkupLines(const VPage &page, const QString &outputName, bool writePictureFiles);
 // The line of one element alone (empty for cells and barcodes without a barcode record).
-QString ElementMarkupLine(const VGrfElement &element, const QString &outputName);
+QString ElementMarkupLine(const VGrfElement &element, const QString &outputName,
+                          bool writePictureFile = true);
+// base + "_pict_(n).bmp", n being the label's index among its siblings.
+QString PictureFileName(const VGrfElement &element, const QString &outputName);
 
 // Reader side: the text between the first opening and the first closing marker of name, or an
 // empty string when either marker is missing or the closing one comes first.
@@ -38,5 +52,7 @@ bool HasTag(const QString &line, const QString &name);
 QString FloatText(double value);
 // Everything before the last '.' of a file name (the whole name when it has none).
 QString OutputBase(const QString &outputName);
+// The picture on white paper, as a bitmap file holds it.
+QImage FlattenOnWhite(const QImage &picture);
 // The text a label shows: its caption cut by the font's Offset and TextLength.
 QString DisplayedCaption(const VGrfElement &element);

@@ -1,12 +1,16 @@
 #include "export/pdf_engine.h"
 
+#include "files/atomic_file.h"
+
 #include <QCryptographicHash>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QLocale>
+#include <QMutex>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -166,11 +170,75 @@ struct FitOptions {
 
 } // namespace
 
+// A font map read once per process: each face with its file, and the family the font database
+// gave that file. Engines share it, so that a batch of documents registers every font once
+// (registering it again per document made the database slower with every document).
+struct PdfFontMap {
+    QHash<QString, QString> families; // key: lower-case "face," + style; value: font family
+    QStringList faces;
+};
+
+namespace
+{
+QMutex &fontMapMutex()
+{
+    static QMutex mutex;
+    return mutex;
+}
+
+std::shared_ptr<const PdfFontMap> loadFontMap(const QString &path)
+{
+    static QHash<QString, std::pair<QDateTime, std::shared_ptr<const PdfFontMap>>> cache;
+    static QHash<QString, QString> registered; // font file -> family
+    QMutexLocker lock(&fontMapMutex());
+    const QFileInfo info(path);
+    const auto cached = cache.constFind(path);
+    if (cached != cache.cend() && cached->first == info.lastModified()) return cached->second;
+
+    auto map = std::make_shared<PdfFontMap>();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        const QDir folder = info.absoluteDir();
+        QTextStream in(&file);
+        while (!in.atEnd()) {
+            const QString line = in.readLine().trimmed();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')))
+                continue;
+            const int eq = line.indexOf(QLatin1Char('='));
+            if (eq <= 0) continue;
+            const QString name = line.left(eq).trimmed();
+            const QString fontPath = line.mid(eq + 1).trimmed();
+            if (fontPath.isEmpty()) continue;
+            const QString face = name.section(QLatin1Char(','), 0, 0).trimmed();
+            const QString style =
+                name.section(QLatin1Char(','), 1).remove(QLatin1Char(' ')).remove(QLatin1Char(','));
+            const QString fontFile = QDir::isAbsolutePath(fontPath) ? fontPath : folder.filePath(fontPath);
+            auto known = registered.constFind(fontFile);
+            if (known == registered.cend()) {
+                const int id = QFontDatabase::addApplicationFont(fontFile);
+                const QStringList families =
+                    id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
+                known = registered.insert(fontFile, families.isEmpty() ? QString() : families.first());
+            }
+            map->families.insert(face.toLower() + QLatin1Char(',') + style.toLower(), *known);
+            if (!map->faces.contains(face, Qt::CaseInsensitive)) map->faces << face;
+        }
+    }
+    cache.insert(path, {info.lastModified(), map});
+    return map;
+}
+} // namespace
+
+void PdfEngine::preloadFontMap(const QString &path)
+{
+    loadFontMap(path);
+}
+
 PdfEngine::PdfEngine() = default;
 
 PdfEngine::~PdfEngine()
 {
-    if (m_painter && m_painter->isActive()) m_painter->end();
+    abandonDocument();
 }
 
 bool PdfEngine::beginDocument(const QString &fileName, const QString &)
@@ -180,17 +248,17 @@ bool PdfEngine::beginDocument(const QString &fileName, const QString &)
         m_error = QStringLiteral("A document is already open");
         return false;
     }
-    // Opening the file here (QPdfWriter only opens it on the first page) reports an unwritable
+    // Opening the file here (QPdfWriter only writes on the first page) reports an unwritable
     // path at once.
-    QFile probe(fileName);
-    if (fileName.isEmpty() || !probe.open(QIODevice::WriteOnly)) {
-        m_error =
-            QStringLiteral("Couldn't open PDF file '%1' for writing (%2)").arg(fileName, probe.errorString());
+    m_file = std::make_unique<AtomicFile>(fileName);
+    if (!m_file->open()) {
+        m_error = QStringLiteral("Couldn't open PDF file '%1' for writing (%2)")
+                      .arg(fileName, m_file->error().section(QStringLiteral(": "), -1));
+        m_file.reset();
         return false;
     }
-    probe.close();
     m_fileName = fileName;
-    m_writer = std::make_unique<QPdfWriter>(fileName);
+    m_writer = std::make_unique<QPdfWriter>(m_file.get());
     m_writer->setResolution(72); // one device unit = one point
     m_writer->setCreator(QStringLiteral("Tessaly"));
     m_pageCount = 0;
@@ -226,18 +294,26 @@ void PdfEngine::endPage()
     m_pageOpen = false;
 }
 
-void PdfEngine::endDocument(const QString &)
+bool PdfEngine::endDocument(const QString &)
 {
     if (m_painter && m_painter->isActive()) m_painter->end();
     m_painter.reset();
     m_writer.reset();
     m_pageOpen = false;
+    if (!m_file) return m_error.isEmpty();
+    const bool ok = m_file->commit();
+    if (!ok) m_error = m_file->error();
+    m_file.reset();
+    return ok;
 }
 
 void PdfEngine::abandonDocument()
 {
-    endDocument();
-    if (!m_fileName.isEmpty()) QFile::remove(m_fileName);
+    if (m_painter && m_painter->isActive()) m_painter->end();
+    m_painter.reset();
+    m_writer.reset();
+    m_pageOpen = false;
+    m_file.reset(); // removes the temporary file; the target was never touched
 }
 
 void PdfEngine::setParameter(const QString &key, const QString &value)
@@ -280,43 +356,12 @@ void PdfEngine::setTextPos(double x, double y)
 
 void PdfEngine::readFontMap(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) return;
-    const QDir folder = QFileInfo(path).absoluteDir();
-    QTextStream in(&file);
-    while (!in.atEnd()) {
-        const QString line = in.readLine().trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')))
-            continue;
-        const int eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0) continue;
-        const QString name = line.left(eq).trimmed();
-        const QString fontPath = line.mid(eq + 1).trimmed();
-        if (fontPath.isEmpty()) continue;
-        const QString face = name.section(QLatin1Char(','), 0, 0).trimmed();
-        const QString style =
-            name.section(QLatin1Char(','), 1).remove(QLatin1Char(' ')).remove(QLatin1Char(','));
-        FontFile entry;
-        entry.path = QDir::isAbsolutePath(fontPath) ? fontPath : folder.filePath(fontPath);
-        m_fontMap.insert(face.toLower() + QLatin1Char(',') + style.toLower(), entry);
-        if (!m_mappedFaces.contains(face, Qt::CaseInsensitive)) m_mappedFaces << face;
-    }
+    m_fontMap = loadFontMap(path);
 }
 
 QStringList PdfEngine::mappedFaces() const
 {
-    return m_mappedFaces;
-}
-
-QString PdfEngine::familyForFile(FontFile &file)
-{
-    if (!file.loaded) {
-        file.loaded = true;
-        const int id = QFontDatabase::addApplicationFont(file.path);
-        const QStringList families = id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
-        file.family = families.isEmpty() ? QString() : families.first();
-    }
-    return file.family;
+    return m_fontMap ? m_fontMap->faces : QStringList();
 }
 
 int PdfEngine::loadFont(const QString &name, const QString &encoding, const QString &)
@@ -342,10 +387,13 @@ int PdfEngine::loadFont(const QString &name, const QString &encoding, const QStr
                           : font.italic            ? QStringLiteral("italic")
                                                    : QString();
     const QString key = face.toLower() + QLatin1Char(',');
-    auto it = m_fontMap.find(key + style);
-    if (it == m_fontMap.end())
-        it = m_fontMap.find(key); // the regular face, made bold or slanted by the font system
-    if (it != m_fontMap.end()) font.family = familyForFile(*it);
+    if (m_fontMap) {
+        auto it = m_fontMap->families.constFind(key + style);
+        if (it == m_fontMap->families.cend())
+            it = m_fontMap->families.constFind(
+                key); // the regular face, made bold or slanted by the font system
+        if (it != m_fontMap->families.cend()) font.family = *it;
+    }
     if (font.family.isEmpty()) font.family = face; // left to the system's font matching
 
     for (size_t i = 0; i < m_fonts.size(); ++i) {
@@ -471,6 +519,18 @@ int PdfEngine::loadImage(const QString &type, const QString &fileName, const QSt
     return int(m_images.size() - 1);
 }
 
+int PdfEngine::loadImage(const QImage &image)
+{
+    if (image.isNull()) return -1;
+    for (size_t i = 0; i < m_images.size(); ++i)
+        if (m_images[i].isNull()) {
+            m_images[i] = image;
+            return int(i);
+        }
+    m_images.push_back(image);
+    return int(m_images.size() - 1);
+}
+
 void PdfEngine::closeImage(int image)
 {
     if (image >= 0 && size_t(image) < m_images.size()) m_images[size_t(image)] = QImage();
@@ -573,4 +633,25 @@ void PdfEngine::stroke()
         m_painter->strokePath(m_path, pen);
     }
     m_path = QPainterPath();
+}
+
+void PdfEngine::drawTwips(double x, double y, double width, double height,
+                          const std::function<void(QPainter &)> &draw)
+{
+    if (!m_painter || !m_pageOpen || !(width > 0) || !(height > 0)) return;
+    constexpr double kPointsPerPixel = 72.0 / 96.0;
+    m_painter->save();
+    m_painter->resetTransform();
+    const QPointF topLeft = toDevice(x, y + height);
+    m_painter->setClipRect(QRectF(topLeft, QSizeF(width, height)));
+    // The view maps 96 dpi pixels to points, the world twips to those pixels: patterns and pens
+    // laid out in device pixels come out as on the screen.
+    m_painter->setViewTransformEnabled(true);
+    m_painter->setWindow(0, 0, 4, 4);
+    m_painter->setViewport(0, 0, 3, 3);
+    m_painter->setWorldTransform(
+        QTransform::fromTranslate(topLeft.x() / kPointsPerPixel, topLeft.y() / kPointsPerPixel));
+    m_painter->setWorldTransform(QTransform::fromScale(96.0 / 1440.0, 96.0 / 1440.0), true);
+    draw(*m_painter);
+    m_painter->restore();
 }

@@ -8,11 +8,14 @@
 #include <QPen>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 #include <vector>
 
+class AtomicFile;
 class QPainter;
 class QPdfWriter;
+struct PdfFontMap;
 
 // A small PDF writer with PDFlib-style operations over QPdfWriter and QPainter. Coordinates are
 // PDF points with the origin at the bottom-left corner of the page; option lists use the
@@ -29,11 +32,13 @@ public:
     PdfEngine(const PdfEngine &) = delete;
     PdfEngine &operator=(const PdfEngine &) = delete;
 
-    // Opens the output; false (and errorMessage()) when the file cannot be written.
+    // Opens the output; false (and errorMessage()) when the file cannot be written. The file is
+    // written beside the target and replaces it only when endDocument() succeeds.
     bool beginDocument(const QString &fileName, const QString &options = QString());
-    // Finishes the file. Without an open page nothing is left to write.
-    void endDocument(const QString &options = QString());
-    // Closes the writer and removes the unfinished file (an export that stops half way).
+    // Finishes the file; false (and errorMessage(), naming the file and the system's reason) when
+    // it could not be written whole, in which case the previous file stays.
+    bool endDocument(const QString &options = QString());
+    // Drops the unfinished file (an export that stops half way); the previous file stays.
     void abandonDocument();
     QString errorMessage() const { return m_error; }
     bool isOpen() const { return m_painter != nullptr; }
@@ -72,6 +77,8 @@ public:
 
     // type "auto" (or a format name); -1 when the file cannot be read.
     int loadImage(const QString &type, const QString &fileName, const QString &options = QString());
+    // An image already in memory; equal images (one QImage shared by many pages) go into the file once.
+    int loadImage(const QImage &image);
     // Options: boxsize, position, fitmethod, dpi (n or {x y}), orientate.
     void fitImage(int image, double x, double y, const QString &options);
     void closeImage(int image);
@@ -84,23 +91,28 @@ public:
     void rect(double x, double y, double width, double height);
     void stroke();
 
+    // Hands draw a painter for the box at (x, y) (its lower-left corner) of width x height points,
+    // clipped to it: one logical unit is one twip, the origin is the box's top-left corner and y
+    // grows downwards, and device pixels (pen widths, hatch spacing) are those of a 96 dpi
+    // screen, so that the element painters draw here what their pictures would have shown.
+    void drawTwips(double x, double y, double width, double height,
+                   const std::function<void(QPainter &)> &draw);
+
+    // Reads a font map and registers its font files with the process's font database once, so
+    // that engines made later (on any thread) find them without touching the database again.
+    static void preloadFontMap(const QString &path);
+
 private:
     struct Font {
         QString family;
         bool bold = false;
         bool italic = false;
     };
-    struct FontFile {
-        QString path;
-        QString family; // after loading
-        bool loaded = false;
-    };
-
     void readFontMap(const QString &path);
-    QString familyForFile(FontFile &file);
     QFont currentQFont() const;
     QPointF toDevice(double x, double y) const { return QPointF(x, m_pageHeight - y); }
 
+    std::unique_ptr<AtomicFile> m_file;
     std::unique_ptr<QPdfWriter> m_writer;
     std::unique_ptr<QPainter> m_painter;
     QString m_fileName;
@@ -111,8 +123,7 @@ private:
     double m_pageHeight = 0;
     QHash<QString, QString> m_parameters;
 
-    QHash<QString, FontFile> m_fontMap; // key: lower-case "face" + style suffix
-    QStringList m_mappedFaces;
+    std::shared_ptr<const PdfFontMap> m_fontMap;
     std::vector<Font> m_fonts;
     int m_font = -1;
     double m_fontSize = 0;

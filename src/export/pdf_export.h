@@ -1,51 +1,76 @@
 #pragma once
 
 #include "export/page_markup.h"
+#include "export/pdf_replay.h"
 
 #include <QSize>
 #include <QString>
-#include <functional>
+#include <QStringList>
+#include <memory>
 
 class VDoc;
+class VPage;
 
 // Outcome of a PDF export. The message is the text the user must see (in the language of the
-// code page where one is defined); title is the caption it goes under.
+// code page where one is defined); title is the caption it goes under. warnings name what could
+// not be drawn (the file is still written; the export counts as incomplete).
 struct PdfExportResult {
     bool ok = true;
     QString message;
     QString title;
+    QStringList warnings;
     explicit operator bool() const { return ok; }
 };
 
 // Replays the page markup into a PDF of pages pageWidth x pageHeight points. codePage selects
 // the encoding name ("cp" + code page) and the language of the missing-font-map message.
 // resourceFile empty: pdflib.upr beside the program (or the path set with SetPdfResourceFile).
+// The file replaces an old one of that name only once it is complete.
 PdfExportResult ExportPdf(const PageMarkup &pages, const QString &fileName, int pageWidth, int pageHeight,
                           int codePage, const QString &caption, const QString &resourceFile = QString());
 
-// The callers' preparation: draws every page off-screen (writing the group, table and barcode
-// pictures beside fileName) and writes its markup, a form-feed line closing every page but the
-// last. pdfPageSize receives the PDF page size in points, taken from the last page.
+// A report's PDF written page by page, so that a report of any length needs the memory of one
+// page: begin() with the page size in points, addPage() for each page in order, finish().
+// Groups, tables and barcodes are drawn as vectors; picture files (label bitmaps) are written
+// beside the PDF only when writePictureFiles is set.
+class PdfReportWriter
+{
+public:
+    PdfReportWriter(const QString &fileName, int codePage, const QString &caption,
+                    bool writePictureFiles = false);
+    ~PdfReportWriter();
+    bool begin(const QSize &pageSize);
+    // False (and result()) when the page cannot be exported; the file is then abandoned.
+    bool addPage(VPage &page);
+    bool finish();
+    // Gives up: the previous file of that name stays.
+    void abandon();
+    const PdfExportResult &result() const { return m_result; }
+
+private:
+    struct Open;
+    QString m_fileName;
+    int m_codePage;
+    bool m_writePictureFiles;
+    int m_pages = 0;
+    PdfExportResult m_result;
+    std::unique_ptr<Open> m_open;
+};
+
+// The PDF page size in points of a report page: A4 (9) and A4 small (10) through the screen
+// frame and its divisors, every other paper at its own size.
+QSize ReportPdfPageSize(const VPage &page);
+// The size every page of a report made from design shares, or an invalid size when the design's
+// pages differ (the PDF then takes the size of the report's last page, known only at its end).
+QSize UniformPdfPageSize(const VDoc &design);
+
+// The callers' preparation for ExportPdf: the markup of every page, a form-feed line closing
+// every page but the last. pdfPageSize receives the PDF page size, taken from the last page.
 PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPageSize);
 
-// Draws every page of report off-screen (writing the group, table and barcode pictures beside
-// fileName), writes its markup and exports it; the page size comes from the last page.
-bool ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
-                     QString *error = nullptr);
-
-// How a text line of the markup is written: the font name with its ",Bold"/",Italic" suffixes
-// (faces fontExists denies become Courier New), the size in points, the fitted text line's
-// option list and reference point on a page pageHeight points high. options is empty when an
-// unknown alignment or orientation code leaves the text out.
-struct TextLinePlan {
-    QString font;
-    double size = 0;
-    QString options;
-    int x = 0;
-    int y = 0;
-};
-TextLinePlan PlanTextLine(const QString &line, int pageHeight,
-                          const std::function<bool(const QString &)> &fontExists);
+// Writes the whole report as a PDF (page size from its last page).
+PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
+                                bool writePictureFiles = false);
 
 // The font map the exports use: an explicit path set here wins over pdflib.upr beside the program.
 QString PdfResourceFile();

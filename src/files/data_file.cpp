@@ -1,9 +1,9 @@
 #include "files/data_file.h"
 
+#include "files/atomic_file.h"
 #include "model/code_page.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <cstring>
 #include <limits>
 
@@ -149,13 +149,7 @@ QByteArray EncodeDataLines(const QStringList &lines, int codePage)
 
 bool WriteDataLines(const QStringList &lines, const QString &path, int codePage, QString *error)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(EncodeDataLines(lines, codePage)) < 0 ||
-        !file.commit()) {
-        if (error) *error = file.errorString();
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, EncodeDataLines(lines, codePage), error);
 }
 
 bool WriteDataLines(const QStringList &lines, const QString &path, QString *error)

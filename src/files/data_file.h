@@ -53,7 +53,7 @@ FieldLine ParseFieldLine(const QString &line, int &number, QString &value);
 bool ParseDataInt(const QString &text, int &value);
 
 // Writes lines with CR LF after each (the last one too) in the given code page, so that
-// DataLineReader reads them back.
+// DataLineReader reads them back; error receives "Cannot write FILE: reason".
 bool WriteDataLines(const QStringList &lines, const QString &path, int codePage, QString *error = nullptr);
 bool WriteDataLines(const QStringList &lines, const QString &path, QString *error = nullptr);
 QByteArray EncodeDataLines(const QStringList &lines, int codePage);

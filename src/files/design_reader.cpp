@@ -29,8 +29,14 @@ struct ConvertError {
 [[noreturn]] void failConvert(const Attrs &node, const QString &name, const QString &value, const char *type)
 {
     throw ConvertError{QStringLiteral("'%1' is not a valid %2 value (attribute %3 of %4)")
-                           .arg(value, QLatin1String(type), name, node.tag)};
+                           .arg(VisibleText(value), QLatin1String(type), name, node.tag)};
 }
+
+// Where the reader stands, for the warnings about what it keeps but cannot use.
+struct Context {
+    QStringList warnings;
+    QString page;
+};
 
 int readInt(const Attrs &node, const QString &name)
 {
@@ -153,7 +159,7 @@ std::unique_ptr<VBarCode> readBarCode(const Attrs &n)
     return b;
 }
 
-std::unique_ptr<VPicture> readPicture(QXmlStreamReader &x)
+std::unique_ptr<VPicture> readPicture(QXmlStreamReader &x, Context &context, const QString &owner)
 {
     const Attrs n(x);
     auto p = std::make_unique<VPicture>();
@@ -166,12 +172,15 @@ std::unique_ptr<VPicture> readPicture(QXmlStreamReader &x)
     if (n.has(u"Top"_qs)) p->SetTop(readInt(n, u"Top"_qs));
     if (n.has(u"Format"_qs)) p->SetFormat(readInt(n, u"Format"_qs));
     const QString text = x.readElementText(QXmlStreamReader::SkipChildElements);
-    DecodePictureText(text, *p); // a picture without a readable image keeps its settings
+    QString problem;
+    if (!DecodePictureText(text, *p, &problem) && !problem.isEmpty())
+        context.warnings << QStringLiteral("page %1, %2: %3; it is kept unchanged and drawn as a placeholder")
+                                .arg(context.page, owner, problem);
     return p;
 }
 
 // Reads a graphic element and its subtree; the stream ends on the element's end tag.
-void readElement(QXmlStreamReader &x, VGrfElement &e)
+void readElement(QXmlStreamReader &x, VGrfElement &e, Context &context)
 {
     const Attrs n(x);
     e.SetKind(KindFromTag(n.tag));
@@ -198,45 +207,46 @@ void readElement(QXmlStreamReader &x, VGrfElement &e)
             e.SetBarCode(readBarCode(Attrs(x)));
             x.skipCurrentElement();
         } else if (tag == QLatin1String("Picture")) {
-            e.SetPicture(readPicture(x));
+            e.SetPicture(readPicture(x, context, QStringLiteral("element ") + e.Name()));
         } else {
             auto element = std::make_unique<VGrfElement>(KindFromTag(tag.toString()));
             element->Font() = e.Font();
             element->SetZoom(e.Zoom());
             VGrfElement *added = e.InsertChild(std::move(element));
-            readElement(x, *added);
+            readElement(x, *added, context);
         }
     }
     // The writer always stores a barcode record; one read without it gets the defaults.
     if (e.Kind() == ElementKind::BarCode && !e.BarCode()) e.SetBarCode(std::make_unique<VBarCode>());
 }
 
-void readRootElement(QXmlStreamReader &x, VPage &page)
+void readRootElement(QXmlStreamReader &x, VPage &page, Context &context)
 {
     VGrfElement &root = page.Root();
     root.Font() = page.Font();
     root.SetZoom(page.Zoom());
-    readElement(x, root);
+    readElement(x, root, context);
 }
 
-void readPageChildren(QXmlStreamReader &x, VPage &page)
+void readPageChildren(QXmlStreamReader &x, VPage &page, Context &context)
 {
     const Attrs pageNode(x);
     if (pageNode.has(u"Name"_qs)) page.Settings().Name = pageNode.attr(u"Name"_qs);
     if (pageNode.has(u"Num"_qs)) page.Settings().Num = readInt(pageNode, u"Num"_qs);
+    context.page = page.Name();
     while (x.readNextStartElement()) {
         if (x.name() == QLatin1String("Font")) {
             readFont(Attrs(x), page.Font());
             x.skipCurrentElement();
         } else if (x.name() == QLatin1String("Picture")) {
-            page.SetBackground(readPicture(x));
+            page.SetBackground(readPicture(x, context, QStringLiteral("background picture")));
         } else {
-            readRootElement(x, page);
+            readRootElement(x, page, context);
         }
     }
 }
 
-void readDocumentRoot(QXmlStreamReader &x, VDoc &doc)
+void readDocumentRoot(QXmlStreamReader &x, VDoc &doc, Context &context)
 {
     const Attrs root(x);
     VSetPage &s = doc.Settings();
@@ -253,12 +263,25 @@ void readDocumentRoot(QXmlStreamReader &x, VDoc &doc)
             x.skipCurrentElement();
         } else if (x.name() == QLatin1String("Page")) {
             VPage *page = doc.AddPage();
-            readPageChildren(x, *page);
+            readPageChildren(x, *page, context);
             page->ClearModified();
         } else {
             x.skipCurrentElement();
         }
     }
+}
+
+// The first pass: well-formed, within the nesting limit, and shaped like a design file.
+// Document, Page and a Shape's Border stand around the element levels.
+QString checkDesignFile(QFile &file)
+{
+    const XmlOutline outline = CheckXmlFile(file, kMaxElementDepth + 5);
+    if (!outline.problem.isEmpty()) return outline.problem;
+    if (outline.root != QLatin1String("Document"))
+        return QStringLiteral("The file is not a design file: its root element is %1, not Document")
+            .arg(VisibleText(outline.root));
+    if (outline.pages == 0) return QStringLiteral("The file is not a design file: it holds no Page");
+    return {};
 }
 
 } // namespace
@@ -269,16 +292,18 @@ FileResult ReadDesignFile(VDoc &doc)
     doc.Clear();
     doc.SetFileName(path);
     QFile file(path);
-    const QString problem = CheckXmlFile(file);
+    const QString problem = checkDesignFile(file);
     if (!problem.isEmpty()) return FileResult::failure(problem);
     QXmlStreamReader x(&file);
     x.readNextStartElement();
     FileResult result;
+    Context context;
     try {
-        readDocumentRoot(x, doc);
+        readDocumentRoot(x, doc, context);
     } catch (const ConvertError &e) {
         result = FileResult::failure(e.text);
     }
+    result.warnings = context.warnings;
     doc.ClearModified();
     return result;
 }
@@ -299,21 +324,23 @@ FileResult LoadPageSource(VDoc &doc, int index, const QString &folder)
     VPage *page = doc.PageAt(index);
     if (!page) return FileResult::failure(QStringLiteral("There is no page %1.").arg(index + 1));
     QFile file(PageSourcePath(index, folder));
-    const QString problem = CheckXmlFile(file);
+    const QString problem = checkDesignFile(file);
     if (!problem.isEmpty()) return FileResult::failure(problem);
     page->Clear();
     QXmlStreamReader x(&file);
     x.readNextStartElement();
     FileResult result;
+    Context context;
     try {
         while (x.readNextStartElement()) {
             if (x.name() == QLatin1String("Page"))
-                readPageChildren(x, *page);
+                readPageChildren(x, *page, context);
             else
                 x.skipCurrentElement();
         }
     } catch (const ConvertError &e) {
         result = FileResult::failure(e.text);
     }
+    result.warnings = context.warnings;
     return result;
 }

@@ -1,12 +1,12 @@
 // Writing design and report files: element order, attribute order and whitespace are fixed so
 // that other programs reading these files see the same text every time.
+#include "files/atomic_file.h"
 #include "files/design_file.h"
 #include "files/picture_text.h"
 
 #include "model/v_doc.h"
 
 #include <QDir>
-#include <QSaveFile>
 #include <QXmlStreamWriter>
 #include <cmath>
 #include <functional>
@@ -38,6 +38,15 @@ public:
 
     void document(const VDoc &doc)
     {
+        begin(doc);
+        for (int i = 0; i < doc.PageCount(); ++i)
+            page(*doc.PageAt(i), doc.Font(), 1);
+        end();
+    }
+
+    // The Document element's start, its settings and font; pages and end() follow.
+    void begin(const VDoc &doc)
+    {
         m_xml.writeProcessingInstruction(QStringLiteral("xml"),
                                          QStringLiteral("version='1.0' encoding='UTF-8'"));
         indent(0);
@@ -48,8 +57,10 @@ public:
         m_xml.writeAttribute(QStringLiteral("Height"), num(qint64(std::trunc(s.Height * 1000.0 + 1e-6))));
         m_xml.writeAttribute(QStringLiteral("Orientation"), num(s.Orientation));
         documentFont(doc.Font(), 1);
-        for (int i = 0; i < doc.PageCount(); ++i)
-            page(*doc.PageAt(i), doc.Font(), 1);
+    }
+
+    void end()
+    {
         m_xml.writeCharacters(QStringLiteral("\n"));
         m_xml.writeEndElement();
     }
@@ -68,12 +79,6 @@ public:
 
     bool hasError() const { return m_xml.hasError(); }
 
-private:
-    void indent(int level)
-    {
-        m_xml.writeCharacters(QStringLiteral("\n") + QString(level, QLatin1Char('\t')));
-    }
-
     void page(const VPage &p, const TZelFont &docFont, int level)
     {
         indent(level);
@@ -85,6 +90,12 @@ private:
         if (p.Background()) picture(*p.Background(), level + 1);
         indent(level);
         m_xml.writeEndElement();
+    }
+
+private:
+    void indent(int level)
+    {
+        m_xml.writeCharacters(QStringLiteral("\n") + QString(level, QLatin1Char('\t')));
     }
 
     void element(const VGrfElement &e, const TZelFont &reference, int level)
@@ -245,7 +256,7 @@ private:
             if (p.PosSetY() == 3 && p.Top() != 0) attr(u"Top"_qs, num(p.Top()));
         }
         attr(u"Format"_qs, num(p.Format()));
-        if (p.HasImage()) m_xml.writeCharacters(EncodePictureText(p));
+        if (p.HasData()) m_xml.writeCharacters(EncodePictureText(p));
         m_xml.writeEndElement();
     }
 
@@ -254,21 +265,27 @@ private:
     QXmlStreamWriter m_xml;
 };
 
+// A write the device refused is the disk's reason; the stream writer alone only knows that
+// something failed, which without a device error means text that XML cannot hold.
+FileResult finish(AtomicFile &file, const Writer &writer)
+{
+    if (writer.hasError() && file.error().isEmpty()) {
+        file.discard();
+        return FileResult::failure(
+            QStringLiteral("Cannot write %1: a text holds a character that XML cannot store")
+                .arg(file.target()));
+    }
+    if (!file.commit()) return FileResult::failure(file.error());
+    return {};
+}
+
 FileResult saveWith(const QString &path, const std::function<void(Writer &)> &write)
 {
-    // Written beside the target and renamed over it, so a failed save leaves the old file whole.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    AtomicFile file(path);
+    if (!file.open()) return FileResult::failure(file.error());
     Writer writer(&file);
     write(writer);
-    if (writer.hasError()) {
-        file.cancelWriting();
-        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    }
-    if (!file.commit())
-        return FileResult::failure(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
-    return {};
+    return finish(file, writer);
 }
 
 } // namespace
@@ -297,4 +314,45 @@ FileResult SavePageSource(VDoc &doc, int index, const QString &folder)
     QDir().mkpath(folder);
     page->Root().RecomputeAbsolute(0, 0);
     return saveWith(PageSourcePath(index, folder), [&](Writer &w) { w.pageSource(doc, *page); });
+}
+
+struct DesignFileStream::Private {
+    explicit Private(const QString &path) : file(path), writer(&file) {}
+    AtomicFile file;
+    Writer writer;
+    TZelFont documentFont;
+};
+
+DesignFileStream::DesignFileStream(const QString &path) : d(std::make_unique<Private>(path)) {}
+
+DesignFileStream::~DesignFileStream() = default;
+
+FileResult DesignFileStream::begin(const VDoc &doc)
+{
+    if (!d->file.open()) return FileResult::failure(d->file.error());
+    d->documentFont = doc.Font();
+    d->writer.begin(doc);
+    return {};
+}
+
+void DesignFileStream::writePage(VPage &page)
+{
+    page.Root().RecomputeAbsolute(0, 0);
+    d->writer.page(page, d->documentFont, 1);
+}
+
+QString DesignFileStream::error() const
+{
+    return d->file.error();
+}
+
+QString DesignFileStream::target() const
+{
+    return d->file.target();
+}
+
+FileResult DesignFileStream::commit()
+{
+    d->writer.end();
+    return finish(d->file, d->writer);
 }

@@ -4,27 +4,21 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QImageReader>
 #include <QtEndian>
-#include <cctype>
 
 namespace
 {
 constexpr int kHexBytesPerLine = 32;
+// Large enough for an A4 scan at 600 dpi; beyond it a picture is kept but not drawn.
+constexpr int kPictureAllocationLimitMb = 256;
 
-QByteArray streamFor(const VPicture &picture, QByteArray &className)
+QByteArray pngStream(const QImage &image)
 {
-    if (picture.SourceClass() == "TJPEGImage" && !picture.SourceBytes().isEmpty()) {
-        className = "TJPEGImage";
-        QByteArray out(4, '\0');
-        qToLittleEndian<quint32>(quint32(picture.SourceBytes().size()), out.data());
-        return out + picture.SourceBytes();
-    }
-    // Anything else is kept losslessly.
-    className = "TPngImage";
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    picture.Image().save(&buffer, "PNG");
+    image.save(&buffer, "PNG");
     return png;
 }
 
@@ -34,12 +28,29 @@ bool startsWithImageMagic(const QByteArray &data, qsizetype at)
     return d.startsWith("BM") || d.startsWith("\xFF\xD8\xFF") || d.startsWith("\x89PNG") ||
            d.startsWith("GIF8") || d.startsWith(QByteArray("\x00\x00\x01\x00", 4));
 }
+
+bool isHexDigit(QChar c)
+{
+    return (c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+           (c >= QLatin1Char('a') && c <= QLatin1Char('f')) ||
+           (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+}
+
+void say(QString *problem, const QString &text)
+{
+    if (problem) *problem = text;
+}
 } // namespace
 
 QString EncodePictureText(const VPicture &picture)
 {
-    QByteArray className;
-    const QByteArray stream = streamFor(picture, className);
+    if (!picture.StoredText().isEmpty()) return picture.StoredText();
+    QByteArray className = picture.StoredClass();
+    QByteArray stream = picture.StoredStream();
+    if (stream.isEmpty()) {
+        className = "TPngImage";
+        stream = pngStream(picture.Image());
+    }
     QByteArray data;
     data.append(char(className.size()));
     data.append(className);
@@ -53,23 +64,30 @@ QString EncodePictureText(const VPicture &picture)
     return text;
 }
 
-bool DecodePictureText(const QString &text, VPicture &picture)
+bool DecodePictureText(const QString &text, VPicture &picture, QString *problem)
 {
+    say(problem, QString());
+    if (text.trimmed().isEmpty()) return false;
     const qsizetype open = text.indexOf(QLatin1Char('{'));
     const qsizetype close = text.indexOf(QLatin1Char('}'), open + 1);
-    if (open < 0 || close < 0) return false;
     QByteArray hex;
-    for (qsizetype i = open + 1; i < close; ++i) {
+    bool digits = open >= 0 && close >= 0;
+    for (qsizetype i = open + 1; digits && i < close; ++i) {
         const QChar c = text[i];
         if (c.isSpace()) continue;
-        if (!std::isxdigit(c.toLatin1())) return false;
-        hex.append(c.toLatin1());
+        digits = isHexDigit(c);
+        hex.append(char(c.unicode()));
     }
     const QByteArray data = QByteArray::fromHex(hex);
-    if (data.isEmpty()) return false;
+    if (!digits || hex.size() % 2 || data.size() < 2) {
+        picture.SetStoredText(text);
+        say(problem, QStringLiteral("the picture data is not a sequence of hexadecimal digits"));
+        return false;
+    }
     const int nameLength = quint8(data[0]);
     const QByteArray className = data.mid(1, nameLength);
     const qsizetype start = 1 + nameLength;
+    const QByteArray stream = data.mid(start);
 
     // The image sits right after the class name or after a byte count; find it by its magic bytes.
     qsizetype at = -1;
@@ -78,18 +96,30 @@ bool DecodePictureText(const QString &text, VPicture &picture)
             at = candidate;
             break;
         }
-    if (at < 0) return false;
-    QByteArray stream = data.mid(at);
+    if (at < 0) {
+        picture.SetStored(QImage(), className, stream);
+        say(problem, QStringLiteral("the picture (%1) is in no known image format")
+                         .arg(QString::fromLatin1(className.toPercentEncoding(" "))));
+        return false;
+    }
+    QByteArray image = data.mid(at);
     if (at == start + 4) {
         const quint32 count = qFromLittleEndian<quint32>(data.constData() + start);
-        if (count <= quint32(stream.size())) stream.truncate(count);
+        if (count <= quint32(image.size())) image.truncate(count);
     }
-    QImage image;
-    if (!image.loadFromData(stream) || image.isNull()) return false;
-    if (stream.startsWith("\xFF\xD8\xFF"))
-        picture.SetImageWithSource(image, stream, "TJPEGImage");
-    else
-        picture.SetImage(image);
-    Q_UNUSED(className);
+    static const bool limited = [] {
+        QImageReader::setAllocationLimit(kPictureAllocationLimitMb);
+        return true;
+    }();
+    Q_UNUSED(limited);
+    QBuffer buffer(&image);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QImage decoded = reader.read();
+    picture.SetStored(decoded, className, stream);
+    if (decoded.isNull()) {
+        say(problem, QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString()));
+        return false;
+    }
     return true;
 }

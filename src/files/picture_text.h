@@ -10,5 +10,7 @@ class VPicture;
 // (TBitmap, TJPEGImage, TPngImage, TGIFImage, TIcon) and the image stream; TBitmap and
 // TJPEGImage streams are preceded by a 32-bit little-endian byte count.
 QString EncodePictureText(const VPicture &picture);
-// Puts the image found in text into picture; false when no image can be read from it.
-bool DecodePictureText(const QString &text, VPicture &picture);
+// Puts what text holds into picture: always the bytes (or, when they do not decode, the text
+// itself) so that saving writes them back unchanged, and the image when it can be decoded.
+// False when no drawable image came out; problem then says why (empty for an empty text).
+bool DecodePictureText(const QString &text, VPicture &picture, QString *problem = nullptr);

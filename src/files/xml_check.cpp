@@ -1,25 +1,191 @@
 #include "files/xml_check.h"
 
+#include "files/file_checks.h"
+
 #include <QFile>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
-QString CheckXmlFile(QFile &file)
+namespace
 {
-    if (!file.open(QIODevice::ReadOnly))
-        return QStringLiteral("The system cannot open the file %1: %2")
-            .arg(file.fileName(), file.errorString());
-    QXmlStreamReader reader(&file);
-    bool root = false;
-    while (!reader.atEnd()) {
-        reader.readNext();
-        root |= reader.isStartElement();
+
+QString at(qint64 line, qint64 column)
+{
+    return QStringLiteral(" (line %1, column %2)").arg(line).arg(column);
+}
+
+// The declared encoding when the file says one; UTF-16 files announce themselves by their marks.
+bool declaresUtf8(const QByteArray &head)
+{
+    if (head.startsWith("\xFE\xFF") || head.startsWith("\xFF\xFE")) return false;
+    static const QRegularExpression declaration(
+        QStringLiteral("^(?:\\xEF\\xBB\\xBF)?<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']*)"));
+    const auto match = declaration.match(QString::fromLatin1(head));
+    if (!match.hasMatch()) return true;
+    const QString name = match.captured(1).toLower();
+    return name == QLatin1String("utf-8") || name == QLatin1String("utf8");
+}
+
+// Finds the first byte sequence that is not UTF-8 and says where it stands.
+QString checkUtf8(QFile &file)
+{
+    qint64 line = 1, column = 1;
+    int pending = 0;       // continuation bytes still expected
+    quint32 codePoint = 0; // the character being assembled
+    quint32 minimum = 0;   // smallest value its length may encode
+    char buffer[65536];
+    qint64 n = 0;
+    while ((n = file.read(buffer, sizeof buffer)) > 0) {
+        for (qint64 i = 0; i < n; ++i) {
+            const quint8 b = quint8(buffer[i]);
+            bool bad = false;
+            if (pending > 0) {
+                bad = (b & 0xC0) != 0x80;
+                if (!bad) {
+                    codePoint = (codePoint << 6) | (b & 0x3F);
+                    if (--pending == 0) {
+                        bad = codePoint < minimum || codePoint > 0x10FFFF ||
+                              (codePoint >= 0xD800 && codePoint <= 0xDFFF);
+                        ++column;
+                    }
+                }
+            } else if (b < 0x80) {
+                if (b == '\n') {
+                    ++line;
+                    column = 1;
+                } else {
+                    ++column;
+                }
+            } else if ((b & 0xE0) == 0xC0) {
+                pending = 1, codePoint = b & 0x1F, minimum = 0x80;
+            } else if ((b & 0xF0) == 0xE0) {
+                pending = 2, codePoint = b & 0x0F, minimum = 0x800;
+            } else if ((b & 0xF8) == 0xF0) {
+                pending = 3, codePoint = b & 0x07, minimum = 0x10000;
+            } else {
+                bad = true;
+            }
+            if (bad)
+                return QStringLiteral("The file is not valid UTF-8: byte 0x%1")
+                           .arg(QString::number(b, 16).toUpper().rightJustified(2, QLatin1Char('0'))) +
+                       at(line, column);
+        }
     }
-    if (reader.hasError())
-        return QStringLiteral("%1 (line %2, column %3)")
-            .arg(reader.errorString())
-            .arg(reader.lineNumber())
-            .arg(reader.columnNumber());
-    if (!root) return QStringLiteral("The document has no root element.");
-    file.seek(0);
+    if (pending > 0)
+        return QStringLiteral("The file is not valid UTF-8: it ends inside a character") + at(line, column);
     return {};
+}
+
+bool nameStart(char32_t c)
+{
+    return c == ':' || c == '_' || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+           (c >= 0xC0 && c <= 0xD6) || (c >= 0xD8 && c <= 0xF6) || (c >= 0xF8 && c <= 0x2FF) ||
+           (c >= 0x370 && c <= 0x37D) || (c >= 0x37F && c <= 0x1FFF) || (c >= 0x200C && c <= 0x200D) ||
+           (c >= 0x2070 && c <= 0x218F) || (c >= 0x2C00 && c <= 0x2FEF) || (c >= 0x3001 && c <= 0xD7FF) ||
+           (c >= 0xF900 && c <= 0xFDCF) || (c >= 0xFDF0 && c <= 0xFFFD) || (c >= 0x10000 && c <= 0xEFFFF);
+}
+
+bool nameChar(char32_t c)
+{
+    return nameStart(c) || c == '-' || c == '.' || (c >= '0' && c <= '9') || c == 0xB7 ||
+           (c >= 0x300 && c <= 0x36F) || (c >= 0x203F && c <= 0x2040);
+}
+
+// The XML Name production; the stream reader lets some wrong characters through.
+bool isXmlName(QStringView name)
+{
+    if (name.isEmpty()) return false;
+    const QList<uint> points = name.toUcs4();
+    for (qsizetype i = 0; i < points.size(); ++i)
+        if (!(i == 0 ? nameStart(points[i]) : nameChar(points[i]))) return false;
+    return true;
+}
+
+// XML's Char production: most control characters may not appear, not even as references.
+bool hasForbiddenCharacter(QStringView text)
+{
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != 0x9 && u != 0xA && u != 0xD) || u == 0xFFFE || u == 0xFFFF) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+QString VisibleText(const QString &text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (QChar c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            out += c;
+    }
+    return out;
+}
+
+XmlOutline CheckXmlFile(QFile &file, int maxDepth)
+{
+    XmlOutline outline;
+    outline.problem = PlainFileProblem(file.fileName());
+    if (!outline.problem.isEmpty()) return outline;
+    if (!file.open(QIODevice::ReadOnly)) {
+        outline.problem =
+            QStringLiteral("The system cannot open the file %1: %2").arg(file.fileName(), file.errorString());
+        return outline;
+    }
+    if (declaresUtf8(file.peek(256))) {
+        outline.problem = checkUtf8(file);
+        if (!outline.problem.isEmpty()) return outline;
+        file.seek(0);
+    }
+    QXmlStreamReader reader(&file);
+    int depth = 0;
+    auto fail = [&](const QString &text) {
+        outline.problem = text + at(reader.lineNumber(), reader.columnNumber());
+    };
+    while (!reader.atEnd() && outline.problem.isEmpty()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > maxDepth) {
+                fail(QStringLiteral("Elements nested too deeply"));
+                break;
+            }
+            if (depth == 1) outline.root = reader.name().toString();
+            if (depth == 2 && reader.name() == QLatin1String("Page")) ++outline.pages;
+            if (!isXmlName(reader.qualifiedName())) {
+                fail(QStringLiteral("'%1' is not a valid element name")
+                         .arg(VisibleText(reader.qualifiedName().toString())));
+                break;
+            }
+            for (const QXmlStreamAttribute &a : reader.attributes()) {
+                if (!isXmlName(a.qualifiedName()))
+                    fail(QStringLiteral("'%1' is not a valid attribute name")
+                             .arg(VisibleText(a.qualifiedName().toString())));
+                else if (hasForbiddenCharacter(a.value()))
+                    fail(QStringLiteral(
+                             "The value of attribute %1 holds a control character that XML does not allow")
+                             .arg(a.qualifiedName().toString()));
+                if (!outline.problem.isEmpty()) break;
+            }
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        case QXmlStreamReader::Characters:
+            if (hasForbiddenCharacter(reader.text()))
+                fail(QStringLiteral("The text holds a control character that XML does not allow"));
+            break;
+        default:
+            break;
+        }
+    }
+    // The reader quotes the offending character, which may be invisible.
+    if (outline.problem.isEmpty() && reader.hasError()) fail(VisibleText(reader.errorString()));
+    if (outline.problem.isEmpty() && outline.root.isEmpty())
+        outline.problem = QStringLiteral("The document has no root element.");
+    if (outline.problem.isEmpty()) file.seek(0);
+    return outline;
 }

@@ -4,7 +4,19 @@
 
 class QFile;
 
-// Opens file and reads it through once: a file that cannot be opened or is not well-formed XML
-// gives the reason (with line and column), so that nothing of it reaches a document. On success
-// the file is open and positioned at its start, and the result is empty.
-QString CheckXmlFile(QFile &file);
+// What the first pass over a design file found: the file is read once before anything of it
+// reaches a document, so that a broken file leaves the document untouched.
+struct XmlOutline {
+    QString problem; // empty when the file is well-formed and within the limits
+    QString root;    // name of the root element
+    int pages = 0;   // "Page" elements right below the root
+};
+
+// Opens file (a plain file only: pipes and devices could block for ever) and reads it through:
+// not well-formed XML (including malformed element and attribute names and text that is not
+// valid UTF-8), or elements nested deeper than maxDepth, give the reason with line and column.
+// When the problem is empty the file is open and positioned at its start.
+XmlOutline CheckXmlFile(QFile &file, int maxDepth);
+
+// Text with control characters made visible ("\x00"), for messages that quote file contents.
+QString VisibleText(const QString &text);

@@ -22,6 +22,18 @@ void SetInterfaceCodePage(int codePage)
     g_codePage = codePage;
 }
 
+int CodePageForLocale(const QLocale &locale)
+{
+    switch (locale.language()) {
+    case QLocale::Russian:
+        return 1251;
+    case QLocale::Turkish:
+        return 1254;
+    default:
+        return 1252;
+    }
+}
+
 int CharSetForCodePage(int codePage)
 {
     switch (codePage) {

@@ -24,6 +24,10 @@ enum TZelValueType : int {
 // Which outputs an element reaches (the Printable number).
 enum PrintableMode : int { pmNever = 0, pmNormal = 1, pmAll = 2, pmTextOnly = 3 };
 
+// How deep elements may nest below a page's root Panel. Files and editing keep to it, so that
+// every walk of the tree (reading, writing, drawing, generation) has a known bound.
+constexpr int kMaxElementDepth = 100;
+
 QString KindName(ElementKind kind);
 // Tag name -> kind; Line reads as a Group, anything unknown as a Panel.
 ElementKind KindFromTag(const QString &tag);

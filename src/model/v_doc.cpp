@@ -27,6 +27,14 @@ void VDoc::DeletePage(int index)
     m_pages.erase(m_pages.begin() + index);
 }
 
+std::unique_ptr<VPage> VDoc::TakePage(int index)
+{
+    if (index < 0 || index >= PageCount()) return nullptr;
+    std::unique_ptr<VPage> page = std::move(m_pages[size_t(index)]);
+    m_pages.erase(m_pages.begin() + index);
+    return page;
+}
+
 VPage *VDoc::PageAt(int index) const
 {
     if (index < 0 || index >= PageCount()) return nullptr;

@@ -14,6 +14,9 @@ class VDoc
 public:
     VPage *AddPage();
     void DeletePage(int index);
+    // Takes the page out of the document (null for a bad index): outputs that stream a report
+    // page by page free each page once it is written.
+    std::unique_ptr<VPage> TakePage(int index);
     VPage *PageAt(int index) const;
     int PageCount() const { return int(m_pages.size()); }
     bool IsEmpty() const { return m_pages.empty(); }

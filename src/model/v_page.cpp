@@ -59,6 +59,21 @@ QSize VPage::TwipsSize() const
     return QSize(w, h);
 }
 
+QString VPage::PaperSizeProblem() const
+{
+    // A PDF page may not exceed 200 inches a side; printers stop far below that.
+    constexpr double kMinMm = 1.0, kMaxMm = 5080.0;
+    const double w = m_settings.Width, h = m_settings.Height;
+    if (w >= kMinMm && w <= kMaxMm && h >= kMinMm && h <= kMaxMm) return {};
+    return QStringLiteral("page %1 (%2): the paper size %3 x %4 mm lies outside %5 to %6 mm")
+        .arg(Num())
+        .arg(Name())
+        .arg(w)
+        .arg(h)
+        .arg(kMinMm)
+        .arg(kMaxMm);
+}
+
 QSize VPage::PixelSize() const
 {
     const ScreenMetrics &m = screenMetrics();

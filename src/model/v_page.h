@@ -52,6 +52,9 @@ public:
     QSize PixelSize() const;
     // Page size in twips, landscape already turned.
     QSize TwipsSize() const;
+    // Empty when the paper size can be drawn on every output; otherwise why not. One rule for
+    // every output, so that a page that cannot be rendered is not exported either.
+    QString PaperSizeProblem() const;
     // Places the root element in the page window with the margins of a new page.
     void PlaceRoot();
 

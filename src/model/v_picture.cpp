@@ -4,21 +4,28 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 
 void VPicture::SetImage(const QImage &image)
 {
     m_image = image;
-    m_source.clear();
-    m_sourceClass.clear();
+    m_storedClass.clear();
+    m_storedStream.clear();
+    m_storedText.clear();
     m_changed = true;
 }
 
-void VPicture::SetImageWithSource(const QImage &image, const QByteArray &encoded, const QByteArray &className)
+void VPicture::SetStored(const QImage &image, const QByteArray &className, const QByteArray &stream)
 {
-    m_image = image;
-    m_source = encoded;
-    m_sourceClass = className;
-    m_changed = true;
+    SetImage(image);
+    m_storedClass = className;
+    m_storedStream = stream;
+}
+
+void VPicture::SetStoredText(const QString &text)
+{
+    SetImage(QImage());
+    m_storedText = text;
 }
 
 bool VPicture::LoadFile(const QString &path)
@@ -28,11 +35,14 @@ bool VPicture::LoadFile(const QString &path)
     const QByteArray bytes = f.readAll();
     QImage image;
     if (!image.loadFromData(bytes) || image.isNull()) return false;
-    const QString ext = QFileInfo(path).suffix().toLower();
-    if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
-        SetImageWithSource(image, bytes, "TJPEGImage");
-    else
+    if (bytes.startsWith("\xFF\xD8\xFF")) {
+        // Stored as the JPEG image class does it: a little-endian byte count, then the file.
+        QByteArray stream(4, '\0');
+        qToLittleEndian<quint32>(quint32(bytes.size()), stream.data());
+        SetStored(image, "TJPEGImage", stream + bytes);
+    } else {
         SetImage(image);
+    }
     return true;
 }
 

@@ -13,15 +13,26 @@ public:
     bool Changed() const { return m_changed; }
     void SetChanged(bool on) { m_changed = on; }
 
+    // A decoded image that can be drawn.
     bool HasImage() const { return !m_image.isNull(); }
+    // Anything to keep: an image, or what a design file carried even when it cannot be drawn.
+    bool HasData() const { return HasImage() || !m_storedStream.isEmpty() || !m_storedText.isEmpty(); }
+    // Held but not drawable: drawn as a placeholder, kept unchanged in the file.
+    bool IsUndecodable() const { return !HasImage() && HasData(); }
     const QImage &Image() const { return m_image; }
-    // Images set this way are stored losslessly (PNG) in design files.
+
+    // An image the program made or the user loaded: design files store it losslessly (PNG).
     void SetImage(const QImage &image);
-    // Keeps the encoded bytes of an image that arrived as a JPEG so that saving writes them unchanged.
-    void SetImageWithSource(const QImage &image, const QByteArray &encoded, const QByteArray &className);
-    const QByteArray &SourceBytes() const { return m_source; }
-    const QByteArray &SourceClass() const { return m_sourceClass; }
-    // Loads a picture file (jpg, jpeg, bmp, gif, png); false when it cannot be read.
+    // What a design file carried, the image class name and its stream exactly as read, written
+    // back unchanged while the picture is not replaced; image is null when it cannot be decoded.
+    void SetStored(const QImage &image, const QByteArray &className, const QByteArray &stream);
+    // A picture text that did not even decode to bytes: kept word for word.
+    void SetStoredText(const QString &text);
+    const QByteArray &StoredClass() const { return m_storedClass; }
+    const QByteArray &StoredStream() const { return m_storedStream; }
+    const QString &StoredText() const { return m_storedText; }
+    // Loads a picture file (jpg, jpeg, bmp, gif, png); false when it cannot be read. A JPEG file
+    // keeps its bytes, so saving does not recompress it.
     bool LoadFile(const QString &path);
 
     int Format() const { return m_format; }
@@ -50,8 +61,9 @@ public:
 private:
     bool m_changed = false;
     QImage m_image;
-    QByteArray m_source;
-    QByteArray m_sourceClass;
+    QByteArray m_storedClass;
+    QByteArray m_storedStream;
+    QString m_storedText;
     int m_format = 0;
     int m_sizeSet = 0;
     int m_posSetX = 1;

@@ -77,7 +77,7 @@ const QString kUpcEComputedError = QStringLiteral("Data Length error must be 7 o
 
 VBarCodeCalc &VBarCodeCalc::Shared()
 {
-    static VBarCodeCalc calc;
+    thread_local VBarCodeCalc calc; // exports draw on several threads
     return calc;
 }
 

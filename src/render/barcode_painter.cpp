@@ -258,6 +258,26 @@ void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSu
     PainterState state(painter);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRectF target(rect);
+    if (surface == DrawSurface::Vector) {
+        // Lossless at any zoom: one rectangle per run of dark modules in a row.
+        const double mw = target.width() / symbol.width(), mh = target.height() / symbol.height();
+        QList<QRectF> runs;
+        for (int y = 0; y < symbol.height(); ++y)
+            for (int x = 0; x < symbol.width();) {
+                if (qGray(symbol.pixel(x, y)) >= 128) {
+                    ++x;
+                    continue;
+                }
+                const int start = x;
+                while (x < symbol.width() && qGray(symbol.pixel(x, y)) < 128)
+                    ++x;
+                runs << QRectF(target.x() + start * mw, target.y() + y * mh, (x - start) * mw, mh);
+            }
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(Qt::black);
+        painter.drawRects(runs);
+        return;
+    }
     if (surface == DrawSurface::Printer) {
         // Printer drivers and PDF viewers smooth a small bitmap when they enlarge it; handing
         // them one module block per device pixel keeps the module edges sharp.

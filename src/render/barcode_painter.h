@@ -9,8 +9,8 @@ class TZelFont;
 class VBarCode;
 
 // What the barcode is drawn on: QR bitmaps are stretched onto the element's rectangle in
-// page coordinates on every surface.
-enum class DrawSurface { Screen, Printer, Bitmap };
+// page coordinates; on a vector surface (PDF) every dark module is a filled square instead.
+enum class DrawSurface { Screen, Printer, Bitmap, Vector };
 
 // Draws the symbol of record into rect (twips; the painter maps one logical unit to one twip).
 // The module width computed in custom or standard size is written back into LineWidth.

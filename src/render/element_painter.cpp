@@ -162,6 +162,8 @@ void PaintPageOutput(VPage &page, QPainter &painter, bool blackWhite, bool print
         PainterGuard guard(painter);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         painter.drawImage(QRectF(QPointF(0, 0), QSizeF(page.TwipsSize())), background->Image());
+    } else if (!printableOnly && background && background->IsUndecodable()) {
+        DrawPicturePlaceholder(painter, QRect(QPoint(0, 0), page.TwipsSize()), false);
     }
     DrawElementOutput(page.Root(), painter, blackWhite, printableOnly, 0, 0);
 }
@@ -178,8 +180,10 @@ QRect ElementOutputRect(const VGrfElement &element, int offsetX, int offsetY)
     return QRect(fit(left), fit(top), fit(right - left), fit(bottom - top));
 }
 
-void DrawElementOutput(VGrfElement &element, QPainter &painter, bool blackWhite, bool printableOnly,
-                       int offsetX, int offsetY)
+namespace
+{
+void drawOutput(VGrfElement &element, QPainter &painter, bool blackWhite, bool printableOnly, int offsetX,
+                int offsetY, bool cellsOnly)
 {
     const int mode = element.Printable();
     if (mode == pmNever) return;
@@ -192,7 +196,21 @@ void DrawElementOutput(VGrfElement &element, QPainter &painter, bool blackWhite,
     if (shape) drawOutputShape(element, painter, rect, blackWhite);
     if (content) drawOutputContent(element, painter, rect, blackWhite);
     for (const auto &child : element.ChildList())
-        DrawElementOutput(*child, painter, blackWhite, printableOnly, offsetX, offsetY);
+        if (!cellsOnly || child->Kind() == ElementKind::Cell)
+            drawOutput(*child, painter, blackWhite, printableOnly, offsetX, offsetY, cellsOnly);
+}
+} // namespace
+
+void DrawElementOutput(VGrfElement &element, QPainter &painter, bool blackWhite, bool printableOnly,
+                       int offsetX, int offsetY)
+{
+    drawOutput(element, painter, blackWhite, printableOnly, offsetX, offsetY, false);
+}
+
+void DrawElementWithCells(VGrfElement &element, QPainter &painter, bool blackWhite, bool printableOnly,
+                          int offsetX, int offsetY)
+{
+    drawOutput(element, painter, blackWhite, printableOnly, offsetX, offsetY, true);
 }
 
 int GripSideTwips(int zoom)

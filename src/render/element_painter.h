@@ -15,6 +15,10 @@ QRect ElementOutputRect(const VGrfElement &element, int offsetX, int offsetY);
 // is already in twips; the offsets (the printer's unprintable margin) are subtracted.
 void DrawElementOutput(VGrfElement &element, QPainter &painter, bool blackWhite, bool printableOnly,
                        int offsetX, int offsetY);
+// The same for a group or table as its export picture shows it: the element with the cells
+// below it, the other children having output of their own.
+void DrawElementWithCells(VGrfElement &element, QPainter &painter, bool blackWhite, bool printableOnly,
+                          int offsetX, int offsetY);
 
 // The design view: paints the element's own window of clientSizePx pixels. The painter is in the
 // window's pixels; page (may be null) gives the background picture the element lets show through.

@@ -75,9 +75,10 @@ QBrush MakeGdiBrush(int style, const QColor &color, const QPainter &painter)
         return QBrush(Qt::NoBrush);
     }
     QBrush brush(color, pattern);
-    // Patterns follow the brush transform times the world transform; undo the twips scale.
+    // Patterns follow the brush transform times the world transform; undo the twips scale, so that
+    // a hatch keeps 8 device pixels (a view transform, as the PDF sets it, scales pixels to points).
     bool invertible = false;
-    const QTransform inverse = painter.combinedTransform().inverted(&invertible);
+    const QTransform inverse = painter.worldTransform().inverted(&invertible);
     if (invertible) brush.setTransform(inverse);
     return brush;
 }

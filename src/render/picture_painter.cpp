@@ -76,8 +76,26 @@ QRect PictureTargetRect(const VPicture &picture, const QSize &imagePx, const QRe
     return rect(x, y, width, height);
 }
 
+void DrawPicturePlaceholder(QPainter &painter, const QRect &rect, bool filled)
+{
+    if (rect.width() <= 0 || rect.height() <= 0) return;
+    PainterGuard guard(painter);
+    // A crossed box, so that a picture that is there but cannot be shown is not mistaken for none.
+    QPen pen(QColor(96, 96, 96));
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(filled ? QBrush(QColor(224, 224, 224)) : QBrush(Qt::NoBrush));
+    painter.drawRect(rect);
+    painter.drawLine(rect.topLeft(), rect.bottomRight());
+    painter.drawLine(rect.bottomLeft(), rect.topRight());
+}
+
 void DrawPicture(QPainter &painter, const VPicture &picture, const QRect &elementRect)
 {
+    if (picture.IsUndecodable()) {
+        DrawPicturePlaceholder(painter, elementRect, true);
+        return;
+    }
     if (!picture.HasImage()) return;
     const QImage &image = picture.Image();
     const QRect target = PictureTargetRect(picture, image.size(), elementRect);

@@ -1,7 +1,10 @@
 #include "report/report_generation.h"
 
 #include "files/data_file.h"
+#include "files/file_checks.h"
+#include "files/xml_check.h"
 #include "model/v_doc.h"
+#include "report/convert_pdf_sink.h"
 #include "report/data_type_state.h"
 #include "report/report_page.h"
 
@@ -11,7 +14,9 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+#include <climits>
 #include <new>
+#include <unordered_map>
 #include <vector>
 
 namespace
@@ -40,29 +45,86 @@ int intAttribute(const QString &name, const QString &line, int fallback)
     return value;
 }
 
-VGrfElement *findChild(const VGrfElement &container, ElementKind kind, int num)
+// The children of one container by name and number, built on first use: pages with
+// thousands of labels would otherwise cost a scan of all of them for every data line. Each
+// lookup gives what a scan in child order would give, the first match.
+class ContainerIndex
 {
-    for (const auto &c : container.ChildList())
-        if (c->Kind() == kind && c->Num() == num) return c.get();
-    return nullptr;
-}
+public:
+    explicit ContainerIndex(const VGrfElement &container)
+    {
+        for (const auto &c : container.ChildList()) {
+            VGrfElement *e = c.get();
+            if (e->Kind() == ElementKind::Label) {
+                m_labelByName.insert(e->Name(), e);
+                m_labelByNum.insert(e->Num(), e);
+            } else if (e->Kind() == ElementKind::BarCode) {
+                m_barCodeByName.insert(e->Name(), e);
+            } else if (e->Kind() == ElementKind::Group) {
+                m_groups.push_back(e);
+                m_groupByName.insert(e->Name(), e);
+                if (e->Repeatability()) m_bandByNum.insert(e->Num(), e);
+            }
+            if (e->Name() == QLatin1String("Group5_E3") || e->Name() == QLatin1String("Group5_E5"))
+                m_hasGroup5 = true;
+        }
+    }
 
-VGrfElement *findChild(const VGrfElement &container, ElementKind kind, const QString &name)
-{
-    for (const auto &c : container.ChildList())
-        if (c->Kind() == kind && c->Name() == name) return c.get();
-    return nullptr;
-}
+    VGrfElement *label(const QString &name) const { return m_labelByName.value(name); }
+    VGrfElement *label(int num) const { return m_labelByNum.value(num); }
+    VGrfElement *barCode(const QString &name) const { return m_barCodeByName.value(name); }
+    VGrfElement *group(const QString &name) const { return m_groupByName.value(name); }
+    VGrfElement *band(int num) const { return m_bandByNum.value(num); }
+    const std::vector<VGrfElement *> &groups() const { return m_groups; }
+    // Children named Group5_E3 or Group5_E5 make a group line walk the children in order.
+    bool hasGroup5() const { return m_hasGroup5; }
 
-// A label by name among the container's children, else one level down in its groups.
-VGrfElement *findLabel(const VGrfElement &container, const QString &name)
+private:
+    // Filled in child order, keeping the first element of each key.
+    struct FirstHash : QHash<QString, VGrfElement *> {
+        void insert(const QString &key, VGrfElement *e)
+        {
+            if (!contains(key)) QHash::insert(key, e);
+        }
+    };
+    struct FirstNumHash : QHash<int, VGrfElement *> {
+        void insert(int key, VGrfElement *e)
+        {
+            if (!contains(key)) QHash::insert(key, e);
+        }
+    };
+    FirstHash m_labelByName, m_barCodeByName, m_groupByName;
+    FirstNumHash m_labelByNum, m_bandByNum;
+    std::vector<VGrfElement *> m_groups;
+    bool m_hasGroup5 = false;
+};
+
+// Indexes of the containers of the page being read; a new page starts afresh, since freed
+// pages give their addresses to new ones.
+class PageIndex
 {
-    if (VGrfElement *label = findChild(container, ElementKind::Label, name)) return label;
-    for (const auto &c : container.ChildList())
-        if (c->Kind() == ElementKind::Group)
-            if (VGrfElement *label = findChild(*c, ElementKind::Label, name)) return label;
-    return nullptr;
-}
+public:
+    const ContainerIndex &of(const VGrfElement &container)
+    {
+        auto it = m_index.find(&container);
+        if (it == m_index.end())
+            it = m_index.emplace(&container, std::make_unique<ContainerIndex>(container)).first;
+        return *it->second;
+    }
+    // A label by name among the container's children, else one level down in its groups.
+    VGrfElement *findLabel(const VGrfElement &container, const QString &name)
+    {
+        const ContainerIndex &index = of(container);
+        if (VGrfElement *label = index.label(name)) return label;
+        for (VGrfElement *group : index.groups())
+            if (VGrfElement *label = of(*group).label(name)) return label;
+        return nullptr;
+    }
+    void clear() { m_index.clear(); }
+
+private:
+    std::unordered_map<const VGrfElement *, std::unique_ptr<ContainerIndex>> m_index;
+};
 
 int pictureSizeSet(int valueType)
 {
@@ -119,8 +181,21 @@ private:
     QImage m_image;
 };
 
+// Report files are XML, which cannot hold most control characters, not even escaped; a value
+// with one is refused where it is read, so that the report can always be saved.
+void checkStorable(const QString &value)
+{
+    for (QChar c : value)
+        if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
+            fail(QStringLiteral(
+                     "the value \"%1\" holds the control character \\x%2, which a report file cannot store")
+                     .arg(VisibleText(value))
+                     .arg(c.unicode(), 2, 16, QLatin1Char('0')));
+}
+
 void setLabelValue(VGrfElement &label, const QString &value, PictureLoader &pictures)
 {
+    checkStorable(value);
     label.SetCaption(value);
     if (!IsPictureValueType(label.ValueType()) || value.isEmpty() || !QFileInfo(value).isFile()) return;
     const QByteArray format = pictureFormat(value);
@@ -156,9 +231,9 @@ std::vector<int> recordFieldNumbers(const QString &line)
 class DataMerge
 {
 public:
-    DataMerge(DataLineReader &reader, const VDoc &design, VDoc &report, bool convert,
-              const ConvertPdfWriter &writePdf)
-        : m_reader(reader), m_design(design), m_report(report), m_convert(convert), m_writePdf(writePdf)
+    DataMerge(DataLineReader &reader, const VDoc &design, VDoc &report, bool convert, ReportSink &sink)
+        : m_reader(reader), m_design(design), m_report(report), m_convert(convert), m_sink(sink),
+          m_pageNumber(report.LastPage() ? report.LastPage()->Num() : 0)
     {
     }
 
@@ -166,8 +241,12 @@ public:
     {
         prepareReport();
         QString line;
-        while (!m_stop && nextLine(line))
+        while (!m_stop && nextLine(line)) {
             dispatch(line);
+            const QString stop = m_sink.StopReason();
+            if (!stop.isEmpty()) fail(stop);
+        }
+        finishPage();
     }
 
     int lineNumber() const { return m_lineNumber; }
@@ -186,9 +265,14 @@ private:
             line = m_reader.ReadLine();
             ++m_lineNumber;
             if (m_reader.Failed()) fail(QStringLiteral("the file cannot be read"));
+            if (line.contains(QLatin1Char('\n'))) m_bareLineFeeds = true;
             if (!line.isEmpty()) return true;
             if (m_convert) return false;
-            if (m_reader.AtEnd()) fail(QStringLiteral("the file ends without </Document>"));
+            if (m_reader.AtEnd())
+                fail(m_bareLineFeeds
+                         ? QStringLiteral("the file ends without </Document>; its lines end in LF "
+                                          "alone, and data files need CR LF")
+                         : QStringLiteral("the file ends without </Document>"));
         }
     }
 
@@ -210,6 +294,7 @@ private:
             convertFileName(line);
         } else if (line.contains(QLatin1String("<Document"))) {
             SetCurrentDataType(intAttribute(QStringLiteral("DataType"), line, CurrentDataType()));
+            if (m_documentPages == 0) m_documentStart = m_lineNumber;
         } else if (line.contains(QLatin1String("<Page"))) {
             page(line);
         } else if (line.contains(QLatin1String("<Data Status"))) {
@@ -232,23 +317,51 @@ private:
         return *m_container;
     }
 
+    // The page being filled is complete: no later line can reach it.
+    void finishPage()
+    {
+        if (!m_openPage) return;
+        const int index = m_report.IndexOf(m_openPage);
+        m_openPage = nullptr;
+        m_index.clear();
+        if (index >= 0) m_sink.PageDone(m_report, index);
+    }
+
     void endDocument()
     {
         if (!m_convert || m_pdfPath.trimmed().isEmpty()) {
             m_stop = true;
             return;
         }
-        if (m_writePdf) m_writePdf(m_report, m_pdfPath);
+        finishPage();
+        ConvertDocument document;
+        document.pdfPath = m_pdfPath;
+        document.firstLine = m_documentStart > 0 ? m_documentStart : m_lineNumber;
+        document.lastLine = m_lineNumber;
+        document.pages = m_documentPages;
+        if (m_documentPages == 0)
+            document.problem =
+                QStringLiteral("the document of lines %1 to %2 has no pages")
+                    .arg(document.firstLine)
+                    .arg(document.lastLine) +
+                (m_bareLineFeeds ? QStringLiteral("; its lines end in LF alone, and data files need CR LF")
+                                 : QString());
+        m_sink.DocumentDone(m_report, document);
         m_report.Clear();
         prepareReport();
         m_container = nullptr;
         m_groups.clear();
+        m_pageNumber = 0;
+        m_documentPages = 0;
+        m_documentStart = 0;
+        m_bareLineFeeds = false;
     }
 
     void convertFileName(const QString &line)
     {
         if (!GetAttribute(QStringLiteral("ConvertFileName"), line, m_pdfPath)) return;
         if (!m_pdfPath.trimmed().isEmpty()) QDir().mkpath(QFileInfo(m_pdfPath).absolutePath());
+        m_sink.OutputNamed(m_pdfPath);
     }
 
     void page(const QString &line)
@@ -257,7 +370,14 @@ private:
         if (!GetAttribute(QStringLiteral("DesignName"), line, name)) return;
         const VPage *designPage = m_design.FindPage(name);
         if (!designPage) return; // its data lines meet the container of before, at document level none
-        m_container = &AddReportPage(m_report, *designPage, name)->Root();
+        finishPage();
+        VPage *added = AddReportPage(m_report, *designPage, name);
+        // Numbered as if every page were still there: streaming outputs take finished ones away.
+        added->Settings().Num = ++m_pageNumber;
+        m_openPage = added;
+        ++m_documentPages;
+        if (m_documentStart == 0) m_documentStart = m_lineNumber;
+        m_container = &added->Root();
         m_groups.clear();
     }
 
@@ -269,11 +389,11 @@ private:
         QString name;
         VGrfElement *target = nullptr;
         if (GetAttribute(QStringLiteral("DesignName"), line, name)) {
-            target = findLabel(in, name);
+            target = m_index.findLabel(in, name);
         } else {
             QString idText;
             if (!GetAttribute(QStringLiteral("ID"), line, idText)) return;
-            target = findChild(in, ElementKind::Label, intAttribute(QStringLiteral("ID"), line, 0));
+            target = m_index.of(in).label(intAttribute(QStringLiteral("ID"), line, 0));
         }
         if (target) setLabelValue(*target, caption, m_pictures);
     }
@@ -288,12 +408,14 @@ private:
         GetAttribute(QStringLiteral("ValueType"), line, valueType);
         int typeCode = 0, valueTypeCode = 0;
         if (!type.isEmpty() && !ParseDataInt(type, typeCode))
-            fail(QStringLiteral("Type is not an integer: \"%1\"").arg(type));
+            fail(QStringLiteral("Type is not an integer: \"%1\"").arg(VisibleText(type)));
         if (!valueType.isEmpty() && !ParseDataInt(valueType, valueTypeCode))
-            fail(QStringLiteral("ValueType is not an integer: \"%1\"").arg(valueType));
+            fail(QStringLiteral("ValueType is not an integer: \"%1\"").arg(VisibleText(valueType)));
         if (!GetAttribute(QStringLiteral("DesignName"), line, name)) return;
-        VGrfElement *target = findChild(in, ElementKind::BarCode, name);
+        VGrfElement *target = m_index.of(in).barCode(name);
         if (!target) return;
+        checkStorable(caption);
+        checkStorable(value);
         if (!caption.isEmpty()) target->SetCaption(caption);
         VBarCode &code = target->EnsureBarCode();
         if (!type.isEmpty()) code.SetType(typeCode);
@@ -313,23 +435,28 @@ private:
         QString name;
         const bool named = GetAttribute(QStringLiteral("DesignName"), line, name);
         VGrfElement *match = nullptr;
-        bool hideCompanions = false;
-        for (const auto &c : in.ChildList()) {
-            if (named && c->Kind() == ElementKind::Group && c->Name() == name) {
-                match = c.get();
-                break;
-            }
-            // An empty Group5_E3 or Group5_E5 takes its Group5_E2 and Group5_E4 out of print.
-            if ((c->Name() == QLatin1String("Group5_E3") || c->Name() == QLatin1String("Group5_E5")) &&
-                c->Caption().trimmed().isEmpty()) {
-                c->SetPrintable(pmNever);
-                hideCompanions = true;
-            }
-        }
-        if (hideCompanions)
-            for (const auto &c : in.ChildList())
-                if (c->Name() == QLatin1String("Group5_E2") || c->Name() == QLatin1String("Group5_E4"))
+        const ContainerIndex &index = m_index.of(in);
+        if (!index.hasGroup5()) {
+            if (named) match = index.group(name);
+        } else {
+            bool hideCompanions = false;
+            for (const auto &c : in.ChildList()) {
+                if (named && c->Kind() == ElementKind::Group && c->Name() == name) {
+                    match = c.get();
+                    break;
+                }
+                // An empty Group5_E3 or Group5_E5 takes its Group5_E2 and Group5_E4 out of print.
+                if ((c->Name() == QLatin1String("Group5_E3") || c->Name() == QLatin1String("Group5_E5")) &&
+                    c->Caption().trimmed().isEmpty()) {
                     c->SetPrintable(pmNever);
+                    hideCompanions = true;
+                }
+            }
+            if (hideCompanions)
+                for (const auto &c : in.ChildList())
+                    if (c->Name() == QLatin1String("Group5_E2") || c->Name() == QLatin1String("Group5_E4"))
+                        c->SetPrintable(pmNever);
+        }
         m_groups.push_back(m_container);
         if (match) m_container = match;
     }
@@ -345,19 +472,14 @@ private:
                 return;
             }
             if (line == QLatin1String("</Data>")) return;
-            if (first == 0 || count == 0 || i >= first + count) continue;
-            VGrfElement *band = nullptr;
-            for (const auto &c : in.ChildList())
-                if (c->Kind() == ElementKind::Group && c->Repeatability() && c->Num() == i) {
-                    band = c.get();
-                    break;
-                }
+            if (first == 0 || count == 0 || i >= first + count || i > INT_MAX) continue;
+            VGrfElement *band = m_index.of(in).band(int(i));
             if (!band) continue;
             QString value;
+            const ContainerIndex &fields = m_index.of(*band);
             for (int k : recordFieldNumbers(line)) {
                 GetAttribute(QStringLiteral("f%1=").arg(k), line, value);
-                if (VGrfElement *label = findChild(*band, ElementKind::Label, k))
-                    setLabelValue(*label, value, m_pictures);
+                if (VGrfElement *label = fields.label(k)) setLabelValue(*label, value, m_pictures);
             }
         }
     }
@@ -375,17 +497,22 @@ private:
         case FieldLine::Valid:
             break;
         }
-        if (VGrfElement *label = findChild(in, ElementKind::Label, number))
-            setLabelValue(*label, value, m_pictures);
+        if (VGrfElement *label = m_index.of(in).label(number)) setLabelValue(*label, value, m_pictures);
     }
 
     DataLineReader &m_reader;
     const VDoc &m_design;
     VDoc &m_report;
     const bool m_convert;
-    const ConvertPdfWriter &m_writePdf;
+    ReportSink &m_sink;
     VGrfElement *m_container = nullptr;
     std::vector<VGrfElement *> m_groups; // containers to return to at each </Data>
+    VPage *m_openPage = nullptr;         // the page being filled
+    PageIndex m_index;
+    int m_pageNumber;
+    int m_documentPages = 0;
+    int m_documentStart = 0;
+    bool m_bareLineFeeds = false;
     QString m_pdfPath;
     PictureLoader m_pictures;
     int m_lineNumber = 0;
@@ -425,35 +552,46 @@ bool IsConvertFile(const QString &path)
     return matched == token.size();
 }
 
-bool ReadDataFile(const QString &path, const VDoc &design, VDoc &report, const ConvertPdfWriter &writePdf,
-                  QString *reason)
+bool ReadDataFile(const QString &path, const VDoc &design, VDoc &report, ReportSink *sink, QString *reason)
 {
-    // Devices and pipes can stream without end; data files are plain files.
-    if (!QFileInfo(path).isFile()) {
-        if (reason) *reason = QStringLiteral("%1 is not a readable file").arg(path);
-        return false;
+    std::unique_ptr<ReportSink> own;
+    if (!sink) {
+        own = std::make_unique<ConvertPdfSink>(design, ConvertPdfSink::Options());
+        sink = own.get();
     }
+    auto failWith = [&](const QString &text) {
+        if (reason) *reason = text;
+        return false;
+    };
+    // Devices and pipes can stream without end; data files are plain files.
+    const QString problem = PlainFileProblem(path);
+    if (!problem.isEmpty()) return failWith(problem);
     const bool convert = IsConvertFile(path);
     QFile file(path);
     // Unbuffered: the line reader's window is the only copy of the file held in memory.
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered)) {
-        if (reason) *reason = file.errorString();
-        return false;
-    }
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
+        return failWith(QStringLiteral("%1: %2").arg(path, file.errorString()));
     DataLineReader reader(file);
-    DataMerge merge(reader, design, report, convert, writePdf);
+    DataMerge merge(reader, design, report, convert, *sink);
+    bool ok = false;
     try {
         merge.run();
-        return true;
+        ok = true;
     } catch (const DataError &e) {
-        if (reason) *reason = QStringLiteral("line %1: %2").arg(merge.lineNumber()).arg(e.reason);
+        failWith(QStringLiteral("line %1: %2").arg(merge.lineNumber()).arg(e.reason));
     } catch (const std::bad_alloc &) {
-        if (reason) *reason = QStringLiteral("line %1: out of memory").arg(merge.lineNumber());
+        failWith(QStringLiteral("line %1: out of memory").arg(merge.lineNumber()));
     }
-    return false;
+    if (own) static_cast<ConvertPdfSink &>(*own).Finish();
+    return ok;
 }
 
 bool ReadDataFile(const QString &path, const VDoc &design, VDoc &report, QString *reason)
 {
-    return ReadDataFile(path, design, report, DefaultConvertPdfWriter(), reason);
+    return ReadDataFile(path, design, report, nullptr, reason);
+}
+
+QString DataErrorMessage(const QString &message, const QString &reason)
+{
+    return reason.isEmpty() ? message : message + QLatin1Char('\n') + reason;
 }

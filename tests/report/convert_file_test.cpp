@@ -32,18 +32,15 @@ protected:
         const QString path = dir.filePath("convert.edd");
         writeLines(path, lines);
         written.clear();
-        return ReadDataFile(
-            path, design, report,
-            [this](VDoc &doc, const QString &pdf) {
-                Written w{pdf, {}, {}};
-                for (int i = 0; i < doc.PageCount(); ++i) {
-                    w.pageNames << doc.PageAt(i)->Name();
-                    w.firstLabels << find(*doc.PageAt(i), "Label1")->Caption();
-                }
-                written.push_back(w);
-                return true;
-            },
-            &reason);
+        DocumentRecorder recorder([this](VDoc &doc, const ConvertDocument &document) {
+            Written w{document.pdfPath, {}, {}};
+            for (int i = 0; i < doc.PageCount(); ++i) {
+                w.pageNames << doc.PageAt(i)->Name();
+                w.firstLabels << find(*doc.PageAt(i), "Label1")->Caption();
+            }
+            written.push_back(w);
+        });
+        return ReadDataFile(path, design, report, &recorder, &reason);
     }
 
     QString out(const QString &name) const { return dir.filePath(name); }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "report/report_sink.h"
+#include <functional>
+
 // Small designs built with the model API, shared by the data file and generation tests.
 
 #include "model/element_ops.h"
@@ -67,5 +70,25 @@ inline void writeLines(const QString &path, const QStringList &lines)
     QFile f(path);
     if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
 }
+
+// A sink that leaves every page in the report and writes nothing.
+inline ReportSink &keepAll()
+{
+    static ReportSink sink;
+    return sink;
+}
+
+// Sees each convert-file document with its pages still in the report.
+struct DocumentRecorder : ReportSink {
+    std::function<void(VDoc &, const ConvertDocument &)> onDocument;
+    explicit DocumentRecorder(std::function<void(VDoc &, const ConvertDocument &)> f = {})
+        : onDocument(std::move(f))
+    {
+    }
+    void DocumentDone(VDoc &report, const ConvertDocument &document) override
+    {
+        if (onDocument) onDocument(report, document);
+    }
+};
 
 } // namespace testdesign

@@ -117,7 +117,7 @@ TEST(ExampleFiles, templatesReadBackIntoEveryVariableLabel)
             ASSERT_TRUE(WriteDataLines(lines, dir.filePath("t.edd")));
             VDoc report;
             QString reason;
-            ASSERT_TRUE(ReadDataFile(dir.filePath("t.edd"), design, report, {}, &reason))
+            ASSERT_TRUE(ReadDataFile(dir.filePath("t.edd"), design, report, &keepAll(), &reason))
                 << reason.toStdString();
             ASSERT_EQ(report.PageCount(), design.PageCount());
             int filled = 0;
@@ -140,7 +140,8 @@ TEST(ExampleFiles, dataFilesFillTheirDesigns)
     ASSERT_TRUE(ReadDesignFile(invoice, example("invoice.edt")));
     VDoc report;
     QString reason;
-    ASSERT_TRUE(ReadDataFile(example("invoice.edd"), invoice, report, {}, &reason)) << reason.toStdString();
+    ASSERT_TRUE(ReadDataFile(example("invoice.edd"), invoice, report, &keepAll(), &reason))
+        << reason.toStdString();
     ASSERT_EQ(report.PageCount(), 2);
     EXPECT_EQ(find(*report.PageAt(0), "Group1/Group1_E1")->Caption(), QStringLiteral("Müller & Söhne GmbH"));
     EXPECT_EQ(find(*report.PageAt(1), "Label6")->Caption(), QStringLiteral("54.00 €"));
@@ -149,7 +150,8 @@ TEST(ExampleFiles, dataFilesFillTheirDesigns)
     VDoc orders;
     ASSERT_TRUE(ReadDesignFile(orders, example("orders.edt")));
     report.Clear();
-    ASSERT_TRUE(ReadDataFile(example("orders.edd"), orders, report, {}, &reason)) << reason.toStdString();
+    ASSERT_TRUE(ReadDataFile(example("orders.edd"), orders, report, &keepAll(), &reason))
+        << reason.toStdString();
     EXPECT_EQ(CurrentDataType(), 2);
     ASSERT_EQ(report.PageCount(), 2);
     EXPECT_EQ(find(*report.PageAt(0), "Group3/Group3_E1")->Caption(), "Desk lamp, brass");
@@ -163,12 +165,11 @@ TEST(ExampleFiles, dataFilesFillTheirDesigns)
     QStringList written;
     std::vector<int> pages;
     report.Clear();
-    const bool ok =
-        ReadDataFile(example("convert.edd"), invoice, report, [&](VDoc &doc, const QString &path) {
-            written << path;
-            pages.push_back(doc.PageCount());
-            return true;
-        });
+    DocumentRecorder recorder([&](VDoc &doc, const ConvertDocument &document) {
+        written << document.pdfPath;
+        pages.push_back(doc.PageCount());
+    });
+    const bool ok = ReadDataFile(example("convert.edd"), invoice, report, &recorder);
     const bool folderMade = QDir(dir.filePath("out/pdf")).exists();
     QDir::setCurrent(saved);
     EXPECT_TRUE(ok);

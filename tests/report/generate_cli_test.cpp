@@ -41,7 +41,9 @@ TEST(GenerateCommand, brokenDataAndWrongUse)
                           "<Document DataType=\"1\">\r\n<Page DesignName=\"Page1\">\r\n<fx=\"y\"/>\r\n");
     const auto r = runCli({"generate", example("invoice.edt"), data, "-o", dir.filePath("r.edr")});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err.trimmed(), ("Data structure error =>  " + data).toUtf8());
+    // The fixed message, and on the next line the data line and what is wrong with it.
+    EXPECT_EQ(r.err.trimmed(),
+              ("Data structure error =>  " + data + "\nline 3: field number is not an integer").toUtf8());
     EXPECT_FALSE(QFile::exists(dir.filePath("r.edr")));
 
     EXPECT_EQ(runCli({"generate", example("invoice.edt"), example("invoice.edd")}).exitCode, 2);

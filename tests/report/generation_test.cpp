@@ -44,7 +44,7 @@ protected:
         const QString path = dir.filePath(QStringLiteral("data%1.edd").arg(++files));
         writeLines(path, lines);
         reason.clear();
-        return ReadDataFile(path, design, report, {}, &reason);
+        return ReadDataFile(path, design, report, &keepAll(), &reason);
     }
 
     QTemporaryDir dir;
@@ -175,12 +175,12 @@ TEST_F(Generation, lfOnlyFileIsNotRead)
             "DesignName=\"Label1\" "
             "Caption=\"x\"/>\n</Page>\n</Document>\n");
     f.close();
-    EXPECT_FALSE(ReadDataFile(path, design, report, {}, &reason));
+    EXPECT_FALSE(ReadDataFile(path, design, report, &keepAll(), &reason));
     EXPECT_TRUE(reason.contains("</Document>")) << reason.toStdString();
     EXPECT_EQ(report.PageCount(), 0);
-    EXPECT_FALSE(ReadDataFile(dir.filePath("missing.edd"), design, report, {}, &reason));
+    EXPECT_FALSE(ReadDataFile(dir.filePath("missing.edd"), design, report, &keepAll(), &reason));
     // endless devices are refused, not read for ever
-    EXPECT_FALSE(ReadDataFile("/dev/zero", design, report, {}, &reason));
+    EXPECT_FALSE(ReadDataFile("/dev/zero", design, report, &keepAll(), &reason));
     EXPECT_FALSE(IsConvertFile("/dev/zero"));
 }
 

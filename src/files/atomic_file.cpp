@@ -1,0 +1,171 @@
+#include "files/atomic_file.h"
+
+#include "files/file_checks.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QImageWriter>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+// The process umask without changing it: umask() would race with files other threads create.
+mode_t processUmask()
+{
+    static const mode_t mask = [] {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly))
+            while (!status.atEnd()) {
+                const QByteArray line = status.readLine();
+                if (line.startsWith("Umask:")) return mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+            }
+        return mode_t(022);
+    }();
+    return mask;
+}
+} // namespace
+
+AtomicFile::AtomicFile(const QString &target) : m_target(target) {}
+
+AtomicFile::~AtomicFile()
+{
+    discard();
+}
+
+void AtomicFile::fail(const QString &reason)
+{
+    if (m_error.isEmpty()) m_error = QStringLiteral("Cannot write %1: %2").arg(m_target, reason);
+}
+
+void AtomicFile::closeDescriptor()
+{
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+}
+
+bool AtomicFile::open(OpenMode mode)
+{
+    m_error.clear();
+    if (m_target.isEmpty()) {
+        fail(QStringLiteral("no file name"));
+        return false;
+    }
+    // A link is written through, as editors do, so that the link itself survives.
+    QFileInfo info(m_target);
+    QString path = m_target;
+    if (info.isSymLink() && info.exists()) {
+        path = info.canonicalFilePath();
+        info = QFileInfo(path);
+    }
+    struct stat existing {
+    };
+    const bool exists = ::stat(QFile::encodeName(path).constData(), &existing) == 0;
+    if (exists && !S_ISREG(existing.st_mode)) {
+        fail(QStringLiteral("it is not a plain file"));
+        return false;
+    }
+    const QString folder = info.absolutePath();
+    QByteArray pattern =
+        QFile::encodeName(QDir(folder).filePath(QLatin1Char('.') + info.fileName())) + ".XXXXXX";
+    m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
+    if (m_fd < 0) {
+        fail(SystemErrorText(errno));
+        return false;
+    }
+    m_temporary = QFile::decodeName(pattern);
+    ::fchmod(m_fd, exists ? existing.st_mode & 07777 : 0666 & ~processUmask());
+    m_final = QFileInfo(path).absoluteFilePath();
+    return QIODevice::open(mode | WriteOnly | Unbuffered);
+}
+
+qint64 AtomicFile::writeData(const char *data, qint64 size)
+{
+    if (m_fd < 0 || !m_error.isEmpty()) return -1;
+    qint64 done = 0;
+    while (done < size) {
+        const ssize_t n = ::write(m_fd, data + done, size_t(size - done));
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            fail(SystemErrorText(errno));
+            return -1;
+        }
+        done += n;
+    }
+    return done;
+}
+
+bool AtomicFile::commit()
+{
+    if (m_fd < 0) {
+        if (m_error.isEmpty()) fail(QStringLiteral("the file was not opened"));
+        return false;
+    }
+    QIODevice::close();
+    // Full disks and network file systems report some failures only when the data is flushed.
+    if (m_error.isEmpty() && ::fsync(m_fd) != 0) fail(SystemErrorText(errno));
+    if (::close(m_fd) != 0) fail(SystemErrorText(errno));
+    m_fd = -1;
+    if (m_error.isEmpty() &&
+        ::rename(QFile::encodeName(m_temporary).constData(), QFile::encodeName(m_final).constData()) != 0)
+        fail(SystemErrorText(errno));
+    if (!m_error.isEmpty()) {
+        discard();
+        return false;
+    }
+    m_temporary.clear();
+    // The rename itself is durable only once the folder is synced.
+    const int dir = ::open(QFile::encodeName(QFileInfo(m_final).absolutePath()).constData(),
+                           O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
+
+void AtomicFile::discard()
+{
+    if (isOpen()) QIODevice::close();
+    closeDescriptor();
+    if (!m_temporary.isEmpty()) ::unlink(QFile::encodeName(m_temporary).constData());
+    m_temporary.clear();
+}
+
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error)
+{
+    AtomicFile file(path);
+    const bool ok = file.open() && file.write(bytes) == bytes.size() && file.commit();
+    if (!ok && error) *error = file.error();
+    return ok;
+}
+
+bool SaveImageAtomically(const QString &path, const QImage &image, const char *format, int quality,
+                         QString *error)
+{
+    AtomicFile file(path);
+    bool ok = file.open();
+    if (ok) {
+        QImageWriter writer(&file, format);
+        if (quality >= 0) writer.setQuality(quality);
+        ok = writer.write(image);
+        if (!ok && file.error().isEmpty()) {
+            // The encoder's own reason when the disk did not fail.
+            const QString reason = writer.errorString();
+            file.discard();
+            if (error) *error = QStringLiteral("Cannot write %1: %2").arg(path, reason);
+            return false;
+        }
+        ok = ok && file.commit();
+    }
+    if (!ok && error) *error = file.error();
+    return ok;
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QString>
+
+class QImage;
+
+// The one way every output of the programs reaches the disk: the bytes go to a temporary file
+// beside the target, every write is checked, the file is synced and then renamed over the
+// target. Until commit() succeeds the previous file stays untouched; a failure or a crash leaves
+// at most the temporary file, which the destructor removes.
+class AtomicFile : public QIODevice
+{
+public:
+    explicit AtomicFile(const QString &target);
+    ~AtomicFile() override;
+
+    // Creates the temporary file; false (see error()) when the folder is not writable or the
+    // target is something other than a plain file.
+    bool open(OpenMode mode = WriteOnly) override;
+    // Syncs, closes and renames; false when any write failed or the rename did.
+    bool commit();
+    // Drops what was written; the target stays as it was.
+    void discard();
+
+    bool isSequential() const override { return true; }
+    // "Cannot write <target>: <reason>", the reason being the system's own words.
+    QString error() const { return m_error; }
+    QString target() const { return m_target; }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override;
+
+private:
+    void fail(const QString &reason);
+    void closeDescriptor();
+
+    QString m_target; // as the caller named it, for messages
+    QString m_final;  // links resolved
+    QString m_temporary;
+    QString m_error;
+    int m_fd = -1;
+};
+
+// Whole-buffer and picture forms of the same path. error receives AtomicFile::error().
+bool WriteFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
+bool SaveImageAtomically(const QString &path, const QImage &image, const char *format, int quality = -1,
+                         QString *error = nullptr);
