@@ -189,6 +189,7 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
     const bool extendGuards = printValue && bars.below;
 
     QList<double> pieceStart;
+    QList<QRectF> barRects;
     double x = m.offset;
     for (qsizetype i = 0; i < symbol.patterns.size(); ++i) {
         const QString &p = symbol.patterns[i];
@@ -202,14 +203,17 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
             qsizetype end = j;
             while (end < p.size() && p[end] == QLatin1Char('1'))
                 ++end;
-            if (length > 0)
-                painter.fillRect(QRectF(x + j * m.step, bars.top, double(end - j) * m.step, length),
-                                 barColor);
+            if (length > 0) barRects << QRectF(x + j * m.step, bars.top, double(end - j) * m.step, length);
             j = end;
         }
         x += double(p.size()) * m.step;
     }
     pieceStart << x;
+    // All bars in one go: a PDF then holds one path of rectangles, not a drawing state per bar.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(barColor);
+    painter.drawRects(barRects);
+    painter.setBrush(Qt::NoBrush);
     if (!printValue) return;
 
     QFont textFont = valueFont(record, font, t);
@@ -259,9 +263,9 @@ void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSu
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRectF target(rect);
     if (surface == DrawSurface::Vector) {
-        // Lossless at any zoom: one rectangle per run of dark modules in a row.
-        const double mw = target.width() / symbol.width(), mh = target.height() / symbol.height();
-        QList<QRectF> runs;
+        // Lossless at any zoom: one rectangle per run of dark modules in a row, in module units
+        // (small whole numbers keep a PDF's drawing short).
+        QList<QRect> runs;
         for (int y = 0; y < symbol.height(); ++y)
             for (int x = 0; x < symbol.width();) {
                 if (qGray(symbol.pixel(x, y)) >= 128) {
@@ -271,8 +275,10 @@ void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSu
                 const int start = x;
                 while (x < symbol.width() && qGray(symbol.pixel(x, y)) < 128)
                     ++x;
-                runs << QRectF(target.x() + start * mw, target.y() + y * mh, (x - start) * mw, mh);
+                runs << QRect(start, y, x - start, 1);
             }
+        painter.translate(target.topLeft());
+        painter.scale(target.width() / symbol.width(), target.height() / symbol.height());
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::black);
         painter.drawRects(runs);
