@@ -7,9 +7,15 @@
 namespace testsupport
 {
 
-Run runProgram(const QString &program, const QStringList &args, int timeoutMs)
+Run runProgram(const QString &program, const QStringList &args, int timeoutMs, const QStringList &env)
 {
     QProcess p;
+    if (!env.isEmpty()) {
+        QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+        for (const QString &pair : env)
+            e.insert(pair.section(QLatin1Char('='), 0, 0), pair.section(QLatin1Char('='), 1));
+        p.setProcessEnvironment(e);
+    }
     p.start(program, args);
     Run r;
     if (!p.waitForStarted(timeoutMs)) {
@@ -24,9 +30,9 @@ Run runProgram(const QString &program, const QStringList &args, int timeoutMs)
     return r;
 }
 
-Run runCli(const QStringList &args)
+Run runCli(const QStringList &args, const QStringList &env)
 {
-    return runProgram(QStringLiteral(TESSALY_CLI), args);
+    return runProgram(QStringLiteral(TESSALY_CLI), args, 120000, env);
 }
 
 bool haveTool(const QString &name)

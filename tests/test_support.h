@@ -23,10 +23,10 @@ struct Run {
 };
 
 // Runs a program with arguments and waits for it (no shell in between).
-Run runProgram(const QString &program, const QStringList &args, int timeoutMs = 120000);
+Run runProgram(const QString &program, const QStringList &args, int timeoutMs = 120000, const QStringList &env = {});
 
-// Runs the tessaly-cli built alongside the tests.
-Run runCli(const QStringList &args);
+// Runs the tessaly-cli built alongside the tests; env adds or replaces variables ("LANG=tr_TR.UTF-8").
+Run runCli(const QStringList &args, const QStringList &env = {});
 
 // True when an external tool is on PATH (tests that need one skip without it).
 bool haveTool(const QString &name);

@@ -9,6 +9,8 @@
 #include "files/data_template.h"
 #include "files/design_file.h"
 #include "model/units.h"
+#include "files/atomic_file.h"
+#include "files/file_checks.h"
 #include "report/convert_pdf_sink.h"
 #include "report/report_generation.h"
 #include "report/report_names.h"
@@ -754,6 +756,13 @@ void TfrmMain::closeEvent(QCloseEvent *event)
 bool TfrmMain::saveDocument(VDoc &doc, Mode mode)
 {
     if (doc.FileName().isEmpty()) return saveDocumentAs(doc, mode);
+    // A report saved over its design (or any document over another one that is open) would
+    // destroy what the others were read from.
+    const QString refusal = OutputOverwritesInput(doc.FileName(), openFilesBut(mode));
+    if (!refusal.isEmpty()) {
+        m_prompts.warning(T(modeTitle(mode)), refusal);
+        return false;
+    }
     const FileResult r = WriteDesignFile(doc);
     if (!r) {
         m_prompts.warning(T(modeTitle(mode)), r.error);
@@ -781,6 +790,11 @@ bool TfrmMain::saveDocumentAs(VDoc &doc, Mode mode)
     if (path.isEmpty()) return false;
     if (path.endsWith(QLatin1String(".edf"), Qt::CaseInsensitive)) {
         m_prompts.warning(T(modeTitle(mode)), T("This command is not available yet."));
+        return false;
+    }
+    const QString refusal = OutputOverwritesInput(path, openFilesBut(mode));
+    if (!refusal.isEmpty()) {
+        m_prompts.warning(T(modeTitle(mode)), refusal);
         return false;
     }
     doc.SetFileName(path);
@@ -921,12 +935,19 @@ void TfrmMain::loadDataText(const QString &path)
 
 bool TfrmMain::writeDataTo(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(m_txtData->fileBytes()) < 0) {
-        m_prompts.warning(T("Data Editor"), path + QLatin1Char('\n') + f.errorString());
-        return false;
-    }
-    return true;
+    QString error = OutputOverwritesInput(path, openFilesBut(DataMode));
+    if (error.isEmpty() && WriteFileAtomically(path, m_txtData->fileBytes(), &error)) return true;
+    m_prompts.warning(T("Data Editor"), error);
+    return false;
+}
+
+QStringList TfrmMain::openFilesBut(Mode mode) const
+{
+    QStringList files;
+    if (mode != DesignMode) files << m_design.FileName();
+    if (mode != DataMode) files << m_dataFileName;
+    if (mode != ReportMode) files << m_report.FileName();
+    return files;
 }
 
 void TfrmMain::mnuData_File_NewClick()
@@ -1005,6 +1026,11 @@ bool TfrmMain::mnuData_File_SaveAsClick()
         m_prompts.saveFileName(T("Save *.edd As...   [normal data template]"), QStringLiteral("*.edd|*.edd"),
                                QStringLiteral(".edd"), m_dataFileName);
     if (path.isEmpty()) return false;
+    const QString refusal = OutputOverwritesInput(path, openFilesBut(DataMode));
+    if (!refusal.isEmpty()) {
+        m_prompts.warning(T("Data Editor"), refusal);
+        return false;
+    }
     m_dataFileName = path;
     return mnuData_File_SaveClick();
 }

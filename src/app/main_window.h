@@ -108,6 +108,8 @@ protected:
 private:
     // Merges dataFile into the design (the report is empty); false with the data's reason.
     bool generateReport(const QString &dataFile, QString *reason);
+    // The files of the open documents other than mode's: no save may replace them.
+    QStringList openFilesBut(Mode mode) const;
     void buildWidgets();
     void buildActions();
     void buildMenus();

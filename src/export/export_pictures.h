@@ -1,10 +1,8 @@
 #pragma once
 
-#include <QImage>
 #include <QSize>
 #include <QString>
 
-class VGrfElement;
 class VPage;
 
 // Size in pixels (96 per inch, natural size) at which the exports draw a page: the A4 frame of the
@@ -22,9 +20,3 @@ int WholeMillimetres(int twips);
 QString GroupPictureName(const QString &outputName, int leftTwips, int topTwips);
 QString TablePictureName(const QString &outputName, int leftTwips, int topTwips);
 QString BarcodePictureName(const QString &outputName, const QString &value, int leftTwips, int topTwips);
-
-// Draws the page with all its elements into an image of size (white paper, the page's own
-// black/white and printable-only switches) and writes the pictures the PDF and HTML outputs
-// place: every group with a fill or picture and every table (drawn with their cells, at 96 pixels
-// per inch) and every barcode (BarcodePictureFile). Returns the page image.
-QImage DrawPageForExport(VPage &page, const QSize &size, const QString &outputName);

@@ -118,7 +118,6 @@ bool PdfReportWriter::begin(const QSize &pageSize)
 
 bool PdfReportWriter::addPage(VPage &page)
 {
-    if (!m_open) return false;
     const QString problem = page.PaperSizeProblem();
     if (!problem.isEmpty()) {
         m_result.ok = false;
@@ -126,6 +125,7 @@ bool PdfReportWriter::addPage(VPage &page)
         abandon();
         return false;
     }
+    if (!m_open) return false;
     ++m_pages;
     if (m_pages > 1) m_open->replay->line(PageBreakLine());
     m_open->replay->setPageSwitches(page.BlackWhite(), page.PrintableOnly());
@@ -191,6 +191,14 @@ PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codeP
         PdfExportResult result;
         result.ok = false;
         result.message = QStringLiteral("The report has no pages");
+        return result;
+    }
+    for (int i = 0; i < report.PageCount(); ++i) {
+        const QString problem = report.PageAt(i)->PaperSizeProblem();
+        if (problem.isEmpty()) continue;
+        PdfExportResult result;
+        result.ok = false;
+        result.message = problem;
         return result;
     }
     if (writer.begin(ReportPdfPageSize(*report.LastPage()))) {

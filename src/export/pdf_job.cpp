@@ -28,7 +28,8 @@ void PdfJob::add(std::unique_ptr<VPage> page)
         m_held.push_back(std::move(page));
         return;
     }
-    if (!m_started && !start(m_pageSize)) return;
+    // The writer checks every page's paper; the first is checked before the file is begun.
+    if (!m_started && page->PaperSizeProblem().isEmpty() && !start(m_pageSize)) return;
     if (!m_writer.addPage(*page)) m_failed = true;
 }
 

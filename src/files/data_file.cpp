@@ -75,9 +75,12 @@ QString DataLineReader::ReadLine()
         cr = findCrLf(m_buffer + m_begin, m_buffer + m_end);
     }
     if (!cr) {
-        m_begin = m_end; // no line end inside the window: these bytes are lost
+        // No line end inside the window: these bytes are lost.
+        m_bareLineFeed |= std::memchr(m_buffer + m_begin, '\n', size_t(m_end - m_begin)) != nullptr;
+        m_begin = m_end;
         return {};
     }
+    m_bareLineFeed |= std::memchr(m_buffer + m_begin, '\n', size_t(cr - (m_buffer + m_begin))) != nullptr;
     const char *first = m_buffer + m_begin;
     const char *last = cr;
     while (first < last && isBlank(*first))

@@ -24,6 +24,9 @@ public:
     // Nothing left to read (or the device failed).
     bool AtEnd() const { return m_failed || (m_eof && m_begin == m_end); }
     bool Failed() const { return m_failed; }
+    // Some bytes read so far ended in LF alone: the usual reason why lines go missing.
+    bool SawBareLineFeed() const { return m_bareLineFeed; }
+    void ForgetBareLineFeed() { m_bareLineFeed = false; }
 
 private:
     void fill();
@@ -35,6 +38,7 @@ private:
     int m_end = 0;
     bool m_eof = false;
     bool m_failed = false;
+    bool m_bareLineFeed = false;
 };
 
 // Value of the first occurrence of name anywhere in line: the text from the next double quote

@@ -272,10 +272,12 @@ void readDocumentRoot(QXmlStreamReader &x, VDoc &doc, Context &context)
 }
 
 // The first pass: well-formed, within the nesting limit, and shaped like a design file.
-// Document, Page and a Shape's Border stand around the element levels.
+// Document, Page and the page's root stand above the element levels; settings are no level.
 QString checkDesignFile(QFile &file)
 {
-    const XmlOutline outline = CheckXmlFile(file, kMaxElementDepth + 5);
+    static const QStringList settings = {QStringLiteral("Shape"), QStringLiteral("Font"),
+                                         QStringLiteral("BarCodeSet"), QStringLiteral("Picture")};
+    const XmlOutline outline = CheckXmlFile(file, kMaxElementDepth + 3, settings);
     if (!outline.problem.isEmpty()) return outline.problem;
     if (outline.root != QLatin1String("Document"))
         return QStringLiteral("The file is not a design file: its root element is %1, not Document")

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <vector>
 
 namespace
 {
@@ -49,6 +50,10 @@ QString checkUtf8(QFile &file)
                         ++column;
                     }
                 }
+            } else if (b < 0x20 && b != '\t' && b != '\n' && b != '\r') {
+                return QStringLiteral("The file holds the control character \\x%1, which XML does not allow")
+                           .arg(b, 2, 16, QLatin1Char('0')) +
+                       at(line, column);
             } else if (b < 0x80) {
                 if (b == '\n') {
                     ++line;
@@ -126,7 +131,7 @@ QString VisibleText(const QString &text)
     return out;
 }
 
-XmlOutline CheckXmlFile(QFile &file, int maxDepth)
+XmlOutline CheckXmlFile(QFile &file, int maxDepth, const QStringList &flat)
 {
     XmlOutline outline;
     outline.problem = PlainFileProblem(file.fileName());
@@ -142,19 +147,23 @@ XmlOutline CheckXmlFile(QFile &file, int maxDepth)
         file.seek(0);
     }
     QXmlStreamReader reader(&file);
-    int depth = 0;
+    int depth = 0;          // levels that count
+    std::vector<bool> open; // whether each open element counts
     auto fail = [&](const QString &text) {
         outline.problem = text + at(reader.lineNumber(), reader.columnNumber());
     };
     while (!reader.atEnd() && outline.problem.isEmpty()) {
         switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++depth > maxDepth) {
+        case QXmlStreamReader::StartElement: {
+            const bool counts = (open.empty() || open.back()) && !flat.contains(reader.name());
+            open.push_back(counts);
+            depth += counts;
+            if (depth > maxDepth) {
                 fail(QStringLiteral("Elements nested too deeply"));
                 break;
             }
-            if (depth == 1) outline.root = reader.name().toString();
-            if (depth == 2 && reader.name() == QLatin1String("Page")) ++outline.pages;
+            if (open.size() == 1) outline.root = reader.name().toString();
+            if (open.size() == 2 && reader.name() == QLatin1String("Page")) ++outline.pages;
             if (!isXmlName(reader.qualifiedName())) {
                 fail(QStringLiteral("'%1' is not a valid element name")
                          .arg(VisibleText(reader.qualifiedName().toString())));
@@ -171,8 +180,10 @@ XmlOutline CheckXmlFile(QFile &file, int maxDepth)
                 if (!outline.problem.isEmpty()) break;
             }
             break;
+        }
         case QXmlStreamReader::EndElement:
-            --depth;
+            depth -= open.back();
+            open.pop_back();
             break;
         case QXmlStreamReader::Characters:
             if (hasForbiddenCharacter(reader.text()))

@@ -102,9 +102,30 @@ VGrfElement *AddElement(VGrfElement &parent, ElementKind kind, const QRect &wind
     return added;
 }
 
+namespace
+{
+int depthOf(const VGrfElement &e)
+{
+    int depth = 0;
+    for (const VGrfElement *p = e.Parent(); p; p = p->Parent())
+        ++depth;
+    return depth;
+}
+
+int heightOf(const VGrfElement &e)
+{
+    int height = 0;
+    for (const auto &child : e.ChildList())
+        height = std::max(height, 1 + heightOf(*child));
+    return height;
+}
+} // namespace
+
 bool CanPasteInto(const VGrfElement &source, const VGrfElement &target)
 {
     if (&source == &target || source.IsAncestorOf(&target)) return false;
+    // Files keep to the nesting limit, so pasting must too.
+    if (depthOf(target) + 1 + heightOf(source) > kMaxElementDepth) return false;
     return target.Kind() == ElementKind::Panel || target.Kind() == ElementKind::Group;
 }
 

@@ -68,8 +68,8 @@ QString VPage::PaperSizeProblem() const
     return QStringLiteral("page %1 (%2): the paper size %3 x %4 mm lies outside %5 to %6 mm")
         .arg(Num())
         .arg(Name())
-        .arg(w)
-        .arg(h)
+        .arg(w, 0, 'f', 1)
+        .arg(h, 0, 'f', 1)
         .arg(kMinMm)
         .arg(kMaxMm);
 }

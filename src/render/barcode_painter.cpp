@@ -1,5 +1,6 @@
 #include "render/barcode_painter.h"
 
+#include "files/atomic_file.h"
 #include "model/units.h"
 #include "model/v_bar_code.h"
 #include "model/zel_font.h"
@@ -366,6 +367,6 @@ QString BarcodePictureFile(VBarCode &record, const QRect &rect, const TZelFont &
 {
     const QString name = BarcodePictureFileName(record.Value(), rect, outputName);
     const QImage image = RenderBarcodeImage(record, rect.size(), font, 300.0);
-    if (image.isNull() || !image.save(name, "JPEG", 95)) return {};
+    if (image.isNull() || !SaveImageAtomically(name, image, "JPEG", 95)) return {};
     return name;
 }

@@ -230,6 +230,26 @@ void ConvertPdfSink::DocumentDone(VDoc &report, const ConvertDocument &document)
     d->deliver();
 }
 
+void ConvertPdfSink::DataWarning(const QString &text)
+{
+    // The documents read before it are reported first; reading has ended by now.
+    if (d->current) {
+        d->close(*d->current, true);
+        d->current = nullptr;
+    }
+    {
+        std::unique_lock<std::mutex> lock(d->mutex);
+        d->changed.wait(lock, [&] {
+            for (const auto &job : d->jobs)
+                if (!job->done) return false;
+            return true;
+        });
+    }
+    d->deliver();
+    d->failed = true;
+    if (d->options.message) d->options.message(text, true);
+}
+
 bool ConvertPdfSink::Finish()
 {
     if (d->current) {

@@ -34,6 +34,8 @@ public:
     void OutputNamed(const QString &pdfPath) override;
     void PageDone(VDoc &report, int index) override;
     void DocumentDone(VDoc &report, const ConvertDocument &document) override;
+    // Given as a failed message, after the messages of the documents before it.
+    void DataWarning(const QString &text) override;
 
     // Waits for every document and gives the last messages. False when any PDF failed or was
     // incomplete. A document whose end was never read is not written.

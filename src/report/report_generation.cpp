@@ -247,6 +247,15 @@ public:
             if (!stop.isEmpty()) fail(stop);
         }
         finishPage();
+        if (!m_convert) return;
+        // A convert file ends quietly at its end; say what that left unwritten.
+        const QString lineFeeds = QStringLiteral("lines that end in LF alone were not read (data files need CR LF)");
+        if (m_documentStart > 0 && !m_stop)
+            m_sink.DataWarning(QStringLiteral("line %1: the document that starts here has no </Document> and was not written")
+                                   .arg(m_documentStart) +
+                               (m_reader.SawBareLineFeed() ? QStringLiteral("; ") + lineFeeds : QString()));
+        else if (m_reader.SawBareLineFeed())
+            m_sink.DataWarning(lineFeeds);
     }
 
     int lineNumber() const { return m_lineNumber; }
@@ -265,11 +274,10 @@ private:
             line = m_reader.ReadLine();
             ++m_lineNumber;
             if (m_reader.Failed()) fail(QStringLiteral("the file cannot be read"));
-            if (line.contains(QLatin1Char('\n'))) m_bareLineFeeds = true;
             if (!line.isEmpty()) return true;
             if (m_convert) return false;
             if (m_reader.AtEnd())
-                fail(m_bareLineFeeds
+                fail(m_reader.SawBareLineFeed()
                          ? QStringLiteral("the file ends without </Document>; its lines end in LF "
                                           "alone, and data files need CR LF")
                          : QStringLiteral("the file ends without </Document>"));
@@ -344,7 +352,7 @@ private:
                 QStringLiteral("the document of lines %1 to %2 has no pages")
                     .arg(document.firstLine)
                     .arg(document.lastLine) +
-                (m_bareLineFeeds ? QStringLiteral("; its lines end in LF alone, and data files need CR LF")
+                (m_reader.SawBareLineFeed() ? QStringLiteral("; its lines end in LF alone, and data files need CR LF")
                                  : QString());
         m_sink.DocumentDone(m_report, document);
         m_report.Clear();
@@ -354,7 +362,7 @@ private:
         m_pageNumber = 0;
         m_documentPages = 0;
         m_documentStart = 0;
-        m_bareLineFeeds = false;
+        m_reader.ForgetBareLineFeed();
     }
 
     void convertFileName(const QString &line)
@@ -512,7 +520,6 @@ private:
     int m_pageNumber;
     int m_documentPages = 0;
     int m_documentStart = 0;
-    bool m_bareLineFeeds = false;
     QString m_pdfPath;
     PictureLoader m_pictures;
     int m_lineNumber = 0;

@@ -35,6 +35,9 @@ public:
         (void)report;
         (void)document;
     }
+    // Something in the data that was passed over although the reading succeeded (a convert
+    // file's document that never ended, lines that end in LF alone).
+    virtual void DataWarning(const QString &text) { (void)text; }
     // Set when an output failed so that reading on would be pointless (a full disk).
     virtual QString StopReason() const { return {}; }
 };

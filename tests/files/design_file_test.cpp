@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
+#include <sys/stat.h>
 #include <gtest/gtest.h>
 
 using testsupport::readAll;
@@ -366,6 +367,56 @@ TEST_F(DesignFileTest, BadFilesReportTheReasonAndKeepWhatWasRead)
     EXPECT_EQ(root.Child(0)->Shape().Width(), 100);
     EXPECT_EQ(root.Child(1)->Name(), "bad");
     EXPECT_FALSE(doc.IsModified());
+}
+
+// Files that are not design files, or are malformed in ways the XML reader lets through, are
+// refused with the reason and where it stands; nothing of them reaches the document.
+TEST_F(DesignFileTest, HostileFilesAreRefusedWithTheirReason)
+{
+    const QByteArray page = "<Page><Panel><Shape Width=\"100\"/></Panel></Page>";
+    const struct {
+        QByteArray bytes;
+        const char *reason;
+    } cases[] = {
+        {"<svg xmlns=\"http://www.w3.org/2000/svg\"><rect/></svg>", "not a design file: its root element is svg"},
+        {"<Document><Pag/></Document>", "not a design file: it holds no Page"},
+        {"<Document><Page Na}e=\"x\"/></Document>", "'Na}e' is not a valid attribute name (line 1, column"},
+        {QByteArray("<Document><Page><Panel><Shape Hei\0ght=\"5\"/></Panel></Page></Document>", 66), "control character \\x00, which XML does not allow (line 1, column 34)"},
+        {"<Document><Page><Panel Name=\"a&#11;b\"/></Page></Document>", "(line 1, column"},
+        {"<Document>\n<Page>\n<Panel Name=\"a\xFF" "b\"/></Page></Document>", "not valid UTF-8: byte 0xFF (line 3, column 15)"},
+        {"<Document>\n" + page + "\n<Page><Panel Name=\"a\x0B" "b\"/></Page></Document>", "\\x0b"},
+    };
+    for (const auto &c : cases) {
+        writeAll(path("hostile.edt"), c.bytes);
+        VDoc doc;
+        const FileResult r = ReadDesignFile(doc, path("hostile.edt"));
+        EXPECT_FALSE(r) << c.reason;
+        EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.reason))) << r.error.toStdString();
+        EXPECT_TRUE(doc.IsEmpty());
+    }
+
+    // Pipes could block for ever: only plain files are read.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path("fifo.edt")).constData(), 0600), 0);
+    VDoc doc;
+    EXPECT_TRUE(ReadDesignFile(doc, path("fifo.edt")).error.contains("is not a plain file"));
+
+    // Nesting: at the limit every walk copes (read, write, read back); one level more is refused.
+    auto nested = [&](int depth) {
+        QByteArray xml = "<Document><Page><Panel>";
+        for (int i = 0; i < depth; ++i)
+            xml += "<Group Name=\"G\"><Shape Width=\"100\"/>";
+        for (int i = 0; i < depth; ++i)
+            xml += "</Group>";
+        return xml + "</Panel></Page></Document>";
+    };
+    writeAll(path("deep.edt"), nested(kMaxElementDepth));
+    ASSERT_TRUE(ReadDesignFile(doc, path("deep.edt")));
+    ASSERT_TRUE(WriteDesignFile(doc, path("deep2.edt")));
+    ASSERT_TRUE(ReadDesignFile(doc, path("deep2.edt")));
+    writeAll(path("deeper.edt"), nested(kMaxElementDepth + 1));
+    EXPECT_TRUE(ReadDesignFile(doc, path("deeper.edt")).error.startsWith("Elements nested too deeply (line 1"));
+    writeAll(path("deepest.edt"), nested(30000));
+    EXPECT_FALSE(ReadDesignFile(doc, path("deepest.edt")));
 }
 
 TEST_F(DesignFileTest, SavingIsAtomicAndEmptyDocumentsWriteNothing)

@@ -40,7 +40,9 @@ protected:
             }
             written.push_back(w);
         });
-        return ReadDataFile(path, design, report, &recorder, &reason);
+        const bool ok = ReadDataFile(path, design, report, &recorder, &reason);
+        warnings = recorder.warnings;
+        return ok;
     }
 
     QString out(const QString &name) const { return dir.filePath(name); }
@@ -49,6 +51,7 @@ protected:
     VDoc design;
     VDoc report;
     std::vector<Written> written;
+    QStringList warnings;
     QString reason;
 };
 
@@ -113,6 +116,14 @@ TEST_F(ConvertFile, endsAndFailures)
     ASSERT_TRUE(run(lines));
     EXPECT_TRUE(written.empty());
     EXPECT_EQ(report.PageCount(), 1);
+
+    // lines ending in LF alone run into one: the document never ends, and that is said
+    report.Clear();
+    ASSERT_TRUE(run({"<ConvertFile ConvertFileName=\"" + out("lf.pdf") + "\">",
+                     "<Document DataType=\"1\">\n<Page DesignName=\"Page1\">\n</Page>\n</Document>"}));
+    EXPECT_TRUE(written.empty());
+    ASSERT_EQ(warnings.size(), 1);
+    EXPECT_TRUE(warnings[0].contains("LF alone")) << warnings[0].toStdString();
 
     // data outside a known page still breaks it; what was written stays written
     report.Clear();

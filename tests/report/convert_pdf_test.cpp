@@ -1,10 +1,12 @@
 #include "model/code_page.h"
+#include "report/convert_pdf_sink.h"
 #include "report/data_type_state.h"
 #include "report/report_generation.h"
 
 #include "report/design_builder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -107,4 +109,35 @@ TEST_F(ConvertPdf, commandLine)
     EXPECT_TRUE(text(first).contains(QStringLiteral("Müller & Söhne GmbH")));
     EXPECT_TRUE(text(second).contains(QStringLiteral("Café Lumière SARL")));
     EXPECT_FALSE(text(second).contains(QStringLiteral("Müller")));
+}
+
+// Documents are written side by side, yet the files and the messages come as the data file
+// orders them: a later document into the same file wins, and no output replaces an input.
+TEST_F(ConvertPdf, parallelDocumentsKeepTheirOrder)
+{
+    const QString data = dir.filePath("batch.edd");
+    QByteArray bytes = "<?xml version=\"1.0\"?>\r\n";
+    for (int i = 0; i < 12; ++i) {
+        const QString out = i == 5 ? dir.filePath("same.pdf") : i == 9 ? data : dir.filePath(QStringLiteral("d%1.pdf").arg(i));
+        bytes += ("<ConvertFile ConvertFileName=\"" + (i == 7 ? dir.filePath("same.pdf") : out) + "\">\r\n").toUtf8();
+        bytes += document({{"Page1", QStringLiteral("doc%1").arg(i)}});
+    }
+    testsupport::writeAll(data, bytes);
+    ConvertPdfSink::Options options;
+    options.threads = 2;
+    options.inputs = {data};
+    QStringList messages;
+    options.message = [&](const QString &m, bool failed) { messages << (failed ? "!" : "") + QFileInfo(m.section(' ', -1)).fileName(); };
+    ConvertPdfSink pdfs(design, options);
+    ASSERT_TRUE(ReadDataFile(data, design, report, &pdfs));
+    EXPECT_FALSE(pdfs.Finish()); // one document was refused
+    EXPECT_EQ(pdfs.Written(), 11);
+    ASSERT_EQ(messages.size(), 12);
+    EXPECT_EQ(messages[0], "d0.pdf");
+    EXPECT_EQ(messages[7], "same.pdf");
+    EXPECT_TRUE(messages[9].startsWith("!")) << messages[9].toStdString();
+    EXPECT_EQ(messages[11], "d11.pdf");
+    EXPECT_TRUE(text(dir.filePath("same.pdf")).contains("doc7"));
+    EXPECT_TRUE(text(dir.filePath("d11.pdf")).contains("doc11"));
+    EXPECT_EQ(testsupport::readAll(data), bytes);
 }

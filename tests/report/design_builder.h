@@ -89,6 +89,8 @@ struct DocumentRecorder : ReportSink {
     {
         if (onDocument) onDocument(report, document);
     }
+    void DataWarning(const QString &text) override { warnings << text; }
+    QStringList warnings;
 };
 
 } // namespace testdesign

@@ -3,6 +3,8 @@
 #include "report/data_type_state.h"
 #include "report/report_generation.h"
 #include "report/report_names.h"
+#include "report/report_outputs.h"
+#include "test_support.h"
 
 #include "report/design_builder.h"
 
@@ -178,10 +180,39 @@ TEST_F(Generation, lfOnlyFileIsNotRead)
     EXPECT_FALSE(ReadDataFile(path, design, report, &keepAll(), &reason));
     EXPECT_TRUE(reason.contains("</Document>")) << reason.toStdString();
     EXPECT_EQ(report.PageCount(), 0);
+    EXPECT_TRUE(reason.contains("LF alone")) << reason.toStdString(); // the likely cause is named
     EXPECT_FALSE(ReadDataFile(dir.filePath("missing.edd"), design, report, &keepAll(), &reason));
-    // endless devices are refused, not read for ever
+    EXPECT_TRUE(reason.contains("No such file")) << reason.toStdString();
+    // endless devices and folders are refused, not read for ever
     EXPECT_FALSE(ReadDataFile("/dev/zero", design, report, &keepAll(), &reason));
+    EXPECT_TRUE(reason.contains("not a plain file")) << reason.toStdString();
+    EXPECT_FALSE(ReadDataFile(dir.path(), design, report, &keepAll(), &reason));
     EXPECT_FALSE(IsConvertFile("/dev/zero"));
+
+    // A value XML cannot store is refused where it stands, so the report can always be saved.
+    EXPECT_FALSE(generate(document({"<Page DesignName=\"Page1\">",
+                                    "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"a\x0b" "b\"/>"})));
+    EXPECT_TRUE(reason.startsWith("line 4: the value \"a\\x0bb\" holds the control character \\x0b")) << reason.toStdString();
+}
+
+// The report written page by page while it is generated is byte for byte the file of the whole
+// report, with the pages numbered as if all were still held.
+TEST_F(Generation, streamedReportFileIsTheWholeReportsFile)
+{
+    QStringList body;
+    for (int i = 0; i < 5; ++i)
+        body << "<Page DesignName=\"Page1\">" << QStringLiteral("<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"p%1\"/>").arg(i)
+             << "</Page>";
+    ASSERT_TRUE(generate(document(body)));
+    ASSERT_TRUE(WriteDesignFile(report, dir.filePath("whole.edr")));
+    const QString data = dir.filePath(QStringLiteral("data%1.edd").arg(files));
+    VDoc streamed;
+    ReportFileSink sink(dir.filePath("streamed.edr"));
+    ASSERT_TRUE(ReadDataFile(data, design, streamed, &sink, &reason)) << reason.toStdString();
+    EXPECT_LE(streamed.PageCount(), 1); // only the page being filled is ever held
+    ASSERT_TRUE(sink.Finish(streamed));
+    EXPECT_EQ(testsupport::readAll(dir.filePath("streamed.edr")), testsupport::readAll(dir.filePath("whole.edr")));
+    EXPECT_EQ(report.PageAt(4)->Num(), 5);
 }
 
 TEST_F(Generation, barCodes)
