@@ -241,6 +241,20 @@ PdfEngine::~PdfEngine()
     abandonDocument();
 }
 
+bool PdfEngine::beginDocument(QIODevice *device)
+{
+    m_error.clear();
+    if (m_writer || !device) {
+        m_error = QStringLiteral("A document is already open");
+        return false;
+    }
+    m_writer = std::make_unique<QPdfWriter>(device);
+    m_writer->setResolution(72);
+    m_writer->setCreator(QStringLiteral("Tessaly"));
+    m_pageCount = 0;
+    return true;
+}
+
 bool PdfEngine::beginDocument(const QString &fileName, const QString &)
 {
     m_error.clear();

@@ -13,6 +13,7 @@
 #include <vector>
 
 class AtomicFile;
+class QIODevice;
 class QPainter;
 class QPdfWriter;
 struct PdfFontMap;
@@ -35,6 +36,8 @@ public:
     // Opens the output; false (and errorMessage()) when the file cannot be written. The file is
     // written beside the target and replaces it only when endDocument() succeeds.
     bool beginDocument(const QString &fileName, const QString &options = QString());
+    // The same into a device the caller owns and finishes (a batch cut apart afterwards).
+    bool beginDocument(QIODevice *device);
     // Finishes the file; false (and errorMessage(), naming the file and the system's reason) when
     // it could not be written whole, in which case the previous file stays.
     bool endDocument(const QString &options = QString());

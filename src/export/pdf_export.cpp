@@ -37,18 +37,9 @@ QString MissingResourceMessage(const QString &path, int codePage)
     }
 }
 
-namespace
+bool SetUpPdf(PdfEngine &pdf, int pageWidth, int pageHeight, int codePage, const QString &resourceFile,
+              PdfExportResult &result)
 {
-// Set-up: the document, its first page and the font map. False (with the message) when the
-// export cannot start; nothing is then written.
-bool startPdf(PdfEngine &pdf, const QString &fileName, int pageWidth, int pageHeight, int codePage,
-              const QString &resourceFile, PdfExportResult &result)
-{
-    if (!pdf.beginDocument(fileName)) {
-        result.ok = false;
-        result.message = QStringLiteral("Error: %1\n").arg(pdf.errorMessage());
-        return false;
-    }
     pdf.beginPage(pageWidth, pageHeight);
     pdf.setParameter(QStringLiteral("openaction"), QStringLiteral("fitbbox"));
     pdf.setParameter(QStringLiteral("nativeunicode"), QStringLiteral("true"));
@@ -62,6 +53,38 @@ bool startPdf(PdfEngine &pdf, const QString &fileName, int pageWidth, int pageHe
     pdf.setParameter(QStringLiteral("resourcefile"), resource);
     pdf.setTextPos(0, pageHeight);
     return true;
+}
+
+void ReplayReportPage(PdfReplay &replay, VPage &page, const QString &fileName, bool writePictureFiles,
+                      bool turnPage, int number, QStringList &warnings)
+{
+    if (turnPage) replay.line(PageBreakLine());
+    replay.setPageSwitches(page.BlackWhite(), page.PrintableOnly());
+    for (const MarkupLine &line : PageMarkupLines(page, fileName, writePictureFiles)) {
+        replay.line(line.text, line.element);
+        const VPicture *picture = line.element ? line.element->Picture() : nullptr;
+        if (picture && picture->IsUndecodable())
+            warnings
+                << QStringLiteral(
+                       "page %1, element %2: the picture cannot be drawn; a placeholder stands in its place")
+                       .arg(number)
+                       .arg(line.element->Name());
+    }
+}
+
+namespace
+{
+// Set-up: the document, its first page and the font map. False (with the message) when the
+// export cannot start; nothing is then written.
+bool startPdf(PdfEngine &pdf, const QString &fileName, int pageWidth, int pageHeight, int codePage,
+              const QString &resourceFile, PdfExportResult &result)
+{
+    if (!pdf.beginDocument(fileName)) {
+        result.ok = false;
+        result.message = QStringLiteral("Error: %1\n").arg(pdf.errorMessage());
+        return false;
+    }
+    return SetUpPdf(pdf, pageWidth, pageHeight, codePage, resourceFile, result);
 }
 
 void endPdf(PdfEngine &pdf, PdfExportResult &result)

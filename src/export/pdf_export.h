@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <memory>
 
+class PdfEngine;
 class VDoc;
 class VPage;
 
@@ -56,6 +57,15 @@ private:
     PdfExportResult m_result;
     std::unique_ptr<Open> m_open;
 };
+
+// Building blocks of the report writers. SetUpPdf: the steps after the document is open (first
+// page, parameters, font map); false with the message when the font map is missing.
+// ReplayReportPage: one report page's markup into the replay (turnPage: after a page break),
+// with a warning per picture it cannot draw naming it as page `number` of its document.
+bool SetUpPdf(PdfEngine &pdf, int pageWidth, int pageHeight, int codePage, const QString &resourceFile,
+              PdfExportResult &result);
+void ReplayReportPage(PdfReplay &replay, VPage &page, const QString &fileName, bool writePictureFiles,
+                      bool turnPage, int number, QStringList &warnings);
 
 // The PDF page size in points of a report page: A4 (9) and A4 small (10) through the screen
 // frame and its divisors, every other paper at its own size.

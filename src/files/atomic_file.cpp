@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QImageWriter>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -130,6 +131,47 @@ bool AtomicFile::commit()
         ::close(dir);
     }
     return true;
+}
+
+void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
+{
+    std::vector<dev_t> synced;
+    for (AtomicFile *f : files) {
+        if (f->m_fd < 0 || !f->m_error.isEmpty()) continue;
+        struct stat s {
+        };
+        if (::fstat(f->m_fd, &s) != 0 || std::find(synced.begin(), synced.end(), s.st_dev) != synced.end())
+            continue;
+        synced.push_back(s.st_dev);
+        if (::syncfs(f->m_fd) != 0) f->fail(SystemErrorText(errno));
+    }
+    QStringList folders;
+    for (AtomicFile *f : files) {
+        if (f->m_fd < 0) {
+            if (f->m_error.isEmpty()) f->fail(QStringLiteral("the file was not opened"));
+            continue;
+        }
+        f->QIODevice::close();
+        if (::close(f->m_fd) != 0) f->fail(SystemErrorText(errno));
+        f->m_fd = -1;
+        if (f->m_error.isEmpty() && ::rename(QFile::encodeName(f->m_temporary).constData(),
+                                             QFile::encodeName(f->m_final).constData()) != 0)
+            f->fail(SystemErrorText(errno));
+        if (!f->m_error.isEmpty()) {
+            f->discard();
+            continue;
+        }
+        f->m_temporary.clear();
+        const QString folder = QFileInfo(f->m_final).absolutePath();
+        if (!folders.contains(folder)) folders << folder;
+    }
+    for (const QString &folder : folders) {
+        const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+    }
 }
 
 void AtomicFile::discard()

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QIODevice>
 #include <QString>
+#include <vector>
 
 class QImage;
 
@@ -21,6 +22,10 @@ public:
     bool open(OpenMode mode = WriteOnly) override;
     // Syncs, closes and renames; false when any write failed or the rename did.
     bool commit();
+    // Commits many files with one sync of each file system and of each folder instead of one per
+    // file (a batch of small files is otherwise bound by the disk's sync time). Each file's own
+    // result stays in its error().
+    static void CommitAll(const std::vector<AtomicFile *> &files);
     // Drops what was written; the target stays as it was.
     void discard();
 

@@ -1,5 +1,6 @@
 #include "report/convert_pdf_sink.h"
 
+#include "export/pdf_batch.h"
 #include "export/pdf_engine.h"
 #include "export/pdf_job.h"
 #include "files/file_checks.h"
@@ -18,12 +19,16 @@ namespace
 {
 // Pages waiting for a document's writer: enough to keep it busy, few enough to keep memory flat.
 constexpr size_t kQueuedPages = 4;
+// Documents a writer puts into one batch file before cutting it apart: enough to share the cost
+// of the fonts, few enough that results come steadily.
+constexpr int kBatchDocuments = 64;
+constexpr int kBatchPages = 512;
 
 struct Job {
     int number = 0;
-    QString path;    // as the data file named it
-    QString refusal; // why it is not written at all
-    std::unique_ptr<PdfJob> pdf;
+    QString path;     // as the data file named it
+    QString absolute; // where it goes
+    QString refusal;  // why it is not written at all
     std::deque<std::unique_ptr<VPage>> pages;
     bool closed = false;    // every page handed over
     bool abandoned = false; // the document never ended
@@ -37,9 +42,10 @@ ConvertPdfSink::Options::Options() : codePage(InterfaceCodePage()) {}
 
 struct ConvertPdfSink::Pool {
     Options options;
-    QSize pageSize;
+    QSize pageSize;  // invalid: each document's size is its last page's
     QString pdfPath; // the output named last
     int threads = 0;
+    bool batching = false;
     int written = 0;
     bool failed = false;
     int numbered = 0;
@@ -52,32 +58,72 @@ struct ConvertPdfSink::Pool {
     bool stopping = false;
     Job *current = nullptr;
 
-    // Runs on a writer thread, or on the reading thread when there are none.
-    static void write(Job &job, std::unique_lock<std::mutex> *lock, std::condition_variable *changed)
+    // The next page of job, waiting for it when the reader has not handed it over yet; null
+    // once the document is complete. lock is held on entry and exit, not while waiting.
+    std::unique_ptr<VPage> nextPage(Job &job, std::unique_lock<std::mutex> *lock)
     {
-        for (;;) {
-            std::unique_ptr<VPage> page;
-            if (lock) changed->wait(*lock, [&] { return !job.pages.empty() || job.closed; });
-            if (job.pages.empty()) break;
-            page = std::move(job.pages.front());
-            job.pages.pop_front();
-            if (lock) {
-                changed->notify_all(); // room for the reader
-                lock->unlock();
-            }
-            if (job.refusal.isEmpty()) job.pdf->add(std::move(page));
+        if (lock) changed.wait(*lock, [&] { return !job.pages.empty() || job.closed; });
+        if (job.pages.empty()) return nullptr;
+        std::unique_ptr<VPage> page = std::move(job.pages.front());
+        job.pages.pop_front();
+        changed.notify_all(); // room for the reader
+        return page;
+    }
+
+    // One document on its own (no batches, or on the reading thread).
+    void writeAlone(Job &job, std::unique_lock<std::mutex> *lock)
+    {
+        PdfJob pdf(job.absolute, options.codePage, QStringLiteral("Tessaly"), options.writePictureFiles,
+                   pageSize);
+        while (std::unique_ptr<VPage> page = nextPage(job, lock)) {
+            if (lock) lock->unlock();
+            if (job.refusal.isEmpty()) pdf.add(std::move(page));
             page.reset();
             if (lock) lock->lock();
         }
         if (lock) lock->unlock();
-        if (job.abandoned) {
-            job.pdf->abandon();
-        } else if (job.refusal.isEmpty()) {
-            job.result = job.pdf->finish();
-        }
+        if (job.abandoned)
+            pdf.abandon();
+        else if (job.refusal.isEmpty())
+            job.result = pdf.finish();
         if (lock) lock->lock();
         job.done = true;
-        if (changed) changed->notify_all();
+        changed.notify_all();
+    }
+
+    // Puts the job's pages into the batch; false when the job has no part in it.
+    bool addToBatch(PdfBatch &batch, Job &job, std::unique_lock<std::mutex> &lock)
+    {
+        std::vector<std::unique_ptr<VPage>> held; // until the size is known: that of the last page
+        bool begun = false;
+        while (std::unique_ptr<VPage> page = nextPage(job, &lock)) {
+            lock.unlock();
+            if (!job.refusal.isEmpty()) {
+                page.reset();
+            } else if (pageSize.isValid()) {
+                if (!begun) batch.beginDocument(job.absolute, pageSize);
+                begun = true;
+                batch.addPage(*page);
+                page.reset();
+            } else {
+                held.push_back(std::move(page));
+            }
+            lock.lock();
+        }
+        if (!job.refusal.isEmpty()) return false;
+        lock.unlock();
+        if (!held.empty()) {
+            batch.beginDocument(job.absolute, ReportPdfPageSize(*held.back()));
+            begun = true;
+            for (auto &page : held) {
+                batch.addPage(*page);
+                page.reset();
+            }
+        }
+        if (!begun) batch.beginDocument(job.absolute, QSize(100, 100)); // no pages: its result says so
+        if (job.abandoned) batch.dropDocument();
+        lock.lock();
+        return true;
     }
 
     void work()
@@ -86,15 +132,36 @@ struct ConvertPdfSink::Pool {
         for (;;) {
             changed.wait(lock, [&] { return stopping || !waiting.empty(); });
             if (waiting.empty()) return;
-            Job *job = waiting.front();
-            waiting.pop_front();
-            write(*job, &lock, &changed);
+            if (!batching) {
+                Job *job = waiting.front();
+                waiting.pop_front();
+                writeAlone(*job, &lock);
+                continue;
+            }
+            // Documents already waiting join the batch; it does not wait for more.
+            PdfBatch batch(options.codePage, options.writePictureFiles);
+            std::vector<std::pair<Job *, bool>> run; // job, has a part in the batch
+            while (!waiting.empty() && int(run.size()) < kBatchDocuments && batch.pageCount() < kBatchPages) {
+                Job *job = waiting.front();
+                waiting.pop_front();
+                run.emplace_back(job, addToBatch(batch, *job, lock));
+            }
+            lock.unlock();
+            std::vector<PdfExportResult> results = batch.finish();
+            lock.lock();
+            size_t next = 0;
+            for (auto &[job, part] : run) {
+                if (part && next < results.size()) job->result = results[next++];
+                job->done = true;
+            }
+            changed.notify_all();
         }
     }
 
     Job &start()
     {
         if (threads > 0 && workers.empty()) {
+            batching = PdfBatch::Works();
             // Every writer finds the fonts registered once, before any of them starts.
             PdfEngine::preloadFontMap(PdfResourceFile());
             for (int i = 0; i < threads; ++i)
@@ -103,22 +170,21 @@ struct ConvertPdfSink::Pool {
         auto job = std::make_unique<Job>();
         job->number = ++numbered;
         job->path = pdfPath;
-        const QString absolute = QFileInfo(pdfPath).absoluteFilePath();
-        job->refusal = OutputOverwritesInput(absolute, options.inputs);
-        job->pdf = std::make_unique<PdfJob>(absolute, options.codePage, QStringLiteral("Tessaly"),
-                                            options.writePictureFiles, pageSize);
+        job->absolute = QFileInfo(pdfPath).absoluteFilePath();
+        job->refusal = OutputOverwritesInput(job->absolute, options.inputs);
         Job *raw = job.get();
         std::unique_lock<std::mutex> lock(mutex);
-        // As many documents in flight as writers, and never two into one file at once: the
-        // later one must end up in it.
+        // Documents in flight are bounded (and with them memory), and never two go into one
+        // file at once: the later one must end up in it.
+        const int inFlight = std::max(1, threads) * (batching ? kBatchDocuments : 1);
         changed.wait(lock, [&] {
             int busy = 0;
             for (const auto &j : jobs) {
                 if (j->done) continue;
                 ++busy;
-                if (QFileInfo(j->path).absoluteFilePath() == absolute) return false;
+                if (j->absolute == raw->absolute) return false;
             }
-            return busy < std::max(1, threads);
+            return busy < inFlight;
         });
         jobs.push_back(std::move(job));
         if (threads > 0) {
@@ -130,12 +196,8 @@ struct ConvertPdfSink::Pool {
 
     void hand(Job &job, std::unique_ptr<VPage> page)
     {
-        if (threads == 0) {
-            if (job.refusal.isEmpty()) job.pdf->add(std::move(page));
-            return;
-        }
         std::unique_lock<std::mutex> lock(mutex);
-        changed.wait(lock, [&] { return job.pages.size() < kQueuedPages; });
+        if (threads > 0) changed.wait(lock, [&] { return job.pages.size() < kQueuedPages; });
         job.pages.push_back(std::move(page));
         changed.notify_all();
     }
@@ -147,7 +209,17 @@ struct ConvertPdfSink::Pool {
         job.abandoned = abandoned;
         changed.notify_all();
         lock.unlock();
-        if (threads == 0) write(job, nullptr, nullptr);
+        if (threads == 0) writeAlone(job, nullptr);
+    }
+
+    void waitForAll()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        changed.wait(lock, [&] {
+            for (const auto &job : jobs)
+                if (!job->done) return false;
+            return true;
+        });
     }
 
     // The messages of the documents that are done, in document order.
@@ -161,27 +233,20 @@ struct ConvertPdfSink::Pool {
                 job = std::move(jobs.front());
                 jobs.pop_front();
             }
-            if (job->abandoned) continue;
-            report(*job);
+            if (!job->abandoned) report(*job);
         }
     }
 
     void report(const Job &job)
     {
-        QString text;
-        bool bad = true;
-        if (!job.refusal.isEmpty())
-            text = QStringLiteral("cannot write %1: %2").arg(job.path, job.refusal);
-        else if (!job.problem.isEmpty())
-            text = QStringLiteral("cannot write %1: %2").arg(job.path, job.problem);
-        else if (!job.result.ok)
-            text = QStringLiteral("cannot write %1: %2").arg(job.path, job.result.message.trimmed());
-        else
-            bad = false;
+        QString reason = job.refusal;
+        if (reason.isEmpty()) reason = job.problem;
+        if (reason.isEmpty() && !job.result.ok) reason = job.result.message.trimmed();
+        const bool bad = !reason.isEmpty();
         if (!bad) ++written;
         failed = failed || bad || !job.result.warnings.isEmpty();
         if (!options.message) return;
-        options.message(bad ? text : job.path, bad);
+        options.message(bad ? QStringLiteral("cannot write %1: %2").arg(job.path, reason) : job.path, bad);
         for (const QString &warning : job.result.warnings)
             options.message(QStringLiteral("%1: %2").arg(job.path, warning), true);
     }
@@ -232,19 +297,12 @@ void ConvertPdfSink::DocumentDone(VDoc &report, const ConvertDocument &document)
 
 void ConvertPdfSink::DataWarning(const QString &text)
 {
-    // The documents read before it are reported first; reading has ended by now.
+    // Reading has ended: the documents read before it are reported first.
     if (d->current) {
         d->close(*d->current, true);
         d->current = nullptr;
     }
-    {
-        std::unique_lock<std::mutex> lock(d->mutex);
-        d->changed.wait(lock, [&] {
-            for (const auto &job : d->jobs)
-                if (!job->done) return false;
-            return true;
-        });
-    }
+    d->waitForAll();
     d->deliver();
     d->failed = true;
     if (d->options.message) d->options.message(text, true);
@@ -256,13 +314,9 @@ bool ConvertPdfSink::Finish()
         d->close(*d->current, true);
         d->current = nullptr;
     }
+    d->waitForAll();
     {
-        std::unique_lock<std::mutex> lock(d->mutex);
-        d->changed.wait(lock, [&] {
-            for (const auto &job : d->jobs)
-                if (!job->done) return false;
-            return true;
-        });
+        std::lock_guard<std::mutex> lock(d->mutex);
         d->stopping = true;
         d->changed.notify_all();
     }

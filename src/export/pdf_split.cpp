@@ -1,0 +1,245 @@
+#include "export/pdf_split.h"
+
+#include <QIODevice>
+#include <algorithm>
+#include <cctype>
+#include <map>
+
+namespace
+{
+// Clamped like QByteArray::mid.
+QByteArrayView mid(QByteArrayView v, qsizetype pos, qsizetype n = -1)
+{
+    pos = std::clamp<qsizetype>(pos, 0, v.size());
+    n = n < 0 ? v.size() - pos : std::min(n, v.size() - pos);
+    return v.sliced(pos, std::max<qsizetype>(0, n));
+}
+
+bool isDelimiter(char c)
+{
+    return std::isspace(static_cast<unsigned char>(c)) || c == '[' || c == ']' || c == '<' || c == '>' ||
+           c == '/' || c == '(' || c == ')' || c == '{' || c == '}';
+}
+
+// Calls found(number, begin, end) for every "N 0 R" in text, [begin, end) being the whole reference.
+template <typename F> void eachReference(QByteArrayView text, F found)
+{
+    for (qsizetype r = text.indexOf(" 0 R"); r >= 0; r = text.indexOf(" 0 R", r + 4)) {
+        const qsizetype after = r + 4;
+        if (after < text.size() && !isDelimiter(text[after])) continue;
+        qsizetype start = r;
+        while (start > 0 && std::isdigit(static_cast<unsigned char>(text[start - 1])))
+            --start;
+        if (start == r || (start > 0 && !isDelimiter(text[start - 1]))) continue;
+        found(mid(text, start, r - start).toInt(), start, after);
+    }
+}
+
+QByteArray number(qint64 n)
+{
+    return QByteArray::number(n);
+}
+} // namespace
+
+bool PdfSplitter::fail(const QString &text)
+{
+    m_error = QStringLiteral("the PDF cannot be divided: ") + text;
+    return false;
+}
+
+bool PdfSplitter::open(QByteArrayView pdf)
+{
+    m_pdf = pdf;
+    m_objects.clear();
+    m_pages.clear();
+    const qsizetype startxref = pdf.lastIndexOf("startxref");
+    if (startxref < 0) return fail(QStringLiteral("no startxref"));
+    bool ok = false;
+    const qsizetype xref =
+        mid(pdf, startxref + 9, 24).toByteArray().trimmed().split('\n').value(0).trimmed().toLongLong(&ok);
+    if (!ok || xref <= 0 || xref >= pdf.size() || !mid(pdf, xref).startsWith("xref"))
+        return fail(QStringLiteral("no xref table"));
+
+    // "xref", then subsections "first count" with 20-byte entries, then "trailer".
+    qsizetype at = xref + 4;
+    auto nextLine = [&]() {
+        while (at < pdf.size() && std::isspace(static_cast<unsigned char>(pdf[at])))
+            ++at;
+        const qsizetype end = pdf.indexOf('\n', at);
+        const QByteArrayView line = mid(pdf, at, (end < 0 ? pdf.size() : end) - at).trimmed();
+        at = end < 0 ? pdf.size() : end + 1;
+        return line;
+    };
+    std::vector<std::pair<qsizetype, int>> byOffset;
+    for (QByteArrayView line = nextLine(); !line.startsWith("trailer"); line = nextLine()) {
+        const QList<QByteArray> words = line.toByteArray().split(' ');
+        if (words.size() != 2 || at >= pdf.size()) return fail(QStringLiteral("an unexpected xref table"));
+        const int first = words[0].toInt();
+        const int count = words[1].toInt();
+        if (first < 0 || count < 0 || first + count > 10'000'000)
+            return fail(QStringLiteral("an xref table out of range"));
+        if (m_objects.size() < size_t(first + count)) m_objects.resize(size_t(first + count));
+        for (int i = 0; i < count; ++i) {
+            const QList<QByteArray> entry = nextLine().toByteArray().split(' ');
+            if (entry.size() < 3) return fail(QStringLiteral("a broken xref entry"));
+            if (entry[2] != "n") continue;
+            const qsizetype offset = entry[0].toLongLong();
+            if (offset <= 0 || offset >= xref) return fail(QStringLiteral("an object outside the file"));
+            m_objects[size_t(first + i)].begin = offset;
+            byOffset.emplace_back(offset, first + i);
+        }
+    }
+    std::sort(byOffset.begin(), byOffset.end());
+    for (size_t i = 0; i < byOffset.size(); ++i) {
+        Object &o = m_objects[size_t(byOffset[i].second)];
+        const qsizetype limit = i + 1 < byOffset.size() ? byOffset[i + 1].first : xref;
+        const QByteArray header = number(byOffset[i].second) + " 0 obj";
+        if (!mid(pdf, o.begin).startsWith(header))
+            return fail(QStringLiteral("object %1 is not where the table says").arg(byOffset[i].second));
+        const qsizetype endobj = QByteArrayView(pdf.data(), limit).lastIndexOf("endobj");
+        if (endobj < o.begin) return fail(QStringLiteral("object %1 has no end").arg(byOffset[i].second));
+        o.body = o.begin + header.size();
+        o.end = endobj + 6;
+        // A stream follows its dictionary: ">>" then "stream".
+        const qsizetype stream = QByteArrayView(pdf.data(), o.end).indexOf("stream", o.body);
+        if (stream > o.body) {
+            qsizetype k = stream;
+            while (k > o.body && std::isspace(static_cast<unsigned char>(pdf[k - 1])))
+                --k;
+            if (k >= o.body + 2 && pdf[k - 1] == '>' && pdf[k - 2] == '>') o.stream = stream;
+        }
+    }
+
+    const QByteArrayView trailer = mid(pdf, at, startxref - at);
+    auto valueOf = [](QByteArrayView dict, const char *key) {
+        int found = 0;
+        const qsizetype k = dict.indexOf(key);
+        if (k >= 0)
+            eachReference(mid(dict, k), [&](int n, qsizetype, qsizetype) {
+                if (!found) found = n;
+            });
+        return found;
+    };
+    const int root = valueOf(trailer, "/Root");
+    m_info = valueOf(trailer, "/Info");
+    if (root <= 0 || size_t(root) >= m_objects.size() || !m_objects[size_t(root)].begin)
+        return fail(QStringLiteral("no document catalog"));
+    const QByteArrayView catalog = dictionaryOf(root);
+    m_pagesRoot = valueOf(catalog, "/Pages");
+    // Anything beyond the page tree (outlines, forms, names) would be lost in the parts.
+    if (referencesOf(root) != QList<int>{m_pagesRoot})
+        return fail(QStringLiteral("a catalog with more than pages"));
+    if (m_pagesRoot <= 0 || size_t(m_pagesRoot) >= m_objects.size())
+        return fail(QStringLiteral("no page tree"));
+    const QByteArrayView tree = dictionaryOf(m_pagesRoot);
+    const qsizetype kids = tree.indexOf("/Kids");
+    const qsizetype close = tree.indexOf(']', kids);
+    if (kids < 0 || close < 0) return fail(QStringLiteral("a page tree without kids"));
+    eachReference(mid(tree, kids, close - kids), [&](int n, qsizetype, qsizetype) { m_pages.push_back(n); });
+    for (int page : m_pages) {
+        if (page <= 0 || size_t(page) >= m_objects.size() || !m_objects[size_t(page)].begin ||
+            !dictionaryOf(page).contains("/Type /Page") || dictionaryOf(page).contains("/Type /Pages"))
+            return fail(QStringLiteral("a nested page tree"));
+    }
+    return true;
+}
+
+QByteArrayView PdfSplitter::dictionaryOf(int n) const
+{
+    const Object &o = m_objects[size_t(n)];
+    const qsizetype end = o.stream >= 0 ? o.stream : o.end - 6;
+    return mid(m_pdf, o.body, end - o.body);
+}
+
+QList<int> PdfSplitter::referencesOf(int n) const
+{
+    QList<int> refs;
+    eachReference(dictionaryOf(n), [&](int r, qsizetype, qsizetype) { refs << r; });
+    return refs;
+}
+
+bool PdfSplitter::write(int first, int count, QIODevice &out)
+{
+    if (first < 0 || count <= 0 || first + count > pageCount()) return fail(QStringLiteral("no such pages"));
+    // Every object the pages reach, but not the tree they hang in (their /Parent).
+    std::map<int, int> renumbered; // old -> new; 1 info, 2 catalog, 3 page tree
+    std::vector<int> stack(m_pages.begin() + first, m_pages.begin() + first + count);
+    std::vector<bool> seen(m_objects.size(), false);
+    std::vector<int> reached;
+    while (!stack.empty()) {
+        const int n = stack.back();
+        stack.pop_back();
+        if (n == m_pagesRoot || seen[size_t(n)]) continue;
+        if (n <= 0 || size_t(n) >= m_objects.size() || !m_objects[size_t(n)].begin)
+            return fail(QStringLiteral("a reference to the missing object %1").arg(n));
+        seen[size_t(n)] = true;
+        reached.push_back(n);
+        for (int r : referencesOf(n))
+            stack.push_back(r);
+    }
+    std::sort(reached.begin(), reached.end(),
+              [&](int a, int b) { return m_objects[size_t(a)].begin < m_objects[size_t(b)].begin; });
+    renumbered[m_pagesRoot] = 3;
+    int next = 4;
+    for (int n : reached)
+        renumbered[n] = next++;
+
+    QByteArray chunk;
+    std::vector<qint64> offsets(size_t(next), 0);
+    qint64 written = 0;
+    // Written in large pieces: the output may be a file that takes each write to the system.
+    QByteArray pending;
+    auto flush = [&] {
+        const bool ok = out.write(pending) == pending.size();
+        pending.clear();
+        return ok;
+    };
+    auto put = [&](QByteArrayView bytes) {
+        pending.append(bytes);
+        written += bytes.size();
+        return pending.size() < (1 << 20) || flush();
+    };
+    // The header: version line and the binary-marker comment before the first object.
+    qsizetype firstObject = m_pdf.size();
+    for (const Object &o : m_objects)
+        if (o.begin) firstObject = std::min(firstObject, o.begin);
+    bool ok = put(m_pdf.first(firstObject));
+    offsets[1] = written;
+    ok = ok && put("1 0 obj\n") &&
+         put(m_info ? QByteArrayView(mid(m_pdf, m_objects[size_t(m_info)].body,
+                                         m_objects[size_t(m_info)].end - m_objects[size_t(m_info)].body))
+                    : QByteArrayView("\n<<\n>>\nendobj"));
+    ok = ok && put("\n");
+    offsets[2] = written;
+    ok = ok && put("2 0 obj\n<<\n/Type /Catalog\n/Pages 3 0 R\n>>\nendobj\n");
+    offsets[3] = written;
+    QByteArray tree = "3 0 obj\n<<\n/Type /Pages\n/Kids\n[\n";
+    for (int i = first; i < first + count; ++i)
+        tree += number(renumbered[m_pages[size_t(i)]]) + " 0 R\n";
+    tree += "]\n/Count " + number(count) + "\n/ProcSet [/PDF /Text /ImageB /ImageC]\n>>\nendobj\n";
+    ok = ok && put(tree);
+    for (int n : reached) {
+        const Object &o = m_objects[size_t(n)];
+        offsets[size_t(renumbered[n])] = written;
+        const QByteArrayView dict = dictionaryOf(n);
+        chunk = number(renumbered[n]) + " 0 obj";
+        qsizetype copied = 0;
+        eachReference(dict, [&](int r, qsizetype begin, qsizetype end) {
+            chunk += mid(dict, copied, begin - copied);
+            chunk += number(renumbered.count(r) ? renumbered[r] : r) + " 0 R";
+            copied = end;
+        });
+        chunk += mid(dict, copied);
+        ok = ok && put(chunk) && put(mid(m_pdf, o.body + dict.size(), o.end - o.body - dict.size())) &&
+             put("\n");
+    }
+    const qint64 xref = written;
+    QByteArray table = "xref\n0 " + number(next) + "\n0000000000 65535 f \n";
+    for (int i = 1; i < next; ++i)
+        table += QByteArray::number(offsets[size_t(i)]).rightJustified(10, '0') + " 00000 n \n";
+    table += "trailer\n<<\n/Size " + number(next) + "\n/Info 1 0 R\n/Root 2 0 R\n>>\nstartxref\n" +
+             number(xref) + "\n%%EOF\n";
+    ok = ok && put(table) && flush();
+    if (!ok) return fail(QStringLiteral("the output could not be written"));
+    return true;
+}
