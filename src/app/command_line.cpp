@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include <QRegularExpression>
+
 #include "app/app_texts.h"
 #include "app/prompts.h"
 
@@ -80,11 +82,11 @@ bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, 
     QString folder = currentFolder;
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
 
-    for (const char *help : {"/?", "/h", "/H", "-h", "-H"}) {
-        if (commandLine.contains(QLatin1String(help))) {
-            prompts.information(T("ZEL Tessaly"), CommandLineHelpLines().join(QString()));
-            return true;
-        }
+    // A help option stands as a word of its own: paths here hold "/h" (/home) and names "-h".
+    static const QRegularExpression help(QStringLiteral("(^|\\s)(/\\?|/h|/H|-h|-H)(\\s|$)"));
+    if (help.match(commandLine).hasMatch()) {
+        prompts.information(T("ZEL Tessaly"), CommandLineHelpLines().join(QString()));
+        return true;
     }
 
     const struct {

@@ -524,13 +524,7 @@ int PdfEngine::loadImage(const QString &type, const QString &fileName, const QSt
         if (m_imageCache.size() >= kImageCacheSize) m_imageCache.clear();
         m_imageCache.insert(key, image);
     }
-    for (size_t i = 0; i < m_images.size(); ++i)
-        if (m_images[i].isNull()) {
-            m_images[i] = image;
-            return int(i);
-        }
-    m_images.push_back(image);
-    return int(m_images.size() - 1);
+    return loadImage(image);
 }
 
 int PdfEngine::loadImage(const QImage &image)

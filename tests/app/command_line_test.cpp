@@ -14,8 +14,7 @@ using testsupport::writeAll;
 class CommandLineTest : public ::testing::Test
 {
 protected:
-    // The random part must not follow a '-': "-h" anywhere on the line asks for help.
-    QTemporaryDir dir{QDir::tempPath() + "/cmdline_XXXXXX"};
+    QTemporaryDir dir;
     FakePrompts prompts;
     CommandLineOptions options;
     void SetUp() override
@@ -87,6 +86,13 @@ TEST_F(CommandLineTest, HelpWinsOverEverythingElse)
         prompts.shown[0].text.startsWith("ZEL  Tessaly -  report edit and print utility. Version 1.4\n"));
     EXPECT_TRUE(prompts.shown[0].text.endsWith("        /?, /h, -h - help"));
     EXPECT_FALSE(options.blackWhite);
+
+    // Only as a word of its own: paths hold "/h" (/home) and names "-h".
+    prompts.shown.clear();
+    writeAll(dir.filePath("x-h.edt"), "x");
+    EXPECT_TRUE(parse("-t " + dir.filePath("x-h.edt") + " -d /home/nobody-h/none.edd"));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "Data Editor"); // the missing data file, not help
 }
 
 TEST(StoredSettings, ReadFallbackAndWrite)
