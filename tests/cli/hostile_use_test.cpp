@@ -43,7 +43,9 @@ TEST(HostileUse, OutputsThatAreInputsAreRefused)
     QFile::copy(example("invoice.edt"), design);
     QFile::copy(example("invoice.edd"), data);
     ASSERT_TRUE(QFile::link(design, dir.filePath("link.edt")));
-    ASSERT_EQ(::link(QFile::encodeName(design).constData(), QFile::encodeName(dir.filePath("hard.edt")).constData()), 0);
+    ASSERT_EQ(::link(QFile::encodeName(design).constData(),
+                     QFile::encodeName(dir.filePath("hard.edt")).constData()),
+              0);
     const QByteArray before = digest(design), dataBefore = digest(data);
     const QList<QStringList> uses = {
         {"generate", design, data, "-o", design},
@@ -96,7 +98,8 @@ TEST(HostileUse, FullDiskKeepsThePreviousFiles)
     for (const QStringList &use : uses) {
         const testsupport::Run r = runCli(use);
         EXPECT_EQ(r.exitCode, 1) << use.join(' ').toStdString();
-        EXPECT_TRUE(r.err.contains("No space left on device")) << use.first().toStdString() << ": " << r.err.toStdString();
+        EXPECT_TRUE(r.err.contains("No space left on device"))
+            << use.first().toStdString() << ": " << r.err.toStdString();
     }
     for (const QString &t : targets)
         EXPECT_EQ(readAll(disk + '/' + t), "previous " + t.toUtf8()) << t.toStdString();
@@ -112,7 +115,8 @@ TEST(HostileUse, KilledExportNeverTearsThePdf)
     // 400 invoice pages.
     QStringList lines = {"<?xml version=\"1.0\"?>", "<Document DataType=\"1\">"};
     for (int i = 0; i < 400; ++i)
-        lines << "<Page DesignName=\"Page1\">" << QStringLiteral("<Data Status=\"Label\" DesignName=\"Label3\" Caption=\"No. %1\"/>").arg(i)
+        lines << "<Page DesignName=\"Page1\">"
+              << QStringLiteral("<Data Status=\"Label\" DesignName=\"Label3\" Caption=\"No. %1\"/>").arg(i)
               << "</Page>";
     lines << "</Document>";
     writeAll(dir.filePath("many.edd"), lines.join("\r\n").toLatin1() + "\r\n");
@@ -120,14 +124,16 @@ TEST(HostileUse, KilledExportNeverTearsThePdf)
     writeAll(pdf, "old");
     for (int delay : {30, 120, 250, 400, 600}) {
         QProcess p;
-        p.start(TESSALY_CLI, {"export", example("invoice.edt"), "--data", dir.filePath("many.edd"), "--format", "pdf", "-o", pdf});
+        p.start(TESSALY_CLI, {"export", example("invoice.edt"), "--data", dir.filePath("many.edd"),
+                              "--format", "pdf", "-o", pdf});
         ASSERT_TRUE(p.waitForStarted());
         QThread::msleep(delay);
         p.kill();
         p.waitForFinished();
         const QByteArray now = readAll(pdf);
         if (now != "old")
-            EXPECT_EQ(testsupport::runProgram("qpdf", {"--check", pdf}).exitCode, 0) << "after " << delay << " ms";
+            EXPECT_EQ(testsupport::runProgram("qpdf", {"--check", pdf}).exitCode, 0)
+                << "after " << delay << " ms";
     }
 }
 
@@ -135,18 +141,21 @@ TEST(HostileUse, CodePageComesFromTheLocaleOrTheOption)
 {
     QTemporaryDir dir;
     // "Sipariş" in windows-1254 is "Sipari\xFE": windows-1252 would read "Sipariþ".
-    const QByteArray data = "<?xml version=\"1.0\"?>\r\n<Document DataType=\"1\">\r\n<Page DesignName=\"Page1\">\r\n"
-                            "<Data Status=\"Label\" DesignName=\"Label3\" Caption=\"Sipari\xFE\"/>\r\n</Page>\r\n</Document>\r\n";
+    const QByteArray data =
+        "<?xml version=\"1.0\"?>\r\n<Document DataType=\"1\">\r\n<Page DesignName=\"Page1\">\r\n"
+        "<Data Status=\"Label\" DesignName=\"Label3\" Caption=\"Sipari\xFE\"/>\r\n</Page>\r\n</Document>\r\n";
     writeAll(dir.filePath("tr.edd"), data);
     auto caption = [&](const QStringList &extra, const QStringList &env) {
         const QString out = dir.filePath("r.edr");
         QFile::remove(out);
-        const testsupport::Run r = runCli(QStringList{"generate", example("invoice.edt"), dir.filePath("tr.edd"), "-o", out} + extra, env);
+        const testsupport::Run r = runCli(
+            QStringList{"generate", example("invoice.edt"), dir.filePath("tr.edd"), "-o", out} + extra, env);
         EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
         return QString::fromUtf8(readAll(out));
     };
     EXPECT_TRUE(caption({}, {"LANG=tr_TR.UTF-8", "LC_ALL="}).contains(QString::fromUtf8("Sipariş")));
-    EXPECT_TRUE(caption({"--code-page", "1254"}, {"LANG=C", "LC_ALL="}).contains(QString::fromUtf8("Sipariş")));
+    EXPECT_TRUE(
+        caption({"--code-page", "1254"}, {"LANG=C", "LC_ALL="}).contains(QString::fromUtf8("Sipariş")));
     EXPECT_TRUE(caption({}, {"LANG=C", "LC_ALL="}).contains(QString::fromUtf8("Sipariþ")));
     EXPECT_EQ(runCli({"template", example("invoice.edt"), "--code-page", "437"}).exitCode, 2);
 }
@@ -158,11 +167,17 @@ TEST(HostileUse, UndecodablePictureIsKeptReportedAndStoodIn)
     QTemporaryDir dir;
     const QByteArray text = "object Image: TImage\n  Picture.Data = {\n    0954506E67496D616765G9}\nend\n";
     const QString design = dir.filePath("odd.edt");
-    writeAll(design, "<?xml version='1.0' encoding='UTF-8'?>\n<Document PaperSize=\"9\" Width=\"210000\" Height=\"297000\" "
-                     "Orientation=\"1\"><Font/><Page Name=\"Page1\" Num=\"1\"><Panel Name=\"\" Num=\"0\"><Shape Left=\"0\" "
-                     "Top=\"0\" Width=\"11000\" Height=\"16000\"/><Label Name=\"Logo\" Num=\"1\"><Picture SizeSet=\"1\" "
-                     "Format=\"0\">" + text + "</Picture><Shape Left=\"1440\" Top=\"1440\" Width=\"2880\" Height=\"1440\"/>"
-                     "</Label></Panel></Page></Document>");
+    writeAll(
+        design,
+        "<?xml version='1.0' encoding='UTF-8'?>\n<Document PaperSize=\"9\" Width=\"210000\" "
+        "Height=\"297000\" "
+        "Orientation=\"1\"><Font/><Page Name=\"Page1\" Num=\"1\"><Panel Name=\"\" Num=\"0\"><Shape "
+        "Left=\"0\" "
+        "Top=\"0\" Width=\"11000\" Height=\"16000\"/><Label Name=\"Logo\" Num=\"1\"><Picture SizeSet=\"1\" "
+        "Format=\"0\">" +
+            text +
+            "</Picture><Shape Left=\"1440\" Top=\"1440\" Width=\"2880\" Height=\"1440\"/>"
+            "</Label></Panel></Page></Document>");
     testsupport::Run r = runCli({"check", design});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_TRUE(r.err.contains("warning: page Page1, element Logo")) << r.err.toStdString();
@@ -191,6 +206,37 @@ TEST(HostileUse, PicturesBesideAPdfOnlyWhenKept)
     const QString pdf = dir.filePath("inv.pdf");
     ASSERT_EQ(runCli({"export", example("invoice.edt"), "--format", "pdf", "-o", pdf}).exitCode, 0);
     EXPECT_EQ(visibleFiles(dir.path()), QStringList{"inv.pdf"});
-    ASSERT_EQ(runCli({"export", example("invoice.edt"), "--format", "pdf", "-o", pdf, "--keep-pictures"}).exitCode, 0);
-    EXPECT_TRUE(visibleFiles(dir.path()).contains("inv_pict_(1).bmp")) << visibleFiles(dir.path()).join(' ').toStdString();
+    ASSERT_EQ(
+        runCli({"export", example("invoice.edt"), "--format", "pdf", "-o", pdf, "--keep-pictures"}).exitCode,
+        0);
+    EXPECT_TRUE(visibleFiles(dir.path()).contains("inv_pict_(1).bmp"))
+        << visibleFiles(dir.path()).join(' ').toStdString();
+}
+
+// One rule for every output: a paper size no output can hold is refused by each, and a design
+// error names the file it is about when a command reads two.
+TEST(HostileUse, AbsurdPapersAndWhichFileIsWrong)
+{
+    QTemporaryDir dir;
+    const QByteArray invoice = readAll(example("invoice.edt"));
+    for (const char *width : {"2147483647", "0", "-5"}) {
+        QByteArray design = invoice;
+        design.replace("Width=\"210000\"", QByteArray("Width=\"") + width + "\"");
+        writeAll(dir.filePath("odd.edt"), design);
+        for (const QStringList &use :
+             {QStringList{"export", dir.filePath("odd.edt"), "--format", "pdf", "-o",
+                          dir.filePath("odd.pdf")},
+              QStringList{"render", dir.filePath("odd.edt"), "-o", dir.filePath("odd.png")}}) {
+            const testsupport::Run r = runCli(use);
+            EXPECT_EQ(r.exitCode, 1) << width;
+            EXPECT_TRUE(r.err.contains("lies outside 1 to 5080 mm")) << r.err.toStdString();
+        }
+    }
+    EXPECT_EQ(visibleFiles(dir.path()), QStringList{"odd.edt"});
+
+    writeAll(dir.filePath("bad.edt"), "<Document><Page><Panel></Page></Document>");
+    const testsupport::Run r =
+        runCli({"generate", dir.filePath("bad.edt"), example("invoice.edd"), "-o", dir.filePath("r.edr")});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith((dir.filePath("bad.edt") + ": ").toUtf8())) << r.err.toStdString();
 }
