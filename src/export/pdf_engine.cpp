@@ -1,5 +1,6 @@
 #include "export/pdf_engine.h"
 
+#include "export/pdf_font_map.h"
 #include "files/atomic_file.h"
 
 #include <QCryptographicHash>
@@ -28,10 +29,10 @@ namespace
 constexpr double kTextReferenceSize = 1000.0;
 
 // One parsed option list: each key with its value words ({a b} lists split into words).
-class OptionList
+class PdfOptionList
 {
 public:
-    explicit OptionList(const QString &text)
+    explicit PdfOptionList(const QString &text)
     {
         struct Token {
             QString text;
@@ -92,7 +93,7 @@ private:
 };
 
 // Fraction (0..1) of a position keyword or percentage along one axis.
-double positionFraction(const QString &word, bool horizontal)
+double pdfPositionFraction(const QString &word, bool horizontal)
 {
     const QString w = word.toLower();
     if (w == QLatin1String("left")) return horizontal ? 0.0 : 0.5;
@@ -105,29 +106,29 @@ double positionFraction(const QString &word, bool horizontal)
     return ok ? std::clamp(v / 100.0, 0.0, 1.0) : 0.0;
 }
 
-struct Placement {
+struct PdfPlacement {
     double fx = 0.0, fy = 0.0; // position fractions
 };
 
-Placement readPosition(const OptionList &options)
+PdfPlacement ReadPdfPosition(const PdfOptionList &options)
 {
-    Placement p;
+    PdfPlacement p;
     const QStringList w = options.words(QStringLiteral("position"));
     if (w.size() == 1) {
         // One keyword places along its own axis and centres the other; one number serves both.
         const QString k = w[0].toLower();
         bool isNumber = false;
         QLocale::c().toDouble(k, &isNumber);
-        p.fx = positionFraction(k, true);
-        p.fy = isNumber ? p.fx : positionFraction(k, false);
+        p.fx = pdfPositionFraction(k, true);
+        p.fy = isNumber ? p.fx : pdfPositionFraction(k, false);
     } else if (w.size() >= 2) {
-        p.fx = positionFraction(w[0], true);
-        p.fy = positionFraction(w[1], false);
+        p.fx = pdfPositionFraction(w[0], true);
+        p.fy = pdfPositionFraction(w[1], false);
     }
     return p;
 }
 
-int orientationDegrees(const OptionList &options)
+int PdfOrientationDegrees(const PdfOptionList &options)
 {
     const QString o = options.word(QStringLiteral("orientate"), QStringLiteral("north"));
     if (o == QLatin1String("west")) return 90;
@@ -139,8 +140,8 @@ int orientationDegrees(const OptionList &options)
 // Maps an object (local units, origin at its lower-left, y up) into page coordinates: scaled by
 // sx, sy along its own axes, turned counter-clockwise by degrees, and placed in the fit box (or
 // at the reference point when the box is empty) at the position fractions.
-QTransform placeObject(double w, double h, double sx, double sy, int degrees, double refX, double refY,
-                       double boxW, double boxH, const Placement &pos)
+QTransform PlacePdfObject(double w, double h, double sx, double sy, int degrees, double refX, double refY,
+                          double boxW, double boxH, const PdfPlacement &pos)
 {
     const QTransform turn = QTransform().scale(sx, sy) * QTransform().rotate(degrees);
     const QRectF bounds = turn.mapRect(QRectF(0, 0, w, h));
@@ -150,17 +151,17 @@ QTransform placeObject(double w, double h, double sx, double sy, int degrees, do
 }
 
 // The fitting options that text lines and images share.
-struct FitOptions {
+struct PdfFitOptions {
     double boxW = 0.0, boxH = 0.0;
     bool hasBox = false;
     int degrees = 0;
     bool across = false; // turned a quarter: the object runs along the box's height
     QString method;
 
-    explicit FitOptions(const OptionList &options)
+    explicit PdfFitOptions(const PdfOptionList &options)
         : boxW(options.number(QStringLiteral("boxsize"), 0, 0.0)),
           boxH(options.number(QStringLiteral("boxsize"), 1, 0.0)), hasBox(boxW > 0 && boxH > 0),
-          degrees(orientationDegrees(options)), across(degrees == 90 || degrees == 270),
+          degrees(PdfOrientationDegrees(options)), across(degrees == 90 || degrees == 270),
           method(options.word(QStringLiteral("fitmethod"), QStringLiteral("nominal")))
     {
     }
@@ -170,68 +171,9 @@ struct FitOptions {
 
 } // namespace
 
-// A font map read once per process: each face with its file, and the family the font database
-// gave that file. Engines share it, so that a batch of documents registers every font once
-// (registering it again per document made the database slower with every document).
-struct PdfFontMap {
-    QHash<QString, QString> families; // key: lower-case "face," + style; value: font family
-    QStringList faces;
-};
-
-namespace
-{
-QMutex &fontMapMutex()
-{
-    static QMutex mutex;
-    return mutex;
-}
-
-std::shared_ptr<const PdfFontMap> loadFontMap(const QString &path)
-{
-    static QHash<QString, std::pair<QDateTime, std::shared_ptr<const PdfFontMap>>> cache;
-    static QHash<QString, QString> registered; // font file -> family
-    QMutexLocker lock(&fontMapMutex());
-    const QFileInfo info(path);
-    const auto cached = cache.constFind(path);
-    if (cached != cache.cend() && cached->first == info.lastModified()) return cached->second;
-
-    auto map = std::make_shared<PdfFontMap>();
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        const QDir folder = info.absoluteDir();
-        QTextStream in(&file);
-        while (!in.atEnd()) {
-            const QString line = in.readLine().trimmed();
-            if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1Char(';')))
-                continue;
-            const int eq = line.indexOf(QLatin1Char('='));
-            if (eq <= 0) continue;
-            const QString name = line.left(eq).trimmed();
-            const QString fontPath = line.mid(eq + 1).trimmed();
-            if (fontPath.isEmpty()) continue;
-            const QString face = name.section(QLatin1Char(','), 0, 0).trimmed();
-            const QString style =
-                name.section(QLatin1Char(','), 1).remove(QLatin1Char(' ')).remove(QLatin1Char(','));
-            const QString fontFile = QDir::isAbsolutePath(fontPath) ? fontPath : folder.filePath(fontPath);
-            auto known = registered.constFind(fontFile);
-            if (known == registered.cend()) {
-                const int id = QFontDatabase::addApplicationFont(fontFile);
-                const QStringList families =
-                    id >= 0 ? QFontDatabase::applicationFontFamilies(id) : QStringList();
-                known = registered.insert(fontFile, families.isEmpty() ? QString() : families.first());
-            }
-            map->families.insert(face.toLower() + QLatin1Char(',') + style.toLower(), *known);
-            if (!map->faces.contains(face, Qt::CaseInsensitive)) map->faces << face;
-        }
-    }
-    cache.insert(path, {info.lastModified(), map});
-    return map;
-}
-} // namespace
-
 void PdfEngine::preloadFontMap(const QString &path)
 {
-    loadFontMap(path);
+    LoadPdfFontMap(path);
 }
 
 PdfEngine::PdfEngine() = default;
@@ -370,7 +312,7 @@ void PdfEngine::setTextPos(double x, double y)
 
 void PdfEngine::readFontMap(const QString &path)
 {
-    m_fontMap = loadFontMap(path);
+    m_fontMap = LoadPdfFontMap(path);
 }
 
 QStringList PdfEngine::mappedFaces() const
@@ -463,7 +405,7 @@ void PdfEngine::setColor(const QString &type, const QString &space, double c1, d
 void PdfEngine::fitTextLine(const QString &text, double x, double y, const QString &optionText)
 {
     if (!m_painter || !m_pageOpen || text.isEmpty() || m_font < 0 || m_fontSize <= 0) return;
-    const OptionList options(optionText);
+    const PdfOptionList options(optionText);
     const QFont font = currentQFont();
     const QFontMetricsF fm(font);
     const double unit = m_fontSize / kTextReferenceSize;
@@ -472,7 +414,7 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
     const double height = fm.capHeight() * unit;
     if (width <= 0) return;
 
-    const FitOptions fit(options);
+    const PdfFitOptions fit(options);
     const double boxW = fit.boxW, boxH = fit.boxH;
     const bool hasBox = fit.hasBox, across = fit.across;
     const QString &method = fit.method;
@@ -495,8 +437,8 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
             sy = height > 0 ? roomAcross / height : 1.0;
         }
     }
-    const QTransform place = placeObject(width / unit, height / unit, sx * unit, sy * unit, fit.degrees, x, y,
-                                         fit.placedW(), fit.placedH(), readPosition(options));
+    const QTransform place = PlacePdfObject(width / unit, height / unit, sx * unit, sy * unit, fit.degrees, x,
+                                            y, fit.placedW(), fit.placedH(), ReadPdfPosition(options));
     // Local glyph space is y-down from the baseline; the page is y-up from the bottom.
     const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
     m_painter->save();
@@ -549,7 +491,7 @@ void PdfEngine::fitImage(int handle, double x, double y, const QString &optionTe
     if (!m_painter || !m_pageOpen || handle < 0 || size_t(handle) >= m_images.size()) return;
     const QImage &image = m_images[size_t(handle)];
     if (image.isNull()) return;
-    const OptionList options(optionText);
+    const PdfOptionList options(optionText);
     // Natural size: the dpi option, else the picture's own resolution, else 72 dots per inch.
     double dpiX = options.number(QStringLiteral("dpi"), 0, 0.0);
     double dpiY = options.number(QStringLiteral("dpi"), 1, dpiX);
@@ -558,7 +500,7 @@ void PdfEngine::fitImage(int handle, double x, double y, const QString &optionTe
     const double w = image.width() * 72.0 / dpiX;
     const double h = image.height() * 72.0 / dpiY;
 
-    const FitOptions fit(options);
+    const PdfFitOptions fit(options);
     const double boxW = fit.boxW, boxH = fit.boxH;
     const bool hasBox = fit.hasBox, across = fit.across;
     const QString &method = fit.method;
@@ -576,8 +518,8 @@ void PdfEngine::fitImage(int handle, double x, double y, const QString &optionTe
             sx = sy = std::max(roomW / w, roomH / h);
         }
     }
-    const QTransform place =
-        placeObject(w, h, sx, sy, fit.degrees, x, y, fit.placedW(), fit.placedH(), readPosition(options));
+    const QTransform place = PlacePdfObject(w, h, sx, sy, fit.degrees, x, y, fit.placedW(), fit.placedH(),
+                                            ReadPdfPosition(options));
     const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
     m_painter->save();
     if (method == QLatin1String("clip") && hasBox)
