@@ -11,7 +11,7 @@ using namespace exporttest;
 namespace
 {
 
-QStringList pageLines(const VPage &page, const QString &outputName = QStringLiteral("/nonexistent/out.pdf"))
+QStringList pageLines(const VPage &page, const QString &outputName = "/nonexistent/out.pdf")
 {
     PageMarkup pages;
     WritePageMarkup(page, pages, 0, outputName);
@@ -20,35 +20,22 @@ QStringList pageLines(const VPage &page, const QString &outputName = QStringLite
 
 } // namespace
 
-TEST(PageMarkup, PanelLineOfTheWorkedExample)
+TEST(PageMarkup, PanelAndTextLineTagsFlagsAndBorders)
 {
     VDoc doc;
     VPage *page = doc.AddPage();
-    VGrfElement &panel = page->Root();
-    panel.Shape().SetLeft(566);
-    panel.Shape().SetTop(1133);
-    panel.Shape().SetWidth(2834);
-    panel.Shape().SetHeight(1700);
-    panel.Shape().SetPenStyle(0);
-    panel.Shape().SetPenColor(0);
-    panel.Font().SetFontName(QStringLiteral("Arial"));
-    panel.Font().SetFontHeight(3.5);
-    panel.Font().SetFontColor(0);
-
-    const QStringList lines = pageLines(*page);
-    ASSERT_EQ(lines.size(), 1);
-    EXPECT_EQ(lines[0],
-              QStringLiteral("[fn:Arial:fn][fs:3.5:fs][fc:0:fc][gf:0:gf][gl:566:gl][gt:1133:gt][gr:2834:gr]"
-                             "[gb:1700:gb][gc:0:gc][pt:0:pt]"));
-}
-
-TEST(PageMarkup, TextLineTagsFlagsAndBorders)
-{
-    VDoc doc;
-    VPage *page = addPage(doc);
-    VGrfElement *label = addLabel(page->Root(), QStringLiteral("ABCDEFG"), 1134, 1701, 680, 283);
+    VShape &ps = page->Root().Shape();
+    ps.SetLeft(566);
+    ps.SetTop(1133);
+    ps.SetWidth(2834);
+    ps.SetHeight(1700);
+    ps.SetPenStyle(0);
+    ps.SetPenColor(0);
+    page->Root().Font().SetFontName("Arial");
+    page->Root().Font().SetFontColor(0);
+    VGrfElement *label = addLabel(page->Root(), "ABCDEFG", 1134, 1701, 680, 283);
     TZelFont &f = label->Font();
-    f.SetFontName(QStringLiteral("Times New Roman"));
+    f.SetFontName("Times New Roman");
     f.SetFontHeight(4.2);
     f.SetFontColor(Rgb(255, 0, 0));
     f.SetFontWeight(700);
@@ -66,17 +53,18 @@ TEST(PageMarkup, TextLineTagsFlagsAndBorders)
 
     const QStringList lines = pageLines(*page);
     ASSERT_EQ(lines.size(), 2);
-    EXPECT_EQ(lines[1],
-              QStringLiteral("[fn:Times New Roman:fn][fs:4.2:fs][fc:255:fc][fb:1:fb][fi:1:fi][fo:90:fo]"
-                             "[tca:CDE:tca][tl:1134:tl][tt:1701:tt][tr:680:tr][tb:283:tb]"
-                             "[tc:16711680:tc][tv:0:tv][ts:3:ts][th:2:th][f0:32768:f0][f5:0:f5]"));
+    EXPECT_EQ(lines[0], "[fn:Arial:fn][fs:3.5:fs][fc:0:fc][gf:0:gf][gl:566:gl][gt:1133:gt][gr:2834:gr]"
+                        "[gb:1700:gb][gc:0:gc][pt:0:pt]");
+    EXPECT_EQ(lines[1], "[fn:Times New Roman:fn][fs:4.2:fs][fc:255:fc][fb:1:fb][fi:1:fi][fo:90:fo]"
+                        "[tca:CDE:tca][tl:1134:tl][tt:1701:tt][tr:680:tr][tb:283:tb]"
+                        "[tc:16711680:tc][tv:0:tv][ts:3:ts][th:2:th][f0:32768:f0][f5:0:f5]");
 
     // Weight 600 is not bold; a plain label carries neither flag.
     f.SetFontWeight(600);
     f.SetFontItalic(0);
     const QString plain = pageLines(*page)[1];
-    EXPECT_FALSE(HasTag(plain, QStringLiteral("fb")));
-    EXPECT_FALSE(HasTag(plain, QStringLiteral("fi")));
+    EXPECT_FALSE(HasTag(plain, "fb"));
+    EXPECT_FALSE(HasTag(plain, "fi"));
 }
 
 TEST(PageMarkup, DepthFirstOrderAndBlockPrecedence)
@@ -85,43 +73,43 @@ TEST(PageMarkup, DepthFirstOrderAndBlockPrecedence)
     VPage *page = addPage(doc);
     VGrfElement &root = page->Root();
     VGrfElement *plainGroup = addElement(root, ElementKind::Group, 100, 100, 3000, 2000);
-    addLabel(*plainGroup, QStringLiteral("inner"), 200, 200, 1000, 300);
+    addLabel(*plainGroup, "inner", 200, 200, 1000, 300);
     VGrfElement *filled = addElement(*plainGroup, ElementKind::Group, 200, 600, 1000, 300);
     filled->Shape().SetBrushStyle(0);
     VGrfElement *table = addElement(root, ElementKind::Table, 100, 3000, 3000, 1000);
     addElement(*table, ElementKind::Cell, 100, 3000, 1500, 500);
     VGrfElement *barcode = addElement(root, ElementKind::BarCode, 100, 4500, 2000, 800);
-    barcode->EnsureBarCode().SetRawValue(QStringLiteral("400638133393"));
+    barcode->EnsureBarCode().SetRawValue("400638133393");
     addElement(root, ElementKind::BarCode, 100, 5500, 2000, 800); // no barcode record
-    addLabel(root, QStringLiteral("outer"), 100, 6500, 1000, 300);
+    addLabel(root, "outer", 100, 6500, 1000, 300);
 
     const QStringList lines = pageLines(*page);
     ASSERT_EQ(lines.size(), 9);
-    EXPECT_TRUE(HasTag(lines[0], QStringLiteral("gf"))); // the panel
-    EXPECT_EQ(TagValue(lines[1], QStringLiteral("gl")), QStringLiteral("100"));
-    EXPECT_TRUE(HasTag(lines[1], QStringLiteral("gf"))); // a group without fill keeps its frame line
-    EXPECT_EQ(TagValue(lines[2], QStringLiteral("tca")), QStringLiteral("inner"));
-    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("[gst:0:gst][gl:200:gl][gt:600:gt]")));
-    EXPECT_FALSE(HasTag(lines[3], QStringLiteral("gf"))); // the later block restarted the line
-    EXPECT_TRUE(lines[4].startsWith(QStringLiteral("[st:0:st][gl:100:gl][gt:3000:gt]")));
+    EXPECT_TRUE(HasTag(lines[0], "gf")); // the panel
+    EXPECT_EQ(TagValue(lines[1], "gl"), "100");
+    EXPECT_TRUE(HasTag(lines[1], "gf")); // a group without fill keeps its frame line
+    EXPECT_EQ(TagValue(lines[2], "tca"), "inner");
+    EXPECT_TRUE(lines[3].startsWith("[gst:0:gst][gl:200:gl][gt:600:gt]"));
+    EXPECT_FALSE(HasTag(lines[3], "gf")); // the later block restarted the line
+    EXPECT_TRUE(lines[4].startsWith("[st:0:st][gl:100:gl][gt:3000:gt]"));
     EXPECT_TRUE(lines[5].isEmpty()); // cell
-    EXPECT_EQ(lines[6], QStringLiteral("[bcv:400638133393:bcv][gl:100:gl][gt:4500:gt][gr:2000:gr][gb:800:gb]"
-                                       "[gc:0:gc][pt:5:pt]"));
+    EXPECT_EQ(lines[6], "[bcv:400638133393:bcv][gl:100:gl][gt:4500:gt][gr:2000:gr][gb:800:gb]"
+                        "[gc:0:gc][pt:5:pt]");
     EXPECT_TRUE(lines[7].isEmpty());
-    EXPECT_EQ(TagValue(lines[8], QStringLiteral("tca")), QStringLiteral("outer"));
+    EXPECT_EQ(TagValue(lines[8], "tca"), "outer");
 
     // A never-printed group takes its subtree with it.
     plainGroup->SetPrintable(pmNever);
     const QStringList hidden = pageLines(*page);
     EXPECT_EQ(hidden.size(), 6);
-    EXPECT_FALSE(hidden.join(QLatin1Char('\n')).contains(QStringLiteral("inner")));
+    EXPECT_FALSE(hidden.join(QLatin1Char('\n')).contains("inner"));
 }
 
 TEST(PageMarkup, PictureLabelsSaveBitmapsBySiblingIndex)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    const QString output = dir.filePath(QStringLiteral("report.v2.pdf"));
+    const QString output = dir.filePath("report.v2.pdf");
     VDoc doc;
     VPage *page = addPage(doc);
     VGrfElement &root = page->Root();
@@ -130,12 +118,14 @@ TEST(PageMarkup, PictureLabelsSaveBitmapsBySiblingIndex)
     transparent.fill(Qt::transparent);
     first->EnsurePicture().SetImage(transparent);
     first->Picture()->SetSizeSet(2);
-    addLabel(root, QStringLiteral("text"), 100, 1700, 1500, 300);
+    addLabel(root, "text", 100, 1700, 1500, 300);
     VGrfElement *third = addLabel(root, QString(), 100, 2100, 1500, 1500);
-    third->EnsurePicture().SetImage(solidPicture(30, 40, Qt::red));
-    addLabel(root, QStringLiteral("no image"), 100, 3700, 1500, 300)->EnsurePicture(); // empty record
+    QImage red(30, 40, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    third->EnsurePicture().SetImage(red);
+    addLabel(root, "no image", 100, 3700, 1500, 300)->EnsurePicture(); // empty record
 
-    const QString stale = dir.filePath(QStringLiteral("report.v2_pict_(2).bmp"));
+    const QString stale = dir.filePath("report.v2_pict_(2).bmp");
     {
         QFile f(stale);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
@@ -143,12 +133,11 @@ TEST(PageMarkup, PictureLabelsSaveBitmapsBySiblingIndex)
     }
     const QStringList lines = pageLines(*page, output);
     ASSERT_EQ(lines.size(), 5);
-    const QString pict0 = dir.filePath(QStringLiteral("report.v2_pict_(0).bmp"));
+    const QString pict0 = dir.filePath("report.v2_pict_(0).bmp");
     EXPECT_EQ(lines[1],
-              QStringLiteral("[ifn:") + pict0 +
-                  QStringLiteral(":ifn][il:100:il][it:100:it][ir:1500:ir][ib:1500:ib][ic:0:ic][iss:2:iss]"));
-    EXPECT_EQ(TagValue(lines[3], QStringLiteral("ifn")), stale);
-    EXPECT_EQ(TagValue(lines[4], QStringLiteral("tca")), QStringLiteral("no image"));
+              "[ifn:" + pict0 + ":ifn][il:100:il][it:100:it][ir:1500:ir][ib:1500:ib][ic:0:ic][iss:2:iss]");
+    EXPECT_EQ(TagValue(lines[3], "ifn"), stale);
+    EXPECT_EQ(TagValue(lines[4], "tca"), "no image");
 
     const QImage saved0(pict0);
     ASSERT_FALSE(saved0.isNull());
@@ -162,33 +151,31 @@ TEST(PageMarkup, PictureLabelsSaveBitmapsBySiblingIndex)
 
 TEST(PageMarkup, ReaderConvention)
 {
-    const QString line = QStringLiteral("[tca:a:b:tca][tl:10:tl][fs:3.5:fs]");
-    EXPECT_EQ(TagValue(line, QStringLiteral("tca")), QStringLiteral("a:b"));
-    EXPECT_EQ(TagValue(line, QStringLiteral("tl")), QStringLiteral("10"));
-    EXPECT_TRUE(TagValue(line, QStringLiteral("tt")).isNull());
-    EXPECT_FALSE(HasTag(line, QStringLiteral("st")));
+    const QString line = "[tca:a:b:tca][tl:10:tl][fs:3.5:fs]";
+    EXPECT_EQ(TagValue(line, "tca"), "a:b");
+    EXPECT_EQ(TagValue(line, "tl"), "10");
+    EXPECT_TRUE(TagValue(line, "tt").isNull());
+    EXPECT_FALSE(HasTag(line, "st"));
     // The first closing marker wins: a caption holding one is cut there.
-    EXPECT_EQ(TagValue(QStringLiteral("[tca:x:tca] y:tca][tl:1:tl]"), QStringLiteral("tca")),
-              QStringLiteral("x"));
+    EXPECT_EQ(TagValue("[tca:x:tca] y:tca][tl:1:tl]", "tca"), "x");
     // A closing marker before the opening one yields nothing rather than garbage.
-    EXPECT_TRUE(TagValue(QStringLiteral(":tl][tl:5"), QStringLiteral("tl")).isEmpty());
-    EXPECT_EQ(TagValue(QStringLiteral("[tl::tl]"), QStringLiteral("tl")), QString());
+    EXPECT_TRUE(TagValue(":tl][tl:5", "tl").isEmpty());
+    EXPECT_EQ(TagValue("[tl::tl]", "tl"), QString());
 }
 
 TEST(PageMarkup, NumbersUseAPointWhateverTheLocale)
 {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    EXPECT_EQ(FloatText(3.5), QStringLiteral("3.5"));
-    EXPECT_EQ(FloatText(14.15), QStringLiteral("14.15"));
-    EXPECT_EQ(FloatText(10), QStringLiteral("10"));
-    EXPECT_EQ(FloatText(283 * 72.0 / 1440.0), QStringLiteral("14.15"));
+    // the shortest text that reads back, without float noise or a needless ".0"
+    EXPECT_EQ(FloatText(10), "10");
+    EXPECT_EQ(FloatText(283 * 72.0 / 1440.0), "14.15");
     VDoc doc;
     VPage *page = addPage(doc);
-    addLabel(page->Root(), QStringLiteral("x"), 0, 0, 100, 100)->Font().SetFontHeight(2.5);
-    EXPECT_TRUE(pageLines(*page)[1].contains(QStringLiteral("[fs:2.5:fs]")));
+    addLabel(page->Root(), "x", 0, 0, 100, 100)->Font().SetFontHeight(2.5);
+    EXPECT_TRUE(pageLines(*page)[1].contains("[fs:2.5:fs]"));
     QLocale::setDefault(saved);
 
-    EXPECT_EQ(OutputBase(QStringLiteral("/a.b/report.pdf")), QStringLiteral("/a.b/report"));
-    EXPECT_EQ(OutputBase(QStringLiteral("/a.b/report")), QStringLiteral("/a.b/report"));
+    EXPECT_EQ(OutputBase("/a.b/report.pdf"), "/a.b/report");
+    EXPECT_EQ(OutputBase("/a.b/report"), "/a.b/report");
 }

@@ -21,14 +21,13 @@ void buildDesign(VDoc &doc)
     label(*g1, vtVariable, "a");
     label(*g1, vtPictureStretch, "logo.bmp");
     label(*group(*g1), vtFixed, "fixed");
-    barCode(*g1);
+    add(*g1, ElementKind::BarCode);
     VGrfElement *table = add(*g1, ElementKind::Table);
     label(*table, vtVariable, "t");
     label(*group(root), vtFixed, "only fixed");
-    VGrfElement *code = barCode(root);
+    VGrfElement *code = add(root, ElementKind::BarCode, vtFixed, "Article");
     code->BarCode()->SetType(VBarCode::Code128);
     code->BarCode()->SetValue("ABC");
-    code->SetCaption("Article");
     VGrfElement *band = group(root, true);
     label(*band, vtVariable, "q");
     label(*band, vtVariable, QString(90, QLatin1Char('p')))->SetDescription("long");
@@ -123,18 +122,18 @@ TEST(DataTemplate, designFileNameIsTheLastPathPartCutTo128)
 {
     VDoc doc;
     doc.AddPage();
-    QStringList lines;
-    doc.SetFileName(QStringLiteral("C:\\Corvant\\forms\\bill.edt"));
-    WriteDataTemplate(doc, lines, 1);
-    EXPECT_EQ(lines[1], "<Document DesignFile=\"bill.edt\" DataType=\"1\">");
-    lines.clear();
-    doc.SetFileName("/tmp/" + QString(200, QLatin1Char('n')) + ".edt");
-    WriteDataTemplate(doc, lines, 1);
-    EXPECT_EQ(lines[1], "<Document DesignFile=\"" + QString(128, QLatin1Char('n')) + "\" DataType=\"1\">");
+    const auto templateOf = [&](const QString &fileName) {
+        doc.SetFileName(fileName);
+        QStringList lines;
+        WriteDataTemplate(doc, lines, 1);
+        return lines;
+    };
+    EXPECT_EQ(templateOf("C:\\Corvant\\forms\\bill.edt")[1],
+              "<Document DesignFile=\"bill.edt\" DataType=\"1\">");
+    EXPECT_EQ(templateOf("/tmp/" + QString(200, QLatin1Char('n')) + ".edt")[1],
+              "<Document DesignFile=\"" + QString(128, QLatin1Char('n')) + "\" DataType=\"1\">");
     // an unsaved design and an empty page
-    lines.clear();
-    doc.SetFileName(QString());
-    WriteDataTemplate(doc, lines, 1);
-    EXPECT_EQ(lines, (QStringList{"<?xml version=\"1.0\"?>", "<Document DesignFile=\"\" DataType=\"1\">",
-                                  "    <Page ID=\"1\" DesignName=\"Page1\">", "    </Page>", "</Document>"}));
+    EXPECT_EQ(templateOf(QString()),
+              (QStringList{"<?xml version=\"1.0\"?>", "<Document DesignFile=\"\" DataType=\"1\">",
+                           "    <Page ID=\"1\" DesignName=\"Page1\">", "    </Page>", "</Document>"}));
 }

@@ -1,13 +1,18 @@
+#include "files/data_file.h"
+#include "model/code_page.h"
+#include "report/convert_pdf_sink.h"
 #include "report/data_type_state.h"
+#include "report/design_builder.h"
 #include "report/report_generation.h"
 
-#include "report/design_builder.h"
-
 #include <QDir>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace testdesign;
+using testsupport::runProgram;
 
 namespace
 {
@@ -23,10 +28,15 @@ protected:
     void SetUp() override
     {
         ResetCurrentDataType();
-        label(design.AddPage()->Root());
-        label(design.AddPage()->Root());
+        for (int i = 0; i < 2; ++i) {
+            VGrfElement *l = AddElement(design.AddPage()->Root(), ElementKind::Label, QRect(20, 20, 500, 40));
+            l->SetValueType(vtVariable);
+            l->Font().SetFontName("Arial");
+        }
     }
+    void TearDown() override { SetInterfaceCodePage(savedCodePage); }
 
+    // Reads the lines as a convert file, recording each document instead of writing it.
     bool run(const QStringList &lines)
     {
         const QString path = dir.filePath("convert.edd");
@@ -53,13 +63,43 @@ protected:
     std::vector<Written> written;
     QStringList warnings;
     QString reason;
+    const int savedCodePage = InterfaceCodePage();
 };
 
-QStringList doc(const QString &page, const QString &value)
+// The same, writing real PDFs that poppler reads back.
+class ConvertPdf : public ConvertFile
 {
-    return {"<Document DataType=\"1\">", "<Page DesignName=\"" + page + "\">",
-            "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"" + value + "\"/>", "</Page>",
-            "</Document>"};
+protected:
+    void SetUp() override
+    {
+        if (!testsupport::haveTool("pdfinfo") || !testsupport::haveTool("pdftotext"))
+            GTEST_SKIP() << "no poppler";
+        ConvertFile::SetUp();
+    }
+    static QString text(const QString &f) { return QString::fromUtf8(runProgram("pdftotext", {f, "-"}).out); }
+    static int pages(const QString &f)
+    {
+        return QString::fromUtf8(runProgram("pdfinfo", {f}).out)
+            .section("Pages:", 1)
+            .section('\n', 0, 0)
+            .toInt();
+    }
+};
+
+QStringList page(const QString &name, const QString &value)
+{
+    return {"<Page DesignName=\"" + name + "\">",
+            "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"" + value + "\"/>", "</Page>"};
+}
+
+QStringList doc(const QStringList &pages)
+{
+    return QStringList{"<Document DataType=\"1\">"} + pages + QStringList{"</Document>"};
+}
+
+QStringList convertTo(const QString &pdf)
+{
+    return {"<ConvertFile ConvertFileName=\"" + pdf + "\">"};
 }
 } // namespace
 
@@ -67,19 +107,16 @@ TEST_F(ConvertFile, eachDocumentGoesToItsOwnFile)
 {
     const QString first = out("a/b/c/first.pdf");
     const QString second = out("second.pdf");
-    QStringList lines{"<?xml version=\"1.0\"?>", "<ConvertFile ConvertFileName=\"" + first + "\">"};
-    lines += doc("Page1", "one") + doc("Page2", "two");
-    lines += QStringList{"</ConvertFile>", "<ConvertFile ConvertFileName=\"" + second + "\">"};
-    lines += doc("Page2", "three");
-    lines += QStringList{"</ConvertFile>"};
-    ASSERT_TRUE(run(lines)) << reason.toStdString();
+    ASSERT_TRUE(run(QStringList{"<?xml version=\"1.0\"?>"} + convertTo(first) + doc(page("Page1", "one")) +
+                    doc(page("Page2", "two")) + QStringList{"</ConvertFile>"} + convertTo(second) +
+                    doc(page("Page2", "three")) + QStringList{"</ConvertFile>"}))
+        << reason.toStdString();
     // the folder exists before the first document is written
     EXPECT_TRUE(QDir(out("a/b/c")).exists());
     ASSERT_EQ(written.size(), 3u);
     // the name stays in force for the following document
-    EXPECT_EQ(written[0].path, first);
-    EXPECT_EQ(written[1].path, first);
-    EXPECT_EQ(written[2].path, second);
+    EXPECT_EQ(QStringList({written[0].path, written[1].path, written[2].path}),
+              QStringList({first, first, second}));
     EXPECT_EQ(written[0].pageNames, QStringList{"Page1"});
     EXPECT_EQ(written[1].pageNames, QStringList{"Page2"});
     EXPECT_EQ(written[2].firstLabels, QStringList{"three"});
@@ -89,11 +126,8 @@ TEST_F(ConvertFile, eachDocumentGoesToItsOwnFile)
 
 TEST_F(ConvertFile, aBlankLineEndsTheFile)
 {
-    QStringList lines{"<ConvertFile ConvertFileName=\"" + out("x.pdf") + "\">"};
-    lines += doc("Page1", "before");
-    lines += QStringList{"   "};
-    lines += doc("Page1", "after");
-    ASSERT_TRUE(run(lines));
+    ASSERT_TRUE(run(convertTo(out("x.pdf")) + doc(page("Page1", "before")) + QStringList{"   "} +
+                    doc(page("Page1", "after"))));
     ASSERT_EQ(written.size(), 1u);
     EXPECT_EQ(written[0].firstLabels, QStringList{"before"});
     EXPECT_EQ(report.PageCount(), 0);
@@ -102,16 +136,14 @@ TEST_F(ConvertFile, aBlankLineEndsTheFile)
 TEST_F(ConvertFile, endsAndFailures)
 {
     // without an output name the first </Document> ends the reading
-    QStringList lines{"<ConvertFile ConvertFileName=\" \">"};
-    lines += doc("Page1", "one") + doc("Page1", "two");
-    ASSERT_TRUE(run(lines));
+    ASSERT_TRUE(run(convertTo(" ") + doc(page("Page1", "one")) + doc(page("Page1", "two"))));
     EXPECT_TRUE(written.empty());
     ASSERT_EQ(report.PageCount(), 1);
     EXPECT_EQ(find(*report.PageAt(0), "Label1")->Caption(), "one");
 
     // the end of the file ends a convert file without error, the open document unwritten
     report.Clear();
-    lines = QStringList{"<ConvertFile ConvertFileName=\"" + out("y.pdf") + "\">"} + doc("Page1", "one");
+    QStringList lines = convertTo(out("y.pdf")) + doc(page("Page1", "one"));
     lines.removeLast();
     ASSERT_TRUE(run(lines));
     EXPECT_TRUE(written.empty());
@@ -119,40 +151,101 @@ TEST_F(ConvertFile, endsAndFailures)
 
     // lines ending in LF alone run into one: the document never ends, and that is said
     report.Clear();
-    ASSERT_TRUE(run({"<ConvertFile ConvertFileName=\"" + out("lf.pdf") + "\">",
-                     "<Document DataType=\"1\">\n<Page DesignName=\"Page1\">\n</Page>\n</Document>"}));
+    ASSERT_TRUE(
+        run(convertTo(out("lf.pdf")) +
+            QStringList{"<Document DataType=\"1\">\n<Page DesignName=\"Page1\">\n</Page>\n</Document>"}));
     EXPECT_TRUE(written.empty());
     ASSERT_EQ(warnings.size(), 1);
     EXPECT_TRUE(warnings[0].contains("LF alone")) << warnings[0].toStdString();
 
     // data outside a known page still breaks it; what was written stays written
     report.Clear();
-    lines = QStringList{"<ConvertFile ConvertFileName=\"" + out("z.pdf") + "\">"} + doc("Page1", "ok") +
-            doc("Page9", "bad");
-    EXPECT_FALSE(run(lines));
+    EXPECT_FALSE(run(convertTo(out("z.pdf")) + doc(page("Page1", "ok")) + doc(page("Page9", "bad"))));
     EXPECT_EQ(written.size(), 1u);
 }
 
 TEST(ConvertFileDetection, blankSeparatedTokenAnywhere)
 {
     QTemporaryDir dir;
+    const QString path = dir.filePath("d.edd");
     const auto isConvert = [&](const QByteArray &bytes) {
-        const QString path = dir.filePath("d.edd");
-        QFile f(path);
-        f.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        f.write(bytes);
-        f.close();
+        testsupport::writeAll(path, bytes);
         return IsConvertFile(path);
     };
-    EXPECT_TRUE(isConvert("<ConvertFile ConvertFileName=\"a.pdf\">\r\n"));
-    EXPECT_TRUE(isConvert("<?xml?>\r\n\t<ConvertFile\r\n"));
-    EXPECT_TRUE(isConvert("x <ConvertFile"));
-    // deep in a file, past the first window
-    EXPECT_TRUE(isConvert(QByteArray(20000, ' ') + "<ConvertFile "));
-    EXPECT_FALSE(isConvert("<ConvertFile>\r\n"));
-    EXPECT_FALSE(isConvert("a<ConvertFile b\r\n"));
-    EXPECT_FALSE(isConvert("<ConvertFileName=\"x\"\r\n"));
-    EXPECT_FALSE(isConvert("</ConvertFile>\r\n"));
-    EXPECT_FALSE(isConvert("<convertfile x\r\n"));
+    // deep in a file too, past the first window
+    for (const QByteArray &yes : {QByteArray("<ConvertFile ConvertFileName=\"a.pdf\">\r\n"),
+                                  QByteArray("<?xml?>\r\n\t<ConvertFile\r\n"), QByteArray("x <ConvertFile"),
+                                  QByteArray(20000, ' ') + "<ConvertFile "})
+        EXPECT_TRUE(isConvert(yes)) << yes.right(40).toStdString();
+    for (const char *no : {"<ConvertFile>\r\n", "a<ConvertFile b\r\n", "<ConvertFileName=\"x\"\r\n",
+                           "</ConvertFile>\r\n", "<convertfile x\r\n"})
+        EXPECT_FALSE(isConvert(no)) << no;
     EXPECT_FALSE(IsConvertFile(dir.filePath("missing.edd")));
+}
+
+TEST_F(ConvertPdf, cyrillicDataInCodePage1251ReachesThePdf)
+{
+    SetInterfaceCodePage(1251);
+    const QString value = "Счёт-фактура № 17, Москва";
+    ASSERT_TRUE(WriteDataLines(convertTo(out("ru.pdf")) + doc(page("Page1", value)), out("ru.edd"), 1251));
+    ASSERT_TRUE(ReadDataFile(out("ru.edd"), design, report));
+    const QString pdfText = text(out("ru.pdf"));
+    EXPECT_TRUE(pdfText.contains(value)) << pdfText.toStdString();
+}
+
+// The example convert file through the command line, relative names resolved against the
+// working directory.
+TEST_F(ConvertPdf, commandLine)
+{
+    const QString examples = TESSALY_SOURCE_DIR "/examples/";
+    QProcess p;
+    p.setWorkingDirectory(dir.path());
+    p.start(TESSALY_CLI, {"generate", examples + "invoice.edt", examples + "convert.edd"});
+    ASSERT_TRUE(p.waitForFinished(60000));
+    EXPECT_EQ(p.exitCode(), 0) << p.readAllStandardError().toStdString();
+    const QString first = out("out/pdf/invoice-2026-0417.pdf");
+    const QString second = out("out/pdf/invoice-2026-0418.pdf");
+    EXPECT_EQ(pages(first), 1);
+    EXPECT_EQ(pages(second), 1);
+    EXPECT_TRUE(text(first).contains("Müller & Söhne GmbH"));
+    EXPECT_TRUE(text(second).contains("Café Lumière SARL"));
+    EXPECT_FALSE(text(second).contains("Müller"));
+}
+
+// Documents are written side by side, yet the files and the messages come as the data file
+// orders them: each document goes to its own file, a later document into the same file wins,
+// and no output replaces an input.
+TEST_F(ConvertPdf, parallelDocumentsKeepTheirOrder)
+{
+    const QString data = out("batch.edd");
+    QStringList lines{"<?xml version=\"1.0\"?>"};
+    for (int i = 0; i < 12; ++i) {
+        const QString value = QStringLiteral("doc%1").arg(i);
+        lines += convertTo(i == 5 || i == 7 ? out("same.pdf") : i == 9 ? data : out(value + ".pdf"));
+        lines += doc(page("Page1", value) + (i == 0 ? page("Page2", "second") : QStringList()));
+    }
+    writeLines(data, lines);
+    const QByteArray bytes = testsupport::readAll(data);
+    ConvertPdfSink::Options options;
+    options.threads = 2;
+    options.inputs = {data};
+    QStringList messages;
+    options.message = [&](const QString &m, bool failed) {
+        messages << (failed ? "!" : "") + QFileInfo(m.section(' ', -1)).fileName();
+    };
+    ConvertPdfSink pdfs(design, options);
+    ASSERT_TRUE(ReadDataFile(data, design, report, &pdfs));
+    EXPECT_FALSE(pdfs.Finish()); // one document was refused
+    EXPECT_EQ(pdfs.Written(), 11);
+    ASSERT_EQ(messages.size(), 12);
+    EXPECT_EQ(messages[0], "doc0.pdf");
+    EXPECT_EQ(messages[7], "same.pdf");
+    EXPECT_TRUE(messages[9].startsWith("!")) << messages[9].toStdString();
+    EXPECT_EQ(messages[11], "doc11.pdf");
+    EXPECT_EQ(pages(out("doc0.pdf")), 2);
+    const QString first = text(out("doc0.pdf")), same = text(out("same.pdf"));
+    EXPECT_TRUE(first.contains("doc0") && first.contains("second")) << first.toStdString();
+    EXPECT_TRUE(same.contains("doc7") && !same.contains("doc5")) << same.toStdString();
+    EXPECT_EQ(text(out("doc11.pdf")).trimmed(), "doc11");
+    EXPECT_EQ(testsupport::readAll(data), bytes);
 }

@@ -14,31 +14,21 @@
 
 namespace
 {
+// One to six random edits: a byte changed, a cut, a gap, a run of one character, a copied
+// stretch, or the start of a repeating block.
 QByteArray mutate(QByteArray bytes, QRandomGenerator &random)
 {
     const int edits = 1 + random.bounded(6);
     for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
         const int at = random.bounded(int(bytes.size()));
-        switch (random.bounded(6)) {
-        case 0:
-            bytes[at] = char(random.bounded(256));
-            break;
-        case 1:
-            bytes.truncate(at);
-            break;
-        case 2:
-            bytes.remove(at, random.bounded(40));
-            break;
-        case 3:
-            bytes.insert(at, QByteArray(random.bounded(9000), "\"<\r\n x"[random.bounded(6)]));
-            break;
-        case 4:
-            bytes.insert(at, bytes.mid(random.bounded(int(bytes.size())), random.bounded(300)));
-            break;
-        default:
+        const int kind = random.bounded(6);
+        if (kind == 0) bytes[at] = char(random.bounded(256));
+        if (kind == 1) bytes.truncate(at);
+        if (kind == 2) bytes.remove(at, random.bounded(40));
+        if (kind == 3) bytes.insert(at, QByteArray(random.bounded(9000), "\"<\r\n x"[random.bounded(6)]));
+        if (kind == 4) bytes.insert(at, bytes.mid(random.bounded(int(bytes.size())), random.bounded(300)));
+        if (kind == 5)
             bytes.insert(at, "\r\n<Data Status=\"Group\" Repeat=\"1\" ID=\"1\" RepeatCount=\"9\">\r\n");
-            break;
-        }
     }
     return bytes;
 }
@@ -51,13 +41,10 @@ TEST(DataRobustness, mutatedExampleFilesAlwaysFinish)
     VDoc invoice, orders;
     ASSERT_TRUE(ReadDesignFile(invoice, examples + "invoice.edt"));
     ASSERT_TRUE(ReadDesignFile(orders, examples + "orders.edt"));
-    struct Input {
-        QByteArray bytes;
-        const VDoc *design;
-    };
-    const std::vector<Input> inputs{{testsupport::readAll(examples + "invoice.edd"), &invoice},
-                                    {testsupport::readAll(examples + "orders.edd"), &orders},
-                                    {testsupport::readAll(examples + "convert.edd"), &invoice}};
+    const std::pair<QByteArray, const VDoc *> inputs[] = {
+        {testsupport::readAll(examples + "invoice.edd"), &invoice},
+        {testsupport::readAll(examples + "orders.edd"), &orders},
+        {testsupport::readAll(examples + "convert.edd"), &invoice}};
     QTemporaryDir dir;
     // mutated convert files create the folders they name, relative ones here
     const QString saved = QDir::currentPath();
@@ -66,14 +53,14 @@ TEST(DataRobustness, mutatedExampleFilesAlwaysFinish)
     QElapsedTimer timer;
     int failures = 0, successes = 0;
     for (int round = 0; round < 600; ++round) {
-        const Input &input = inputs[size_t(round % 3)];
+        const auto &[bytes, design] = inputs[round % 3];
         const QString path = dir.filePath("m.edd");
-        testsupport::writeAll(path, mutate(input.bytes, random));
+        testsupport::writeAll(path, mutate(bytes, random));
         ResetCurrentDataType();
         VDoc report;
         timer.start();
         testdesign::DocumentRecorder documents;
-        const bool ok = ReadDataFile(path, *input.design, report, &documents);
+        const bool ok = ReadDataFile(path, *design, report, &documents);
         (ok ? successes : failures)++;
         EXPECT_LT(timer.elapsed(), 5000) << "round " << round;
         EXPECT_LE(report.PageCount(), 200);

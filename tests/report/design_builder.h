@@ -1,18 +1,14 @@
 #pragma once
 
-#include "report/report_sink.h"
-#include <functional>
-
 // Small designs built with the model API, shared by the data file and generation tests.
 
 #include "model/element_ops.h"
 #include "model/v_doc.h"
-
-#include <QByteArray>
-#include <QFile>
-#include <QStringList>
-
+#include "report/report_sink.h"
 #include "test_support.h" // readable QString values in failure messages
+
+#include <QStringList>
+#include <functional>
 
 namespace testdesign
 {
@@ -38,37 +34,23 @@ inline VGrfElement *group(VGrfElement &parent, bool repeatable = false)
     return g;
 }
 
-inline VGrfElement *barCode(VGrfElement &parent)
-{
-    return add(parent, ElementKind::BarCode);
-}
-
-inline VGrfElement *child(const VGrfElement &parent, const QString &name)
-{
-    for (const auto &c : parent.ChildList())
-        if (c->Name() == name) return c.get();
-    return nullptr;
-}
-
-// Element by a path of names from the page root, "Group1/Group1_E2".
+// Element by a path of names from the page root, "Group1/Group1_E2"; null when there is none.
 inline VGrfElement *find(const VPage &page, const QString &path)
 {
     const VGrfElement *e = &page.Root();
     for (const QString &name : path.split(QLatin1Char('/'))) {
-        e = child(*e, name);
-        if (!e) return nullptr;
+        const VGrfElement *next = nullptr;
+        for (const auto &c : e->ChildList())
+            if (!next && c->Name() == name) next = c.get();
+        if (!(e = next)) return nullptr;
     }
     return const_cast<VGrfElement *>(e);
 }
 
-// Writes lines joined by CR LF (each line ended) as Latin-1 bytes unless bytes are given.
+// Writes the lines as Latin-1, each ended by CR LF.
 inline void writeLines(const QString &path, const QStringList &lines)
 {
-    QByteArray bytes;
-    for (const QString &l : lines)
-        bytes += l.toLatin1() + "\r\n";
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) f.write(bytes);
+    testsupport::writeAll(path, (lines.join("\r\n") + "\r\n").toLatin1());
 }
 
 // A sink that leaves every page in the report and writes nothing.
@@ -81,6 +63,7 @@ inline ReportSink &keepAll()
 // Sees each convert-file document with its pages still in the report.
 struct DocumentRecorder : ReportSink {
     std::function<void(VDoc &, const ConvertDocument &)> onDocument;
+    QStringList warnings;
     explicit DocumentRecorder(std::function<void(VDoc &, const ConvertDocument &)> f = {})
         : onDocument(std::move(f))
     {
@@ -90,7 +73,6 @@ struct DocumentRecorder : ReportSink {
         if (onDocument) onDocument(report, document);
     }
     void DataWarning(const QString &text) override { warnings << text; }
-    QStringList warnings;
 };
 
 } // namespace testdesign
