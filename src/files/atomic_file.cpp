@@ -88,20 +88,33 @@ bool AtomicFile::open(OpenMode mode)
     return QIODevice::open(mode | WriteOnly | Unbuffered);
 }
 
+namespace
+{
+constexpr qsizetype kBufferSize = 1 << 16;
+} // namespace
+
 qint64 AtomicFile::writeData(const char *data, qint64 size)
 {
     if (m_fd < 0 || !m_error.isEmpty()) return -1;
+    m_buffer.append(data, size);
+    if (m_buffer.size() >= kBufferSize && !flushBuffer()) return -1;
+    return size;
+}
+
+bool AtomicFile::flushBuffer()
+{
+    const char *data = m_buffer.constData();
     qint64 done = 0;
-    while (done < size) {
-        const ssize_t n = ::write(m_fd, data + done, size_t(size - done));
-        if (n < 0) {
-            if (errno == EINTR) continue;
+    while (m_error.isEmpty() && done < m_buffer.size()) {
+        const ssize_t n = ::write(m_fd, data + done, size_t(m_buffer.size() - done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0)
             fail(SystemErrorText(errno));
-            return -1;
-        }
-        done += n;
+        else
+            done += n;
     }
-    return done;
+    m_buffer.clear();
+    return m_error.isEmpty();
 }
 
 bool AtomicFile::commit()
@@ -111,6 +124,7 @@ bool AtomicFile::commit()
         return false;
     }
     QIODevice::close();
+    flushBuffer();
     // Full disks and network file systems report some failures only when the data is flushed.
     if (m_error.isEmpty() && ::fsync(m_fd) != 0) fail(SystemErrorText(errno));
     if (::close(m_fd) != 0) fail(SystemErrorText(errno));
@@ -137,6 +151,7 @@ void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
 {
     std::vector<dev_t> synced;
     for (AtomicFile *f : files) {
+        if (f->m_fd >= 0) f->flushBuffer();
         if (f->m_fd < 0 || !f->m_error.isEmpty()) continue;
         struct stat s {
         };
@@ -176,6 +191,7 @@ void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
 
 void AtomicFile::discard()
 {
+    m_buffer.clear();
     if (isOpen()) QIODevice::close();
     closeDescriptor();
     if (!m_temporary.isEmpty()) ::unlink(QFile::encodeName(m_temporary).constData());

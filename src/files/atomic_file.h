@@ -41,12 +41,16 @@ protected:
 private:
     void fail(const QString &reason);
     void closeDescriptor();
+    // Writes the buffered bytes to the system; false after the first failure.
+    bool flushBuffer();
 
     QString m_target; // as the caller named it, for messages
     QString m_final;  // links resolved
     QString m_temporary;
     QString m_error;
     int m_fd = -1;
+    // Writers hand over small pieces (an XML token at a time): the system sees large ones.
+    QByteArray m_buffer;
 };
 
 // Whole-buffer and picture forms of the same path. error receives AtomicFile::error().
