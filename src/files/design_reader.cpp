@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QXmlStreamReader>
+#include <climits>
+#include <cmath>
 
 namespace
 {
@@ -32,10 +34,24 @@ struct ConvertError {
                            .arg(VisibleText(value), QLatin1String(type), name, node.tag)};
 }
 
+// Positions, sizes and barcode measures, in twips: within this bound, absolute and relative
+// positions and a position plus a size all stay within an int.
+constexpr int kMaxTwips = 1000000000;
+
+[[noreturn]] void failRange(const Attrs &node, const QString &name, const QString &value, double low,
+                            double high)
+{
+    throw ConvertError{QStringLiteral("'%1' is out of range for attribute %2 of %3 (%4 to %5)")
+                           .arg(VisibleText(value), name, node.tag)
+                           .arg(low, 0, 'g', 10)
+                           .arg(high, 0, 'g', 10)};
+}
+
 // Where the reader stands, for the warnings about what it keeps but cannot use.
 struct Context {
     QStringList warnings;
     QString page;
+    PictureBudget pictures;
 };
 
 int readInt(const Attrs &node, const QString &name)
@@ -73,8 +89,27 @@ double readReal(const Attrs &node, const QString &name)
     v.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
     const double d = v.toDouble(&ok);
-    if (!ok) failConvert(node, name, node.attr(name), "floating point");
+    if (!ok || !std::isfinite(d)) failConvert(node, name, node.attr(name), "floating point");
+    if (std::abs(d) > kMaxTwips) failRange(node, name, node.attr(name), -kMaxTwips, kMaxTwips);
     return d;
+}
+
+int readTwips(const Attrs &node, const QString &name)
+{
+    const int n = readInt(node, name);
+    if (n < -kMaxTwips || n > kMaxTwips) failRange(node, name, node.attr(name), -kMaxTwips, kMaxTwips);
+    return n;
+}
+
+// A page size in millimetres from a value in units of 1/divisor mm. It must fit the file's
+// thousandths of a millimetre, or the design could not be written and read back.
+double readPageSize(const Attrs &node, const QString &name, double divisor)
+{
+    const int n = readInt(node, name);
+    const double limit = INT_MAX / 1000.0 * divisor;
+    if (std::abs(double(n)) > limit)
+        failRange(node, name, node.attr(name), -std::floor(limit), std::floor(limit));
+    return n / divisor;
 }
 
 double readTenths(const Attrs &node, const QString &name)
@@ -107,10 +142,10 @@ void readFont(const Attrs &n, TZelFont &f)
 
 void readShape(const Attrs &n, VShape &s)
 {
-    if (n.has(u"Left"_qs)) s.SetLeft(readInt(n, u"Left"_qs));
-    if (n.has(u"Top"_qs)) s.SetTop(readInt(n, u"Top"_qs));
-    if (n.has(u"Width"_qs)) s.SetWidth(readInt(n, u"Width"_qs));
-    if (n.has(u"Height"_qs)) s.SetHeight(readInt(n, u"Height"_qs));
+    if (n.has(u"Left"_qs)) s.SetLeft(readTwips(n, u"Left"_qs));
+    if (n.has(u"Top"_qs)) s.SetTop(readTwips(n, u"Top"_qs));
+    if (n.has(u"Width"_qs)) s.SetWidth(readTwips(n, u"Width"_qs));
+    if (n.has(u"Height"_qs)) s.SetHeight(readTwips(n, u"Height"_qs));
     if (n.has(u"Figure"_qs)) s.SetFigure(readInt(n, u"Figure"_qs));
     if (n.has(u"RectRound"_qs)) s.SetRectRound(readInt(n, u"RectRound"_qs));
     if (n.has(u"PenColor"_qs)) s.SetPenColor(readColor(n, u"PenColor"_qs));
@@ -173,7 +208,7 @@ std::unique_ptr<VPicture> readPicture(QXmlStreamReader &x, Context &context, con
     if (n.has(u"Format"_qs)) p->SetFormat(readInt(n, u"Format"_qs));
     const QString text = x.readElementText(QXmlStreamReader::SkipChildElements);
     QString problem;
-    if (!DecodePictureText(text, *p, &problem) && !problem.isEmpty())
+    if (!DecodePictureText(text, *p, &problem, &context.pictures) && !problem.isEmpty())
         context.warnings << QStringLiteral("page %1, %2: %3; it is kept unchanged and drawn as a placeholder")
                                 .arg(context.page, owner, problem);
     return p;
@@ -254,8 +289,8 @@ void readDocumentRoot(QXmlStreamReader &x, VDoc &doc, Context &context)
     // Files of the older layout have no PaperSize and keep the page size in tenths of a millimetre.
     const double divisor = hasPaperSize ? 1000.0 : 10.0;
     if (hasPaperSize) s.PaperSize = readInt(root, u"PaperSize"_qs);
-    if (root.has(u"Width"_qs)) s.Width = readInt(root, u"Width"_qs) / divisor;
-    if (root.has(u"Height"_qs)) s.Height = readInt(root, u"Height"_qs) / divisor;
+    if (root.has(u"Width"_qs)) s.Width = readPageSize(root, u"Width"_qs, divisor);
+    if (root.has(u"Height"_qs)) s.Height = readPageSize(root, u"Height"_qs, divisor);
     if (root.has(u"Orientation"_qs)) s.Orientation = readInt(root, u"Orientation"_qs);
     while (x.readNextStartElement()) {
         if (x.name() == QLatin1String("Font")) {

@@ -22,6 +22,13 @@ QString tenths(double mm)
 {
     return num(std::llround(mm * 10.0));
 } // values already hold 0.1 mm
+// Millimetres cut to thousandths; the nudge away from zero keeps binary rounding (210.0 * 1000 =
+// 209999.99...) from losing one, for negative sizes too, which would otherwise shrink per save.
+QString thousandths(double mm)
+{
+    const double scaled = mm * 1000.0;
+    return num(qint64(std::trunc(scaled + (scaled < 0 ? -1e-6 : 1e-6))));
+}
 QString flag(bool on)
 {
     return on ? QStringLiteral("1") : QStringLiteral("0");
@@ -53,8 +60,8 @@ public:
         m_xml.writeStartElement(QStringLiteral("Document"));
         const VSetPage &s = doc.Settings();
         m_xml.writeAttribute(QStringLiteral("PaperSize"), num(s.PaperSize));
-        m_xml.writeAttribute(QStringLiteral("Width"), num(qint64(std::trunc(s.Width * 1000.0 + 1e-6))));
-        m_xml.writeAttribute(QStringLiteral("Height"), num(qint64(std::trunc(s.Height * 1000.0 + 1e-6))));
+        m_xml.writeAttribute(QStringLiteral("Width"), thousandths(s.Width));
+        m_xml.writeAttribute(QStringLiteral("Height"), thousandths(s.Height));
         m_xml.writeAttribute(QStringLiteral("Orientation"), num(s.Orientation));
         documentFont(doc.Font(), 1);
     }

@@ -64,7 +64,7 @@ QString EncodePictureText(const VPicture &picture)
     return text;
 }
 
-bool DecodePictureText(const QString &text, VPicture &picture, QString *problem)
+bool DecodePictureText(const QString &text, VPicture &picture, QString *problem, PictureBudget *budget)
 {
     say(problem, QString());
     if (text.trimmed().isEmpty()) return false;
@@ -112,14 +112,37 @@ bool DecodePictureText(const QString &text, VPicture &picture, QString *problem)
         return true;
     }();
     Q_UNUSED(limited);
+    if (budget) {
+        const auto seen = budget->decoded.constFind(image);
+        if (seen != budget->decoded.cend()) {
+            picture.SetStored(*seen, className, stream);
+            return true;
+        }
+    }
     QBuffer buffer(&image);
     buffer.open(QIODevice::ReadOnly);
     QImageReader reader(&buffer);
+    // The header tells the size; pixels are 4 bytes in the formats pictures are drawn from.
+    const QSize size = reader.size();
+    if (budget && size.isValid() &&
+        budget->usedBytes + qint64(size.width()) * size.height() * 4 > budget->limitBytes) {
+        picture.SetStored(QImage(), className, stream);
+        say(problem,
+            QStringLiteral("the picture (%1 x %2 pixels) would take the file's pictures beyond %3 MB")
+                .arg(size.width())
+                .arg(size.height())
+                .arg(double(budget->limitBytes) / (1 << 20), 0, 'g', 6));
+        return false;
+    }
     const QImage decoded = reader.read();
     picture.SetStored(decoded, className, stream);
     if (decoded.isNull()) {
         say(problem, QStringLiteral("the picture cannot be decoded (%1)").arg(reader.errorString()));
         return false;
+    }
+    if (budget) {
+        budget->usedBytes += decoded.sizeInBytes();
+        budget->decoded.insert(image, decoded);
     }
     return true;
 }

@@ -106,14 +106,24 @@ bool isXmlName(QStringView name)
     return true;
 }
 
-// XML's Char production: most control characters may not appear, not even as references.
-bool hasForbiddenCharacter(QStringView text)
+// XML's Char production: most control characters may not appear, not even as references, and
+// neither may half of a surrogate pair, which encodings other than UTF-8 (UTF-7, UTF-16) can
+// carry. None of them could be written back.
+QString forbiddenCharacter(QStringView text)
 {
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != 0x9 && u != 0xA && u != 0xD) || u == 0xFFFE || u == 0xFFFF) return true;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (QChar::isHighSurrogate(u) && i + 1 < text.size() &&
+            QChar::isLowSurrogate(text[i + 1].unicode())) {
+            ++i;
+            continue;
+        }
+        if ((u < 0x20 && u != 0x9 && u != 0xA && u != 0xD) || u == 0xFFFE || u == 0xFFFF ||
+            QChar::isSurrogate(u))
+            return QStringLiteral("U+%1").arg(
+                QString::number(u, 16).toUpper().rightJustified(4, QLatin1Char('0')));
     }
-    return false;
+    return {};
 }
 
 } // namespace
@@ -173,10 +183,10 @@ XmlOutline CheckXmlFile(QFile &file, int maxDepth, const QStringList &flat)
                 if (!isXmlName(a.qualifiedName()))
                     fail(QStringLiteral("'%1' is not a valid attribute name")
                              .arg(VisibleText(a.qualifiedName().toString())));
-                else if (hasForbiddenCharacter(a.value()))
+                else if (const QString c = forbiddenCharacter(a.value()); !c.isEmpty())
                     fail(QStringLiteral(
-                             "The value of attribute %1 holds a control character that XML does not allow")
-                             .arg(a.qualifiedName().toString()));
+                             "The value of attribute %1 holds the character %2, which XML does not allow")
+                             .arg(a.qualifiedName().toString(), c));
                 if (!outline.problem.isEmpty()) break;
             }
             break;
@@ -185,9 +195,15 @@ XmlOutline CheckXmlFile(QFile &file, int maxDepth, const QStringList &flat)
             depth -= open.back();
             open.pop_back();
             break;
+        case QXmlStreamReader::DTD:
+            // Each reference may expand to kilobytes, so a small file could spell out gigabytes of
+            // text; the files we read never declare entities.
+            if (!reader.entityDeclarations().isEmpty())
+                fail(QStringLiteral("The file declares entities, which our files never use"));
+            break;
         case QXmlStreamReader::Characters:
-            if (hasForbiddenCharacter(reader.text()))
-                fail(QStringLiteral("The text holds a control character that XML does not allow"));
+            if (const QString c = forbiddenCharacter(reader.text()); !c.isEmpty())
+                fail(QStringLiteral("The text holds the character %1, which XML does not allow").arg(c));
             break;
         default:
             break;

@@ -15,8 +15,8 @@ struct XmlOutline {
 
 // Opens file (a plain file only: pipes and devices could block for ever) and reads it through:
 // not well-formed XML (including malformed element and attribute names, control characters and
-// text that is not valid UTF-8), or elements nested deeper than maxDepth, give the reason with
-// line and column. Elements named in flat (and what they hold) do not count as levels.
+// text that is not valid UTF-8), entity declarations, or elements nested deeper than maxDepth,
+// give the reason with line and column. Elements named in flat (and what they hold) do not count as levels.
 // When the problem is empty the file is open and positioned at its start.
 XmlOutline CheckXmlFile(QFile &file, int maxDepth, const QStringList &flat = {});
 

@@ -355,6 +355,32 @@ TEST_F(DesignFileTest, BadFilesReportTheReasonAndKeepWhatWasRead)
     EXPECT_EQ(root.Child(0)->Shape().Width(), 100);
     EXPECT_EQ(root.Child(1)->Name(), "bad");
     EXPECT_FALSE(doc.IsModified());
+
+    // Values that would overflow the model's arithmetic or could not be written back are refused
+    // by name: a page size beyond the file's thousandths of a millimetre, positions beyond any
+    // page, measures that are not finite.
+    const struct {
+        const char *bytes;
+        const char *reason;
+    } ranges[] = {
+        {"<Document Width=\"2147483647\"><Page/></Document>",
+         "'2147483647' is out of range for attribute Width of Document (-21474836 to 21474836)"},
+        {"<Document><Page><Panel><Group><Shape Left=\"5\"/><Label><Shape Left=\"-2147483648\"/></Label>"
+         "</Group></Panel></Page></Document>",
+         "attribute Left of Shape (-1000000000 to 1000000000)"},
+        {"<Document><Page><Panel><BarCode><BarCodeSet "
+         "LineWidth=\"1e300\"/></BarCode></Panel></Page></Document>",
+         "'1e300' is out of range for attribute LineWidth of BarCodeSet"},
+        {"<Document><Page><Panel><BarCode><BarCodeSet "
+         "MarginTop=\"nan\"/></BarCode></Panel></Page></Document>",
+         "'nan' is not a valid floating point value (attribute MarginTop of BarCodeSet)"},
+    };
+    for (const auto &c : ranges) {
+        writeAll(path("range.edt"), c.bytes);
+        r = ReadDesignFile(doc, path("range.edt"));
+        EXPECT_FALSE(r) << c.reason;
+        EXPECT_TRUE(r.error.contains(QString::fromUtf8(c.reason))) << r.error.toStdString();
+    }
 }
 
 // Files that are not design files, or are malformed in ways the XML reader lets through, are
@@ -380,6 +406,12 @@ TEST_F(DesignFileTest, HostileFilesAreRefusedWithTheirReason)
              "\n<Page><Panel Name=\"a\x0B"
              "b\"/></Page></Document>",
          "\\x0b"},
+        // A few kilobytes of entity references could expand to gigabytes of text.
+        {"<!DOCTYPE d [<!ENTITY a \"aaaa\">]><Document><Page Name=\"&a;&a;\"/></Document>",
+         "declares entities, which our files never use (line 1, column"},
+        // Encodings other than UTF-8 can carry half a surrogate pair, which no XML file can hold.
+        {"<?xml version='1.0' encoding='UTF7'?><Document><Page><Picture>+293</Picture></Page></Document>",
+         "the character U+DBDD, which XML does not allow (line 1, column"},
     };
     for (const auto &c : cases) {
         writeAll(path("hostile.edt"), c.bytes);
@@ -518,6 +550,22 @@ TEST_F(DesignFileTest, UndecodablePicturesAreKeptAndReported)
     }
     EXPECT_EQ(back.PageAt(0)->Root().Child(1)->Picture()->StoredText(), badDigit);
     EXPECT_EQ(back.PageAt(0)->Root().Child(0)->Picture()->StoredStream(), huge);
+
+    // The pictures of one file share a budget of decoded pixels: a repeated picture costs it
+    // once, one that would go beyond it is kept undecoded with the reason.
+    PictureBudget budget;
+    budget.limitBytes = 7 * 5 * 4; // testImage() is 7 x 5
+    const QString png = pictureText("TPngImage", encoded(testImage(), "PNG"), false);
+    VPicture first, repeated, beyond;
+    QString problem;
+    EXPECT_TRUE(DecodePictureText(png, first, &problem, &budget));
+    EXPECT_TRUE(DecodePictureText(png, repeated, &problem, &budget));
+    EXPECT_EQ(budget.usedBytes, budget.limitBytes);
+    EXPECT_FALSE(DecodePictureText(pictureText("TBitmap", encoded(testImage(), "BMP"), true), beyond,
+                                   &problem, &budget));
+    EXPECT_TRUE(problem.contains("(7 x 5 pixels) would take the file's pictures beyond"))
+        << problem.toStdString();
+    EXPECT_TRUE(beyond.IsUndecodable());
 }
 
 TEST_F(DesignFileTest, PageSourceRoundTrip)

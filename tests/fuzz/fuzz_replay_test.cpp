@@ -1,0 +1,28 @@
+#include "fuzz_entries.h"
+#include "test_support.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+// Every seed, and every input a fuzz target once failed on, goes through the entry the target
+// uses: each must finish within the fuzzing time-out and keep the reader's promises.
+TEST(FuzzReplay, SeedsAndFoundInputsKeepTheReadersPromises)
+{
+    const QString root = QStringLiteral(TESSALY_SOURCE_DIR);
+    for (const fuzzentry::Target &target : fuzzentry::Targets()) {
+        const QString seeds = root + QStringLiteral("/fuzz/seeds/") + QLatin1String(target.name);
+        const QString found =
+            root + QStringLiteral("/tests/data/fuzz-regressions/") + QLatin1String(target.name);
+        EXPECT_FALSE(QDir(seeds).isEmpty()) << qPrintable(seeds);
+        for (const QString &folder : {seeds, found}) {
+            for (const QFileInfo &file : QDir(folder).entryInfoList(QDir::Files)) {
+                QElapsedTimer clock;
+                clock.start();
+                EXPECT_EQ(target.run(testsupport::readAll(file.filePath())), QString())
+                    << qPrintable(file.filePath());
+                EXPECT_LT(clock.elapsed(), 10000) << qPrintable(file.filePath());
+            }
+        }
+    }
+}
