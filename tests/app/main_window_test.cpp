@@ -1,8 +1,11 @@
 #include "app/command_line.h"
 #include "app/data_editor.h"
+#include "app/data_tab.h"
+#include "app/design_tab.h"
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
+#include "app/report_tab.h"
 #include "fake_prompts.h"
 #include "report/data_colouring.h"
 #include "test_support.h"
@@ -111,10 +114,10 @@ TEST_F(MainWindowTest, GenerationFailureAtStartUpShowsTheDataStructureMessage)
 TEST_F(MainWindowTest, SaveQuestionsCancelKeepsEverything)
 {
     auto w = window();
-    ASSERT_TRUE(w->openDesign(path("invoice.edt")));
-    w->mnuDesign_Page_NewClick();
+    ASSERT_TRUE(w->design().openDesign(path("invoice.edt")));
+    w->design().mnuDesign_Page_NewClick();
     ASSERT_TRUE(w->designDocument().IsModified());
-    w->mnuData_File_NewClick();
+    w->data().mnuData_File_NewClick();
     w->dataEditor()->appendPlainText("more");
 
     prompts.answers = {Prompts::Cancel};
@@ -141,18 +144,18 @@ TEST_F(MainWindowTest, SaveQuestionsCancelKeepsEverything)
 TEST_F(MainWindowTest, TemplatesSaveBesideTheDesignAndGenerateAReport)
 {
     auto w = window();
-    ASSERT_TRUE(w->openDesign(path("invoice.edt")));
-    EXPECT_FALSE(w->generateEnabled()); // no data text yet
-    w->mnuData_File_CreateTypeClick(1);
+    ASSERT_TRUE(w->design().openDesign(path("invoice.edt")));
+    EXPECT_FALSE(w->report().generateEnabled()); // no data text yet
+    w->data().mnuData_File_CreateTypeClick(1);
     EXPECT_EQ(w->dataFileName(), path("invoice.edd"));
     EXPECT_TRUE(w->dataEditor()->toPlainText().contains("DataType=\"1\""));
     prompts.shown.clear();
-    ASSERT_TRUE(w->mnuData_File_SaveClick());
+    ASSERT_TRUE(w->data().mnuData_File_SaveClick());
     EXPECT_TRUE(prompts.shown.empty()); // the name is known: no dialog
     EXPECT_TRUE(readAll(path("invoice.edd")).startsWith("<?xml version=\"1.0\"?>\r\n"));
 
-    EXPECT_TRUE(w->generateEnabled());
-    w->mnuReport_Report_GenerateClick();
+    EXPECT_TRUE(w->report().generateEnabled());
+    w->report().mnuReport_Report_GenerateClick();
     EXPECT_TRUE(prompts.shown.empty());
     ASSERT_EQ(w->reportDocument().PageCount(), 1); // the template names each design page once
     EXPECT_EQ(w->reportDocument().FileName(), path("invoice.edr"));
@@ -162,7 +165,7 @@ TEST_F(MainWindowTest, TemplatesSaveBesideTheDesignAndGenerateAReport)
     // Broken text: the Generate message names the temporary file.
     w->dataEditor()->setPlainText("<Document DataType=\"1\">\n<Page DesignName=\"Missing\">\n<f1=\"x\"/>");
     prompts.answers = {Prompts::No};
-    w->mnuReport_Report_GenerateClick();
+    w->report().mnuReport_Report_GenerateClick();
     ASSERT_FALSE(prompts.shown.empty());
     EXPECT_TRUE(prompts.shown.back().text.startsWith("Data structure error => 2 " + dir.path() + "/tmp"));
 }
@@ -193,7 +196,7 @@ TEST_F(MainWindowTest, ZoomRescalesAndCentresThePage)
     EXPECT_EQ(PagePosition(QSize(607, 405), QSize(600, 400)), QPoint(2, 1));
 
     auto w = window();
-    ASSERT_TRUE(w->openDesign(path("invoice.edt")));
+    ASSERT_TRUE(w->design().openDesign(path("invoice.edt")));
     PageView *view = w->canvas(TfrmMain::DesignMode)->view();
     EXPECT_EQ(view->width(), 793); // A4 at 96 dpi
     w->setZoom(TfrmMain::DesignMode, 50);
@@ -205,7 +208,7 @@ TEST_F(MainWindowTest, DataEditorFindReplaceAndStatus)
 {
     auto w = window();
     EXPECT_FALSE(w->findChild<QMenu *>("mnuData_Edit")->isEnabled());
-    w->mnuData_File_NewClick();
+    w->data().mnuData_File_NewClick();
     EXPECT_TRUE(w->findChild<QMenu *>("mnuData_Edit")->isEnabled());
     DataEditor *e = w->dataEditor();
     e->setPlainText("Page page PAGE pages");
@@ -257,7 +260,7 @@ TEST_F(MainWindowTest, KeysScrollThePageAndWrapAtTheBottom)
     auto w = window();
     w->resize(700, 500);
     w->show();
-    ASSERT_TRUE(w->openDesign(path("invoice.edt")));
+    ASSERT_TRUE(w->design().openDesign(path("invoice.edt")));
     w->setZoom(TfrmMain::DesignMode, 200);
     QCoreApplication::processEvents();
     QScrollBar *v = w->scrollArea(TfrmMain::DesignMode)->verticalScrollBar();

@@ -1,0 +1,223 @@
+#include "app/design_tab.h"
+
+#include "app/app_texts.h"
+#include "app/main_window.h"
+#include "app/page_view.h"
+#include "app/prompts.h"
+#include "files/design_file.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QTabBar>
+
+DesignTab::DesignTab(TfrmMain &shell)
+    : PageTab(shell, {"tabDesign", "scrDesign", "mnuZoom", "mnuZoom_ByWidth", "tbtnDesign_Page_Zoom"})
+{
+    add(
+        "mnuDesign_File_New", "New", [this] { mnuDesign_File_NewClick(); }, {}, "new");
+    add(
+        "mnuDesign_File_Open", "Open", [this] { mnuDesign_File_OpenClick(); }, {}, "open");
+    add("mnuDesign_File_Reload", "Reload", [this] { mnuDesign_File_ReloadClick(); });
+    add(
+        "mnuDesign_File_Close", "Close", [this] { mnuDesign_File_CloseClick(); }, {}, "close");
+    add(
+        "mnuDesign_File_Save", "Save", [this] { mnuDesign_File_SaveClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_S), "save");
+    add("mnuDesign_File_SaveAs", "Save As", [this] { mnuDesign_File_SaveAsClick(); });
+    add("mnuDesign_File_PrintProperties", "Print Properties", nullptr);
+    add("mnuDesign_File_Print", "Print", nullptr, {}, "print");
+    add(
+        "mnuDesign_File_Preview", "Preview", [this] { togglePreview(); }, QKeySequence(Qt::CTRL | Qt::Key_W),
+        "preview")
+        ->setCheckable(true);
+    add(
+        "mnuDesign_File_CheckPrintable", "Check Printable", [this] { toggleCheckPrintable(); }, {},
+        "printable")
+        ->setCheckable(true);
+    add(
+        "mnuDesign_File_BlackWhite", "Black/White mode", [this] { toggleBlackWhite(); }, {}, "blackwhite")
+        ->setCheckable(true);
+    add("mnuDesign_File_Properties", "Properties", nullptr);
+    add("mnuDesign_File_Exit", "Exit", [this] { m_shell.close(); });
+    add(
+        "mnuDesign_Page_New", "New", [this] { mnuDesign_Page_NewClick(); }, {}, "pagenew");
+    add(
+        "mnuDesign_Page_Delete", "Delete", [this] { mnuDesign_Page_DeleteClick(); }, {}, "pagedelete");
+    add(
+        "mnuDesign_Page_Copy", "Copy", [this] { mnuDesign_Page_CopyClick(); }, {}, "copy");
+    add(
+        "mnuDesign_Page_Paste", "Paste", [this] { mnuDesign_Page_PasteClick(); }, {}, "paste");
+    add("mnuDesign_Page_PrintProperties", "Print Properties", nullptr);
+    add("mnuDesign_Page_Print", "Print", nullptr, {}, "print");
+    add("mnuDesign_Page_Background", "Background Picture", [this] { mnuDesign_Page_BackgroundClick(); });
+    add("mnuDesign_Page_ClearBackground", "Clear Background",
+        [this] { mnuDesign_Page_ClearBackgroundClick(); });
+    add("mnuDesign_Page_Properties", "Properties", nullptr);
+    add("tbtnDesign_Page_ViewSource", "Page properties", nullptr, {}, "source");
+
+    addMenu("File", {"mnuDesign_File_New", "mnuDesign_File_Open", "mnuDesign_File_Reload",
+                     "mnuDesign_File_Close", nullptr, "mnuDesign_File_Save", "mnuDesign_File_SaveAs", nullptr,
+                     "mnuDesign_File_PrintProperties", "mnuDesign_File_Print", "mnuDesign_File_Preview",
+                     "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr,
+                     "mnuDesign_File_Properties", nullptr, "mnuDesign_File_Exit"});
+    addMenu("Page",
+            {"mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste",
+             nullptr, "@zoom", nullptr, "mnuDesign_Page_PrintProperties", "mnuDesign_Page_Print", nullptr,
+             "mnuDesign_Page_Background", "mnuDesign_Page_ClearBackground", nullptr,
+             "mnuDesign_Page_Properties"},
+            "mnuDesign_Page");
+    setToolBar("ToolBar_Design",
+               {"mnuDesign_File_New", "mnuDesign_File_Open", "mnuDesign_File_Save", "mnuDesign_File_Close",
+                nullptr, "mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy",
+                "mnuDesign_Page_Paste", nullptr, "@zoom", "mnuDesign_File_Preview",
+                "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr, "mnuDesign_Page_Print",
+                "tbtnDesign_Page_ViewSource"});
+    setHints({
+        {"mnuDesign_File_New", "New Design"},
+        {"mnuDesign_File_Open", "Open Design"},
+        {"mnuDesign_File_Save", "Save Design"},
+        {"mnuDesign_File_Close", "Close Design"},
+        {"mnuDesign_File_Print", "Print Design"},
+        {"mnuDesign_Page_New", "Add new page"},
+        {"mnuDesign_Page_Delete", "Delete page"},
+        {"mnuDesign_Page_Copy", "Copy page"},
+        {"mnuDesign_Page_Paste", "Paste page"},
+        {"mnuDesign_File_Preview", "Page preview mode"},
+        {"mnuDesign_File_CheckPrintable", "Check printable mode"},
+        {"mnuDesign_File_BlackWhite", "Black/White mode of preview"},
+        {"mnuDesign_Page_Print", "Print page"},
+        {"tbtnDesign_Page_ViewSource", "Page properties"},
+    });
+}
+
+PageTab::SaveDialog DesignTab::saveDialog() const
+{
+    const bool barcode = m_doc.ContainsBarCode();
+    return {barcode ? T("Save *.ebt As...   [barcode gesign]") : T("Save *.edt As...   [normal design]"),
+            T("Normal Design (*.edt)|*.edt|Barcode Design (*.ebt)|*.ebt|*.*|*.*"),
+            barcode ? QStringLiteral("ebt") : QStringLiteral("edt")};
+}
+
+void DesignTab::refreshMenus()
+{
+    const bool pages = !m_doc.IsEmpty();
+    menus()[1]->setEnabled(pages);
+    for (const char *name :
+         {"mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste", "mnuDesign_File_Save",
+          "mnuDesign_File_SaveAs", "mnuDesign_File_Close", "mnuDesign_File_Preview",
+          "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite"})
+        action(name)->setEnabled(pages);
+    action("mnuDesign_File_Reload")->setEnabled(!m_doc.FileName().isEmpty());
+    checkSwitches("mnuDesign_File_Preview", "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite");
+}
+
+bool DesignTab::askSave()
+{
+    if (!m_doc.IsModified()) return true;
+    switch (prompts().askYesNoCancel(T("Design Editor"), T("Save changes in design document?"))) {
+    case Prompts::Yes:
+        return mnuDesign_File_SaveClick();
+    case Prompts::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DesignTab::mnuDesign_File_NewClick()
+{
+    if (!askSave()) return;
+    m_doc.Clear();
+    m_doc.AddPage();
+    m_doc.ClearModified();
+    fillPageTabs();
+    refreshShell();
+}
+
+bool DesignTab::openDesign(const QString &path)
+{
+    const FileResult r = ReadDesignFile(m_doc, path);
+    if (!r) prompts().warning(T("Design Editor"), r.error);
+    m_doc.SetZoomAll(zoom());
+    fillPageTabs();
+    refreshShell();
+    return bool(r);
+}
+
+void DesignTab::mnuDesign_File_OpenClick()
+{
+    if (!askSave()) return;
+    const QString path = prompts().openFileName(
+        T("Open *.edt/*.ebt file"), T("Normal Design (*.edt)|*.edt|Barcode Design (*.ebt)|*.ebt|*.*|*.*"));
+    if (!path.isEmpty()) openDesign(path);
+}
+
+void DesignTab::mnuDesign_File_ReloadClick()
+{
+    if (!m_doc.FileName().isEmpty()) openDesign(m_doc.FileName());
+}
+
+void DesignTab::mnuDesign_File_CloseClick()
+{
+    if (!askSave()) return;
+    m_doc.Clear();
+    fillPageTabs();
+    refreshShell();
+}
+
+void DesignTab::mnuDesign_Page_NewClick()
+{
+    VPage *page = m_doc.AddPage();
+    page->SetZoom(zoom());
+    page->SetChanged(true);
+    fillPageTabs();
+    pageTabs()->setCurrentIndex(m_doc.PageCount() - 1);
+    m_shell.refreshStatus();
+}
+
+void DesignTab::mnuDesign_Page_DeleteClick()
+{
+    const int index = pageTabs()->currentIndex();
+    if (index < 0) return;
+    canvas()->view()->setPage(nullptr);
+    m_doc.DeletePage(index);
+    m_doc.SetChanged(true);
+    fillPageTabs();
+    if (index > 0 && index <= m_doc.PageCount()) pageTabs()->setCurrentIndex(index - 1);
+    m_shell.refreshMenus();
+    m_shell.refreshStatus();
+}
+
+void DesignTab::mnuDesign_Page_CopyClick()
+{
+    m_doc.MarkCopied(pageTabs()->currentIndex());
+}
+
+void DesignTab::mnuDesign_Page_PasteClick()
+{
+    const int index = pageTabs()->currentIndex();
+    if (m_doc.PasteCopied(index)) showPage(index);
+    m_shell.refreshStatus();
+}
+
+void DesignTab::mnuDesign_Page_BackgroundClick()
+{
+    VPage *page = m_doc.PageAt(pageTabs()->currentIndex());
+    if (!page) return;
+    const QString path = prompts().openFileName(
+        T("Background Picture"),
+        QStringLiteral("*.jpg|*.jpg|*.jpeg|*.jpeg|*.bmp|*.bmp|*.gif|*.gif|*.png|*.png"));
+    if (path.isEmpty()) return;
+    if (!page->SetBackgroundPicture(path)) prompts().warning(T("Design Editor"), path);
+    canvas()->view()->refresh();
+    m_shell.refreshStatus();
+}
+
+void DesignTab::mnuDesign_Page_ClearBackgroundClick()
+{
+    if (VPage *page = m_doc.PageAt(pageTabs()->currentIndex())) {
+        page->ClearBackgroundPicture();
+        canvas()->view()->refresh();
+        m_shell.refreshStatus();
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "app/mode_tab.h"
+#include "model/v_doc.h"
+
+class PageCanvas;
+class QScrollArea;
+class QTabBar;
+
+// The modes that show the pages of a document, design and report: page tabs over a scroll box
+// holding the page, the zoom menu, the preview switches, and saving the document.
+class PageTab : public ModeTab
+{
+public:
+    // Object names of the mode's widgets ("tabDesign", "scrDesign", "mnuZoom", ...).
+    struct Names {
+        const char *tabs, *scroll, *zoomMenu, *zoomByWidth, *zoomButton;
+    };
+    PageTab(TfrmMain &shell, const Names &names);
+
+    VDoc &document() { return m_doc; }
+    const VDoc &document() const { return m_doc; }
+    QWidget *sheet() const override { return m_sheet; }
+    QString fileName() const override { return m_doc.FileName(); }
+    bool isModified() const override { return m_doc.IsModified(); }
+    bool isPreview() const override { return m_doc.Preview(); }
+    void applyTexts() override;
+
+    QTabBar *pageTabs() const { return m_tabs; }
+    QScrollArea *scrollArea() const { return m_scroll; }
+    PageCanvas *canvas() const { return m_canvas; }
+    int zoom() const { return m_zoom; }
+    void setZoom(int zoom);
+    // Fills the page tabs from the document and shows the first page.
+    void fillPageTabs();
+    void showPage(int index);
+    // Places the page in the scroll box again (after a resize).
+    void relayout();
+    void togglePreview();
+    void toggleCheckPrintable();
+    void toggleBlackWhite();
+    // The view after the preview switches of the document changed.
+    void applyDocumentModes();
+    bool saveDocument();
+    bool saveDocumentAs();
+
+protected:
+    struct SaveDialog {
+        QString title, filter, suffix;
+    };
+    virtual SaveDialog saveDialog() const = 0;
+    void addSpecial(const char *item, QMenu *menu, QToolBar *bar) override;
+    // The preview, printable and black/white actions, checked as the document is.
+    void checkSwitches(const char *preview, const char *printable, const char *blackWhite);
+
+    VDoc m_doc;
+
+private:
+    int m_zoom = 100;
+    QWidget *m_sheet;
+    QTabBar *m_tabs;
+    QScrollArea *m_scroll;
+    PageCanvas *m_canvas;
+    QMenu *m_zoomMenu;
+    const char *m_zoomButton;
+};

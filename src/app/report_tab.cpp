@@ -1,0 +1,199 @@
+#include "app/report_tab.h"
+
+#include "app/app_texts.h"
+#include "app/data_editor.h"
+#include "app/data_tab.h"
+#include "app/design_tab.h"
+#include "app/main_window.h"
+#include "app/prompts.h"
+#include "files/design_file.h"
+#include "report/convert_pdf_sink.h"
+#include "report/report_generation.h"
+#include "report/report_names.h"
+
+#include <QAction>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QRandomGenerator>
+
+ReportTab::ReportTab(TfrmMain &shell)
+    : PageTab(shell,
+              {"tabReport", "scrReport", "mnuZoomReport", "mnuZoomReport_ByWidth", "tbtnReport_Page_Zoom"})
+{
+    add(
+        "mnuReport_Report_Generate", "Generate", [this] { mnuReport_Report_GenerateClick(); }, {},
+        "generate");
+    add(
+        "mnuReport_Report_Clear", "Clear", [this] { mnuReport_Report_ClearClick(); }, {}, "close");
+    add(
+        "mnuReport_Report_Open", "Open", [this] { mnuReport_Report_OpenClick(); }, {}, "open");
+    add(
+        "mnuReport_Report_Save", "Save", [this] { mnuReport_Report_SaveClick(); },
+        QKeySequence(Qt::CTRL | Qt::Key_S), "save");
+    add("mnuReport_Report_SaveAs", "Save As", [this] { mnuReport_Report_SaveAsClick(); });
+    add("mnuReport_Report_PrintProperties", "Print Properties", nullptr);
+    add("mnuReport_Report_Print", "Print", nullptr, {}, "print");
+    add(
+        "mnuReport_Report_Preview", "Preview", [this] { togglePreview(); },
+        QKeySequence(Qt::CTRL | Qt::Key_W), "preview")
+        ->setCheckable(true);
+    add(
+        "mnuReport_Report_CheckPrintable", "Check Printable", [this] { toggleCheckPrintable(); }, {},
+        "printable")
+        ->setCheckable(true);
+    add(
+        "mnuReport_Report_BlackWhite", "Black/White mode", [this] { toggleBlackWhite(); }, {}, "blackwhite")
+        ->setCheckable(true);
+    add("mnuReport_Report_Exit", "Exit", [this] { m_shell.close(); });
+    add("mnuReport_Page_PrintProperties", "Print Properties", nullptr);
+    add("mnuReport_Page_Print", "Print", nullptr, {}, "print");
+    add("cmdView_Mail", "F5 - Send by e-mail", nullptr, {}, "mail");
+    add("cmdView_Convert", "F6 - File Export", nullptr, {}, "export");
+
+    QMenu *report =
+        addMenu("Report", {"mnuReport_Report_Generate", "mnuReport_Report_Clear", nullptr,
+                           "mnuReport_Report_Open", "mnuReport_Report_Save", "mnuReport_Report_SaveAs",
+                           nullptr, "mnuReport_Report_PrintProperties", "mnuReport_Report_Print",
+                           "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
+                           "mnuReport_Report_BlackWhite", nullptr, "mnuReport_Report_Exit"});
+    // Generate is re-evaluated each time the menu opens.
+    connect(report, &QMenu::aboutToShow, this, [this] { m_shell.refreshMenus(); });
+    addMenu("Page", {"@zoom", nullptr, "mnuReport_Page_PrintProperties", "mnuReport_Page_Print"},
+            "mnuReport_Page");
+    setToolBar("ToolBar_Report",
+               {"mnuReport_Report_Generate", "mnuReport_Report_Open", "mnuReport_Report_Save",
+                "mnuReport_Report_Clear", nullptr, "@zoom", "mnuReport_Report_Preview",
+                "mnuReport_Report_CheckPrintable", "mnuReport_Report_BlackWhite", nullptr,
+                "mnuReport_Page_Print", "cmdView_Mail", "cmdView_Convert"});
+    setHints({
+        {"mnuReport_Report_Generate", "Generate report"},
+        {"mnuReport_Report_Open", "Open report"},
+        {"mnuReport_Report_Save", "Save report"},
+        {"mnuReport_Report_Clear", "Close report"},
+        {"mnuReport_Report_Print", "Print report"},
+        {"mnuReport_Report_Preview", "Page preview mode"},
+        {"mnuReport_Report_CheckPrintable", "Check printable mode"},
+        {"mnuReport_Report_BlackWhite", "Black/Whitemode of preview"},
+        {"mnuReport_Page_Print", "Print page"},
+    });
+}
+
+PageTab::SaveDialog ReportTab::saveDialog() const
+{
+    const bool barcode = m_doc.ContainsBarCode();
+    return {barcode ? T("Save *.ebr As...   [barcode report]") : T("Save *.edr As...   [normal report]"),
+            T("Normal report (*.edr)|*.edr|Barcode report (*.ebr)|*.ebr|*.*|*.*"),
+            barcode ? QStringLiteral("ebr") : QStringLiteral("edr")};
+}
+
+void ReportTab::refreshMenus()
+{
+    action("mnuReport_Report_Generate")->setEnabled(generateEnabled());
+    const bool pages = !m_doc.IsEmpty();
+    menus()[1]->setEnabled(pages);
+    for (const char *name :
+         {"mnuReport_Report_Clear", "mnuReport_Report_Save", "mnuReport_Report_SaveAs",
+          "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable", "mnuReport_Report_BlackWhite"})
+        action(name)->setEnabled(pages);
+    checkSwitches("mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
+                  "mnuReport_Report_BlackWhite");
+}
+
+bool ReportTab::askSave()
+{
+    if (!m_doc.IsModified()) return true;
+    switch (prompts().askYesNoCancel(T("Report Viewer"), T("Save changes in report document?"))) {
+    case Prompts::Yes:
+        return mnuReport_Report_SaveClick();
+    case Prompts::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool ReportTab::generateEnabled() const
+{
+    const DataTab &data = m_shell.data();
+    return !m_shell.design().document().IsEmpty() && data.isShown() &&
+           !data.editor()->toPlainText().isEmpty();
+}
+
+bool ReportTab::generateReport(const QString &dataFile, QString *reason)
+{
+    // What went wrong with a convert file's PDFs is shown once at the end.
+    const VDoc &design = m_shell.design().document();
+    ConvertPdfSink::Options options;
+    options.inputs = {design.FileName(), dataFile};
+    QStringList problems;
+    options.message = [&](const QString &message, bool failed) {
+        if (failed) problems << message;
+    };
+    ConvertPdfSink pdfs(design, options);
+    const bool ok = ReadDataFile(dataFile, design, m_doc, &pdfs, reason);
+    pdfs.Finish();
+    if (!problems.isEmpty()) prompts().information(QString(), problems.join(QLatin1Char('\n')));
+    return ok;
+}
+
+void ReportTab::mnuReport_Report_GenerateClick()
+{
+    if (!generateEnabled() || !askSave()) return;
+    m_doc.Clear();
+    fillPageTabs();
+    const QDir current = QDir::current();
+    QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
+    QString temp;
+    do {
+        temp = current.filePath(QStringLiteral("tmp%1.edd").arg(random.generate() % 997));
+    } while (QFileInfo::exists(temp));
+    QString reason;
+    const bool ok = m_shell.data().writeTo(temp) && generateReport(temp, &reason);
+    QFile::remove(temp);
+    if (!ok) {
+        prompts().information(QString(),
+                              DataErrorMessage(QStringLiteral("Data structure error => 2 ") + temp, reason));
+        m_shell.refreshCaption();
+        return;
+    }
+    if (!m_doc.IsEmpty()) showGeneratedReport();
+    refreshShell();
+}
+
+void ReportTab::showGeneratedReport()
+{
+    m_doc.SetZoomAll(zoom());
+    m_doc.SetPreview(true);
+    fillPageTabs();
+    const QString design = m_shell.design().document().FileName();
+    if (!design.isEmpty()) m_doc.SetFileName(ReportFileName(design));
+}
+
+void ReportTab::mnuReport_Report_ClearClick()
+{
+    if (!askSave()) return;
+    m_doc.Clear();
+    fillPageTabs();
+    refreshShell();
+}
+
+bool ReportTab::openReport(const QString &path)
+{
+    const FileResult r = ReadDesignFile(m_doc, path);
+    if (!r) prompts().warning(T("Report Viewer"), r.error);
+    m_doc.SetZoomAll(zoom());
+    fillPageTabs();
+    refreshShell();
+    return bool(r);
+}
+
+void ReportTab::mnuReport_Report_OpenClick()
+{
+    if (!askSave()) return;
+    const QString path = prompts().openFileName(
+        T("Open *.edr/*.ebr file"), T("Normal report (*.edr)|*.edr|Barcode report (*.ebr)|*.ebr|*.*|*.*"));
+    if (!path.isEmpty()) openReport(path);
+}

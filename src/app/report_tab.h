@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/page_tab.h"
+
+// The Report tab: generation from the design and the data text, and the report's file commands.
+class ReportTab : public PageTab
+{
+public:
+    explicit ReportTab(TfrmMain &shell);
+    const char *title() const override { return "Report Viewer"; }
+    void refreshMenus() override;
+    bool askSave() override;
+
+    bool generateEnabled() const;
+    // Merges dataFile into the design, the report being empty; false with the data's reason.
+    // A convert file writes its PDFs meanwhile.
+    bool generateReport(const QString &dataFile, QString *reason);
+    // A report fresh from generation: preview at the report zoom, named after the design.
+    void showGeneratedReport();
+
+    void mnuReport_Report_GenerateClick();
+    void mnuReport_Report_ClearClick();
+    bool openReport(const QString &path);
+    void mnuReport_Report_OpenClick();
+    bool mnuReport_Report_SaveClick() { return saveDocument(); }
+    bool mnuReport_Report_SaveAsClick() { return saveDocumentAs(); }
+
+protected:
+    SaveDialog saveDialog() const override;
+};
