@@ -35,6 +35,14 @@ std::unique_ptr<VPage> VDoc::TakePage(int index)
     return page;
 }
 
+VPage *VDoc::InsertPage(int index, std::unique_ptr<VPage> page)
+{
+    VPage *raw = page.get();
+    if (index < 0 || index > PageCount()) index = PageCount();
+    m_pages.insert(m_pages.begin() + index, std::move(page));
+    return raw;
+}
+
 VPage *VDoc::PageAt(int index) const
 {
     if (index < 0 || index >= PageCount()) return nullptr;

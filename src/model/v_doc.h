@@ -17,6 +17,8 @@ public:
     // Takes the page out of the document (null for a bad index): outputs that stream a report
     // page by page free each page once it is written.
     std::unique_ptr<VPage> TakePage(int index);
+    // Puts a page in at index (at the end when index is past it): undo gives back a taken page.
+    VPage *InsertPage(int index, std::unique_ptr<VPage> page);
     VPage *PageAt(int index) const;
     int PageCount() const { return int(m_pages.size()); }
     bool IsEmpty() const { return m_pages.empty(); }

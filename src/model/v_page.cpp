@@ -59,6 +59,13 @@ QSize VPage::TwipsSize() const
     return QSize(w, h);
 }
 
+std::unique_ptr<VPicture> VPage::ReplaceBackground(std::unique_ptr<VPicture> picture)
+{
+    std::swap(m_background, picture);
+    m_changed = true;
+    return picture;
+}
+
 QString VPage::PaperSizeProblem() const
 {
     // A PDF page may not exceed 200 inches a side; printers stop far below that.

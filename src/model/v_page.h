@@ -43,6 +43,8 @@ public:
 
     VPicture *Background() const { return m_background.get(); }
     void SetBackground(std::unique_ptr<VPicture> picture);
+    // Puts picture (or none) in as the background and hands back the one before.
+    std::unique_ptr<VPicture> ReplaceBackground(std::unique_ptr<VPicture> picture);
     VPicture &EnsureBackground();
     // Loads jpg, jpeg, bmp, gif or png; false when the file cannot be read.
     bool SetBackgroundPicture(const QString &file);

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/design_commands.h"
+#include "model/table_editing.h"
+
+#include <QObject>
+#include <QPoint>
+#include <QUndoStack>
+
+// The edits of a design document, each one undoable step on the document's undo stack. The
+// design view and the properties dialog call these; tests call them without any window. The
+// document counts as modified while the stack is away from its clean (saved) state.
+class DesignEditor
+{
+public:
+    explicit DesignEditor(VDoc &doc);
+    DesignEditor(const DesignEditor &) = delete;
+    DesignEditor &operator=(const DesignEditor &) = delete;
+
+    VDoc &document() { return m_doc; }
+    QUndoStack &undoStack() { return m_stack; }
+    // Told of every change a command makes, done, undone or redone.
+    void setListener(DesignChangeListener listener) { m_listener = std::move(listener); }
+    bool isModified() const { return !m_stack.isClean() || m_doc.IsModified(); }
+    // After a save: the present state is the saved one.
+    void markSaved();
+    // Before the document is replaced, cleared or reloaded: the steps refer to its objects.
+    void forgetSteps();
+
+    // Elements the caller has already moved or resized (a finished drag), with their state before.
+    void geometryChanged(std::vector<GeometryCommand::State> before, const QString &text);
+    // Ctrl/Shift + arrow on the selection walk; a run of them on one selection is one step.
+    void nudge(const std::vector<VGrfElement *> &elements, int dx, int dy, bool resize);
+    void remove(const std::vector<VGrfElement *> &elements);
+    // A new element in parent at the pixel point at of its window (the kind's usual size).
+    VGrfElement *add(VGrfElement &parent, ElementKind kind, const QPoint &at);
+    // Paste into target: the pending Cut moves there, else the copied element is copied there.
+    // Null with refusal set when target lies inside the source's own subtree or takes no paste.
+    VGrfElement *paste(VGrfElement &target, QString *refusal = nullptr);
+    void toFront(VGrfElement &element);
+    void setCaption(VGrfElement &label, const QString &caption);
+    // Row and column edits at a cell; false when the table's cells are not a grid (or the edit
+    // would leave the table without cells), and nothing changes.
+    bool editTable(VGrfElement &cell, TableEdit edit);
+    void deleteTable(VGrfElement &cell);
+
+    VPage *newPage(int zoom);
+    void deletePage(int index);
+    bool pastePage(int index);
+    // A page's background picture; null clears it.
+    void setBackground(int index, std::unique_ptr<VPicture> picture);
+
+private:
+    void push(QUndoCommand *command) { m_stack.push(command); }
+
+    VDoc &m_doc;
+    QUndoStack m_stack;
+    QObject m_context;
+    DesignChangeListener m_listener;
+    std::vector<VGrfElement *> m_lastNudge; // the selection of the last nudge step
+};
+
+// The window a new element of kind gets in parent, placed at (pixels of parent's window) and
+// kept inside it where it fits: 50 x 25 mm groups, 80 x 20 mm tables, 30 x 5 mm labels and
+// 40 x 20 mm barcodes at the parent's zoom.
+QRect NewElementWindow(const VGrfElement &parent, ElementKind kind, const QPoint &at);
