@@ -86,10 +86,9 @@ void BM_LabelPdf(benchmark::State &state)
     writeData(dir.filePath("labels.ebd"), labelPage, pages);
     for (auto _ : state) {
         const QString pdf = dir.filePath("labels.pdf");
-        report(state,
-               runCli({"export", example("label.ebt"), "--data", dir.filePath("labels.ebd"), "--format",
-                       "pdf", "-o", pdf}),
-               pages, QFileInfo(pdf).size());
+        const ChildRun run = runCli({"export", example("label.ebt"), "--data", dir.filePath("labels.ebd"),
+                                     "--format", "pdf", "-o", pdf});
+        report(state, run, pages, QFileInfo(pdf).size());
     }
 }
 
@@ -100,10 +99,9 @@ void BM_OnePdf(benchmark::State &state)
     writeData(dir.filePath("data.edd"), pageOf(kind), pages);
     for (auto _ : state) {
         const QString pdf = dir.filePath("one.pdf");
-        report(state,
-               runCli({"export", example(design(kind)), "--data", dir.filePath("data.edd"), "--format", "pdf",
-                       "-o", pdf}),
-               pages, QFileInfo(pdf).size());
+        const ChildRun run = runCli({"export", example(design(kind)), "--data", dir.filePath("data.edd"),
+                                     "--format", "pdf", "-o", pdf});
+        report(state, run, pages, QFileInfo(pdf).size());
     }
 }
 
@@ -114,8 +112,8 @@ void BM_ConvertFile(benchmark::State &state)
     writeData(dir.filePath("convert.edd"), pageOf(kind), documents, dir.filePath("pdf"));
     for (auto _ : state) {
         QDir(dir.filePath("pdf")).removeRecursively();
-        report(state, runCli({"generate", example(design(kind)), dir.filePath("convert.edd")}), documents,
-               folderBytes(dir.filePath("pdf")));
+        const ChildRun run = runCli({"generate", example(design(kind)), dir.filePath("convert.edd")});
+        report(state, run, documents, folderBytes(dir.filePath("pdf")));
     }
 }
 
@@ -134,7 +132,8 @@ void BM_FlatMemory(benchmark::State &state)
                               "--format", "pdf",
                               "-o",       out}
                 : QStringList{"generate", example("invoice.edt"), dir.filePath("data.edd"), "-o", out};
-        report(state, runCli(args), pages, QFileInfo(out).size());
+        const ChildRun run = runCli(args);
+        report(state, run, pages, QFileInfo(out).size());
     }
 }
 
