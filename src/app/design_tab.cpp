@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QMenu>
 #include <QTabBar>
 
 DesignTab::DesignTab(TfrmMain &shell)
@@ -39,6 +40,10 @@ DesignTab::DesignTab(TfrmMain &shell)
         ->setCheckable(true);
     add("mnuDesign_File_Properties", "Properties", nullptr);
     add("mnuDesign_File_Exit", "Exit", [this] { m_shell.close(); });
+    add("mnuDesign_Edit_Undo", "Undo", [this] { mnuDesign_Edit_UndoClick(); }, QKeySequence::Undo)
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    add("mnuDesign_Edit_Redo", "Redo", [this] { mnuDesign_Edit_RedoClick(); })
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     add(
         "mnuDesign_Page_New", "New", [this] { mnuDesign_Page_NewClick(); }, {}, "pagenew");
     add(
@@ -60,6 +65,7 @@ DesignTab::DesignTab(TfrmMain &shell)
                      "mnuDesign_File_PrintProperties", "mnuDesign_File_Print", "mnuDesign_File_Preview",
                      "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr,
                      "mnuDesign_File_Properties", nullptr, "mnuDesign_File_Exit"});
+    addMenu("Edit", {"mnuDesign_Edit_Undo", "mnuDesign_Edit_Redo"}, "mnuDesign_Edit");
     addMenu("Page",
             {"mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste",
              nullptr, "@zoom", nullptr, "mnuDesign_Page_PrintProperties", "mnuDesign_Page_Print", nullptr,
@@ -88,6 +94,82 @@ DesignTab::DesignTab(TfrmMain &shell)
         {"mnuDesign_Page_Print", "Print page"},
         {"tbtnDesign_Page_ViewSource", "Page properties"},
     });
+
+    canvas()->view()->setContext(this);
+    m_editor.setListener([this](const DesignChange &change) { changed(change); });
+    connect(&m_editor.undoStack(), &QUndoStack::indexChanged, this, [this] {
+        m_shell.refreshStatus();
+        m_shell.refreshMenus();
+    });
+}
+
+void DesignTab::changed(const DesignChange &change)
+{
+    const VPage *shown = canvas()->view()->page();
+    if (change.kind == DesignChange::Pages)
+        scheduleRefresh(true);
+    else if (change.page == shown && change.kind == DesignChange::Tree)
+        scheduleRefresh(false);
+    else if (change.page == shown)
+        canvas()->view()->syncElements(change.elements);
+}
+
+void DesignTab::scheduleRefresh(bool pages)
+{
+    m_pagesChanged = m_pagesChanged || pages;
+    if (m_refreshQueued) return;
+    m_refreshQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshQueued = false;
+            if (m_pagesChanged) {
+                m_pagesChanged = false;
+                const int index = m_pageToShow >= 0 ? m_pageToShow : pageTabs()->currentIndex();
+                m_pageToShow = -1;
+                fillPageTabs();
+                if (index > 0) pageTabs()->setCurrentIndex(std::min(index, m_doc.PageCount() - 1));
+                m_shell.refreshMenus();
+            } else {
+                canvas()->view()->refresh();
+            }
+            m_shell.refreshStatus();
+        },
+        Qt::QueuedConnection);
+}
+
+int DesignTab::runContextMenu(const std::vector<ContextMenuItem> &items, const QPoint &globalPos)
+{
+    if (m_menuRunner) return m_menuRunner(items, globalPos);
+    QMenu menu(&m_shell);
+    for (const ContextMenuItem &item : items) {
+        if (!item.command) {
+            menu.addSeparator();
+            continue;
+        }
+        QAction *a = menu.addAction(T(ContextCommandText(item.command)));
+        a->setData(item.command);
+        a->setEnabled(item.enabled);
+    }
+    const QAction *chosen = menu.exec(globalPos);
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+void DesignTab::refuse(const QString &text)
+{
+    prompts().warning(T("Design Editor"), text);
+}
+
+void DesignTab::mnuDesign_Edit_UndoClick()
+{
+    editingState().cutElement = nullptr;
+    m_editor.undoStack().undo();
+}
+
+void DesignTab::mnuDesign_Edit_RedoClick()
+{
+    editingState().cutElement = nullptr;
+    m_editor.undoStack().redo();
 }
 
 PageTab::SaveDialog DesignTab::saveDialog() const
@@ -108,12 +190,14 @@ void DesignTab::refreshMenus()
           "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite"})
         action(name)->setEnabled(pages);
     action("mnuDesign_File_Reload")->setEnabled(!m_doc.FileName().isEmpty());
+    action("mnuDesign_Edit_Undo")->setEnabled(m_editor.undoStack().canUndo());
+    action("mnuDesign_Edit_Redo")->setEnabled(m_editor.undoStack().canRedo());
     checkSwitches("mnuDesign_File_Preview", "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite");
 }
 
 bool DesignTab::askSave()
 {
-    if (!m_doc.IsModified()) return true;
+    if (!isModified()) return true;
     switch (prompts().askYesNoCancel(T("Design Editor"), T("Save changes in design document?"))) {
     case Prompts::Yes:
         return mnuDesign_File_SaveClick();
@@ -124,20 +208,31 @@ bool DesignTab::askSave()
     }
 }
 
+void DesignTab::clearDocument()
+{
+    m_editor.forgetSteps();
+    editingState() = EditingState{}; // the elements they name are gone
+    canvas()->view()->setPage(nullptr);
+    m_doc.Clear();
+    m_editor.markSaved();
+}
+
 void DesignTab::mnuDesign_File_NewClick()
 {
     if (!askSave()) return;
-    m_doc.Clear();
+    clearDocument();
     m_doc.AddPage();
-    m_doc.ClearModified();
+    m_editor.markSaved();
     fillPageTabs();
     refreshShell();
 }
 
 bool DesignTab::openDesign(const QString &path)
 {
+    clearDocument();
     const FileResult r = ReadDesignFile(m_doc, path);
     if (!r) prompts().warning(T("Design Editor"), r.error);
+    m_editor.markSaved();
     m_doc.SetZoomAll(zoom());
     fillPageTabs();
     refreshShell();
@@ -160,32 +255,24 @@ void DesignTab::mnuDesign_File_ReloadClick()
 void DesignTab::mnuDesign_File_CloseClick()
 {
     if (!askSave()) return;
-    m_doc.Clear();
+    clearDocument();
     fillPageTabs();
     refreshShell();
 }
 
 void DesignTab::mnuDesign_Page_NewClick()
 {
-    VPage *page = m_doc.AddPage();
-    page->SetZoom(zoom());
-    page->SetChanged(true);
-    fillPageTabs();
-    pageTabs()->setCurrentIndex(m_doc.PageCount() - 1);
-    m_shell.refreshStatus();
+    m_pageToShow = m_doc.PageCount();
+    m_editor.newPage(zoom());
 }
 
 void DesignTab::mnuDesign_Page_DeleteClick()
 {
     const int index = pageTabs()->currentIndex();
     if (index < 0) return;
+    m_pageToShow = std::max(0, index - 1);
     canvas()->view()->setPage(nullptr);
-    m_doc.DeletePage(index);
-    m_doc.SetChanged(true);
-    fillPageTabs();
-    if (index > 0 && index <= m_doc.PageCount()) pageTabs()->setCurrentIndex(index - 1);
-    m_shell.refreshMenus();
-    m_shell.refreshStatus();
+    m_editor.deletePage(index);
 }
 
 void DesignTab::mnuDesign_Page_CopyClick()
@@ -196,28 +283,28 @@ void DesignTab::mnuDesign_Page_CopyClick()
 void DesignTab::mnuDesign_Page_PasteClick()
 {
     const int index = pageTabs()->currentIndex();
-    if (m_doc.PasteCopied(index)) showPage(index);
-    m_shell.refreshStatus();
+    m_pageToShow = index;
+    canvas()->view()->setPage(nullptr);
+    if (!m_editor.pastePage(index)) showPage(index);
 }
 
 void DesignTab::mnuDesign_Page_BackgroundClick()
 {
-    VPage *page = m_doc.PageAt(pageTabs()->currentIndex());
-    if (!page) return;
+    const int index = pageTabs()->currentIndex();
+    if (!m_doc.PageAt(index)) return;
     const QString path = prompts().openFileName(
-        T("Background Picture"),
-        QStringLiteral("*.jpg|*.jpg|*.jpeg|*.jpeg|*.bmp|*.bmp|*.gif|*.gif|*.png|*.png"));
+        T("Background Picture"), QStringLiteral("*.jpg|*.jpg|*.jpeg|*.jpeg|*.bmp|*.bmp|*.gif|*.gif|*.png|*.png"));
     if (path.isEmpty()) return;
-    if (!page->SetBackgroundPicture(path)) prompts().warning(T("Design Editor"), path);
-    canvas()->view()->refresh();
-    m_shell.refreshStatus();
+    auto picture = std::make_unique<VPicture>();
+    if (!picture->LoadFile(path)) {
+        prompts().warning(T("Design Editor"), path);
+        return;
+    }
+    m_editor.setBackground(index, std::move(picture));
 }
 
 void DesignTab::mnuDesign_Page_ClearBackgroundClick()
 {
-    if (VPage *page = m_doc.PageAt(pageTabs()->currentIndex())) {
-        page->ClearBackgroundPicture();
-        canvas()->view()->refresh();
-        m_shell.refreshStatus();
-    }
+    const int index = pageTabs()->currentIndex();
+    if (m_doc.PageAt(index) && m_doc.PageAt(index)->Background()) m_editor.setBackground(index, nullptr);
 }

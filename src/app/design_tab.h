@@ -1,15 +1,33 @@
 #pragma once
 
+#include "app/element_widget.h"
 #include "app/page_tab.h"
+#include "model/design_editor.h"
 
-// The Design tab: the design document, its pages and its file commands.
-class DesignTab : public PageTab
+#include <functional>
+
+// The Design tab: the design document, its pages and element windows that edit it, its file
+// commands, and undo and redo of every edit.
+class DesignTab : public PageTab, public DesignViewContext
 {
 public:
     explicit DesignTab(TfrmMain &shell);
     const char *title() const override { return "Design Editor"; }
+    bool isModified() const override { return m_editor.isModified(); }
     void refreshMenus() override;
     bool askSave() override;
+
+    DesignEditor &editor() override { return m_editor; }
+    bool propertiesAvailable() const override { return false; }
+    void showProperties(VGrfElement &) override {}
+    int runContextMenu(const std::vector<ContextMenuItem> &items, const QPoint &globalPos) override;
+    void refuse(const QString &text) override;
+    // Tests choose the context menu's command instead of a person.
+    using MenuRunner = std::function<int(const std::vector<ContextMenuItem> &, const QPoint &)>;
+    void setContextMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
+
+    // Empties the document and forgets its steps (closing, and the commands that replace it).
+    void clearDocument();
 
     void mnuDesign_File_NewClick();
     bool openDesign(const QString &path);
@@ -18,6 +36,8 @@ public:
     void mnuDesign_File_CloseClick();
     bool mnuDesign_File_SaveClick() { return saveDocument(); }
     bool mnuDesign_File_SaveAsClick() { return saveDocumentAs(); }
+    void mnuDesign_Edit_UndoClick();
+    void mnuDesign_Edit_RedoClick();
     void mnuDesign_Page_NewClick();
     void mnuDesign_Page_DeleteClick();
     void mnuDesign_Page_CopyClick();
@@ -27,4 +47,17 @@ public:
 
 protected:
     SaveDialog saveDialog() const override;
+    void saved() override { m_editor.markSaved(); }
+
+private:
+    void changed(const DesignChange &change);
+    // The view after a change of the element tree or the pages, once the event that caused it is
+    // over (the element window that handled it may be among those rebuilt).
+    void scheduleRefresh(bool pages);
+
+    DesignEditor m_editor{m_doc};
+    MenuRunner m_menuRunner;
+    bool m_refreshQueued = false;
+    bool m_pagesChanged = false;
+    int m_pageToShow = -1;
 };

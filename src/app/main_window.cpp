@@ -5,6 +5,7 @@
 #include "app/data_editor.h"
 #include "app/data_tab.h"
 #include "app/design_tab.h"
+#include "app/element_widget.h"
 #include "app/language.h"
 #include "app/page_view.h"
 #include "app/prompts.h"
@@ -274,7 +275,7 @@ void TfrmMain::refreshMenus()
 bool TfrmMain::closeQuery()
 {
     if (!m_design->askSave()) return false;
-    m_design->document().Clear();
+    m_design->clearDocument();
     m_design->fillPageTabs();
     if (!m_data->askSave()) return false;
     m_data->clear();
@@ -477,8 +478,11 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
         // The window sees keys before the page widgets do.
         auto *key = static_cast<QKeyEvent *>(event);
         const int k = key->key();
-        if (k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right ||
-            k == Qt::Key_Home || k == Qt::Key_End) {
+        // Ctrl or Shift with an arrow on a focused element window moves or resizes it instead.
+        const bool ctrl = key->modifiers() & Qt::ControlModifier, shift = key->modifiers() & Qt::ShiftModifier;
+        const bool arrow = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
+        if (arrow && ctrl != shift && dynamic_cast<ElementWidget *>(watched)) return false;
+        if (arrow || k == Qt::Key_Home || k == Qt::Key_End) {
             if (watched != this && qobject_cast<QWidget *>(watched) &&
                 isAncestorOf(static_cast<QWidget *>(watched))) {
                 scrollKey(k, key->modifiers() & Qt::ControlModifier);

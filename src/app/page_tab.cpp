@@ -178,6 +178,7 @@ bool PageTab::saveDocument()
         prompts().warning(T(title()), r.error);
         return false;
     }
+    saved();
     m_shell.refreshCaption();
     m_shell.refreshStatus();
     return true;

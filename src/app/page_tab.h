@@ -49,6 +49,8 @@ protected:
         QString title, filter, suffix;
     };
     virtual SaveDialog saveDialog() const = 0;
+    // The document was written to its file.
+    virtual void saved() {}
     void addSpecial(const char *item, QMenu *menu, QToolBar *bar) override;
     // The preview, printable and black/white actions, checked as the document is.
     void checkSwitches(const char *preview, const char *printable, const char *blackWhite);

@@ -1,39 +1,17 @@
 #include "app/page_view.h"
 
+#include "app/element_widget.h"
 #include "model/v_page.h"
 #include "render/element_painter.h"
 
-#include <QEvent>
+#include <QApplication>
 #include <QPainter>
-#include <QToolTip>
 
 QPoint PagePosition(const QSize &client, const QSize &page)
 {
     const int x = page.width() + 7 <= client.width() ? (client.width() - page.width()) / 2 - 1 : 7;
     const int y = page.height() + 5 <= client.height() ? (client.height() - page.height()) / 2 - 1 : 5;
     return QPoint(x, y);
-}
-
-ElementWidget::ElementWidget(VGrfElement &element, const VPage &page, QWidget *parent)
-    : QWidget(parent), m_element(element), m_page(page)
-{
-    setGeometry(element.WindowBounds());
-    setAttribute(Qt::WA_NoSystemBackground);
-}
-
-void ElementWidget::paintEvent(QPaintEvent *)
-{
-    QPainter painter(this);
-    DrawElementDesign(m_element, painter, size(), &m_page);
-}
-
-bool ElementWidget::event(QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip) {
-        // The hint names the element and gives its place and size in millimetres.
-        setToolTip(m_element.Name() + QLatin1Char('\n') + m_element.InfoText());
-    }
-    return QWidget::event(event);
 }
 
 PageView::PageView(QWidget *parent) : QWidget(parent)
@@ -49,6 +27,10 @@ void PageView::setPage(VPage *page)
 
 void PageView::refresh()
 {
+    // The focused element keeps the focus across the rebuild when it is still there.
+    const auto *focused = dynamic_cast<const ElementWidget *>(QApplication::focusWidget());
+    const VGrfElement *focusedElement = focused && isAncestorOf(focused) ? &focused->element() : nullptr;
+    m_widgets.clear();
     qDeleteAll(findChildren<ElementWidget *>(QString(), Qt::FindDirectChildrenOnly));
     if (!m_page) {
         resize(0, 0);
@@ -58,15 +40,28 @@ void PageView::refresh()
     m_page->Root().UpdateWindowFromTwips(true);
     resize(m_page->PixelSize());
     if (!m_page->Preview()) buildElements(m_page->Root(), this);
+    if (ElementWidget *w = widgetOf(focusedElement)) w->setFocus();
     update();
 }
 
 void PageView::buildElements(VGrfElement &element, QWidget *parent)
 {
-    auto *w = new ElementWidget(element, *m_page, parent);
+    auto *w = new ElementWidget(element, *m_page, m_context, parent);
+    m_widgets.insert(&element, w);
     for (const auto &child : element.ChildList())
         buildElements(*child, w);
     w->show();
+}
+
+ElementWidget *PageView::widgetOf(const VGrfElement *element) const
+{
+    return element ? m_widgets.value(element) : nullptr;
+}
+
+void PageView::syncElements(const std::vector<VGrfElement *> &elements)
+{
+    for (VGrfElement *e : elements)
+        if (ElementWidget *w = widgetOf(e)) w->syncGeometry();
 }
 
 void PageView::paintEvent(QPaintEvent *)

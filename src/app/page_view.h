@@ -1,9 +1,13 @@
 #pragma once
 
+#include <QHash>
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <vector>
 
+class DesignViewContext;
+class ElementWidget;
 class VGrfElement;
 class VPage;
 
@@ -11,32 +15,21 @@ class VPage;
 // else at 7, 5.
 QPoint PagePosition(const QSize &client, const QSize &page);
 
-// One element's window in the design view; its children are child windows, as in the tree.
-class ElementWidget : public QWidget
-{
-public:
-    ElementWidget(VGrfElement &element, const VPage &page, QWidget *parent);
-    VGrfElement &element() const { return m_element; }
-
-protected:
-    void paintEvent(QPaintEvent *event) override;
-    bool event(QEvent *event) override;
-
-private:
-    VGrfElement &m_element;
-    const VPage &m_page;
-};
-
-// A page: in design mode a window per element drawn by the element painter, in preview the page as
-// it prints.
+// A page: in design mode a window per element drawn by the element painter, in preview the page
+// as it prints.
 class PageView : public QWidget
 {
 public:
     explicit PageView(QWidget *parent = nullptr);
     void setPage(VPage *page);
     VPage *page() const { return m_page; }
+    // Element windows edit the page through context; null leaves them read-only.
+    void setContext(DesignViewContext *context) { m_context = context; }
     // Rebuilds the element windows after a change of zoom, mode or document.
     void refresh();
+    // Moves the windows of elements to their model geometry and repaints them.
+    void syncElements(const std::vector<VGrfElement *> &elements);
+    ElementWidget *widgetOf(const VGrfElement *element) const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -44,6 +37,8 @@ protected:
 private:
     void buildElements(VGrfElement &element, QWidget *parent);
     VPage *m_page = nullptr;
+    DesignViewContext *m_context = nullptr;
+    QHash<const VGrfElement *, ElementWidget *> m_widgets;
 };
 
 // The scroll box content: keeps the page view placed by PagePosition.

@@ -32,8 +32,8 @@ std::vector<GeometryCommand::State> GeometryCommand::Capture(const std::vector<V
 }
 
 GeometryCommand::GeometryCommand(VDoc &doc, const DesignChangeListener &listener, const QString &text,
-                                 std::vector<State> before, bool mergeNudges)
-    : DesignCommand(doc, listener, text), m_before(std::move(before)), m_merge(mergeNudges)
+                                 std::vector<State> before, int mergeId)
+    : DesignCommand(doc, listener, text), m_before(std::move(before)), m_merge(mergeId)
 {
     for (const State &s : m_before)
         m_after.push_back({s.element, s.element->Shape(), s.element->WindowBounds()});
@@ -68,7 +68,7 @@ void GeometryCommand::redo()
 bool GeometryCommand::mergeWith(const QUndoCommand *other)
 {
     const auto *next = static_cast<const GeometryCommand *>(other);
-    if (!next->m_merge || next->m_after.size() != m_after.size()) return false;
+    if (next->m_after.size() != m_after.size()) return false;
     for (size_t i = 0; i < m_after.size(); ++i)
         if (next->m_after[i].element != m_after[i].element) return false;
     m_after = next->m_after;

@@ -36,8 +36,8 @@ protected:
     DesignChangeListener m_listener;
 };
 
-// Elements moved or resized: the shape and window of each before and after. Arrow-key nudges of
-// one selection merge into one step.
+// Elements moved or resized: the shape and window of each before and after. A run of arrow-key
+// nudges of one selection (moves, or resizes) is one step.
 class GeometryCommand : public DesignCommand
 {
 public:
@@ -49,17 +49,18 @@ public:
     // Takes the state of the elements now, as the "before".
     static std::vector<State> Capture(const std::vector<VGrfElement *> &elements);
     // before: the state captured before the change; the elements hold the "after" now.
+    // mergeId: nudges that merge into one step (1 moves, 2 resizes); 0 for none.
     GeometryCommand(VDoc &doc, const DesignChangeListener &listener, const QString &text,
-                    std::vector<State> before, bool mergeNudges);
+                    std::vector<State> before, int mergeId);
     void undo() override;
     void redo() override;
-    int id() const override { return m_merge ? 1 : -1; }
+    int id() const override { return m_merge > 0 ? m_merge : -1; }
     bool mergeWith(const QUndoCommand *other) override;
 
 private:
     void apply(const std::vector<State> &states);
     std::vector<State> m_before, m_after;
-    bool m_merge;
+    int m_merge;
 };
 
 // Elements taken out of the tree, each with its subtree (Delete).

@@ -25,13 +25,11 @@ void DesignEditor::markSaved()
 void DesignEditor::forgetSteps()
 {
     m_stack.clear();
-    m_lastNudge.clear();
 }
 
 void DesignEditor::geometryChanged(std::vector<GeometryCommand::State> before, const QString &text)
 {
-    m_lastNudge.clear();
-    push(new GeometryCommand(m_doc, m_listener, text, std::move(before), false));
+    push(new GeometryCommand(m_doc, m_listener, text, std::move(before), 0));
 }
 
 void DesignEditor::nudge(const std::vector<VGrfElement *> &elements, int dx, int dy, bool resize)
@@ -40,12 +38,10 @@ void DesignEditor::nudge(const std::vector<VGrfElement *> &elements, int dx, int
     auto before = GeometryCommand::Capture(elements);
     for (VGrfElement *e : elements)
         NudgeElement(*e, dx, dy, resize);
-    // Merging needs the same selection as the step before; a drag or another edit in between ends the run.
-    const bool run = elements == m_lastNudge && m_stack.index() == m_stack.count() && m_stack.count() > 0 &&
-                     m_stack.command(m_stack.count() - 1)->id() == 1;
+    // A run on one selection merges (the command checks the elements); a drag or another edit in
+    // between ends it, as Qt merges only with the step on top.
     push(new GeometryCommand(m_doc, m_listener, resize ? QStringLiteral("Resize") : QStringLiteral("Move"),
-                             std::move(before), run));
-    m_lastNudge = elements;
+                             std::move(before), resize ? 2 : 1));
 }
 
 void DesignEditor::remove(const std::vector<VGrfElement *> &elements)
@@ -54,7 +50,6 @@ void DesignEditor::remove(const std::vector<VGrfElement *> &elements)
     for (VGrfElement *e : elements)
         if (e->Parent()) removable.push_back(e); // a page's Panel stays
     if (removable.empty()) return;
-    m_lastNudge.clear();
     push(new RemoveElementsCommand(m_doc, m_listener, QStringLiteral("Delete"), removable));
 }
 
@@ -104,7 +99,6 @@ VGrfElement *DesignEditor::add(VGrfElement &parent, ElementKind kind, const QPoi
         cell->SetWindowBounds(QRect(QPoint(0, 0), added->WindowBounds().size()));
         added->InsertChild(std::move(cell))->UpdateTwipsFromWindow();
     }
-    m_lastNudge.clear();
     push(new InsertElementCommand(m_doc, m_listener, QStringLiteral("Add"), added));
     return added;
 }
@@ -122,7 +116,6 @@ VGrfElement *DesignEditor::paste(VGrfElement &target, QString *refusal)
         return refuse(QStringLiteral("An element cannot be pasted into itself or into an element it holds."));
     VGrfElement *copy = CopySubtree(*source, target);
     if (!copy) return refuse(QString());
-    m_lastNudge.clear();
     if (state.cutElement) {
         // A cut moves: the copy goes in and the original goes, as one step.
         auto *move = new QUndoCommand(QStringLiteral("Paste"));
@@ -140,14 +133,12 @@ VGrfElement *DesignEditor::paste(VGrfElement &target, QString *refusal)
 void DesignEditor::toFront(VGrfElement &element)
 {
     if (!element.Parent()) return;
-    m_lastNudge.clear();
     push(new ToFrontCommand(m_doc, m_listener, QStringLiteral("to Front"), element));
 }
 
 void DesignEditor::setCaption(VGrfElement &label, const QString &caption)
 {
     if (label.Caption() == caption) return;
-    m_lastNudge.clear();
     push(new CaptionCommand(m_doc, m_listener, QStringLiteral("Caption"), label, caption));
 }
 
@@ -157,7 +148,6 @@ bool DesignEditor::editTable(VGrfElement &cell, TableEdit edit)
     if (!table || table->Kind() != ElementKind::Table) return false;
     std::optional<TableLayout> layout = EditedTable(*table, cell, edit);
     if (!layout) return false;
-    m_lastNudge.clear();
     push(new TableCommand(m_doc, m_listener, QStringLiteral("Table"), *table, std::move(layout->shape),
                           std::move(layout->cells)));
     return true;
@@ -176,7 +166,6 @@ VPage *DesignEditor::newPage(int zoom)
     page->SetZoom(zoom);
     page->SetChanged(true);
     VPage *raw = page.get();
-    m_lastNudge.clear();
     push(new PageCommand(m_doc, m_listener, QStringLiteral("New page"), PageCommand::Insert, m_doc.PageCount(),
                          std::move(page)));
     return raw;
@@ -185,7 +174,6 @@ VPage *DesignEditor::newPage(int zoom)
 void DesignEditor::deletePage(int index)
 {
     if (!m_doc.PageAt(index)) return;
-    m_lastNudge.clear();
     push(new PageCommand(m_doc, m_listener, QStringLiteral("Delete page"), PageCommand::Remove, index));
 }
 
@@ -206,7 +194,6 @@ bool DesignEditor::pastePage(int index)
     pasted->Root().SetName(target->Root().Name());
     pasted->Root().SetNum(target->Root().Num());
     CopyPageContent(*source, *pasted);
-    m_lastNudge.clear();
     push(new PageCommand(m_doc, m_listener, QStringLiteral("Paste page"), PageCommand::Replace, index,
                          std::move(pasted)));
     return true;
@@ -216,7 +203,6 @@ void DesignEditor::setBackground(int index, std::unique_ptr<VPicture> picture)
 {
     VPage *page = m_doc.PageAt(index);
     if (!page) return;
-    m_lastNudge.clear();
     push(new BackgroundCommand(m_doc, m_listener, picture ? QStringLiteral("Background Picture")
                                                           : QStringLiteral("Clear Background"),
                                *page, std::move(picture)));

@@ -57,7 +57,6 @@ private:
     QUndoStack m_stack;
     QObject m_context;
     DesignChangeListener m_listener;
-    std::vector<VGrfElement *> m_lastNudge; // the selection of the last nudge step
 };
 
 // The window a new element of kind gets in parent, placed at (pixels of parent's window) and

@@ -123,9 +123,11 @@ private:
     bool m_selected = false;
 };
 
-// The pending Cut and Copy elements of the design view (one each, process-wide).
+// The pending Cut and Copy elements of the design view (one each, process-wide), and whether the
+// properties dialog is open (the edited element then stays selected without the focus).
 struct EditingState {
     VGrfElement *cutElement = nullptr;
     VGrfElement *copiedElement = nullptr;
+    bool propertiesOpen = false;
 };
 EditingState &editingState();
