@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenu>
 #include <QTabBar>
 
 DesignTab::DesignTab(TfrmMain &shell)

@@ -102,23 +102,26 @@ TEST_F(DesignViewTest, SelectDragNudgeDeleteAndUndo)
     QTest::mouseClick(widget(title), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
     EXPECT_TRUE(title->Selected() && !company->Selected());
 
-    // A drag by the body moves; by the right and bottom edges it resizes; the twips follow.
-    const QRect start = title->WindowBounds();
+    // A drag by the body moves; by an edge it moves that edge; the twips follow the window. (The
+    // mouse stays inside: offscreen, a move outside reaches the widget under it.)
     ElementWidget *t = widget(title);
-    QTest::mousePress(t, Qt::LeftButton, Qt::NoModifier, QPoint(30, 10));
-    QTest::mouseMove(t, QPoint(42, 17));
-    QTest::mouseRelease(t, Qt::LeftButton, Qt::NoModifier, QPoint(42, 17));
-    EXPECT_EQ(title->WindowBounds(), start.translated(12, 7));
-    EXPECT_EQ(title->Shape().RelLeft(), title->WindowBounds().left() * 15);
-    const QSize size = title->WindowBounds().size();
-    QTest::mousePress(t, Qt::LeftButton, Qt::NoModifier, QPoint(size.width() - 2, size.height() / 2));
-    QTest::mouseMove(t, QPoint(size.width() + 8, size.height() / 2));
-    QTest::mouseRelease(t, Qt::LeftButton, Qt::NoModifier, QPoint(size.width() + 8, size.height() / 2));
-    EXPECT_EQ(title->WindowBounds().width(), size.width() + 10);
-    QTest::mousePress(t, Qt::LeftButton, Qt::NoModifier, QPoint(20, size.height() - 1));
-    QTest::mouseMove(t, QPoint(20, size.height() - 6));
-    QTest::mouseRelease(t, Qt::LeftButton, Qt::NoModifier, QPoint(20, size.height() - 6));
-    EXPECT_EQ(title->WindowBounds().height(), size.height() - 5);
+    const auto at = [t](double x, double y) { return QPoint(int(x * t->width()), int(y * t->height())); };
+    const struct {
+        QPoint press, by;
+        QMargins change; // how far each side goes out
+    } drags[] = {{at(0.3, 0.3), {12, 7}, {-12, -7, 12, 7}}, {{1, t->height() / 2}, {4, 0}, {-4, 0, 0, 0}},
+                 {{t->width() / 2, 1}, {0, 3}, {0, -3, 0, 0}},
+                 {{t->width() - 2, t->height() / 2}, {-10, 0}, {0, 0, -10, 0}},
+                 {{t->width() / 2, t->height() - 1}, {0, -5}, {0, 0, 0, -5}}};
+    for (const auto &d : drags) {
+        const QRect before = title->WindowBounds();
+        QTest::mousePress(t, Qt::LeftButton, Qt::NoModifier, d.press);
+        QTest::mouseMove(t, d.press + d.by);
+        QTest::mouseRelease(t, Qt::LeftButton, Qt::NoModifier, d.press + d.by);
+        EXPECT_EQ(title->WindowBounds(), before.marginsAdded(d.change)) << d.press.x() << "," << d.press.y();
+        EXPECT_EQ(title->Shape().RelLeft(), title->WindowBounds().left() * 15);
+        EXPECT_EQ(title->Shape().Width(), title->WindowBounds().width() * 15);
+    }
 
     // Ctrl + arrows move, Shift + arrows resize, both together do nothing; a run is one step.
     const QRect beforeKeys = title->WindowBounds();
