@@ -75,7 +75,7 @@ void ElementWidget::focusOutEvent(QFocusEvent *event)
     if (!m_context) return;
     // A context menu or the element's own caption editor takes the focus only for a while.
     const QWidget *next = QApplication::focusWidget();
-    if (event->reason() == Qt::PopupFocusReason || (next && isAncestorOf(next))) return;
+    if (event->reason() == Qt::PopupFocusReason || (next && next == m_editor)) return;
     const bool shift = m_shiftHeld || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
     if (!shift && !editingState().propertiesOpen) setSelected(false);
     m_shiftHeld = false;

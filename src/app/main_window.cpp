@@ -20,6 +20,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -482,6 +483,8 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
         const bool ctrl = key->modifiers() & Qt::ControlModifier, shift = key->modifiers() & Qt::ShiftModifier;
         const bool arrow = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
         if (arrow && ctrl != shift && dynamic_cast<ElementWidget *>(watched)) return false;
+        // A caption being typed keeps its cursor keys.
+        if (qobject_cast<QLineEdit *>(watched)) return false;
         if (arrow || k == Qt::Key_Home || k == Qt::Key_End) {
             if (watched != this && qobject_cast<QWidget *>(watched) &&
                 isAncestorOf(static_cast<QWidget *>(watched))) {

@@ -99,8 +99,9 @@ TEST_F(DesignViewTest, SelectDragNudgeDeleteAndUndo)
     EXPECT_TRUE(title->Selected() && !company->Selected());
     QTest::mouseClick(widget(company), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
     EXPECT_TRUE(company->Selected() && !title->Selected());
+    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300));
     QTest::mouseClick(widget(title), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
-    EXPECT_TRUE(title->Selected() && !company->Selected());
+    EXPECT_TRUE(title->Selected() && !company->Selected() && !root().Selected());
 
     // A drag by the body moves; by an edge it moves that edge; the twips follow the window. (The
     // mouse stays inside: offscreen, a move outside reaches the widget under it.)
@@ -193,7 +194,9 @@ TEST_F(DesignViewTest, ContextMenuCommandsAndInPlaceCaptions)
     QTest::keyClick(lw, Qt::Key_Return);
     ASSERT_NE(lw->captionEditor(), nullptr);
     EXPECT_EQ(lw->captionEditor()->geometry(), InPlaceEditRect(lw->size()));
-    lw->captionEditor()->setText("Typed");
+    lw->captionEditor()->setText("yped");
+    QTest::keyClick(lw->captionEditor(), Qt::Key_Home); // the editor's, not the page's
+    QTest::keyClicks(lw->captionEditor(), "T");
     QTest::keyClick(lw->captionEditor(), Qt::Key_Return);
     EXPECT_EQ(moved->Caption(), "Typed");
     EXPECT_TRUE(lw->hasFocus());
