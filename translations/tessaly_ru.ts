@@ -659,5 +659,55 @@ Built with Qt %2.</source>
         <source>F6 - File Export</source>
         <translation>F6 - Экспорт в файл</translation>
     </message>
+    <message>
+        <source>Module Name</source>
+        <translation>Имя модуля</translation>
+    </message>
+    <message>
+        <source>Code Explanation</source>
+        <translation>Описание кода</translation>
+    </message>
+    <message>
+        <source>Subcode Explanation</source>
+        <translation>Описание подкода</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>Operation Codes</source>
+        <translation>Коды операций</translation>
+    </message>
+    <message>
+        <source>Operation Subcodes</source>
+        <translation>Подкоды операций</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Subcode</source>
+        <translation>Подкод</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>(none for this language)</source>
+        <translation>(нет для этого языка)</translation>
+    </message>
+    <message>
+        <source>Choose a row and press OK, or double-click it. OK without a chosen row keeps the value you had.
+
+The codes are read from:
+%1</source>
+        <translation>Выберите строку и нажмите ОК или дважды щелкните по ней. ОК без выбранной строки оставляет прежнее значение.
+
+Коды читаются из файла:
+%1</translation>
+    </message>
 </context>
 </TS>

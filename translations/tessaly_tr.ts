@@ -659,5 +659,55 @@ Qt %2 ile derlendi.</translation>
         <source>F6 - File Export</source>
         <translation>F6 - Dosya Export</translation>
     </message>
+    <message>
+        <source>Module Name</source>
+        <translation>Modül Adı</translation>
+    </message>
+    <message>
+        <source>Code Explanation</source>
+        <translation>Kod Açıklaması</translation>
+    </message>
+    <message>
+        <source>Subcode Explanation</source>
+        <translation>Altkod Açıklaması</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+        <source>Operation Codes</source>
+        <translation>İşlem Kodları</translation>
+    </message>
+    <message>
+        <source>Operation Subcodes</source>
+        <translation>İşlem Altkodları</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Kod</translation>
+    </message>
+    <message>
+        <source>Subcode</source>
+        <translation>Altkod</translation>
+    </message>
+    <message>
+        <source>Explanation</source>
+        <translation>Açıklama</translation>
+    </message>
+    <message>
+        <source>(none for this language)</source>
+        <translation>(bu dil için yok)</translation>
+    </message>
+    <message>
+        <source>Choose a row and press OK, or double-click it. OK without a chosen row keeps the value you had.
+
+The codes are read from:
+%1</source>
+        <translation>Bir satır seçip Tamam&apos;a basın ya da satıra çift tıklayın. Satır seçmeden Tamam önceki değeri korur.
+
+Kodlar şu dosyadan okunur:
+%1</translation>
+    </message>
 </context>
 </TS>
