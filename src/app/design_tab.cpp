@@ -4,6 +4,8 @@
 #include "app/main_window.h"
 #include "app/page_view.h"
 #include "app/prompts.h"
+#include "app/properties_dialog.h"
+#include "app/view_source_dialog.h"
 #include "files/design_file.h"
 
 #include <QAction>
@@ -57,7 +59,9 @@ DesignTab::DesignTab(TfrmMain &shell)
     add("mnuDesign_Page_ClearBackground", "Clear Background",
         [this] { mnuDesign_Page_ClearBackgroundClick(); });
     add("mnuDesign_Page_Properties", "Properties", nullptr);
-    add("tbtnDesign_Page_ViewSource", "Page properties", nullptr, {}, "source");
+    add(
+        "tbtnDesign_Page_ViewSource", "Page properties", [this] { tbtnDesign_Page_ViewSourceClick(); }, {},
+        "source");
 
     addMenu("File", {"mnuDesign_File_New", "mnuDesign_File_Open", "mnuDesign_File_Reload",
                      "mnuDesign_File_Close", nullptr, "mnuDesign_File_Save", "mnuDesign_File_SaveAs", nullptr,
@@ -306,4 +310,38 @@ void DesignTab::mnuDesign_Page_ClearBackgroundClick()
 {
     const int index = pageTabs()->currentIndex();
     if (m_doc.PageAt(index) && m_doc.PageAt(index)->Background()) m_editor.setBackground(index, nullptr);
+}
+
+int DesignTab::runDialog(QDialog &dialog)
+{
+    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
+}
+
+void DesignTab::showProperties(VGrfElement &element)
+{
+    VPage *page = PageOf(m_doc, element);
+    if (!page) return;
+    // The element keeps its selection while the dialog has the focus.
+    editingState().propertiesOpen = true;
+    TfrmProperties dialog(m_editor, *page, element, prompts(), &m_shell);
+    runDialog(dialog);
+    if (ElementWidget *w = canvas()->view()->widgetOf(&dialog.element())) w->setFocus();
+    m_shell.refreshStatus();
+}
+
+void DesignTab::tbtnDesign_Page_ViewSourceClick()
+{
+    const int index = pageTabs()->currentIndex();
+    if (!m_doc.PageAt(index)) return;
+    QString error;
+    const QString text = PageSourceText(m_doc, index, &error);
+    if (!error.isEmpty()) return prompts().warning(T("Design Editor"), error);
+    TfrmViewSource dialog(text, &m_shell);
+    if (runDialog(dialog) != QDialog::Accepted || dialog.text() == text) return;
+    FileResult r;
+    std::unique_ptr<VPage> page = PageFromSourceText(m_doc, index, dialog.text(), &r);
+    if (!page) return prompts().warning(T("Design Editor"), r.error);
+    m_pageToShow = index;
+    canvas()->view()->setPage(nullptr);
+    m_editor.replacePage(index, std::move(page));
 }

@@ -18,13 +18,17 @@ public:
     bool askSave() override;
 
     DesignEditor &editor() override { return m_editor; }
-    bool propertiesAvailable() const override { return false; }
-    void showProperties(VGrfElement &) override {}
+    bool propertiesAvailable() const override { return true; }
+    void showProperties(VGrfElement &element) override;
     int runContextMenu(const std::vector<ContextMenuItem> &items, const QPoint &globalPos) override;
     void refuse(const QString &text) override;
     // Tests choose the context menu's command instead of a person.
     using MenuRunner = std::function<int(const std::vector<ContextMenuItem> &, const QPoint &)>;
     void setContextMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
+    // Tests work the modal dialogs (properties, page source) instead of a person; the result is
+    // the dialog's.
+    using DialogRunner = std::function<int(QDialog &)>;
+    void setDialogRunner(DialogRunner runner) { m_dialogRunner = std::move(runner); }
 
     // Empties the document and forgets its steps (closing, and the commands that replace it).
     void clearDocument();
@@ -44,6 +48,7 @@ public:
     void mnuDesign_Page_PasteClick();
     void mnuDesign_Page_BackgroundClick();
     void mnuDesign_Page_ClearBackgroundClick();
+    void tbtnDesign_Page_ViewSourceClick();
 
 protected:
     SaveDialog saveDialog() const override;
@@ -56,7 +61,9 @@ private:
     void scheduleRefresh(bool pages);
 
     DesignEditor m_editor{m_doc};
+    int runDialog(QDialog &dialog);
     MenuRunner m_menuRunner;
+    DialogRunner m_dialogRunner;
     bool m_refreshQueued = false;
     bool m_pagesChanged = false;
     int m_pageToShow = -1;

@@ -79,6 +79,7 @@ void ElementWidget::focusOutEvent(QFocusEvent *event)
     const bool shift = m_shiftHeld || (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier);
     if (!shift && !editingState().propertiesOpen) setSelected(false);
     m_shiftHeld = false;
+    editingState().propertiesOpen = false;
 }
 
 void ElementWidget::mousePressEvent(QMouseEvent *event)

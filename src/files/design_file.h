@@ -49,3 +49,9 @@ private:
 FileResult SavePageSource(VDoc &doc, int index, const QString &folder);
 FileResult LoadPageSource(VDoc &doc, int index, const QString &folder);
 QString PageSourcePath(int index, const QString &folder);
+
+// The source of page index as text (what SavePageSource writes), empty with error set on failure.
+QString PageSourceText(VDoc &doc, int index, QString *error = nullptr);
+// A page read from such a text, with the paper, zoom and font of page index: the page itself is
+// untouched, so that a text that does not read leaves it as it was (result holds the reason).
+std::unique_ptr<VPage> PageFromSourceText(VDoc &doc, int index, const QString &text, FileResult *result);

@@ -75,6 +75,45 @@ bool GeometryCommand::mergeWith(const QUndoCommand *other)
     return true;
 }
 
+// ---------------------------------------------------------------- properties
+
+std::vector<PropertiesCommand::State> PropertiesCommand::Capture(const std::vector<VGrfElement *> &elements)
+{
+    std::vector<State> states;
+    for (VGrfElement *e : elements)
+        states.push_back({e, ElementProperties::Of(*e)});
+    return states;
+}
+
+PropertiesCommand::PropertiesCommand(VDoc &doc, const DesignChangeListener &listener, const QString &text,
+                                     std::vector<State> before, int control)
+    : DesignCommand(doc, listener, text), m_before(std::move(before)), m_control(control)
+{
+    for (const State &s : m_before)
+        m_after.push_back({s.element, ElementProperties::Of(*s.element)});
+}
+
+void PropertiesCommand::apply(const std::vector<State> &states)
+{
+    DesignChange change{DesignChange::Geometry, nullptr, {}};
+    for (const State &s : states) {
+        s.properties.ApplyTo(*s.element);
+        change.elements.push_back(s.element);
+    }
+    if (!states.empty()) change.page = PageOf(m_doc, *states.front().element);
+    notify(change);
+}
+
+bool PropertiesCommand::mergeWith(const QUndoCommand *other)
+{
+    const auto *next = static_cast<const PropertiesCommand *>(other);
+    if (next->m_after.size() != m_after.size()) return false;
+    for (size_t i = 0; i < m_after.size(); ++i)
+        if (next->m_after[i].element != m_after[i].element) return false;
+    m_after = next->m_after;
+    return true;
+}
+
 // ---------------------------------------------------------------- remove and insert
 
 RemoveElementsCommand::RemoveElementsCommand(VDoc &doc, const DesignChangeListener &listener, const QString &text,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/element_properties.h"
 #include "model/v_doc.h"
 
 #include <QRect>
@@ -61,6 +62,31 @@ private:
     void apply(const std::vector<State> &states);
     std::vector<State> m_before, m_after;
     int m_merge;
+};
+
+// Fields changed in the properties dialog, on one element or on the selection it applies to.
+// Changes made through one control to the same elements merge into one step (typing in a box).
+class PropertiesCommand : public DesignCommand
+{
+public:
+    struct State {
+        VGrfElement *element;
+        ElementProperties properties;
+    };
+    static std::vector<State> Capture(const std::vector<VGrfElement *> &elements);
+    // before: captured before the change; the elements hold the "after" now. control: what made
+    // the change, for merging (0 never merges).
+    PropertiesCommand(VDoc &doc, const DesignChangeListener &listener, const QString &text,
+                      std::vector<State> before, int control);
+    void undo() override { apply(m_before); }
+    void redo() override { apply(m_after); }
+    int id() const override { return m_control > 0 ? 1000 + m_control : -1; }
+    bool mergeWith(const QUndoCommand *other) override;
+
+private:
+    void apply(const std::vector<State> &states);
+    std::vector<State> m_before, m_after;
+    int m_control;
 };
 
 // Elements taken out of the tree, each with its subtree (Delete).

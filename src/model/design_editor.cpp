@@ -199,6 +199,20 @@ bool DesignEditor::pastePage(int index)
     return true;
 }
 
+bool DesignEditor::replacePage(int index, std::unique_ptr<VPage> page)
+{
+    if (!m_doc.PageAt(index) || !page) return false;
+    push(new PageCommand(m_doc, m_listener, QStringLiteral("Page source"), PageCommand::Replace, index,
+                         std::move(page)));
+    return true;
+}
+
+void DesignEditor::propertiesChanged(std::vector<PropertiesCommand::State> before, int control)
+{
+    if (before.empty()) return;
+    push(new PropertiesCommand(m_doc, m_listener, QStringLiteral("Properties"), std::move(before), control));
+}
+
 void DesignEditor::setBackground(int index, std::unique_ptr<VPicture> picture)
 {
     VPage *page = m_doc.PageAt(index);

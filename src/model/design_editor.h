@@ -32,6 +32,11 @@ public:
     // Ctrl/Shift + arrow on the selection walk; a run of them on one selection is one step.
     void nudge(const std::vector<VGrfElement *> &elements, int dx, int dy, bool resize);
     void remove(const std::vector<VGrfElement *> &elements);
+    // Fields the caller has already changed through the properties dialog's control (an id
+    // above 0 merges a run of changes through it on the same elements; 0 never merges).
+    void propertiesChanged(std::vector<PropertiesCommand::State> before, int control);
+    // A page replaced by another (its source text edited); false when there is no page at index.
+    bool replacePage(int index, std::unique_ptr<VPage> page);
     // A new element in parent at the pixel point at of its window (the kind's usual size).
     VGrfElement *add(VGrfElement &parent, ElementKind kind, const QPoint &at);
     // Paste into target: the pending Cut moves there, else the copied element is copied there.

@@ -178,13 +178,13 @@ TEST_F(DesignViewTest, ContextMenuCommandsAndInPlaceCaptions)
     settle();
     EXPECT_EQ(group->ChildCount(), 0);
     ASSERT_EQ(root().ChildCount(), 2);
-    // The label's menu greyed Properties (no dialog yet) and left out the table commands.
-    bool propertiesGreyed = false, tableItems = false;
+    // The label's menu offered Properties and left out the table commands.
+    bool properties = false, tableItems = false;
     for (const ContextMenuItem &i : menusShown[2]) {
-        propertiesGreyed |= i.command == cmdProperties && !i.enabled;
+        properties |= i.command == cmdProperties && i.enabled;
         tableItems |= i.command == cmdAddRowUp;
     }
-    EXPECT_TRUE(propertiesGreyed);
+    EXPECT_TRUE(properties);
     EXPECT_FALSE(tableItems);
 
     // Enter opens the caption editor; Enter keeps the text, a click elsewhere throws it away.
