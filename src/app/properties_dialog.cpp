@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -140,8 +141,8 @@ void TfrmProperties::retext(QObject *object, const char *english)
         b->setText(T(english));
     else if (auto *l = qobject_cast<QLabel *>(object))
         l->setText(T(english));
-    else if (auto *w = qobject_cast<QWidget *>(object))
-        w->setWindowTitle(T(english)); // group boxes and the like
+    else if (auto *g = qobject_cast<QGroupBox *>(object))
+        g->setTitle(T(english));
 }
 
 void TfrmProperties::applyTexts()

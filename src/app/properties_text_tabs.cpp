@@ -302,7 +302,8 @@ QWidget *TfrmProperties::valueTypesTab()
     description->setObjectName(QStringLiteral("edDescription"));
     bindText(description, [](const VGrfElement &e) { return e.Description(); },
              [](VGrfElement &e, const QString &text) { e.SetDescription(text); });
-    t->addWidget(description, vtVariable, 1, 1, 2);
+    description->setMinimumWidth(220);
+    t->addWidget(description, vtVariable, 1, 1, 3);
     // The two ticks a Bool label can show; the chosen one is put on the label when the dialog closes.
     auto *ticks = new QButtonGroup(types);
     ticks->setExclusive(false);
