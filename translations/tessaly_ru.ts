@@ -709,5 +709,641 @@ The codes are read from:
 Коды читаются из файла:
 %1</translation>
     </message>
+    <message>
+        <source>Name </source>
+        <translation>Имя </translation>
+    </message>
+    <message>
+        <source>Top   (mm) </source>
+        <translation>Сверху   (мм) </translation>
+    </message>
+    <message>
+        <source>Left  (mm) </source>
+        <translation>Слева  (мм) </translation>
+    </message>
+    <message>
+        <source>Height  (mm) </source>
+        <translation>Высота  (мм) </translation>
+    </message>
+    <message>
+        <source>Width   (mm) </source>
+        <translation>Ширина   (мм) </translation>
+    </message>
+    <message>
+        <source>Caption </source>
+        <translation>Подпись </translation>
+    </message>
+    <message>
+        <source>Value Type </source>
+        <translation>Тип значения </translation>
+    </message>
+    <message>
+        <source>Font </source>
+        <translation>Шрифт </translation>
+    </message>
+    <message>
+        <source>Text Align </source>
+        <translation>Выравнивание текста </translation>
+    </message>
+    <message>
+        <source>Borders </source>
+        <translation>Рамка </translation>
+    </message>
+    <message>
+        <source>Filling </source>
+        <translation>Заливка </translation>
+    </message>
+    <message>
+        <source>Picture </source>
+        <translation>Рисунок </translation>
+    </message>
+    <message>
+        <source>Repeatability</source>
+        <translation>Повторяемость</translation>
+    </message>
+    <message>
+        <source>BarCodes Features </source>
+        <translation>Параметры штрих-кода </translation>
+    </message>
+    <message>
+        <source>Operation codes </source>
+        <translation>Коды операций </translation>
+    </message>
+    <message>
+        <source>Text Align</source>
+        <translation>Выравнивание текста</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Рамка</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Фон</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Рисунок</translation>
+    </message>
+    <message>
+        <source>Value Types</source>
+        <translation>Типы значений</translation>
+    </message>
+    <message>
+        <source>BarCode</source>
+        <translation>Штрих-код</translation>
+    </message>
+    <message>
+        <source>Data Codes</source>
+        <translation>Коды данных</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Переменная</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Постоянная</translation>
+    </message>
+    <message>
+        <source>Bool</source>
+        <translation>Логическая</translation>
+    </message>
+    <message>
+        <source>Time of Print</source>
+        <translation>Время печати</translation>
+    </message>
+    <message>
+        <source>Date of Print</source>
+        <translation>Дата печати</translation>
+    </message>
+    <message>
+        <source>Number of Page</source>
+        <translation>Номер страницы</translation>
+    </message>
+    <message>
+        <source>Number Line On Page</source>
+        <translation>Номер строки на странице</translation>
+    </message>
+    <message>
+        <source>Number Line Total</source>
+        <translation>Сквозной номер строки</translation>
+    </message>
+    <message>
+        <source>Picture (Original Size)</source>
+        <translation>Рисунок (исходный размер)</translation>
+    </message>
+    <message>
+        <source>Picture (Stretch proportion)</source>
+        <translation>Рисунок (растянуть пропорционально)</translation>
+    </message>
+    <message>
+        <source>Picture (Stretch)</source>
+        <translation>Рисунок (растянуть)</translation>
+    </message>
+    <message>
+        <source>Never print/preview, only design view</source>
+        <translation>Не печатать и не показывать при просмотре, только в конструкторе</translation>
+    </message>
+    <message>
+        <source>Normal print/preview, printable = false</source>
+        <translation>Обычная печать/просмотр, printable = false</translation>
+    </message>
+    <message>
+        <source>All print/preview (text &amp;&amp; border), printable = true</source>
+        <translation>Печать/просмотр всего (текст &amp;&amp; рамка), printable = true</translation>
+    </message>
+    <message>
+        <source>Text only print/preview, printable = true</source>
+        <translation>Печать/просмотр только текста, printable = true</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>полужирный</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>курсив</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Пользовательский</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Прямоугольник</translation>
+    </message>
+    <message>
+        <source>Round Rectangle</source>
+        <translation>Скруглённый прямоугольник</translation>
+    </message>
+    <message>
+        <source>Ellips</source>
+        <translation>Эллипс</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Сплошная</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Штриховая</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Пунктирная</translation>
+    </message>
+    <message>
+        <source>DashDot</source>
+        <translation>Штрихпунктирная</translation>
+    </message>
+    <message>
+        <source>DashDotDot</source>
+        <translation>Штрихпунктирная с двумя точками</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Прозрачная</translation>
+    </message>
+    <message>
+        <source>InsideFrame</source>
+        <translation>Внутри рамки</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>По горизонтали</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>По вертикали</translation>
+    </message>
+    <message>
+        <source>FDiagonal</source>
+        <translation>Прямая диагональ</translation>
+    </message>
+    <message>
+        <source>BDiagonal</source>
+        <translation>Обратная диагональ</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Сетка</translation>
+    </message>
+    <message>
+        <source>DiagonalCroll</source>
+        <translation>Диагональная сетка</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Слева</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>По центру</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Справа</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Сверху</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Снизу</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Нет)</translation>
+    </message>
+    <message>
+        <source>cannot be shown</source>
+        <translation>не удаётся показать</translation>
+    </message>
+    <message>
+        <source>0     ANSI characters</source>
+        <translation>0     Символы ANSI</translation>
+    </message>
+    <message>
+        <source>1     Default charsets</source>
+        <translation>1     Набор символов по умолчанию</translation>
+    </message>
+    <message>
+        <source>2     Standard symbol set</source>
+        <translation>2     Стандартный набор символов</translation>
+    </message>
+    <message>
+        <source>77   Macintosh characters</source>
+        <translation>77   Символы Macintosh</translation>
+    </message>
+    <message>
+        <source>128 Japanese shift-jis characters</source>
+        <translation>128 Японские символы (Shift-JIS)</translation>
+    </message>
+    <message>
+        <source>129 Korean characters (Wansung).</source>
+        <translation>129 Корейские символы (Wansung).</translation>
+    </message>
+    <message>
+        <source>130 Korean characters (Johab)</source>
+        <translation>130 Корейские символы (Johab)</translation>
+    </message>
+    <message>
+        <source>134 Simplified Chinese characters (mainland china)</source>
+        <translation>134 Упрощённые китайские иероглифы (материковый Китай)</translation>
+    </message>
+    <message>
+        <source>136 Traditional Chinese characters (taiwanese)</source>
+        <translation>136 Традиционные китайские иероглифы (Тайвань)</translation>
+    </message>
+    <message>
+        <source>161 Greek characters</source>
+        <translation>161 Греческие символы</translation>
+    </message>
+    <message>
+        <source>162 Turkish characters</source>
+        <translation>162 Турецкие символы</translation>
+    </message>
+    <message>
+        <source>163 Vietnamese characters</source>
+        <translation>163 Вьетнамские символы</translation>
+    </message>
+    <message>
+        <source>177 Hebrew characters</source>
+        <translation>177 Символы иврита</translation>
+    </message>
+    <message>
+        <source>178 Arabic characters</source>
+        <translation>178 Арабские символы</translation>
+    </message>
+    <message>
+        <source>186 Baltic characters</source>
+        <translation>186 Балтийские символы</translation>
+    </message>
+    <message>
+        <source>204 Cyrillic characters</source>
+        <translation>204 Кириллица</translation>
+    </message>
+    <message>
+        <source>222 Thai characters</source>
+        <translation>222 Тайские символы</translation>
+    </message>
+    <message>
+        <source>238 +diacritical marks for eastern european countries</source>
+        <translation>238 +диакритические знаки для стран Восточной Европы</translation>
+    </message>
+    <message>
+        <source>255 OEM charset</source>
+        <translation>255 Набор символов OEM</translation>
+    </message>
+    <message>
+        <source>0       Don&apos;t Care</source>
+        <translation>0       Не важно</translation>
+    </message>
+    <message>
+        <source>100   Thin</source>
+        <translation>100   Тонкий</translation>
+    </message>
+    <message>
+        <source>200   Extra/Ultra Light</source>
+        <translation>200   Сверхсветлый</translation>
+    </message>
+    <message>
+        <source>300   Light</source>
+        <translation>300   Светлый</translation>
+    </message>
+    <message>
+        <source>400   Normal/Regular</source>
+        <translation>400   Обычный</translation>
+    </message>
+    <message>
+        <source>500   Medium</source>
+        <translation>500   Средний</translation>
+    </message>
+    <message>
+        <source>600   Semi-/Demi- Bold</source>
+        <translation>600   Полужирный</translation>
+    </message>
+    <message>
+        <source>700   Bold</source>
+        <translation>700   Жирный</translation>
+    </message>
+    <message>
+        <source>800   Extra/Ultra Bold</source>
+        <translation>800   Сверхжирный</translation>
+    </message>
+    <message>
+        <source>900   Heavy/Black</source>
+        <translation>900   Тяжёлый/Чёрный</translation>
+    </message>
+    <message>
+        <source>1000 Very Black :)</source>
+        <translation>1000 Очень чёрный :)</translation>
+    </message>
+    <message>
+        <source>Character Set</source>
+        <translation>Набор символов</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Насыщенность</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Полужирный</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>Курсив</translation>
+    </message>
+    <message>
+        <source> Underline</source>
+        <translation> Подчёркнутый</translation>
+    </message>
+    <message>
+        <source> Strike Out</source>
+        <translation> Зачёркнутый</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Цвет шрифта</translation>
+    </message>
+    <message>
+        <source>Character Size, mm</source>
+        <translation>Размер символов, мм</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Высота</translation>
+    </message>
+    <message>
+        <source>Width </source>
+        <translation>Ширина </translation>
+    </message>
+    <message>
+        <source>Extra space</source>
+        <translation>Дополнительный интервал</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Ориентация</translation>
+    </message>
+    <message>
+        <source>Angle of </source>
+        <translation>Угол </translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>градусов</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation>Выравнивание</translation>
+    </message>
+    <message>
+        <source>Standart</source>
+        <translation>Стандартный</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Координаты</translation>
+    </message>
+    <message>
+        <source>Text Parting</source>
+        <translation>Разбиение текста</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>По умолчанию</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Symbol&apos;s count </source>
+        <translation>Число символов </translation>
+    </message>
+    <message>
+        <source>Printable / Showing</source>
+        <translation>Печать / отображение</translation>
+    </message>
+    <message>
+        <source>Rising diagonal</source>
+        <translation>Диагональ вверх</translation>
+    </message>
+    <message>
+        <source>Falling diagonal</source>
+        <translation>Диагональ вниз</translation>
+    </message>
+    <message>
+        <source>Pen Style</source>
+        <translation>Стиль линии</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Толщина</translation>
+    </message>
+    <message>
+        <source>Borders Color</source>
+        <translation>Цвет рамки</translation>
+    </message>
+    <message>
+        <source>Corner roundness: </source>
+        <translation>Скругление углов: </translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Текстура</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>&amp;Загрузить...</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.ico)|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.ico|*.*|*.*</source>
+        <translation>Рисунки (*.png *.jpg *.jpeg *.bmp *.gif *.ico)|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.ico|*.*|*.*</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: </source>
+        <translation>Не удаётся прочитать рисунок: </translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Очистить</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Сохранить в файл</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Размер</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Исходный размер</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Растянуть</translation>
+    </message>
+    <message>
+        <source>Stretch proportion</source>
+        <translation>Растянуть пропорционально</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Вручную</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Положение</translation>
+    </message>
+    <message>
+        <source>AutoSet by type</source>
+        <translation>Автоматически по типу</translation>
+    </message>
+    <message>
+        <source>Array of codes</source>
+        <translation>Массив кодов</translation>
+    </message>
+    <message>
+        <source>String of characters</source>
+        <translation>Строка символов</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Тип</translation>
+    </message>
+    <message>
+        <source>CheckSum</source>
+        <translation>Контрольная сумма</translation>
+    </message>
+    <message>
+        <source>Show Value</source>
+        <translation>Показывать значение</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Размер шрифта</translation>
+    </message>
+    <message>
+        <source>Auto calculate</source>
+        <translation>Вычислять автоматически</translation>
+    </message>
+    <message>
+        <source>Manual set</source>
+        <translation>Задать вручную</translation>
+    </message>
+    <message>
+        <source>BarCode Color</source>
+        <translation>Цвет штрих-кода</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Настройки</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Коэффициент</translation>
+    </message>
+    <message>
+        <source>Width of Line</source>
+        <translation>Ширина линии</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Единица измерения</translation>
+    </message>
+    <message>
+        <source>twip</source>
+        <translation>твип</translation>
+    </message>
+    <message>
+        <source>Top Margin</source>
+        <translation>Верхнее поле</translation>
+    </message>
+    <message>
+        <source>Bottom Margin</source>
+        <translation>Нижнее поле</translation>
+    </message>
+    <message>
+        <source>Modul</source>
+        <translation>Модуль</translation>
+    </message>
+    <message>
+        <source>Table code</source>
+        <translation>Код таблицы</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Строка</translation>
+    </message>
+    <message>
+        <source>Field code</source>
+        <translation>Код поля</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Формула</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Начало</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Запись</translation>
+    </message>
+    <message>
+        <source>Custom Color ...</source>
+        <translation>Другой цвет ...</translation>
+    </message>
 </context>
 </TS>

@@ -709,5 +709,641 @@ The codes are read from:
 Kodlar şu dosyadan okunur:
 %1</translation>
     </message>
+    <message>
+        <source>Name </source>
+        <translation>Ad </translation>
+    </message>
+    <message>
+        <source>Top   (mm) </source>
+        <translation>Üst   (mm) </translation>
+    </message>
+    <message>
+        <source>Left  (mm) </source>
+        <translation>Sol  (mm) </translation>
+    </message>
+    <message>
+        <source>Height  (mm) </source>
+        <translation>Yükseklik  (mm) </translation>
+    </message>
+    <message>
+        <source>Width   (mm) </source>
+        <translation>Genişlik   (mm) </translation>
+    </message>
+    <message>
+        <source>Caption </source>
+        <translation>Başlık </translation>
+    </message>
+    <message>
+        <source>Value Type </source>
+        <translation>Değer türü </translation>
+    </message>
+    <message>
+        <source>Font </source>
+        <translation>Yazı tipi </translation>
+    </message>
+    <message>
+        <source>Text Align </source>
+        <translation>Metin hizalama </translation>
+    </message>
+    <message>
+        <source>Borders </source>
+        <translation>Kenarlıklar </translation>
+    </message>
+    <message>
+        <source>Filling </source>
+        <translation>Dolgu </translation>
+    </message>
+    <message>
+        <source>Picture </source>
+        <translation>Resim </translation>
+    </message>
+    <message>
+        <source>Repeatability</source>
+        <translation>Tekrarlanabilirlik</translation>
+    </message>
+    <message>
+        <source>BarCodes Features </source>
+        <translation>Barkod özellikleri </translation>
+    </message>
+    <message>
+        <source>Operation codes </source>
+        <translation>İşlem kodları </translation>
+    </message>
+    <message>
+        <source>Text Align</source>
+        <translation>Metin hizalama</translation>
+    </message>
+    <message>
+        <source>Borders</source>
+        <translation>Kenarlıklar</translation>
+    </message>
+    <message>
+        <source>Background</source>
+        <translation>Arka plan</translation>
+    </message>
+    <message>
+        <source>Picture</source>
+        <translation>Resim</translation>
+    </message>
+    <message>
+        <source>Value Types</source>
+        <translation>Değer türleri</translation>
+    </message>
+    <message>
+        <source>BarCode</source>
+        <translation>Barkod</translation>
+    </message>
+    <message>
+        <source>Data Codes</source>
+        <translation>Veri kodları</translation>
+    </message>
+    <message>
+        <source>Variable</source>
+        <translation>Değişken</translation>
+    </message>
+    <message>
+        <source>Fixed</source>
+        <translation>Sabit</translation>
+    </message>
+    <message>
+        <source>Bool</source>
+        <translation>Mantıksal</translation>
+    </message>
+    <message>
+        <source>Time of Print</source>
+        <translation>Yazdırma saati</translation>
+    </message>
+    <message>
+        <source>Date of Print</source>
+        <translation>Yazdırma tarihi</translation>
+    </message>
+    <message>
+        <source>Number of Page</source>
+        <translation>Sayfa numarası</translation>
+    </message>
+    <message>
+        <source>Number Line On Page</source>
+        <translation>Sayfadaki satır numarası</translation>
+    </message>
+    <message>
+        <source>Number Line Total</source>
+        <translation>Genel satır numarası</translation>
+    </message>
+    <message>
+        <source>Picture (Original Size)</source>
+        <translation>Resim (özgün boyut)</translation>
+    </message>
+    <message>
+        <source>Picture (Stretch proportion)</source>
+        <translation>Resim (orantılı uzat)</translation>
+    </message>
+    <message>
+        <source>Picture (Stretch)</source>
+        <translation>Resim (uzat)</translation>
+    </message>
+    <message>
+        <source>Never print/preview, only design view</source>
+        <translation>Hiçbir zaman yazdırma/önizleme, yalnızca tasarım görünümü</translation>
+    </message>
+    <message>
+        <source>Normal print/preview, printable = false</source>
+        <translation>Olağan yazdırma/önizleme, printable = false</translation>
+    </message>
+    <message>
+        <source>All print/preview (text &amp;&amp; border), printable = true</source>
+        <translation>Tümünü yazdır/önizle (metin &amp;&amp; kenarlık), printable = true</translation>
+    </message>
+    <message>
+        <source>Text only print/preview, printable = true</source>
+        <translation>Yalnızca metni yazdır/önizle, printable = true</translation>
+    </message>
+    <message>
+        <source>bold</source>
+        <translation>kalın</translation>
+    </message>
+    <message>
+        <source>italic</source>
+        <translation>italik</translation>
+    </message>
+    <message>
+        <source>Custom</source>
+        <translation>Özel</translation>
+    </message>
+    <message>
+        <source>Rectangle</source>
+        <translation>Dikdörtgen</translation>
+    </message>
+    <message>
+        <source>Round Rectangle</source>
+        <translation>Yuvarlak köşeli dikdörtgen</translation>
+    </message>
+    <message>
+        <source>Ellips</source>
+        <translation>Elips</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Düz</translation>
+    </message>
+    <message>
+        <source>Dash</source>
+        <translation>Kesik çizgi</translation>
+    </message>
+    <message>
+        <source>Dot</source>
+        <translation>Noktalı</translation>
+    </message>
+    <message>
+        <source>DashDot</source>
+        <translation>Çizgi-nokta</translation>
+    </message>
+    <message>
+        <source>DashDotDot</source>
+        <translation>Çizgi-nokta-nokta</translation>
+    </message>
+    <message>
+        <source>Transparent</source>
+        <translation>Saydam</translation>
+    </message>
+    <message>
+        <source>InsideFrame</source>
+        <translation>Çerçeve içi</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Yatay</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>FDiagonal</source>
+        <translation>İleri çapraz</translation>
+    </message>
+    <message>
+        <source>BDiagonal</source>
+        <translation>Geri çapraz</translation>
+    </message>
+    <message>
+        <source>Cross</source>
+        <translation>Izgara</translation>
+    </message>
+    <message>
+        <source>DiagonalCroll</source>
+        <translation>Çapraz ızgara</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Centre</source>
+        <translation>Orta</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Sağ</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <translation>Üst</translation>
+    </message>
+    <message>
+        <source>Bottom</source>
+        <translation>Alt</translation>
+    </message>
+    <message>
+        <source>(None)</source>
+        <translation>(Yok)</translation>
+    </message>
+    <message>
+        <source>cannot be shown</source>
+        <translation>gösterilemiyor</translation>
+    </message>
+    <message>
+        <source>0     ANSI characters</source>
+        <translation>0     ANSI karakterleri</translation>
+    </message>
+    <message>
+        <source>1     Default charsets</source>
+        <translation>1     Varsayılan karakter kümesi</translation>
+    </message>
+    <message>
+        <source>2     Standard symbol set</source>
+        <translation>2     Standart sembol kümesi</translation>
+    </message>
+    <message>
+        <source>77   Macintosh characters</source>
+        <translation>77   Macintosh karakterleri</translation>
+    </message>
+    <message>
+        <source>128 Japanese shift-jis characters</source>
+        <translation>128 Japonca Shift-JIS karakterleri</translation>
+    </message>
+    <message>
+        <source>129 Korean characters (Wansung).</source>
+        <translation>129 Korece karakterler (Wansung).</translation>
+    </message>
+    <message>
+        <source>130 Korean characters (Johab)</source>
+        <translation>130 Korece karakterler (Johab)</translation>
+    </message>
+    <message>
+        <source>134 Simplified Chinese characters (mainland china)</source>
+        <translation>134 Basitleştirilmiş Çince karakterler (Çin anakarası)</translation>
+    </message>
+    <message>
+        <source>136 Traditional Chinese characters (taiwanese)</source>
+        <translation>136 Geleneksel Çince karakterler (Tayvan)</translation>
+    </message>
+    <message>
+        <source>161 Greek characters</source>
+        <translation>161 Yunanca karakterler</translation>
+    </message>
+    <message>
+        <source>162 Turkish characters</source>
+        <translation>162 Türkçe karakterler</translation>
+    </message>
+    <message>
+        <source>163 Vietnamese characters</source>
+        <translation>163 Vietnamca karakterler</translation>
+    </message>
+    <message>
+        <source>177 Hebrew characters</source>
+        <translation>177 İbranice karakterler</translation>
+    </message>
+    <message>
+        <source>178 Arabic characters</source>
+        <translation>178 Arapça karakterler</translation>
+    </message>
+    <message>
+        <source>186 Baltic characters</source>
+        <translation>186 Baltık dilleri karakterleri</translation>
+    </message>
+    <message>
+        <source>204 Cyrillic characters</source>
+        <translation>204 Kiril karakterleri</translation>
+    </message>
+    <message>
+        <source>222 Thai characters</source>
+        <translation>222 Tayca karakterler</translation>
+    </message>
+    <message>
+        <source>238 +diacritical marks for eastern european countries</source>
+        <translation>238 +Doğu Avrupa ülkeleri için aksan işaretleri</translation>
+    </message>
+    <message>
+        <source>255 OEM charset</source>
+        <translation>255 OEM karakter kümesi</translation>
+    </message>
+    <message>
+        <source>0       Don&apos;t Care</source>
+        <translation>0       Fark etmez</translation>
+    </message>
+    <message>
+        <source>100   Thin</source>
+        <translation>100   İnce</translation>
+    </message>
+    <message>
+        <source>200   Extra/Ultra Light</source>
+        <translation>200   Ekstra/Ultra hafif</translation>
+    </message>
+    <message>
+        <source>300   Light</source>
+        <translation>300   Hafif</translation>
+    </message>
+    <message>
+        <source>400   Normal/Regular</source>
+        <translation>400   Olağan</translation>
+    </message>
+    <message>
+        <source>500   Medium</source>
+        <translation>500   Orta</translation>
+    </message>
+    <message>
+        <source>600   Semi-/Demi- Bold</source>
+        <translation>600   Yarı kalın</translation>
+    </message>
+    <message>
+        <source>700   Bold</source>
+        <translation>700   Kalın</translation>
+    </message>
+    <message>
+        <source>800   Extra/Ultra Bold</source>
+        <translation>800   Ekstra/Ultra kalın</translation>
+    </message>
+    <message>
+        <source>900   Heavy/Black</source>
+        <translation>900   Ağır/Siyah</translation>
+    </message>
+    <message>
+        <source>1000 Very Black :)</source>
+        <translation>1000 Çok siyah :)</translation>
+    </message>
+    <message>
+        <source>Character Set</source>
+        <translation>Karakter kümesi</translation>
+    </message>
+    <message>
+        <source>Weight</source>
+        <translation>Kalınlık</translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation>Kalın</translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation>İtalik</translation>
+    </message>
+    <message>
+        <source> Underline</source>
+        <translation> Altı çizili</translation>
+    </message>
+    <message>
+        <source> Strike Out</source>
+        <translation> Üstü çizili</translation>
+    </message>
+    <message>
+        <source>Font Color</source>
+        <translation>Yazı rengi</translation>
+    </message>
+    <message>
+        <source>Character Size, mm</source>
+        <translation>Karakter boyutu, mm</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Yükseklik</translation>
+    </message>
+    <message>
+        <source>Width </source>
+        <translation>Genişlik </translation>
+    </message>
+    <message>
+        <source>Extra space</source>
+        <translation>Ek aralık</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <translation>Yönlendirme</translation>
+    </message>
+    <message>
+        <source>Angle of </source>
+        <translation>Açı </translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>derece</translation>
+    </message>
+    <message>
+        <source>Align</source>
+        <translation>Hizalama</translation>
+    </message>
+    <message>
+        <source>Standart</source>
+        <translation>Standart</translation>
+    </message>
+    <message>
+        <source>Positions</source>
+        <translation>Konumlar</translation>
+    </message>
+    <message>
+        <source>Text Parting</source>
+        <translation>Metin bölme</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Varsayılan</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Kaydırma</translation>
+    </message>
+    <message>
+        <source>Symbol&apos;s count </source>
+        <translation>Karakter sayısı </translation>
+    </message>
+    <message>
+        <source>Printable / Showing</source>
+        <translation>Yazdırma / Gösterme</translation>
+    </message>
+    <message>
+        <source>Rising diagonal</source>
+        <translation>Yükselen çapraz</translation>
+    </message>
+    <message>
+        <source>Falling diagonal</source>
+        <translation>Alçalan çapraz</translation>
+    </message>
+    <message>
+        <source>Pen Style</source>
+        <translation>Çizgi stili</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Genişlik</translation>
+    </message>
+    <message>
+        <source>Borders Color</source>
+        <translation>Kenarlık rengi</translation>
+    </message>
+    <message>
+        <source>Corner roundness: </source>
+        <translation>Köşe yuvarlaklığı: </translation>
+    </message>
+    <message>
+        <source>Texture</source>
+        <translation>Doku</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Renk</translation>
+    </message>
+    <message>
+        <source>&amp;Load...</source>
+        <translation>&amp;Yükle...</translation>
+    </message>
+    <message>
+        <source>Pictures (*.png *.jpg *.jpeg *.bmp *.gif *.ico)|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.ico|*.*|*.*</source>
+        <translation>Resimler (*.png *.jpg *.jpeg *.bmp *.gif *.ico)|*.png;*.jpg;*.jpeg;*.bmp;*.gif;*.ico|*.*|*.*</translation>
+    </message>
+    <message>
+        <source>The picture cannot be read: </source>
+        <translation>Resim okunamıyor: </translation>
+    </message>
+    <message>
+        <source>&amp;Clear</source>
+        <translation>&amp;Temizle</translation>
+    </message>
+    <message>
+        <source>Save to file</source>
+        <translation>Dosyaya kaydet</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Boyut</translation>
+    </message>
+    <message>
+        <source>Original Size</source>
+        <translation>Özgün boyut</translation>
+    </message>
+    <message>
+        <source>Stretch</source>
+        <translation>Uzat</translation>
+    </message>
+    <message>
+        <source>Stretch proportion</source>
+        <translation>Orantılı uzat</translation>
+    </message>
+    <message>
+        <source>Manual</source>
+        <translation>Elle</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Konum</translation>
+    </message>
+    <message>
+        <source>AutoSet by type</source>
+        <translation>Türe göre otomatik</translation>
+    </message>
+    <message>
+        <source>Array of codes</source>
+        <translation>Kod dizisi</translation>
+    </message>
+    <message>
+        <source>String of characters</source>
+        <translation>Karakter dizgesi</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>CheckSum</source>
+        <translation>Sağlama toplamı</translation>
+    </message>
+    <message>
+        <source>Show Value</source>
+        <translation>Değeri göster</translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation>Yazı tipi boyutu</translation>
+    </message>
+    <message>
+        <source>Auto calculate</source>
+        <translation>Otomatik hesapla</translation>
+    </message>
+    <message>
+        <source>Manual set</source>
+        <translation>Elle ayarla</translation>
+    </message>
+    <message>
+        <source>BarCode Color</source>
+        <translation>Barkod rengi</translation>
+    </message>
+    <message>
+        <source>Settings</source>
+        <translation>Ayarlar</translation>
+    </message>
+    <message>
+        <source>Factor</source>
+        <translation>Katsayı</translation>
+    </message>
+    <message>
+        <source>Width of Line</source>
+        <translation>Çizgi genişliği</translation>
+    </message>
+    <message>
+        <source>Measurement</source>
+        <translation>Ölçü birimi</translation>
+    </message>
+    <message>
+        <source>twip</source>
+        <translation>twip</translation>
+    </message>
+    <message>
+        <source>Top Margin</source>
+        <translation>Üst kenar boşluğu</translation>
+    </message>
+    <message>
+        <source>Bottom Margin</source>
+        <translation>Alt kenar boşluğu</translation>
+    </message>
+    <message>
+        <source>Modul</source>
+        <translation>Modül</translation>
+    </message>
+    <message>
+        <source>Table code</source>
+        <translation>Tablo kodu</translation>
+    </message>
+    <message>
+        <source>Row</source>
+        <translation>Satır</translation>
+    </message>
+    <message>
+        <source>Field code</source>
+        <translation>Alan kodu</translation>
+    </message>
+    <message>
+        <source>Formula</source>
+        <translation>Formül</translation>
+    </message>
+    <message>
+        <source>Begin</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>Writing</source>
+        <translation>Yazım</translation>
+    </message>
+    <message>
+        <source>Custom Color ...</source>
+        <translation>Özel renk ...</translation>
+    </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 // step; and the page source view.
 #include "app/colour_button.h"
 #include "app/design_tab.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
 #include "app/properties_dialog.h"
@@ -255,6 +256,14 @@ TEST(PropertiesDialog, BarcodeSettingsTreeChoiceAndTicks)
     EXPECT_DOUBLE_EQ(second->Font().FontHeight(), 7.0);
     EXPECT_DOUBLE_EQ(second->Font().FontWidth(), 6.0);
     EXPECT_EQ(d.editor.undoStack().count(), steps + 2);
+
+    // A language switched while the dialog is open reaches its tabs and labels.
+    SelectLanguage(1254);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.tabs()->tabText(dialog.tabs()->indexOf(valueTypes)), QString::fromUtf8("Değer türleri"));
+    SelectLanguage(1252);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialog.tabs()->tabText(dialog.tabs()->indexOf(valueTypes)), "Value Types");
 }
 
 TEST(PropertiesDialog, OpenedFromTheViewAndThePageSourceEditedSafely)
