@@ -77,7 +77,7 @@ QWidget *TfrmProperties::barCodeTab()
     valueType->setObjectName(QStringLiteral("cbBarCodeValueType"));
     int id = 0;
     for (const char *text : {"AutoSet by type", "Array of codes", "String of characters"})
-        valueType->addItem(T(text), id++);
+        AddTextItem(valueType, text, id++);
     bindCombo(valueType, [](const VGrfElement &e) { return existing(e) ? existing(e)->ValueType() : 0; },
               [](VGrfElement &e, int v) { record(e).SetValueType(v); });
     grid->addWidget(texted(new QLabel(page), "Type"), 1, 0);

@@ -37,6 +37,17 @@ QString mm(int twips)
 }
 } // namespace
 
+namespace
+{
+constexpr int kEnglishRole = Qt::UserRole + 1;
+}
+
+void AddTextItem(QComboBox *box, const char *english, int data)
+{
+    box->addItem(T(english), data);
+    box->setItemData(box->count() - 1, QByteArray(english), kEnglishRole);
+}
+
 const char *ValueTypeText(int code)
 {
     static const char *const names[] = {"Variable",
@@ -150,6 +161,10 @@ void TfrmProperties::applyTexts()
     setWindowTitle(T("Properties"));
     for (const auto &[object, english] : m_texts)
         retext(object, english);
+    for (QComboBox *box : findChildren<QComboBox *>())
+        for (int i = 0; i < box->count(); ++i)
+            if (const QByteArray english = box->itemData(i, kEnglishRole).toByteArray(); !english.isEmpty())
+                box->setItemText(i, T(english.constData()));
     for (int i = 0; i < m_tabs->count(); ++i)
         m_tabs->setTabText(i, T(qPrintable(m_pages.key(m_tabs->widget(i)))));
     if (m_element) fill();

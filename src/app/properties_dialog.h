@@ -28,6 +28,8 @@ class VPage;
 // The names of the value types and printable modes, in English.
 const char *ValueTypeText(int code);
 const char *PrintableText(int code);
+// A list entry in the interface language that follows language switches.
+void AddTextItem(QComboBox *box, const char *english, int data);
 // A box for millimetres with one decimal.
 QDoubleSpinBox *MillimetreBox(QWidget *parent, const char *name, double max = 1000.0);
 

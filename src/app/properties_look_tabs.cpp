@@ -42,7 +42,7 @@ QIcon borderIcon(int index)
 void fillCombo(QComboBox *box, const char *const *texts, size_t count)
 {
     for (size_t i = 0; i < count; ++i)
-        box->addItem(T(texts[i]), int(i));
+        AddTextItem(box, texts[i], int(i));
 }
 } // namespace
 
@@ -267,8 +267,8 @@ QWidget *TfrmProperties::pictureTab()
         box->setObjectName(QLatin1String(name));
         int code = 0;
         for (const char *place : places)
-            box->addItem(T(place), code++);
-        box->addItem(T("Manual"), 3);
+            AddTextItem(box, place, code++);
+        AddTextItem(box, "Manual", 3);
         bindCombo(box, [x](const VGrfElement &e) {
                       const VPicture *pic = e.Picture();
                       return pic ? (x ? pic->PosSetX() : pic->PosSetY()) : 1;

@@ -58,7 +58,7 @@ const char *const kWeights[] = {"0       Don't Care",
 void addNumbered(QComboBox *box, const char *const *texts, size_t count)
 {
     for (size_t i = 0; i < count; ++i)
-        box->addItem(T(texts[i]), QString::fromLatin1(texts[i]).section(QLatin1Char(' '), 0, 0).toInt());
+        AddTextItem(box, texts[i], QString::fromLatin1(texts[i]).section(QLatin1Char(' '), 0, 0).toInt());
 }
 
 // A Bool label's tick as the label shows it.

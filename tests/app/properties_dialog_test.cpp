@@ -261,9 +261,11 @@ TEST(PropertiesDialog, BarcodeSettingsTreeChoiceAndTicks)
     SelectLanguage(1254);
     QCoreApplication::processEvents();
     EXPECT_EQ(dialog.tabs()->tabText(dialog.tabs()->indexOf(valueTypes)), QString::fromUtf8("Değer türleri"));
+    EXPECT_NE(control<QComboBox>(dialog, "cbWeight")->itemText(0), "0       Don't Care");
     SelectLanguage(1252);
     QCoreApplication::processEvents();
     EXPECT_EQ(dialog.tabs()->tabText(dialog.tabs()->indexOf(valueTypes)), "Value Types");
+    EXPECT_EQ(control<QComboBox>(dialog, "cbWeight")->itemText(0), "0       Don't Care");
 }
 
 TEST(PropertiesDialog, OpenedFromTheViewAndThePageSourceEditedSafely)
