@@ -1,5 +1,7 @@
 #include "test_support.h"
 
+#include "model/v_grf_element.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -54,3 +56,11 @@ void writeAll(const QString &path, const QByteArray &bytes)
 }
 
 } // namespace testsupport
+
+VGrfElement *testsupport::findElement(VGrfElement &root, const QString &name)
+{
+    if (root.Name() == name) return &root;
+    for (const auto &child : root.ChildList())
+        if (VGrfElement *found = findElement(*child, name)) return found;
+    return nullptr;
+}

@@ -12,8 +12,13 @@ inline void PrintTo(const QString &s, std::ostream *os)
     *os << '"' << s.toStdString() << '"';
 }
 
+class VGrfElement;
+
 namespace testsupport
 {
+
+// The first element named name in the tree under root (root included), or null.
+VGrfElement *findElement(VGrfElement &root, const QString &name);
 
 // Result of running one of our programs or an external oracle.
 struct Run {

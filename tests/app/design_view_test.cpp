@@ -58,16 +58,7 @@ protected:
     ElementWidget *widget(const VGrfElement *e) { return w->canvas(TfrmMain::DesignMode)->view()->widgetOf(e); }
     // Lets queued view updates run.
     void settle() { QCoreApplication::processEvents(); }
-    VGrfElement *find(const QString &name)
-    {
-        std::function<VGrfElement *(VGrfElement &)> look = [&](VGrfElement &e) -> VGrfElement * {
-            if (e.Name() == name) return &e;
-            for (const auto &c : e.ChildList())
-                if (VGrfElement *f = look(*c)) return f;
-            return nullptr;
-        };
-        return look(root());
-    }
+    VGrfElement *find(const QString &name) { return testsupport::findElement(root(), name); }
     QByteArray saved()
     {
         const QString path = dir.filePath("snapshot.edt");

@@ -42,16 +42,7 @@ struct Design {
         editor.markSaved();
     }
     VPage &page() { return *doc.PageAt(0); }
-    VGrfElement *find(const QString &name)
-    {
-        std::function<VGrfElement *(VGrfElement &)> look = [&](VGrfElement &e) -> VGrfElement * {
-            if (e.Name() == name) return &e;
-            for (const auto &c : e.ChildList())
-                if (VGrfElement *f = look(*c)) return f;
-            return nullptr;
-        };
-        return look(page().Root());
-    }
+    VGrfElement *find(const QString &name) { return testsupport::findElement(page().Root(), name); }
     QByteArray bytes()
     {
         const QString path = dir.filePath("snapshot.edt"), name = doc.FileName();
