@@ -96,3 +96,13 @@ bool cliOutputIsNew(const QString &out, const QStringList &inputs)
     cliError(refusal);
     return false;
 }
+
+bool cliParseInt(const std::optional<QString> &text, int low, int high, int *value)
+{
+    if (!text) return true;
+    bool ok = false;
+    const int v = text->toInt(&ok);
+    if (!ok || v < low || v > high) return false;
+    *value = v;
+    return true;
+}

@@ -44,3 +44,7 @@ extern const char *const kCodePageOption; // "--code-page"
 
 // False (after the message) when out is one of the inputs: no command destroys what it reads.
 bool cliOutputIsNew(const QString &out, const QStringList &inputs);
+
+// An option's whole number within low..high into value (left as it is without the option);
+// false when the text is no such number.
+bool cliParseInt(const std::optional<QString> &text, int low, int high, int *value);

@@ -16,16 +16,6 @@ const char *kUsage =
     "render DOC [--data DATA] [--page N|all] [--zoom Z] [--dpi D] [--design-view] [--bw] [--printable-only] "
     "[--code-page 1251|1252|1254] -o OUT.png";
 
-bool parseInt(const std::optional<QString> &text, int low, int high, int *value)
-{
-    if (!text) return true;
-    bool ok = false;
-    const int v = text->toInt(&ok);
-    if (!ok || v < low || v > high) return false;
-    *value = v;
-    return true;
-}
-
 // OUT.png -> OUT_2.png for the second page when every page is written.
 QString numberedPath(const QString &out, int number)
 {
@@ -106,11 +96,11 @@ int runRender(const QStringList &args)
 
     PageImageOptions options;
     int dpi = 0;
-    if (!parseInt(a.value(QStringLiteral("--zoom")), 1, 1000, &options.zoom)) {
+    if (!cliParseInt(a.value(QStringLiteral("--zoom")), 1, 1000, &options.zoom)) {
         cliError(QStringLiteral("--zoom takes a percentage from 1 to 1000"));
         return kExitUsage;
     }
-    if (!parseInt(a.value(QStringLiteral("--dpi")), 1, 4800, &dpi)) {
+    if (!cliParseInt(a.value(QStringLiteral("--dpi")), 1, 4800, &dpi)) {
         cliError(QStringLiteral("--dpi takes a resolution from 1 to 4800"));
         return kExitUsage;
     }
@@ -122,7 +112,7 @@ int runRender(const QStringList &args)
     const QString pageArg = a.value(QStringLiteral("--page")).value_or(QStringLiteral("1"));
     const bool all = pageArg == QLatin1String("all");
     int pageNumber = 1;
-    if (!all && !parseInt(pageArg, 1, INT_MAX, &pageNumber)) {
+    if (!all && !cliParseInt(pageArg, 1, INT_MAX, &pageNumber)) {
         cliError(QStringLiteral("--page takes a page number from 1 or all"));
         return kExitUsage;
     }

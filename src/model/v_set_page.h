@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/v_set_prn.h"
+
 #include <QString>
 #include <array>
 
@@ -8,17 +10,7 @@ struct VSetPage {
     bool changed = false;
     QString Name;
     int Num = 0;
-    // Printer settings carried with the record; printing gives them meaning.
-    int Copies = 1;
-    int PageSelection = 0;
-    QString PageNumbers;
-    bool Collate = false;
-    bool PrintToFile = false;
-    int PaperSource = 15;
-    QString Title;
-    int Quality = 3;
-    int Colour = 1;
-    std::array<int, 8> Reserved{};
+    VSetPrn Print;
     int PaperSize = 9;     // Windows DMPAPER code, 9 = A4
     double Width = 210.0;  // mm
     double Height = 297.0; // mm

@@ -1,0 +1,91 @@
+#include "cli/cli_command.h"
+#include "cli/cli_util.h"
+
+#include "model/v_doc.h"
+#include "model/v_page.h"
+#include "print/page_list.h"
+#include "print/print_job.h"
+#include "print/printers.h"
+#include "report/report_generation.h"
+
+namespace
+{
+
+const char *const kUsage = "print DOC [--data DATA] [--printer NAME] [--pages LIST] [--copies N] [--quality 0-4] "
+                           "[--colour 0-2] [--bw] [--printable-only] [--code-page 1251|1252|1254]";
+
+int runPrint(const QStringList &args)
+{
+    CliArgs a(args,
+              {QStringLiteral("--data"), QStringLiteral("--printer"), QStringLiteral("--pages"),
+               QStringLiteral("--copies"), QStringLiteral("--quality"), QStringLiteral("--colour"),
+               QLatin1String(kCodePageOption)},
+              {QStringLiteral("--bw"), QStringLiteral("--printable-only")});
+    if (!a.ok()) {
+        cliError(a.error());
+        return cliUsage(kUsage);
+    }
+    if (a.positional().size() != 1) return cliUsage(kUsage);
+    if (!cliApplyCodePage(a)) return kExitUsage;
+    VSetPrn settings;
+    if (!cliParseInt(a.value(QStringLiteral("--copies")), 1, 999, &settings.Copies) ||
+        !cliParseInt(a.value(QStringLiteral("--quality")), 0, 4, &settings.Quality) ||
+        !cliParseInt(a.value(QStringLiteral("--colour")), 0, 2, &settings.Colour)) {
+        cliError(QStringLiteral("--copies takes 1 to 999, --quality 0 to 4, --colour 0 to 2"));
+        return kExitUsage;
+    }
+    const std::optional<QString> pages = a.value(QStringLiteral("--pages"));
+    if (pages) {
+        const PageList list = ParsePageList(*pages);
+        if (!list.error.isEmpty()) {
+            cliError(QStringLiteral("--pages: ") + list.error);
+            return kExitUsage;
+        }
+        settings.PageSelection = 2;
+        settings.PageNumbers = *pages;
+    }
+    const QString printer = a.value(QStringLiteral("--printer")).value_or(DefaultPrinterName());
+    if (printer.isEmpty() || !ListPrinters().contains(printer)) {
+        cliError(printer.isEmpty() ? QStringLiteral("Printer not exists") : printer + QStringLiteral(": Printer not exists"));
+        return kExitFailure;
+    }
+
+    VDoc doc;
+    const QString docPath = a.positional().first();
+    if (!cliLoadDocument(docPath, doc)) return kExitFailure;
+    VDoc report;
+    VDoc *printed = &doc;
+    if (const auto data = a.value(QStringLiteral("--data"))) {
+        ReportSink keep;
+        QString reason;
+        if (!ReadDataFile(*data, doc, report, &keep, &reason)) {
+            cliDataError(*data, reason);
+            return kExitFailure;
+        }
+        printed = &report;
+    }
+    for (int i = 0; i < printed->PageCount(); ++i) {
+        VPage &page = *printed->PageAt(i);
+        if (const QString problem = page.PaperSizeProblem(); !problem.isEmpty()) {
+            cliError(QStringLiteral("page %1: %2").arg(i + 1).arg(problem));
+            return kExitFailure;
+        }
+        page.SetBlackWhite(a.flag(QStringLiteral("--bw")));
+        page.SetPrintableOnly(a.flag(QStringLiteral("--printable-only")));
+    }
+    printed->Settings().Print = settings;
+    const int wanted = pages ? int(PagesInList(ParsePageList(*pages), printed->PageCount()).size())
+                             : printed->PageCount();
+    QString error;
+    const int done = pages ? PrintPageList(*printed, &error, printer) : PrintAllPages(*printed, printer);
+    cliOut(QStringLiteral("%1 of %2 page(s) sent to %3").arg(done).arg(wanted).arg(printer));
+    if (done != wanted) {
+        cliError(QStringLiteral("%1 page(s) could not be printed on %2").arg(wanted - done).arg(printer));
+        return kExitFailure;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+TESSALY_CLI_COMMAND("print", kUsage, runPrint);
