@@ -597,8 +597,8 @@ void TfrmPageProperties::showFont()
     VGrfElement label(ElementKind::Label);
     label.SetCaption(QStringLiteral("AaBbYyZz 0123"));
     label.Font() = m_font;
-    label.Font().SetVertPos(2);
-    label.Font().SetHorzPos(2);
+    label.Font().SetVertPos(1); // centred
+    label.Font().SetHorzPos(1);
     label.Shape().SetWidth(MmToTwips(80));
     label.Shape().SetHeight(MmToTwips(16));
     label.UpdateWindowFromTwips(false);

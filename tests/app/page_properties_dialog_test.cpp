@@ -1,5 +1,6 @@
 // The page properties dialog worked through its controls offscreen; the paper list dialog.
 #include "app/colour_button.h"
+#include "app/language.h"
 #include "app/page_properties_dialog.h"
 #include "app/pages_dialog.h"
 #include "test_support.h"
@@ -8,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QRadioButton>
@@ -140,6 +142,15 @@ TEST(PageProperties, ManualSizeStepsAndTyping)
     again.apply();
     EXPECT_EQ(record.Orientation, 3);
     EXPECT_EQ(record.Num, 127);
+
+    // A language switched while the dialog is open reaches its texts and lists.
+    SelectLanguage(1254);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control<QRadioButton>(again, "rbManualPageSize")->text(), QString::fromUtf8("Elle sayfa boyutu"));
+    EXPECT_EQ(control<QLabel>(again, "lblFontName")->text(), QString::fromUtf8("Yazı tipi seçilmedi"));
+    SelectLanguage(1252);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(control<QRadioButton>(again, "rbManualPageSize")->text(), "Manual Page Size");
 }
 
 TEST(PageProperties, MillimetreTypingRule)
