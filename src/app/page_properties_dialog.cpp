@@ -50,8 +50,7 @@ QValidator::State MillimetreValidator::validate(QString &input, int &pos) const
 {
     const QChar sep = separator();
     for (QChar &c : input)
-        if (c == QLatin1Char('.') || c == QLatin1Char(','))
-            c = sep;
+        if (c == QLatin1Char('.') || c == QLatin1Char(',')) c = sep;
     // A zero typed before or after a shown zero stays one zero.
     bool cut = false;
     while (input.startsWith(QLatin1String("00"))) {
@@ -142,7 +141,8 @@ TfrmPageProperties::TfrmPageProperties(VSetPage &record, TZelFont &font, const Q
     else if (m_page.PaperSize == kUserPaperSize)
         mode = Manual;
     m_modes->button(mode)->setChecked(true);
-    m_orientations->button(m_orientations->button(m_page.Orientation) ? m_page.Orientation : 1)->setChecked(true);
+    m_orientations->button(m_orientations->button(m_page.Orientation) ? m_page.Orientation : 1)
+        ->setChecked(true);
     setMode(mode, false);
     m_loading = false;
     showPicture();
@@ -163,7 +163,8 @@ QWidget *TfrmPageProperties::parametersBox()
     auto *grid = new QGridLayout(box);
     m_id = new QLineEdit(QString::number(m_page.Num), box);
     m_id->setObjectName(QStringLiteral("txtID"));
-    m_id->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), m_id));
+    m_id->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,9}")), m_id));
     m_name = new QLineEdit(m_page.Name, box);
     m_name->setObjectName(QStringLiteral("txtName"));
     grid->addWidget(texted(new QLabel(box), "ID"), 0, 0);
@@ -225,7 +226,8 @@ QWidget *TfrmPageProperties::pageSizeBox()
         b->setObjectName(QLatin1String(name));
         b->setFixedWidth(32);
         connect(b, &QPushButton::clicked, this, [this] {
-            if (const std::optional<ChosenPaper> paper = choosePaper ? choosePaper() : std::nullopt) takePaper(*paper);
+            if (const std::optional<ChosenPaper> paper = choosePaper ? choosePaper() : std::nullopt)
+                takePaper(*paper);
         });
         return b;
     };
@@ -426,7 +428,8 @@ void TfrmPageProperties::showPicture()
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     const QSizeF sheet = across ? QSizeF(60, 44) : QSizeF(44, 60);
-    const QRectF page(QPointF((pixmap.width() - sheet.width()) / 2, (pixmap.height() - sheet.height()) / 2), sheet);
+    const QRectF page(QPointF((pixmap.width() - sheet.width()) / 2, (pixmap.height() - sheet.height()) / 2),
+                      sheet);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::white);
     p.drawRect(page);

@@ -38,7 +38,8 @@ QString MillimetreText(double mm);
 class TfrmPageProperties : public TextedDialog
 {
 public:
-    TfrmPageProperties(VSetPage &record, TZelFont &font, const QString &selectedPrinter, QWidget *parent = nullptr);
+    TfrmPageProperties(VSetPage &record, TZelFont &font, const QString &selectedPrinter,
+                       QWidget *parent = nullptr);
 
     // Writes the copies back; true when that changed anything.
     bool apply();

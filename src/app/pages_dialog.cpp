@@ -102,16 +102,26 @@ void TfrmPages::fill()
     QFont fixed(QStringLiteral("Courier New"));
     fixed.setStyleHint(QFont::TypeWriter);
     QTreeWidgetItem *defaultItem = nullptr;
-    std::function<void(const InfoNode &, QTreeWidgetItem *)> add = [&](const InfoNode &n, QTreeWidgetItem *parent) {
+    std::function<void(const InfoNode &, QTreeWidgetItem *)> add = [&](const InfoNode &n,
+                                                                       QTreeWidgetItem *parent) {
         auto *item = parent ? new QTreeWidgetItem(parent, {n.text}) : new QTreeWidgetItem(m_tree, {n.text});
         QColor colour;
         switch (n.kind) {
-        case InfoNode::Printers: colour = QColor(0x80, 0, 0); break; // maroon
-        case InfoNode::Printer: colour = Qt::red; break;
-        case InfoNode::Parameters: colour = Qt::blue; break;
+        case InfoNode::Printers:
+            colour = QColor(0x80, 0, 0);
+            break; // maroon
+        case InfoNode::Printer:
+            colour = Qt::red;
+            break;
+        case InfoNode::Parameters:
+            colour = Qt::blue;
+            break;
         case InfoNode::List:
-        case InfoNode::Server: colour = Qt::darkGreen; break;
-        default: break;
+        case InfoNode::Server:
+            colour = Qt::darkGreen;
+            break;
+        default:
+            break;
         }
         if (colour.isValid()) {
             item->setForeground(0, colour);
@@ -154,8 +164,9 @@ void TfrmPages::showCurrent()
     }
     const PaperForm &f = paper->form;
     const QRectF &r = f.imageableMm;
-    const QString texts[] = {f.name,          wholeMm(f.widthMm),     wholeMm(f.heightMm), wholeMm(r.left()),
-                             wholeMm(r.top()), wholeMm(r.x() + r.width()), wholeMm(r.y() + r.height())};
+    const QString texts[] = {
+        f.name,           wholeMm(f.widthMm),         wholeMm(f.heightMm),        wholeMm(r.left()),
+        wholeMm(r.top()), wholeMm(r.x() + r.width()), wholeMm(r.y() + r.height())};
     for (size_t i = 0; i < m_values.size(); ++i)
         m_values[i]->setText(texts[i]);
 }

@@ -41,9 +41,12 @@ std::vector<PaperForm> PaperForms()
 QString FormKindText(PaperForm::Kind kind)
 {
     switch (kind) {
-    case PaperForm::User: return QStringLiteral("[Form User]");
-    case PaperForm::Printer: return QStringLiteral("[Form Printer]");
-    default: return QStringLiteral("[Form BuiltIn]");
+    case PaperForm::User:
+        return QStringLiteral("[Form User]");
+    case PaperForm::Printer:
+        return QStringLiteral("[Form Printer]");
+    default:
+        return QStringLiteral("[Form BuiltIn]");
     }
 }
 
@@ -58,7 +61,10 @@ long long wholeMm(double mm)
 
 QString FormSizeLine(const PaperForm &form)
 {
-    return QStringLiteral("%1 (%2 x %3 mm)").arg(form.name).arg(wholeMm(form.widthMm)).arg(wholeMm(form.heightMm));
+    return QStringLiteral("%1 (%2 x %3 mm)")
+        .arg(form.name)
+        .arg(wholeMm(form.widthMm))
+        .arg(wholeMm(form.heightMm));
 }
 
 QString FormLine(const PaperForm &form)

@@ -32,7 +32,8 @@ PaperForm printerPaper(QPrinter &printer, const QPageSize &size)
     QPageLayout layout = printer.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
     const QMarginsF m = layout.minimumMargins();
-    form.imageableMm = QRectF(m.left(), m.top(), mm.width() - m.left() - m.right(), mm.height() - m.top() - m.bottom());
+    form.imageableMm =
+        QRectF(m.left(), m.top(), mm.width() - m.left() - m.right(), mm.height() - m.top() - m.bottom());
     return form;
 }
 
@@ -57,12 +58,14 @@ QString mmText(double mm)
 
 InfoNode printerNode(const QPrinterInfo &info, bool isDefault)
 {
-    InfoNode p = node(info.printerName() + (isDefault ? QStringLiteral("  (Default)") : QString()), InfoNode::Printer);
+    InfoNode p =
+        node(info.printerName() + (isDefault ? QStringLiteral("  (Default)") : QString()), InfoNode::Printer);
     p.isDefault = isDefault;
     p.printer = info.printerName();
     const QString dash = QStringLiteral("-");
-    p.children.push_back(node(QStringLiteral("Driver Name: ") + (info.makeAndModel().isEmpty() ? dash : info.makeAndModel()),
-                              InfoNode::Value));
+    p.children.push_back(
+        node(QStringLiteral("Driver Name: ") + (info.makeAndModel().isEmpty() ? dash : info.makeAndModel()),
+             InfoNode::Value));
     // CUPS runs filters, not a print processor.
     p.children.push_back(node(QStringLiteral("Print Processor: ") + dash, InfoNode::Value));
 
@@ -70,7 +73,9 @@ InfoNode printerNode(const QPrinterInfo &info, bool isDefault)
     const QPageLayout layout = printer.pageLayout();
     const QSizeF paper = layout.fullRect(QPageLayout::Millimeter).size();
     const QMargins offsets = layout.marginsPixels(printer.resolution());
-    const auto line = [](const char *label, const QString &value) { return node(QLatin1String(label) + value, InfoNode::Line); };
+    const auto line = [](const char *label, const QString &value) {
+        return node(QLatin1String(label) + value, InfoNode::Line);
+    };
     p.children.push_back(node(QStringLiteral("Printer Parameters"), InfoNode::Parameters,
                               {line("       Paper Width: ", mmText(paper.width()) + QStringLiteral(" mm")),
                                line("      Paper Height: ", mmText(paper.height()) + QStringLiteral(" mm")),
@@ -84,8 +89,7 @@ InfoNode printerNode(const QPrinterInfo &info, bool isDefault)
                                line("       LogPixels Y: ", QString::number(printer.logicalDpiY())),
                                line(" Physical Offset X: ", QString::number(offsets.left())),
                                line(" Physical Offset Y: ", QString::number(offsets.top())),
-                               line("    Scaling Factor: ", dash),
-                               line("            Aspect: ", dash)}));
+                               line("    Scaling Factor: ", dash), line("            Aspect: ", dash)}));
 
     InfoNode papers = node(QStringLiteral("Paper Size"), InfoNode::List);
     for (const PaperForm &form : PrinterPapers(info.printerName())) {
@@ -130,7 +134,8 @@ InfoNode PrinterTree()
     InfoNode printers = node(QStringLiteral("Printers"), InfoNode::Printers);
     const QString defaultName = QPrinterInfo::defaultPrinterName();
     for (const QPrinterInfo &info : QPrinterInfo::availablePrinters())
-        printers.children.push_back(printerNode(info, !defaultName.isEmpty() && info.printerName() == defaultName));
+        printers.children.push_back(
+            printerNode(info, !defaultName.isEmpty() && info.printerName() == defaultName));
     top.children.push_back(std::move(printers));
 
     InfoNode server = node(QStringLiteral("PrintServer"), InfoNode::Server);

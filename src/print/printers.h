@@ -18,20 +18,20 @@ std::vector<PaperForm> PrinterPapers(const QString &printer);
 // One line of the printers' description; the lines nest.
 struct InfoNode {
     enum Kind {
-        Top,          // the invisible node above everything
-        Printers,     // the node of all printers
-        Printer,      // one printer
-        Value,        // a "Label: value" line of a printer
-        Parameters,   // a group of label and value lines
-        List,         // a group of items (papers, resolutions, sources)
-        Server,       // the print server's forms
-        Line          // a line inside a group
+        Top,        // the invisible node above everything
+        Printers,   // the node of all printers
+        Printer,    // one printer
+        Value,      // a "Label: value" line of a printer
+        Parameters, // a group of label and value lines
+        List,       // a group of items (papers, resolutions, sources)
+        Server,     // the print server's forms
+        Line        // a line inside a group
     };
     QString text;
     int kind = Line;
-    QString printer;                // the printer's name, on a Printer node and below it
-    bool isDefault = false;         // the system's default printer
-    std::optional<PaperForm> form;  // set on the lines that stand for a paper
+    QString printer;               // the printer's name, on a Printer node and below it
+    bool isDefault = false;        // the system's default printer
+    std::optional<PaperForm> form; // set on the lines that stand for a paper
     std::vector<InfoNode> children;
 };
 

@@ -146,7 +146,8 @@ TEST(PageProperties, ManualSizeStepsAndTyping)
     // A language switched while the dialog is open reaches its texts and lists.
     SelectLanguage(1254);
     QCoreApplication::processEvents();
-    EXPECT_EQ(control<QRadioButton>(again, "rbManualPageSize")->text(), QString::fromUtf8("Elle sayfa boyutu"));
+    EXPECT_EQ(control<QRadioButton>(again, "rbManualPageSize")->text(),
+              QString::fromUtf8("Elle sayfa boyutu"));
     EXPECT_EQ(control<QLabel>(again, "lblFontName")->text(), QString::fromUtf8("Yazı tipi seçilmedi"));
     SelectLanguage(1252);
     QCoreApplication::processEvents();

@@ -14,11 +14,14 @@ TEST(PaperForms, NumberedByTheirCodesInOrderWithWholeMillimetreLines)
     ASSERT_GT(forms.size(), 20u);
     for (size_t i = 0; i < forms.size(); ++i) {
         EXPECT_GE(forms[i].number, 1);
-        if (i) EXPECT_LT(forms[i - 1].number, forms[i].number) << i;
+        if (i) {
+            EXPECT_LT(forms[i - 1].number, forms[i].number) << i;
+        }
         EXPECT_EQ(QPageSize::windowsId(QPageSize::id(forms[i].number)), forms[i].number);
     }
     const auto byCode = [&](int code) {
-        const auto it = std::find_if(forms.begin(), forms.end(), [code](const PaperForm &f) { return f.number == code; });
+        const auto it =
+            std::find_if(forms.begin(), forms.end(), [code](const PaperForm &f) { return f.number == code; });
         return it == forms.end() ? PaperForm{} : *it;
     };
     EXPECT_EQ(FormLine(byCode(9)), "A4 (210 x 297 mm)  [Form BuiltIn]");
@@ -71,7 +74,9 @@ TEST(PaperForms, PrinterTreeHoldsThePrintersAndTheServerForms)
     for (const InfoNode &p : printers.children) {
         EXPECT_TRUE(names.contains(p.printer)) << p.printer.toStdString();
         defaults += p.isDefault;
-        if (p.isDefault) EXPECT_EQ(p.printer, DefaultPrinterName());
+        if (p.isDefault) {
+            EXPECT_EQ(p.printer, DefaultPrinterName());
+        }
         QStringList groups;
         for (const InfoNode &c : p.children)
             groups << c.text;
