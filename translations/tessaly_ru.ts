@@ -1345,5 +1345,109 @@ The codes are read from:
         <source>Custom Color ...</source>
         <translation>Другой цвет ...</translation>
     </message>
+    <message>
+        <source>All Paper Sizes</source>
+        <translation>Все размеры бумаги</translation>
+    </message>
+    <message>
+        <source>Paper Form</source>
+        <translation>Форма бумаги</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Set For All</source>
+        <translation>Установить для всех</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Параметры</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Номер</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Размер страницы</translation>
+    </message>
+    <message>
+        <source>All Pages</source>
+        <translation>Все форматы</translation>
+    </message>
+    <message>
+        <source>Printer Pages</source>
+        <translation>Форматы принтера</translation>
+    </message>
+    <message>
+        <source>Manual Page Size</source>
+        <translation>Размер вручную</translation>
+    </message>
+    <message>
+        <source>Width, mm</source>
+        <translation>Ширина, мм</translation>
+    </message>
+    <message>
+        <source>Height, mm</source>
+        <translation>Высота, мм</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Книжная</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Альбомная</translation>
+    </message>
+    <message>
+        <source>Reverse Portrait</source>
+        <translation>Перевёрнутая книжная</translation>
+    </message>
+    <message>
+        <source>Reverse Landscape</source>
+        <translation>Перевёрнутая альбомная</translation>
+    </message>
+    <message>
+        <source>List of Fonts</source>
+        <translation>Список шрифтов</translation>
+    </message>
+    <message>
+        <source>True Type Fonts ONLY</source>
+        <translation>Только шрифты True Type</translation>
+    </message>
+    <message>
+        <source>Device Fonts ONLY</source>
+        <translation>Только шрифты устройства</translation>
+    </message>
+    <message>
+        <source>Font not choosen</source>
+        <translation>Шрифт не выбран</translation>
+    </message>
+    <message>
+        <source>Space, mm</source>
+        <translation>Интервал, мм</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Начертание</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Подчёркнутый</translation>
+    </message>
+    <message>
+        <source>Strike Out</source>
+        <translation>Зачёркнутый</translation>
+    </message>
+    <message>
+        <source>Font Character Set</source>
+        <translation>Набор символов шрифта</translation>
+    </message>
+    <message>
+        <source>Font Example</source>
+        <translation>Образец шрифта</translation>
+    </message>
 </context>
 </TS>

@@ -1345,5 +1345,109 @@ Kodlar şu dosyadan okunur:
         <source>Custom Color ...</source>
         <translation>Özel renk ...</translation>
     </message>
+    <message>
+        <source>All Paper Sizes</source>
+        <translation>Tüm kâğıt boyutları</translation>
+    </message>
+    <message>
+        <source>Paper Form</source>
+        <translation>Kâğıt formu</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Ad</translation>
+    </message>
+    <message>
+        <source>Set For All</source>
+        <translation>Tümüne uygula</translation>
+    </message>
+    <message>
+        <source>Parameters</source>
+        <translation>Parametreler</translation>
+    </message>
+    <message>
+        <source>ID</source>
+        <translation>Numara</translation>
+    </message>
+    <message>
+        <source>Page Size</source>
+        <translation>Sayfa boyutu</translation>
+    </message>
+    <message>
+        <source>All Pages</source>
+        <translation>Tüm kâğıtlar</translation>
+    </message>
+    <message>
+        <source>Printer Pages</source>
+        <translation>Yazıcı kâğıtları</translation>
+    </message>
+    <message>
+        <source>Manual Page Size</source>
+        <translation>Elle sayfa boyutu</translation>
+    </message>
+    <message>
+        <source>Width, mm</source>
+        <translation>Genişlik, mm</translation>
+    </message>
+    <message>
+        <source>Height, mm</source>
+        <translation>Yükseklik, mm</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <translation>Dikey</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <translation>Yatay</translation>
+    </message>
+    <message>
+        <source>Reverse Portrait</source>
+        <translation>Ters dikey</translation>
+    </message>
+    <message>
+        <source>Reverse Landscape</source>
+        <translation>Ters yatay</translation>
+    </message>
+    <message>
+        <source>List of Fonts</source>
+        <translation>Yazı tipleri listesi</translation>
+    </message>
+    <message>
+        <source>True Type Fonts ONLY</source>
+        <translation>Yalnızca True Type yazı tipleri</translation>
+    </message>
+    <message>
+        <source>Device Fonts ONLY</source>
+        <translation>Yalnızca aygıt yazı tipleri</translation>
+    </message>
+    <message>
+        <source>Font not choosen</source>
+        <translation>Yazı tipi seçilmedi</translation>
+    </message>
+    <message>
+        <source>Space, mm</source>
+        <translation>Aralık, mm</translation>
+    </message>
+    <message>
+        <source>Style</source>
+        <translation>Stil</translation>
+    </message>
+    <message>
+        <source>Underline</source>
+        <translation>Altı çizili</translation>
+    </message>
+    <message>
+        <source>Strike Out</source>
+        <translation>Üstü çizili</translation>
+    </message>
+    <message>
+        <source>Font Character Set</source>
+        <translation>Yazı tipi karakter kümesi</translation>
+    </message>
+    <message>
+        <source>Font Example</source>
+        <translation>Yazı tipi örneği</translation>
+    </message>
 </context>
 </TS>

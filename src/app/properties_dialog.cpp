@@ -48,6 +48,14 @@ void AddTextItem(QComboBox *box, const char *english, int data)
     box->setItemData(box->count() - 1, QByteArray(english), kEnglishRole);
 }
 
+void RetextItems(QWidget *root)
+{
+    for (QComboBox *box : root->findChildren<QComboBox *>())
+        for (int i = 0; i < box->count(); ++i)
+            if (const QByteArray english = box->itemData(i, kEnglishRole).toByteArray(); !english.isEmpty())
+                box->setItemText(i, T(english.constData()));
+}
+
 const char *ValueTypeText(int code)
 {
     static const char *const names[] = {"Variable",
@@ -161,10 +169,7 @@ void TfrmProperties::applyTexts()
     setWindowTitle(T("Properties"));
     for (const auto &[object, english] : m_texts)
         retext(object, english);
-    for (QComboBox *box : findChildren<QComboBox *>())
-        for (int i = 0; i < box->count(); ++i)
-            if (const QByteArray english = box->itemData(i, kEnglishRole).toByteArray(); !english.isEmpty())
-                box->setItemText(i, T(english.constData()));
+    RetextItems(this);
     for (int i = 0; i < m_tabs->count(); ++i)
         m_tabs->setTabText(i, T(qPrintable(m_pages.key(m_tabs->widget(i)))));
     if (m_element) fill();

@@ -80,6 +80,11 @@ QIcon tickIcon(int character)
 }
 } // namespace
 
+void AddCharSetItems(QComboBox *box)
+{
+    addNumbered(box, kCharSets, std::size(kCharSets));
+}
+
 QDoubleSpinBox *MillimetreBox(QWidget *parent, const char *name, double max)
 {
     auto *box = new QDoubleSpinBox(parent);
@@ -116,7 +121,7 @@ QWidget *TfrmProperties::fontTab()
 
     auto *charSet = new QComboBox(page);
     charSet->setObjectName(QStringLiteral("cbCharSet"));
-    addNumbered(charSet, kCharSets, std::size(kCharSets));
+    AddCharSetItems(charSet);
     bindCombo(charSet, [](const VGrfElement &e) { return int(e.Font().FontCharSet()); },
               [](VGrfElement &e, int v) { e.Font().SetFontCharSet(v); });
     grid->addWidget(texted(new QLabel(page), "Character Set"), 1, 0);

@@ -55,7 +55,7 @@ QSize VPage::TwipsSize() const
 {
     int w = MmToTwips(m_settings.Width);
     int h = MmToTwips(m_settings.Height);
-    if (m_settings.Orientation == 2 && w < h) std::swap(w, h);
+    if (m_settings.Landscape() && w < h) std::swap(w, h);
     return QSize(w, h);
 }
 

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "app/app_texts.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <utility>
+#include <vector>
+
+// A dialog whose texts are set again when the language changes.
+class TextedDialog : public QDialog
+{
+public:
+    using QDialog::QDialog;
+
+    // Sets the texts of the current language again.
+    virtual void applyTexts()
+    {
+        setWindowTitle(T(m_title));
+        for (const auto &[object, english] : m_texts)
+            retext(object, english);
+    }
+
+protected:
+    void setTitle(const char *english) { m_title = english; }
+    template <class W> W *texted(W *widget, const char *english)
+    {
+        retext(widget, english);
+        m_texts.emplace_back(widget, english);
+        return widget;
+    }
+    void changeEvent(QEvent *event) override
+    {
+        if (event->type() == QEvent::LanguageChange) applyTexts();
+        QDialog::changeEvent(event);
+    }
+
+private:
+    static void retext(QObject *object, const char *english)
+    {
+        if (auto *b = qobject_cast<QAbstractButton *>(object))
+            b->setText(T(english));
+        else if (auto *l = qobject_cast<QLabel *>(object))
+            l->setText(T(english));
+        else if (auto *g = qobject_cast<QGroupBox *>(object))
+            g->setTitle(T(english));
+    }
+    const char *m_title = "";
+    std::vector<std::pair<QObject *, const char *>> m_texts;
+};
