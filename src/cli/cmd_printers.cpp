@@ -3,8 +3,6 @@
 
 #include "print/printers.h"
 
-#include <QPageSize>
-#include <QPrinterInfo>
 
 namespace
 {
@@ -23,14 +21,8 @@ int runPrinters(const QStringList &args)
     const QString standard = DefaultPrinterName();
     for (const QString &name : printers) {
         cliOut(name + (name == standard ? QStringLiteral(" (default)") : QString()));
-        for (const QPageSize &paper : QPrinterInfo::printerInfo(name).supportedPageSizes()) {
-            const QSize mm = paper.size(QPageSize::Millimeter).toSize();
-            cliOut(QStringLiteral("    %1 (%2 x %3 mm)  #%4")
-                       .arg(paper.name())
-                       .arg(mm.width())
-                       .arg(mm.height())
-                       .arg(paper.windowsId()));
-        }
+        for (const PaperForm &paper : PrinterPapers(name))
+            cliOut(QStringLiteral("    ") + FormSizeLine(paper) + QStringLiteral("  #%1").arg(paper.number));
     }
     return kExitOk;
 }

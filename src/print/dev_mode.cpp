@@ -1,6 +1,7 @@
 #include "print/dev_mode.h"
 
 #include "model/v_set_page.h"
+#include "print/paper_forms.h"
 
 #include <QPageSize>
 #include <QPrinter>
@@ -10,16 +11,16 @@ DevMode MakeDevMode(const VSetPage &s, int printerPaper)
 {
     DevMode m;
     const VSetPrn &p = s.Print;
-    const bool landscape = s.Orientation == 2 || s.Orientation == 4;
+    const bool landscape = s.Landscape();
     if (s.Orientation != 0) {
         m.fields |= DevMode::DM_ORIENTATION;
         m.orientation = landscape ? 2 : 1;
     }
-    const int paper = s.PaperSize == 0 ? DevMode::kUserPaper : s.PaperSize;
+    const int paper = NormalPaperSize(s.PaperSize);
     if (paper != printerPaper) {
         m.fields |= DevMode::DM_PAPERSIZE;
         m.paperSize = paper;
-        if (paper == DevMode::kUserPaper) {
+        if (paper == kUserPaperSize) {
             m.fields |= DevMode::DM_PAPERLENGTH | DevMode::DM_PAPERWIDTH;
             const int width = int(std::trunc(s.Width * 10)), height = int(std::trunc(s.Height * 10));
             m.paperWidth = landscape ? height : width;
@@ -46,7 +47,7 @@ void ApplyDevMode(const DevMode &m, QPrinter &printer)
     bool landscape = m.has(DevMode::DM_ORIENTATION) ? m.orientation == 2
                                                      : printer.pageLayout().orientation() == QPageLayout::Landscape;
     if (m.has(DevMode::DM_PAPERSIZE)) {
-        if (m.paperSize == DevMode::kUserPaper) {
+        if (m.paperSize == kUserPaperSize) {
             // A paper of its own size goes to the printer as it lies (across the width, then along
             // the length): print systems turn standard papers, not custom ones.
             printer.setPageSize(QPageSize(QSizeF(m.paperWidth / 10.0, m.paperLength / 10.0), QPageSize::Millimeter,

@@ -18,7 +18,6 @@ struct DevMode {
         DM_PRINTQUALITY = 0x400,
         DM_COLOR = 0x800,
     };
-    static constexpr int kUserPaper = 256;
     uint32_t fields = 0;
     int orientation = 0;  // 1 portrait, 2 landscape
     int paperSize = 0;    // paper code, 256 for the width and length below
