@@ -97,9 +97,10 @@ QStringList TfrmProperties::TabsFor(ElementKind kind)
 
 TfrmProperties::TfrmProperties(DesignEditor &editor, VPage &page, VGrfElement &element, Prompts &prompts,
                                QWidget *parent)
-    : QDialog(parent, Qt::Tool), m_editor(editor), m_page(page), m_element(&element), m_prompts(prompts)
+    : TextedDialog(parent, Qt::Tool), m_editor(editor), m_page(page), m_element(&element), m_prompts(prompts)
 {
     setObjectName(QStringLiteral("frmProperties"));
+    setTitle("Properties");
     setModal(true);
     auto *splitter = new QSplitter(this);
     m_tree = new QTreeWidget(splitter);
@@ -154,31 +155,13 @@ TfrmProperties::TfrmProperties(DesignEditor &editor, VPage &page, VGrfElement &e
 
 TfrmProperties::~TfrmProperties() = default;
 
-void TfrmProperties::retext(QObject *object, const char *english)
-{
-    if (auto *b = qobject_cast<QAbstractButton *>(object))
-        b->setText(T(english));
-    else if (auto *l = qobject_cast<QLabel *>(object))
-        l->setText(T(english));
-    else if (auto *g = qobject_cast<QGroupBox *>(object))
-        g->setTitle(T(english));
-}
-
 void TfrmProperties::applyTexts()
 {
-    setWindowTitle(T("Properties"));
-    for (const auto &[object, english] : m_texts)
-        retext(object, english);
+    TextedDialog::applyTexts();
     RetextItems(this);
     for (int i = 0; i < m_tabs->count(); ++i)
         m_tabs->setTabText(i, T(qPrintable(m_pages.key(m_tabs->widget(i)))));
     if (m_element) fill();
-}
-
-void TfrmProperties::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::LanguageChange) applyTexts();
-    QDialog::changeEvent(event);
 }
 
 void TfrmProperties::fillTree()
@@ -315,13 +298,13 @@ void TfrmProperties::keyPressEvent(QKeyEvent *event)
     const int k = event->key();
     if ((k == Qt::Key_Return || k == Qt::Key_Enter) && !(event->modifiers() & Qt::ShiftModifier)) return accept();
     if (k == Qt::Key_Escape) return reject();
-    QDialog::keyPressEvent(event);
+    TextedDialog::keyPressEvent(event);
 }
 
 void TfrmProperties::done(int result)
 {
     if (m_element->ValueType() == vtBool && m_tick) applyTick();
-    QDialog::done(result);
+    TextedDialog::done(result);
 }
 
 // ---------------------------------------------------------------- bindings

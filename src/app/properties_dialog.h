@@ -3,6 +3,8 @@
 #include "model/element_types.h"
 #include "model/units.h"
 
+#include "app/texted_dialog.h"
+
 #include <QDialog>
 #include <QHash>
 #include <functional>
@@ -40,7 +42,7 @@ QDoubleSpinBox *MillimetreBox(QWidget *parent, const char *name, double max = 10
 // The element properties dialog: the page's element tree, a summary of the edited element and
 // the tabs of its kind. Every change goes into the model at once as a step of the design's undo
 // stack; the element windows repaint through the editor's change listener.
-class TfrmProperties : public QDialog
+class TfrmProperties : public TextedDialog
 {
 public:
     TfrmProperties(DesignEditor &editor, VPage &page, VGrfElement &element, Prompts &prompts,
@@ -55,7 +57,7 @@ public:
     // The summary's value beside a label text ("Name ", "Font ", ...).
     QString summary(const QString &label) const;
     // Sets the texts of the current language again.
-    void applyTexts();
+    void applyTexts() override;
 
     // The kinds' tab sets, by the pages' English titles.
     static QStringList TabsFor(ElementKind kind);
@@ -63,7 +65,6 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void done(int result) override;
-    void changeEvent(QEvent *event) override;
 
 private:
     // Runs an edit of the edited element, or of every selected element of its selection walk, as
@@ -93,13 +94,6 @@ private:
                     std::function<void(VGrfElement &, ColorRef)> set);
     void onFill(std::function<void()> filler) { m_fillers.push_back(std::move(filler)); }
     // A text shown by a widget, set again on a language change.
-    template <class W> W *texted(W *widget, const char *english)
-    {
-        retext(widget, english);
-        m_texts.emplace_back(widget, english);
-        return widget;
-    }
-    void retext(QObject *object, const char *english);
 
     QWidget *fontTab();
     QWidget *alignTab();
@@ -127,7 +121,6 @@ private:
     QHash<QString, QWidget *> m_pages; // by English title
     std::vector<std::pair<QString, QLabel *>> m_summary;
     std::vector<std::function<void()>> m_fillers;
-    std::vector<std::pair<QObject *, const char *>> m_texts;
     QLabel *m_preview = nullptr;
     QLabel *m_checkSum = nullptr;
     std::vector<QAbstractButton *> m_tickButtons;
