@@ -26,8 +26,10 @@ DesignTab::DesignTab(TfrmMain &shell)
         "mnuDesign_File_Save", "Save", [this] { mnuDesign_File_SaveClick(); },
         QKeySequence(Qt::CTRL | Qt::Key_S), "save");
     add("mnuDesign_File_SaveAs", "Save As", [this] { mnuDesign_File_SaveAsClick(); });
-    add("mnuDesign_File_PrintProperties", "Print Properties", nullptr);
-    add("mnuDesign_File_Print", "Print", nullptr, {}, "print");
+    add("mnuDesign_File_PrintProperties", "Print Properties", [this] { printPropertiesDocument(); });
+    add("mnuDesign_File_DefaultPrinter", "Default Printer", [this] { defaultPrinter(); });
+    add(
+        "mnuDesign_File_Print", "Print", [this] { printDocument(); }, {}, "print");
     add(
         "mnuDesign_File_Preview", "Preview", [this] { togglePreview(); }, QKeySequence(Qt::CTRL | Qt::Key_W),
         "preview")
@@ -53,8 +55,9 @@ DesignTab::DesignTab(TfrmMain &shell)
         "mnuDesign_Page_Copy", "Copy", [this] { mnuDesign_Page_CopyClick(); }, {}, "copy");
     add(
         "mnuDesign_Page_Paste", "Paste", [this] { mnuDesign_Page_PasteClick(); }, {}, "paste");
-    add("mnuDesign_Page_PrintProperties", "Print Properties", nullptr);
-    add("mnuDesign_Page_Print", "Print", nullptr, {}, "print");
+    add("mnuDesign_Page_PrintProperties", "Print Properties", [this] { printPropertiesPage(); });
+    add(
+        "mnuDesign_Page_Print", "Print", [this] { printShownPage(); }, {}, "print");
     add("mnuDesign_Page_Background", "Background Picture", [this] { mnuDesign_Page_BackgroundClick(); });
     add("mnuDesign_Page_ClearBackground", "Clear Background",
         [this] { mnuDesign_Page_ClearBackgroundClick(); });
@@ -65,7 +68,8 @@ DesignTab::DesignTab(TfrmMain &shell)
 
     addMenu("File", {"mnuDesign_File_New", "mnuDesign_File_Open", "mnuDesign_File_Reload",
                      "mnuDesign_File_Close", nullptr, "mnuDesign_File_Save", "mnuDesign_File_SaveAs", nullptr,
-                     "mnuDesign_File_PrintProperties", "mnuDesign_File_Print", "mnuDesign_File_Preview",
+                     "mnuDesign_File_PrintProperties", "mnuDesign_File_DefaultPrinter", "mnuDesign_File_Print",
+                     "mnuDesign_File_Preview",
                      "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr,
                      "mnuDesign_File_Properties", nullptr, "mnuDesign_File_Exit"});
     addMenu("Edit", {"mnuDesign_Edit_Undo", "mnuDesign_Edit_Redo"}, "mnuDesign_Edit");
@@ -189,6 +193,8 @@ void DesignTab::refreshMenus()
     menus()[1]->setEnabled(pages);
     for (const char *name :
          {"mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste", "mnuDesign_File_Save",
+          "mnuDesign_File_Print", "mnuDesign_File_PrintProperties", "mnuDesign_Page_Print",
+          "mnuDesign_Page_PrintProperties",
           "mnuDesign_File_SaveAs", "mnuDesign_File_Close", "mnuDesign_File_Preview",
           "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite"})
         action(name)->setEnabled(pages);
@@ -310,11 +316,6 @@ void DesignTab::mnuDesign_Page_ClearBackgroundClick()
 {
     const int index = pageTabs()->currentIndex();
     if (m_doc.PageAt(index) && m_doc.PageAt(index)->Background()) m_editor.setBackground(index, nullptr);
-}
-
-int DesignTab::runDialog(QDialog &dialog)
-{
-    return m_dialogRunner ? m_dialogRunner(dialog) : dialog.exec();
 }
 
 void DesignTab::showProperties(VGrfElement &element)

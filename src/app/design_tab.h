@@ -25,10 +25,6 @@ public:
     // Tests choose the context menu's command instead of a person.
     using MenuRunner = std::function<int(const std::vector<ContextMenuItem> &, const QPoint &)>;
     void setContextMenuRunner(MenuRunner runner) { m_menuRunner = std::move(runner); }
-    // Tests work the modal dialogs (properties, page source) instead of a person; the result is
-    // the dialog's.
-    using DialogRunner = std::function<int(QDialog &)>;
-    void setDialogRunner(DialogRunner runner) { m_dialogRunner = std::move(runner); }
 
     // Empties the document and forgets its steps (closing, and the commands that replace it).
     void clearDocument();
@@ -61,9 +57,7 @@ private:
     void scheduleRefresh(bool pages);
 
     DesignEditor m_editor{m_doc};
-    int runDialog(QDialog &dialog);
     MenuRunner m_menuRunner;
-    DialogRunner m_dialogRunner;
     bool m_refreshQueued = false;
     bool m_pagesChanged = false;
     int m_pageToShow = -1;

@@ -11,6 +11,7 @@
 #include "app/prompts.h"
 #include "app/report_tab.h"
 #include "model/units.h"
+#include "print/print_job.h"
 #include "report/report_generation.h"
 
 #include <QAction>
@@ -307,6 +308,7 @@ void TfrmMain::StartUpLoad()
         if (dpiX > 0 && dpiY > 0) screenMetrics() = ScreenMetrics{dpiX, dpiY};
     }
     const CommandLineOptions &options = commandLineOptions();
+    SelectedPrinter() = options.printerName; // as given, unchecked
     if (!options.designFile.isEmpty()) m_design->openDesign(options.designFile);
     if (!options.dataFile.isEmpty()) m_data->openData(options.dataFile);
     if (!options.reportFile.isEmpty()) m_report->openReport(options.reportFile);

@@ -3,7 +3,10 @@
 #include "app/mode_tab.h"
 #include "model/v_doc.h"
 
+#include <functional>
+
 class PageCanvas;
+class QDialog;
 class QScrollArea;
 class QTabBar;
 
@@ -44,6 +47,18 @@ public:
     bool saveDocument();
     bool saveDocumentAs();
 
+    // Printing (page_printing.cpp): the whole document or the shown page after the print
+    // settings dialog, the settings alone, and back to the system's default printer.
+    void printDocument();
+    void printShownPage();
+    void printPropertiesDocument();
+    void printPropertiesPage();
+    void defaultPrinter();
+
+    // Tests work the modal dialogs instead of a person; the result is the dialog's.
+    using DialogRunner = std::function<int(QDialog &)>;
+    void setDialogRunner(DialogRunner runner) { m_dialogRunner = std::move(runner); }
+
 protected:
     struct SaveDialog {
         QString title, filter, suffix;
@@ -55,6 +70,8 @@ protected:
     // The preview, printable and black/white actions, checked as the document is.
     void checkSwitches(const char *preview, const char *printable, const char *blackWhite);
 
+    int runDialog(QDialog &dialog);
+    VPage *shownPage() const;
     VDoc m_doc;
 
 private:
@@ -65,4 +82,5 @@ private:
     PageCanvas *m_canvas;
     QMenu *m_zoomMenu;
     const char *m_zoomButton;
+    DialogRunner m_dialogRunner;
 };

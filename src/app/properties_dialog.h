@@ -30,10 +30,6 @@ class VPage;
 // The names of the value types and printable modes, in English.
 const char *ValueTypeText(int code);
 const char *PrintableText(int code);
-// A list entry in the interface language that follows language switches.
-void AddTextItem(QComboBox *box, const char *english, int data);
-// Sets the texts of the AddTextItem entries under root in the current language again.
-void RetextItems(QWidget *root);
 // The character sets, numbered by their code, as AddTextItem entries.
 void AddCharSetItems(QComboBox *box);
 // A box for millimetres with one decimal.

@@ -34,8 +34,9 @@ ReportTab::ReportTab(TfrmMain &shell)
         "mnuReport_Report_Save", "Save", [this] { mnuReport_Report_SaveClick(); },
         QKeySequence(Qt::CTRL | Qt::Key_S), "save");
     add("mnuReport_Report_SaveAs", "Save As", [this] { mnuReport_Report_SaveAsClick(); });
-    add("mnuReport_Report_PrintProperties", "Print Properties", nullptr);
-    add("mnuReport_Report_Print", "Print", nullptr, {}, "print");
+    add("mnuReport_Report_PrintProperties", "Print Properties", [this] { printPropertiesDocument(); });
+    add(
+        "mnuReport_Report_Print", "Print", [this] { printDocument(); }, {}, "print");
     add(
         "mnuReport_Report_Preview", "Preview", [this] { togglePreview(); },
         QKeySequence(Qt::CTRL | Qt::Key_W), "preview")
@@ -48,8 +49,9 @@ ReportTab::ReportTab(TfrmMain &shell)
         "mnuReport_Report_BlackWhite", "Black/White mode", [this] { toggleBlackWhite(); }, {}, "blackwhite")
         ->setCheckable(true);
     add("mnuReport_Report_Exit", "Exit", [this] { m_shell.close(); });
-    add("mnuReport_Page_PrintProperties", "Print Properties", nullptr);
-    add("mnuReport_Page_Print", "Print", nullptr, {}, "print");
+    add("mnuReport_Page_PrintProperties", "Print Properties", [this] { printPropertiesPage(); });
+    add(
+        "mnuReport_Page_Print", "Print", [this] { printShownPage(); }, {}, "print");
     add("cmdView_Mail", "F5 - Send by e-mail", nullptr, {}, "mail");
     add("cmdView_Convert", "F6 - File Export", nullptr, {}, "export");
 
@@ -96,7 +98,9 @@ void ReportTab::refreshMenus()
     menus()[1]->setEnabled(pages);
     for (const char *name :
          {"mnuReport_Report_Clear", "mnuReport_Report_Save", "mnuReport_Report_SaveAs",
-          "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable", "mnuReport_Report_BlackWhite"})
+          "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable", "mnuReport_Report_BlackWhite",
+          "mnuReport_Report_Print", "mnuReport_Report_PrintProperties", "mnuReport_Page_Print",
+          "mnuReport_Page_PrintProperties"})
         action(name)->setEnabled(pages);
     checkSwitches("mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
                   "mnuReport_Report_BlackWhite");

@@ -11,6 +11,11 @@
 #include <utility>
 #include <vector>
 
+// A list entry in the interface language that follows language switches.
+void AddTextItem(QComboBox *box, const char *english, int data);
+// Sets the texts of the AddTextItem entries under root in the current language again.
+void RetextItems(QWidget *root);
+
 // A dialog whose texts are set again when the language changes.
 class TextedDialog : public QDialog
 {
