@@ -41,7 +41,7 @@ DesignTab::DesignTab(TfrmMain &shell)
     add(
         "mnuDesign_File_BlackWhite", "Black/White mode", [this] { toggleBlackWhite(); }, {}, "blackwhite")
         ->setCheckable(true);
-    add("mnuDesign_File_Properties", "Properties", nullptr);
+    add("mnuDesign_File_Properties", "Properties", [this] { editPageProperties(-1); });
     add("mnuDesign_File_Exit", "Exit", [this] { m_shell.close(); });
     add("mnuDesign_Edit_Undo", "Undo", [this] { mnuDesign_Edit_UndoClick(); }, QKeySequence::Undo)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
@@ -61,7 +61,7 @@ DesignTab::DesignTab(TfrmMain &shell)
     add("mnuDesign_Page_Background", "Background Picture", [this] { mnuDesign_Page_BackgroundClick(); });
     add("mnuDesign_Page_ClearBackground", "Clear Background",
         [this] { mnuDesign_Page_ClearBackgroundClick(); });
-    add("mnuDesign_Page_Properties", "Properties", nullptr);
+    add("mnuDesign_Page_Properties", "Properties", [this] { editShownPageProperties(); });
     add(
         "tbtnDesign_Page_ViewSource", "Page properties", [this] { tbtnDesign_Page_ViewSourceClick(); }, {},
         "source");

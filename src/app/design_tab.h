@@ -49,6 +49,10 @@ public:
 protected:
     SaveDialog saveDialog() const override;
     void saved() override { m_editor.markSaved(); }
+    void applyPageSettings(const std::vector<PageSettingsCommand::State> &states) override
+    {
+        m_editor.setPageSettings(states);
+    }
 
 private:
     void changed(const DesignChange &change);

@@ -1,5 +1,8 @@
 #include "app/page_tab.h"
 
+#include "app/page_properties_dialog.h"
+#include "print/print_job.h"
+
 #include "app/app_texts.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
@@ -200,4 +203,43 @@ bool PageTab::saveDocumentAs()
     }
     m_doc.SetFileName(path);
     return saveDocument();
+}
+
+void PageTab::editPageProperties(int index)
+{
+    const PageSettingsCommand::State now = PageSettingsCommand::Capture(m_doc, index);
+    VSetPage record = now.settings;
+    TZelFont font = now.font;
+    TfrmPageProperties dialog(record, font, SelectedPrinter(), &m_shell);
+    if (runDialog(dialog) != QDialog::Accepted) return;
+    std::vector<PageSettingsCommand::State> states;
+    if (!(record == now.settings) || !(font == now.font)) states.push_back({index, record, font});
+    if (dialog.setForAll())
+        for (int i = -1; i < m_doc.PageCount(); ++i) {
+            if (i == index) continue;
+            PageSettingsCommand::State s = PageSettingsCommand::Capture(m_doc, i);
+            s.settings.CopySettingsFrom(record);
+            s.font = font;
+            states.push_back(s);
+        }
+    if (!states.empty()) applyPageSettings(states);
+}
+
+void PageTab::editShownPageProperties()
+{
+    if (m_doc.PageAt(pageTabs()->currentIndex())) editPageProperties(pageTabs()->currentIndex());
+}
+
+void PageTab::applyPageSettings(const std::vector<PageSettingsCommand::State> &states)
+{
+    for (const PageSettingsCommand::State &s : states) {
+        VPage *page = m_doc.PageAt(s.page);
+        (page ? page->Settings() : m_doc.Settings()) = s.settings;
+        (page ? page->Font() : m_doc.Font()) = s.font;
+    }
+    const int shown = pageTabs()->currentIndex();
+    fillPageTabs();
+    if (shown > 0) showPage(shown);
+    m_shell.refreshCaption();
+    m_shell.refreshStatus();
 }

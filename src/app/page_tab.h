@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mode_tab.h"
+#include "model/design_commands.h"
 #include "model/v_doc.h"
 
 #include <functional>
@@ -55,6 +56,11 @@ public:
     void printPropertiesPage();
     void defaultPrinter();
 
+    // The page properties dialog on page index, or on the document for -1; "Set For All" gives
+    // every page the paper and font (each keeps its ID and name).
+    void editPageProperties(int index);
+    void editShownPageProperties();
+
     // Tests work the modal dialogs instead of a person; the result is the dialog's.
     using DialogRunner = std::function<int(QDialog &)>;
     void setDialogRunner(DialogRunner runner) { m_dialogRunner = std::move(runner); }
@@ -66,6 +72,8 @@ protected:
     virtual SaveDialog saveDialog() const = 0;
     // The document was written to its file.
     virtual void saved() {}
+    // Puts page settings into the document (the design makes it a step of Undo).
+    virtual void applyPageSettings(const std::vector<PageSettingsCommand::State> &states);
     void addSpecial(const char *item, QMenu *menu, QToolBar *bar) override;
     // The preview, printable and black/white actions, checked as the document is.
     void checkSwitches(const char *preview, const char *printable, const char *blackWhite);

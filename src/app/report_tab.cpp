@@ -52,6 +52,7 @@ ReportTab::ReportTab(TfrmMain &shell)
     add("mnuReport_Page_PrintProperties", "Print Properties", [this] { printPropertiesPage(); });
     add(
         "mnuReport_Page_Print", "Print", [this] { printShownPage(); }, {}, "print");
+    add("mnuReport_Page_Properties", "Properties", [this] { editShownPageProperties(); });
     add("cmdView_Mail", "F5 - Send by e-mail", nullptr, {}, "mail");
     add("cmdView_Convert", "F6 - File Export", nullptr, {}, "export");
 
@@ -63,7 +64,8 @@ ReportTab::ReportTab(TfrmMain &shell)
                            "mnuReport_Report_BlackWhite", nullptr, "mnuReport_Report_Exit"});
     // Generate is re-evaluated each time the menu opens.
     connect(report, &QMenu::aboutToShow, this, [this] { m_shell.refreshMenus(); });
-    addMenu("Page", {"@zoom", nullptr, "mnuReport_Page_PrintProperties", "mnuReport_Page_Print"},
+    addMenu("Page", {"@zoom", nullptr, "mnuReport_Page_PrintProperties", "mnuReport_Page_Print", nullptr,
+                     "mnuReport_Page_Properties"},
             "mnuReport_Page");
     setToolBar("ToolBar_Report",
                {"mnuReport_Report_Generate", "mnuReport_Report_Open", "mnuReport_Report_Save",
@@ -100,7 +102,7 @@ void ReportTab::refreshMenus()
          {"mnuReport_Report_Clear", "mnuReport_Report_Save", "mnuReport_Report_SaveAs",
           "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable", "mnuReport_Report_BlackWhite",
           "mnuReport_Report_Print", "mnuReport_Report_PrintProperties", "mnuReport_Page_Print",
-          "mnuReport_Page_PrintProperties"})
+          "mnuReport_Page_PrintProperties", "mnuReport_Page_Properties"})
         action(name)->setEnabled(pages);
     checkSwitches("mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
                   "mnuReport_Report_BlackWhite");

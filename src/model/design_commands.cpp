@@ -301,3 +301,30 @@ void BackgroundCommand::undo()
 {
     swap();
 }
+
+// ---------------------------------------------------------------- page settings
+
+PageSettingsCommand::State PageSettingsCommand::Capture(VDoc &doc, int page)
+{
+    VPage *p = doc.PageAt(page);
+    return p ? State{page, p->Settings(), p->Font()} : State{-1, doc.Settings(), doc.Font()};
+}
+
+PageSettingsCommand::PageSettingsCommand(VDoc &doc, const DesignChangeListener &listener, const QString &text,
+                                         std::vector<State> after)
+    : DesignCommand(doc, listener, text), m_after(std::move(after))
+{
+    for (const State &s : m_after)
+        m_before.push_back(Capture(doc, s.page));
+}
+
+void PageSettingsCommand::apply(const std::vector<State> &states)
+{
+    for (const State &s : states) {
+        VPage *page = m_doc.PageAt(s.page);
+        (page ? page->Settings() : m_doc.Settings()) = s.settings;
+        (page ? page->Font() : m_doc.Font()) = s.font;
+    }
+    // The paper decides the page's size: the pages are shown again.
+    notify(DesignChange{DesignChange::Pages, nullptr, {}});
+}

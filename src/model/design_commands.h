@@ -189,6 +189,27 @@ private:
     std::unique_ptr<VPage> m_held;
 };
 
+// The paper, identity and font of pages or of the document (the page properties dialog).
+class PageSettingsCommand : public DesignCommand
+{
+public:
+    struct State {
+        int page; // -1 for the document
+        VSetPage settings;
+        TZelFont font;
+    };
+    static State Capture(VDoc &doc, int page);
+    // after: the states to put in; the present ones are kept for undo.
+    PageSettingsCommand(VDoc &doc, const DesignChangeListener &listener, const QString &text,
+                        std::vector<State> after);
+    void undo() override { apply(m_before); }
+    void redo() override { apply(m_after); }
+
+private:
+    void apply(const std::vector<State> &states);
+    std::vector<State> m_before, m_after;
+};
+
 // A page's background picture set or cleared.
 class BackgroundCommand : public DesignCommand
 {

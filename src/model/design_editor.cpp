@@ -207,6 +207,11 @@ bool DesignEditor::replacePage(int index, std::unique_ptr<VPage> page)
     return true;
 }
 
+void DesignEditor::setPageSettings(std::vector<PageSettingsCommand::State> after)
+{
+    if (!after.empty()) push(new PageSettingsCommand(m_doc, m_listener, QStringLiteral("Page properties"), std::move(after)));
+}
+
 void DesignEditor::propertiesChanged(std::vector<PropertiesCommand::State> before, int control)
 {
     if (before.empty()) return;

@@ -52,6 +52,8 @@ public:
     VPage *newPage(int zoom);
     void deletePage(int index);
     bool pastePage(int index);
+    // Paper, identity and font of pages or the document, as one step.
+    void setPageSettings(std::vector<PageSettingsCommand::State> after);
     // A page's background picture; null clears it.
     void setBackground(int index, std::unique_ptr<VPicture> picture);
 

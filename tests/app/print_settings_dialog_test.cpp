@@ -7,6 +7,7 @@
 #include "print/print_job.h"
 #include "print/printers.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QDir>
 #include <QLabel>
@@ -136,4 +137,47 @@ TEST(PrintSettings, ReportPrintCommandsFollowTheChoice)
         EXPECT_GT(QDir(qEnvironmentVariable("TESSALY_TEST_PRINTER_OUT")).count(), uint(jobsBefore));
     }
     SelectedPrinter() = before;
+}
+
+TEST(PrintSettings, PagePropertiesForAllPagesAreOneUndoStep)
+{
+    FakePrompts prompts;
+    TfrmMain w(prompts, TfrmMain::SettingsFactory());
+    DesignTab &design = w.design();
+    ASSERT_TRUE(design.openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
+    design.mnuDesign_Page_NewClick();
+    QCoreApplication::processEvents();
+    VDoc &doc = design.document();
+    ASSERT_EQ(doc.PageCount(), 2);
+    const VSetPage first = doc.PageAt(0)->Settings(), second = doc.PageAt(1)->Settings();
+
+    // Landscape for all pages from the first page's dialog; each page keeps its name.
+    design.setDialogRunner([](QDialog &d) {
+        d.findChild<QButtonGroup *>("rgOrientation")->button(2)->setChecked(true);
+        d.findChild<QAbstractButton *>("chkSetForAll")->setChecked(true);
+        d.findChild<QAbstractButton *>("btnOK")->click();
+        return d.result();
+    });
+    const int steps = design.editor().undoStack().count();
+    design.editPageProperties(0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(design.editor().undoStack().count(), steps + 1);
+    for (const VSetPage *s : {&doc.Settings(), &doc.PageAt(0)->Settings(), &doc.PageAt(1)->Settings()})
+        EXPECT_EQ(s->Orientation, 2);
+    EXPECT_EQ(doc.PageAt(1)->Settings().Name, second.Name);
+    EXPECT_TRUE(design.isModified());
+
+    design.editor().undoStack().undo();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(doc.PageAt(0)->Settings(), first);
+    EXPECT_EQ(doc.PageAt(1)->Settings(), second);
+
+    // Cancel changes nothing.
+    design.setDialogRunner([](QDialog &d) {
+        d.findChild<QButtonGroup *>("rgOrientation")->button(2)->setChecked(true);
+        return int(QDialog::Rejected);
+    });
+    design.editPageProperties(-1);
+    EXPECT_EQ(design.editor().undoStack().index(), steps);
+    design.clearDocument();
 }
