@@ -1449,5 +1449,89 @@ The codes are read from:
         <source>Font Example</source>
         <translation>Образец шрифта</translation>
     </message>
+    <message>
+        <source>Select</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Качество</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Черновое</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Низкое</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Среднее</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Высокое</translation>
+    </message>
+    <message>
+        <source>Monochrome print</source>
+        <translation>Монохромная печать</translation>
+    </message>
+    <message>
+        <source>Coloured print</source>
+        <translation>Цветная печать</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Страницы</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Текущая</translation>
+    </message>
+    <message>
+        <source>Numbers:</source>
+        <translation>Номера:</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Копии</translation>
+    </message>
+    <message>
+        <source>Print order</source>
+        <translation>Порядок печати</translation>
+    </message>
+    <message>
+        <source>Front to Back</source>
+        <translation>С первой до последней</translation>
+    </message>
+    <message>
+        <source>Back to Front</source>
+        <translation>С последней до первой</translation>
+    </message>
+    <message>
+        <source>Paper source</source>
+        <translation>Источник бумаги</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Авто</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Применить</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Принтер</translation>
+    </message>
+    <message>
+        <source>no printers in system</source>
+        <translation>в системе нет принтеров</translation>
+    </message>
 </context>
 </TS>

@@ -1449,5 +1449,89 @@ Kodlar şu dosyadan okunur:
         <source>Font Example</source>
         <translation>Yazı tipi örneği</translation>
     </message>
+    <message>
+        <source>Select</source>
+        <translation>Seç</translation>
+    </message>
+    <message>
+        <source>Quality</source>
+        <translation>Kalite</translation>
+    </message>
+    <message>
+        <source>Draft</source>
+        <translation>Taslak</translation>
+    </message>
+    <message>
+        <source>Low</source>
+        <translation>Düşük</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Orta</translation>
+    </message>
+    <message>
+        <source>High</source>
+        <translation>Yüksek</translation>
+    </message>
+    <message>
+        <source>Monochrome print</source>
+        <translation>Tek renkli baskı</translation>
+    </message>
+    <message>
+        <source>Coloured print</source>
+        <translation>Renkli baskı</translation>
+    </message>
+    <message>
+        <source>Pages</source>
+        <translation>Sayfalar</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tümü</translation>
+    </message>
+    <message>
+        <source>Current</source>
+        <translation>Geçerli</translation>
+    </message>
+    <message>
+        <source>Numbers:</source>
+        <translation>Numaralar:</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <translation>Kopya sayısı</translation>
+    </message>
+    <message>
+        <source>Print order</source>
+        <translation>Yazdırma sırası</translation>
+    </message>
+    <message>
+        <source>Front to Back</source>
+        <translation>Baştan sona</translation>
+    </message>
+    <message>
+        <source>Back to Front</source>
+        <translation>Sondan başa</translation>
+    </message>
+    <message>
+        <source>Paper source</source>
+        <translation>Kağıt kaynağı</translation>
+    </message>
+    <message>
+        <source>Auto</source>
+        <translation>Otomatik</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Yazıcı</translation>
+    </message>
+    <message>
+        <source>no printers in system</source>
+        <translation>sistemde yazıcı yok</translation>
+    </message>
 </context>
 </TS>

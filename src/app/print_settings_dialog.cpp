@@ -37,30 +37,12 @@ QValidator::State CopiesValidator::validate(QString &input, int &) const
     return Acceptable;
 }
 
-namespace
-{
-QButtonGroup *radios(QWidget *box, std::initializer_list<const char *> texts, const char *name,
-                     const std::function<QRadioButton *(QRadioButton *, const char *)> &texted)
-{
-    auto *group = new QButtonGroup(box);
-    group->setObjectName(QLatin1String(name));
-    auto *layout = new QVBoxLayout(box);
-    int id = 0;
-    for (const char *text : texts) {
-        auto *r = texted(new QRadioButton(box), text);
-        group->addButton(r, id++);
-        layout->addWidget(r);
-    }
-    return group;
-}
-} // namespace
 
 TfrmSets::TfrmSets(VSetPrn &record, Prompts &prompts, QWidget *parent)
     : TextedDialog(parent), m_record(record), m_prompts(prompts), m_default(DefaultPrinterName())
 {
     setObjectName(QStringLiteral("frmSets"));
     setTitle("Print Properties");
-    auto texts = [this](QRadioButton *r, const char *english) { return texted(r, english); };
     auto *tabs = new QTabWidget(this);
 
     // Printer
@@ -99,11 +81,11 @@ TfrmSets::TfrmSets(VSetPrn &record, Prompts &prompts, QWidget *parent)
     auto *printPage = new QWidget(tabs);
     auto *g = new QGridLayout(printPage);
     auto *quality = texted(new QGroupBox(printPage), "Quality");
-    m_quality = radios(quality, {"Default", "Draft", "Low", "Medium", "High"}, "rgQuality", texts);
+    m_quality = radioGroup(quality, {"Default", "Draft", "Low", "Medium", "High"}, "rgQuality");
     auto *colour = texted(new QGroupBox(printPage), "Color");
-    m_colour = radios(colour, {"Default", "Monochrome print", "Coloured print"}, "rgColour", texts);
+    m_colour = radioGroup(colour, {"Default", "Monochrome print", "Coloured print"}, "rgColour");
     auto *pages = texted(new QGroupBox(printPage), "Pages");
-    m_pages = radios(pages, {"All", "Current", "Numbers:"}, "rgPages", texts);
+    m_pages = radioGroup(pages, {"All", "Current", "Numbers:"}, "rgPages");
     m_numbers = new QLineEdit(pages);
     m_numbers->setObjectName(QStringLiteral("txtNumbers"));
     m_numbers->setValidator(new PageNumbersValidator(m_numbers));
@@ -134,7 +116,7 @@ TfrmSets::TfrmSets(VSetPrn &record, Prompts &prompts, QWidget *parent)
     c->addWidget(down);
     // Shown as the printer dialog always had them; the print system decides both.
     auto *order = texted(new QGroupBox(printPage), "Print order");
-    radios(order, {"Front to Back", "Back to Front"}, "rgOrder", texts)->button(0)->setChecked(true);
+    radioGroup(order, {"Front to Back", "Back to Front"}, "rgOrder")->button(0)->setChecked(true);
     auto *source = texted(new QGroupBox(printPage), "Paper source");
     auto *sourceBox = new QComboBox(source);
     AddTextItem(sourceBox, "Auto", 0);

@@ -97,16 +97,7 @@ QWidget *TfrmProperties::barCodeTab()
 
     auto radioBox = [this, page](const char *title, std::initializer_list<const char *> texts, const char *name) {
         auto *box = texted(new QGroupBox(page), title);
-        auto *layout = new QHBoxLayout(box);
-        auto *group = new QButtonGroup(box);
-        group->setObjectName(QLatin1String(name));
-        int n = 0;
-        for (const char *text : texts) {
-            auto *r = texted(new QRadioButton(box), text);
-            group->addButton(r, n++);
-            layout->addWidget(r);
-        }
-        return std::pair{box, group};
+        return std::pair{box, radioGroup(box, texts, name, true)};
     };
     auto [position, positions] = radioBox("Position", {"Top", "Bottom"}, "rgValuePos");
     bindRadios(positions, [](const VGrfElement &e) { return existing(e) ? existing(e)->ValuePos() : 1; },

@@ -211,29 +211,17 @@ QWidget *TfrmProperties::alignTab()
     o->addWidget(texted(new QLabel(orientation), "degrees"));
     grid->addWidget(orientation, 0, 0, 1, 2);
 
-    auto radios = [this](QGroupBox *box, std::initializer_list<const char *> texts, const char *name) {
-        auto *group = new QButtonGroup(box);
-        group->setObjectName(QLatin1String(name));
-        auto *layout = new QVBoxLayout(box);
-        int id = 0;
-        for (const char *text : texts) {
-            auto *r = texted(new QRadioButton(box), text);
-            group->addButton(r, id++);
-            layout->addWidget(r);
-        }
-        return group;
-    };
     auto *align = texted(new QGroupBox(page), "Align");
-    bindRadios(radios(align, {"Standart", "Custom"}, "rgAlign"),
+    bindRadios(radioGroup(align, {"Standart", "Custom"}, "rgAlign"),
                [](const VGrfElement &e) { return e.Font().mmPos() ? 1 : 0; },
                [](VGrfElement &e, int v) { e.Font().SetmmPos(v == 1); });
     grid->addWidget(align, 1, 0, 1, 2);
     auto *vertical = texted(new QGroupBox(page), "Vertical");
-    bindRadios(radios(vertical, {"Top", "Centre", "Bottom"}, "rgVertical"),
+    bindRadios(radioGroup(vertical, {"Top", "Centre", "Bottom"}, "rgVertical"),
                [](const VGrfElement &e) { return e.Font().VertPos(); },
                [](VGrfElement &e, int v) { e.Font().SetVertPos(v); });
     auto *horizontal = texted(new QGroupBox(page), "Horizontal");
-    bindRadios(radios(horizontal, {"Left", "Centre", "Right"}, "rgHorizontal"),
+    bindRadios(radioGroup(horizontal, {"Left", "Centre", "Right"}, "rgHorizontal"),
                [](const VGrfElement &e) { return e.Font().HorzPos(); },
                [](VGrfElement &e, int v) { e.Font().SetHorzPos(v); });
     grid->addWidget(vertical, 2, 0);

@@ -7,7 +7,10 @@
 #include <QDialog>
 #include <QEvent>
 #include <QGroupBox>
+#include <QBoxLayout>
+#include <QButtonGroup>
 #include <QLabel>
+#include <QRadioButton>
 #include <utility>
 #include <vector>
 
@@ -37,6 +40,22 @@ protected:
         retext(widget, english);
         m_texts.emplace_back(widget, english);
         return widget;
+    }
+    // Radio buttons in box, one above the other (or side by side), numbered from 0 in a group
+    // called name.
+    QButtonGroup *radioGroup(QWidget *box, std::initializer_list<const char *> texts, const char *name,
+                             bool sideBySide = false)
+    {
+        auto *group = new QButtonGroup(box);
+        group->setObjectName(QLatin1String(name));
+        QBoxLayout *layout = sideBySide ? static_cast<QBoxLayout *>(new QHBoxLayout(box)) : new QVBoxLayout(box);
+        int id = 0;
+        for (const char *text : texts) {
+            auto *r = texted(new QRadioButton(box), text);
+            group->addButton(r, id++);
+            layout->addWidget(r);
+        }
+        return group;
     }
     void changeEvent(QEvent *event) override
     {
