@@ -154,7 +154,10 @@ TfrmSets::TfrmSets(VSetPrn &record, Prompts &prompts, QWidget *parent)
 
     m_tabs = tabs;
     applyTexts();
-    showPrinter(SelectedPrinter().isEmpty() ? m_default : SelectedPrinter());
+    // Without a default printer the first one is offered.
+    QString shown = SelectedPrinter().isEmpty() ? m_default : SelectedPrinter();
+    if (shown.isEmpty() && m_printers->count()) shown = m_printers->item(0)->text();
+    showPrinter(shown);
     fill();
 }
 
