@@ -260,6 +260,18 @@ void TfrmMain::refreshStatus()
     m_status[2]->setText(QStringLiteral("  ") + t.fileName());
 }
 
+void TfrmMain::setStatusText(int panel, const QString &text)
+{
+    m_status[panel]->setText(text);
+}
+
+void TfrmMain::storeExportSettings(const ExportSettings &settings)
+{
+    m_exportSettings = settings;
+    if (!m_settings) return;
+    if (std::unique_ptr<QSettings> store = m_settings()) WriteExportSettings(*store, settings);
+}
+
 QString TfrmMain::statusText(int panel) const
 {
     return m_status[panel]->text();
@@ -444,9 +456,11 @@ void TfrmMain::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Escape:
         close();
         return;
-    case Qt::Key_F5:
     case Qt::Key_F6:
-        // Mail and export arrive with their own work; the keys are taken so nothing else reacts.
+        if (currentMode() == ReportMode) m_report->cmdView_ConvertClick();
+        return;
+    case Qt::Key_F5:
+        // Mail arrives with its own work; the key is taken so nothing else reacts.
         return;
     case Qt::Key_Up:
     case Qt::Key_Down:

@@ -51,6 +51,9 @@ public:
     DataEditor *dataEditor() const;
     QString dataFileName() const;
     const ExportSettings &exportSettings() const { return m_exportSettings; }
+    // Keeps the export options and writes them to the stored settings.
+    void storeExportSettings(const ExportSettings &settings);
+    void setStatusText(int panel, const QString &text);
     Mode currentMode() const;
     void showMode(Mode mode);
     int zoom(Mode mode) const;

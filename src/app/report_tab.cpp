@@ -6,7 +6,10 @@
 #include "app/design_tab.h"
 #include "app/main_window.h"
 #include "app/prompts.h"
+#include "export/export_names.h"
+#include "export/pdf_export.h"
 #include "files/design_file.h"
+#include "model/code_page.h"
 #include "report/convert_pdf_sink.h"
 #include "report/report_generation.h"
 #include "report/report_names.h"
@@ -54,7 +57,8 @@ ReportTab::ReportTab(TfrmMain &shell)
         "mnuReport_Page_Print", "Print", [this] { printShownPage(); }, {}, "print");
     add("mnuReport_Page_Properties", "Properties", [this] { editShownPageProperties(); });
     add("cmdView_Mail", "F5 - Send by e-mail", nullptr, {}, "mail");
-    add("cmdView_Convert", "F6 - File Export", nullptr, {}, "export");
+    add(
+        "cmdView_Convert", "F6 - File Export", [this] { cmdView_ConvertClick(); }, {}, "export");
 
     QMenu *report =
         addMenu("Report", {"mnuReport_Report_Generate", "mnuReport_Report_Clear", nullptr,
@@ -202,4 +206,40 @@ void ReportTab::mnuReport_Report_OpenClick()
     const QString path = prompts().openFileName(
         T("Open *.edr/*.ebr file"), T("Normal report (*.edr)|*.edr|Barcode report (*.ebr)|*.ebr|*.*|*.*"));
     if (!path.isEmpty()) openReport(path);
+}
+
+void ReportTab::cmdView_ConvertClick()
+{
+    if (m_doc.IsEmpty()) return;
+    // A report not saved yet takes its names from the design.
+    const QString named = m_doc.FileName().isEmpty() ? m_shell.design().document().FileName() : m_doc.FileName();
+    TfrmConvert dialog(
+        m_shell.exportSettings(), named,
+        [this](int format, const QString &path, const ExportSettings &options, bool mht) {
+            return exportReport(format, path, options, mht);
+        },
+        prompts(), &m_shell);
+    if (runDialog(dialog) != QDialog::Accepted) return;
+    m_shell.storeExportSettings(dialog.settings());
+    m_shell.setStatusText(0, dialog.resultText());
+    m_shell.setStatusText(0, dialog.fileName());
+}
+
+ExportOutcome ReportTab::exportReport(int format, const QString &path, const ExportSettings &, bool)
+{
+    ExportOutcome outcome;
+    switch (format) {
+    case ExportPdfFormat: {
+        const PdfExportResult r = ExportReportPdf(m_doc, path, InterfaceCodePage(), T("Tessaly"));
+        if (r) outcome.written << path;
+        outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message.trimmed();
+        break;
+    }
+    case ExportSheetFormat: // nothing is written, as the accounting system's own format is not made
+        break;
+    default:
+        outcome.error = T("This output is not available yet.");
+        break;
+    }
+    return outcome;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/convert_dialog.h"
 #include "app/page_tab.h"
 
 // The Report tab: generation from the design and the data text, and the report's file commands.
@@ -19,6 +20,9 @@ public:
     void showGeneratedReport();
 
     void mnuReport_Report_GenerateClick();
+    // The export dialog (F6), and one export of the report by format index.
+    void cmdView_ConvertClick();
+    ExportOutcome exportReport(int format, const QString &path, const ExportSettings &options, bool mht);
     void mnuReport_Report_ClearClick();
     bool openReport(const QString &path);
     void mnuReport_Report_OpenClick();

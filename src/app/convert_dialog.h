@@ -1,0 +1,60 @@
+#pragma once
+
+#include "app/export_settings.h"
+#include "app/texted_dialog.h"
+
+#include <functional>
+
+class Prompts;
+class QCheckBox;
+class QLineEdit;
+class QTabWidget;
+
+// What an export produced: the files written (the first is the output) or the reason it failed.
+struct ExportOutcome {
+    QStringList written;
+    QString error;
+};
+
+// The export dialog of the report mode: a tab per output format with its options, the output
+// name, and what to do with the file afterwards.
+class TfrmConvert : public TextedDialog
+{
+public:
+    // Runs one export: format index, output path, the options as the dialog holds them, and
+    // whether HTML goes into one MHT file (a choice that is not stored).
+    using Exporter =
+        std::function<ExportOutcome(int format, const QString &path, const ExportSettings &options, bool mht)>;
+    TfrmConvert(const ExportSettings &settings, const QString &reportPath, Exporter exporter, Prompts &prompts,
+                QWidget *parent = nullptr);
+
+    int format() const;
+    void setFormat(int format);
+    QString fileName() const;
+    // The options as the controls show them.
+    ExportSettings settings() const;
+    bool saveAsMht() const;
+    void applyTexts() override;
+    // OK: exports, and on success leaves the result text (path and " File was created!").
+    void cmdOkClick();
+    void cmdFileSafeAsClick();
+    QString resultText() const { return m_result; }
+    const QStringList &written() const { return m_written; }
+    // Opens a written file with the desktop's program (tests put a recorder here).
+    std::function<void(const QString &)> openFile;
+
+private:
+    void propose();
+
+    ExportSettings m_settings;
+    QString m_reportPath;
+    Exporter m_exporter;
+    Prompts &m_prompts;
+    QTabWidget *m_tabs;
+    QLineEdit *m_fileName;
+    QCheckBox *m_newPage, *m_eof, *m_htmlPictures, *m_mht, *m_rtfPictures, *m_docPictures;
+    QCheckBox *m_bmp, *m_jpeg, *m_gif, *m_ico, *m_png;
+    QCheckBox *m_preview, *m_email;
+    QString m_result;
+    QStringList m_written;
+};

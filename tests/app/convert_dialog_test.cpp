@@ -1,0 +1,76 @@
+// The export dialog: proposed names, options from and back to the stored settings, and OK.
+#include "app/convert_dialog.h"
+#include "app/design_tab.h"
+#include "app/main_window.h"
+#include "app/report_tab.h"
+#include "export/export_names.h"
+#include "fake_prompts.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+TEST(ConvertDialog, ProposedNamesKeepTheFolder)
+{
+    EXPECT_EQ(ProposedExportName("/R/inv.txt", ExportTextFormat), "/R/inv(conv).txt");
+    EXPECT_EQ(ProposedExportName("/R/inv.txt", ExportHtmlFormat), "/R/inv.html");
+    EXPECT_EQ(ProposedExportName("/R/inv.edr", ExportPdfFormat), "/R/inv.pdf");
+    EXPECT_EQ(ProposedExportName("/R/inv.DOC", ExportDocFormat), "/R/inv(conv).doc");
+    EXPECT_EQ(ProposedExportName("/R/a.b.edr", ExportPictureFormat), "/R/a.b.jpeg");
+    EXPECT_EQ(ProposedExportName("/R/inv", ExportSheetFormat), "/R/inv.xls");
+}
+
+TEST(ConvertDialog, OptionsOkAndStoredSettings)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("settings.ini");
+    FakePrompts prompts;
+    TfrmMain w(prompts, [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+    ASSERT_TRUE(w.design().openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
+    QString reason;
+    ASSERT_TRUE(w.report().generateReport(TESSALY_SOURCE_DIR "/examples/invoice.edd", &reason));
+    w.report().document().SetFileName(dir.filePath("inv.edr"));
+
+    // The dialog opens on the stored tab with the stored options; a tab change proposes a name.
+    ExportSettings stored;
+    stored.ID_of_Convert = ExportTextFormat;
+    stored.CheckEOFChar = true;
+    w.storeExportSettings(stored);
+    w.report().setDialogRunner([&](QDialog &d) {
+        auto &convert = static_cast<TfrmConvert &>(d);
+        EXPECT_EQ(convert.format(), ExportTextFormat);
+        EXPECT_EQ(convert.fileName(), dir.filePath("inv.txt"));
+        EXPECT_TRUE(convert.findChild<QCheckBox *>("chkUseEOFChar")->isChecked());
+        convert.setFormat(ExportPdfFormat);
+        EXPECT_EQ(convert.fileName(), dir.filePath("inv.pdf"));
+        // The save dialog's choice becomes the name.
+        prompts.files.push_back(dir.filePath("chosen.pdf"));
+        convert.cmdFileSafeAsClick();
+        convert.cmdOkClick();
+        EXPECT_EQ(convert.resultText(), dir.filePath("chosen.pdf") + " File was created!");
+        return convert.result();
+    });
+    w.report().cmdView_ConvertClick();
+    EXPECT_TRUE(QFileInfo(dir.filePath("chosen.pdf")).size() > 1000);
+    EXPECT_EQ(prompts.shown.back().text, dir.filePath("chosen.pdf") + " File was created!");
+    EXPECT_EQ(w.statusText(0), dir.filePath("chosen.pdf"));
+    QSettings back(ini, QSettings::IniFormat);
+    EXPECT_EQ(back.value("ID_of_Convert").toInt(), ExportPdfFormat);
+    EXPECT_EQ(back.value("CheckEOFChar").toInt(), 1);
+
+    // The spreadsheet tab writes nothing and then says nothing.
+    const size_t messages = prompts.shown.size();
+    w.report().setDialogRunner([](QDialog &d) {
+        auto &convert = static_cast<TfrmConvert &>(d);
+        convert.setFormat(ExportSheetFormat);
+        convert.cmdOkClick();
+        return convert.result();
+    });
+    w.report().cmdView_ConvertClick();
+    EXPECT_EQ(prompts.shown.size(), messages);
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("inv.xls")));
+}
