@@ -1533,5 +1533,97 @@ The codes are read from:
         <source>no printers in system</source>
         <translation>в системе нет принтеров</translation>
     </message>
+    <message>
+        <source>File Export</source>
+        <translation>Экспорт в файл</translation>
+    </message>
+    <message>
+        <source>Page-break character between pages</source>
+        <translation>Символ разрыва страницы между страницами</translation>
+    </message>
+    <message>
+        <source>End-of-file character at the end</source>
+        <translation>Символ конца файла в конце</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>Сохранять рисунки</translation>
+    </message>
+    <message>
+        <source>Save as one MHT file</source>
+        <translation>Сохранить как один файл MHT</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>GIF</source>
+        <translation>GIF</translation>
+    </message>
+    <message>
+        <source>ICO</source>
+        <translation>ICO</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>Open the file after export</source>
+        <translation>Открыть файл после экспорта</translation>
+    </message>
+    <message>
+        <source>Send by e-mail</source>
+        <translation>Отправить по электронной почте</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Текст</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>RTF</source>
+        <translation>RTF</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Рисунки</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source> File was created!</source>
+        <translation> был создан!</translation>
+    </message>
+    <message>
+        <source> Files were created!</source>
+        <translation> были созданы!</translation>
+    </message>
+    <message>
+        <source>Tessaly</source>
+        <translation>Tessaly</translation>
+    </message>
+    <message>
+        <source>This output is not available yet.</source>
+        <translation>Этот вывод пока недоступен.</translation>
+    </message>
 </context>
 </TS>

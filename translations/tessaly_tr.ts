@@ -1533,5 +1533,97 @@ Kodlar şu dosyadan okunur:
         <source>no printers in system</source>
         <translation>sistemde yazıcı yok</translation>
     </message>
+    <message>
+        <source>File Export</source>
+        <translation>Dosya Export</translation>
+    </message>
+    <message>
+        <source>Page-break character between pages</source>
+        <translation>Sayfalar arasında sayfa sonu karakteri</translation>
+    </message>
+    <message>
+        <source>End-of-file character at the end</source>
+        <translation>Sonda dosya sonu karakteri</translation>
+    </message>
+    <message>
+        <source>Save pictures</source>
+        <translation>Resimleri kaydet</translation>
+    </message>
+    <message>
+        <source>Save as one MHT file</source>
+        <translation>Tek bir MHT dosyası olarak kaydet</translation>
+    </message>
+    <message>
+        <source>BMP</source>
+        <translation>BMP</translation>
+    </message>
+    <message>
+        <source>JPEG</source>
+        <translation>JPEG</translation>
+    </message>
+    <message>
+        <source>GIF</source>
+        <translation>GIF</translation>
+    </message>
+    <message>
+        <source>ICO</source>
+        <translation>ICO</translation>
+    </message>
+    <message>
+        <source>PNG</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>Open the file after export</source>
+        <translation>Dışa aktarımdan sonra dosyayı aç</translation>
+    </message>
+    <message>
+        <source>Send by e-mail</source>
+        <translation>E-Posta ile gönder</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Metin</translation>
+    </message>
+    <message>
+        <source>HTML</source>
+        <translation>HTML</translation>
+    </message>
+    <message>
+        <source>RTF</source>
+        <translation>RTF</translation>
+    </message>
+    <message>
+        <source>Word</source>
+        <translation>Word</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>Pictures</source>
+        <translation>Resimler</translation>
+    </message>
+    <message>
+        <source>Excel</source>
+        <translation>Excel</translation>
+    </message>
+    <message>
+        <source> File was created!</source>
+        <translation> dosyası tamamlandı!</translation>
+    </message>
+    <message>
+        <source> Files were created!</source>
+        <translation> dosyaları tamamlandı!</translation>
+    </message>
+    <message>
+        <source>Tessaly</source>
+        <translation>Tessaly</translation>
+    </message>
+    <message>
+        <source>This output is not available yet.</source>
+        <translation>Bu çıktı henüz kullanılamıyor.</translation>
+    </message>
 </context>
 </TS>
