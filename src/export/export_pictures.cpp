@@ -1,10 +1,15 @@
 #include "export/export_pictures.h"
 
 #include "export/page_markup.h"
-#include "model/v_page.h"
 #include "model/units.h"
+#include "model/v_page.h"
 #include "render/barcode_painter.h"
+#include "render/element_painter.h"
 
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QPainter>
 #include <cmath>
 
 namespace
@@ -20,7 +25,95 @@ QString pictureName(const QString &outputName, const QString &middle, int leftTw
            QString::number(WholeMillimetres(topTwips)) + QStringLiteral(".jpeg");
 }
 
+constexpr int kTwipsPerExportPixel = 1440 / 96;
+
+QByteArray encode(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (qstrcmp(format, "JPEG") == 0) writer.setQuality(95);
+    return writer.write(image) ? bytes : QByteArray();
+}
+
+// Groups and tables as their own picture shows them: the element with its cells, at screen size.
+QImage drawContainer(VGrfElement &element, bool blackWhite, bool printableOnly)
+{
+    const VShape &s = element.Shape();
+    QImage image(std::max(1, s.Width() / kTwipsPerExportPixel),
+                 std::max(1, s.Height() / kTwipsPerExportPixel), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(1.0 / kTwipsPerExportPixel, 1.0 / kTwipsPerExportPixel);
+    DrawElementWithCells(element, painter, blackWhite, printableOnly, s.Left(), s.Top());
+    return image;
+}
+
+QString unusedPath(const QString &path, QSet<QString> &taken)
+{
+    QString candidate = path;
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    for (int n = 2; taken.contains(candidate); ++n)
+        candidate = path.left(dot) + QLatin1Char('_') + QString::number(n) + path.mid(dot);
+    taken.insert(candidate);
+    return candidate;
+}
+
+void drawPictures(VGrfElement &container, const QString &outputName, const VPage &page, QSet<QString> &taken,
+                  std::vector<ElementPicture> &out)
+{
+    for (const auto &child : container.ChildList()) {
+        VGrfElement &e = *child;
+        if (e.Printable() == pmNever) continue;
+        const VShape &s = e.Shape();
+        QImage image;
+        QString path;
+        const char *format = "JPEG";
+        switch (e.Kind()) {
+        case ElementKind::Group:
+            image = drawContainer(e, page.BlackWhite(), page.PrintableOnly());
+            path = GroupPictureName(outputName, s.Left(), s.Top());
+            break;
+        case ElementKind::Table:
+            image = drawContainer(e, page.BlackWhite(), page.PrintableOnly());
+            path = TablePictureName(outputName, s.Left(), s.Top());
+            break;
+        case ElementKind::BarCode:
+            if (e.BarCode()) {
+                image = RenderBarcodeImage(*e.BarCode(), QSize(s.Width(), s.Height()), e.Font(), 96.0);
+                path = BarcodePictureName(outputName, e.BarCode()->Value(), s.Left(), s.Top());
+            }
+            break;
+        case ElementKind::Label:
+            if (e.Picture() && e.Picture()->HasImage()) {
+                image = FlattenOnWhite(e.Picture()->Image());
+                path = PictureFileName(e, outputName);
+                format = "BMP";
+            }
+            break;
+        default:
+            break;
+        }
+        if (!image.isNull()) {
+            ElementPicture picture{&e, unusedPath(path, taken), image.size(), encode(image, format),
+                                   format[0] == 'J' ? QStringLiteral("image/jpeg")
+                                                    : QStringLiteral("image/bmp")};
+            if (!picture.bytes.isEmpty()) out.push_back(std::move(picture));
+        }
+        drawPictures(e, outputName, page, taken, out);
+    }
+}
+
 } // namespace
+
+std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, QSet<QString> &taken)
+{
+    std::vector<ElementPicture> out;
+    if (page.Root().Printable() != pmNever) drawPictures(page.Root(), outputName, page, taken, out);
+    return out;
+}
 
 QSize ExportPageSize(const VPage &page)
 {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QSet>
 #include <QSize>
 #include <QString>
+#include <vector>
 
 class VPage;
 
@@ -20,3 +23,23 @@ int WholeMillimetres(int twips);
 QString GroupPictureName(const QString &outputName, int leftTwips, int topTwips);
 QString TablePictureName(const QString &outputName, int leftTwips, int topTwips);
 QString BarcodePictureName(const QString &outputName, const QString &value, int leftTwips, int topTwips);
+
+class VGrfElement;
+
+// A picture an export places for one element, encoded as it goes to disk (JPEG for groups,
+// tables and barcodes, BMP for label pictures) and named by the rules above.
+struct ElementPicture {
+    const VGrfElement *element = nullptr;
+    QString path;
+    QSize pixels;
+    QByteArray bytes;
+    QString mimeType;
+};
+
+// Draws the page's pictures as the off-screen page drawing leaves them for the exports: every
+// group, table and barcode at 96 pixels per inch and every label picture at its own size, depth
+// first in child order, never-printed subtrees left out. Nothing is written; a label whose
+// picture cannot be decoded gets no entry. Paths already in taken (other pages of the same
+// export) get "_2", "_3" ... before their extension so that no page's picture replaces another's;
+// the chosen paths are added to taken.
+std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, QSet<QString> &taken);

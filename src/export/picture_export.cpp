@@ -1,0 +1,193 @@
+#include "export/picture_export.h"
+
+#include "export/page_markup.h"
+#include "files/atomic_file.h"
+#include "model/v_doc.h"
+#include "model/v_page.h"
+#include "render/device_setup.h"
+#include "render/element_painter.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+#include <QtEndian>
+#include <gif_lib.h>
+
+namespace
+{
+
+struct FormatInfo {
+    PictureFormat format;
+    const char *extension;
+};
+constexpr FormatInfo kFormats[] = {{PictureFormat::Bmp, ".bmp"},
+                                   {PictureFormat::Jpeg, ".jpeg"},
+                                   {PictureFormat::Gif, ".gif"},
+                                   {PictureFormat::Ico, ".ico"},
+                                   {PictureFormat::Png, ".png"}};
+
+constexpr int kMaxWidth = 793;
+constexpr int kMaxHeight = 1122;
+
+QByteArray encodeQt(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (qstrcmp(format, "JPEG") == 0) writer.setQuality(95);
+    return writer.write(image) ? bytes : QByteArray();
+}
+
+int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
+{
+    static_cast<QByteArray *>(gif->UserData)->append(reinterpret_cast<const char *>(data), length);
+    return length;
+}
+
+template <typename T> void put(QByteArray &out, T value)
+{
+    char bytes[sizeof(T)];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, sizeof(T));
+}
+
+} // namespace
+
+QStringList PicturePaths(int pageCount, const QString &path, PictureFormats formats)
+{
+    const QString base = OutputBase(path);
+    QStringList paths;
+    for (int page = 1; page <= pageCount; ++page)
+        for (const FormatInfo &f : kFormats)
+            if (formats.testFlag(f.format))
+                paths << (pageCount == 1 ? base : base + QStringLiteral("(%1)").arg(page)) +
+                             QLatin1String(f.extension);
+    return paths;
+}
+
+QImage ExportPageImage(VPage &page)
+{
+    const QSize twips = page.TwipsSize();
+    const QSize size(std::min(twips.width() / 15, kMaxWidth), std::min(twips.height() / 15, kMaxHeight));
+    if (size.isEmpty()) return QImage();
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    image.setDotsPerMeterX(3780); // 96 per inch
+    image.setDotsPerMeterY(3780);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    SetupTwips(painter, 96, 96);
+    PaintPageOutput(page, painter, page.BlackWhite(), page.PrintableOnly());
+    return image;
+}
+
+QByteArray EncodeGif(const QImage &image, QString *error)
+{
+    QImage indexed = image.convertToFormat(QImage::Format_Indexed8, Qt::DiffuseDither);
+    const QList<QRgb> table = indexed.colorTable();
+    int bits = 1;
+    while ((1 << bits) < table.size())
+        ++bits;
+    // The palette's size must be a power of two; the entries past the picture's are never used.
+    ColorMapObject *map = GifMakeMapObject(1 << bits, nullptr);
+    if (!map) {
+        if (error) *error = QStringLiteral("out of memory for the GIF palette");
+        return {};
+    }
+    for (int i = 0; i < map->ColorCount; ++i) {
+        const QRgb c = i < table.size() ? table[i] : 0;
+        map->Colors[i] = GifColorType{GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};
+    }
+    QByteArray out;
+    int code = 0;
+    GifFileType *gif = EGifOpen(&out, appendToBuffer, &code);
+    bool ok = gif != nullptr;
+    if (ok) {
+        ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), bits, 0, map) == GIF_OK &&
+             EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
+        for (int y = 0; ok && y < indexed.height(); ++y)
+            ok = EGifPutLine(gif, indexed.scanLine(y), indexed.width()) == GIF_OK;
+        if (!ok) code = gif->Error;
+        int closeCode = 0;
+        if (EGifCloseFile(gif, &closeCode) != GIF_OK && ok) {
+            ok = false;
+            code = closeCode;
+        }
+    }
+    GifFreeMapObject(map);
+    if (!ok) {
+        if (error) *error = QStringLiteral("GIF encoder: %1").arg(QString::fromLatin1(GifErrorString(code)));
+        return {};
+    }
+    return out;
+}
+
+QByteArray EncodeIco(const QImage &image)
+{
+    const QByteArray png = encodeQt(image.convertToFormat(QImage::Format_ARGB32), "PNG");
+    if (png.isEmpty()) return {};
+    QByteArray out;
+    put<quint16>(out, 0); // reserved
+    put<quint16>(out, 1); // icon
+    put<quint16>(out, 1); // one image
+    // Sides of 256 and more are written as 0; readers take the size from the PNG.
+    put<quint8>(out, quint8(image.width() >= 256 ? 0 : image.width()));
+    put<quint8>(out, quint8(image.height() >= 256 ? 0 : image.height()));
+    put<quint8>(out, 0);  // no palette
+    put<quint8>(out, 0);  // reserved
+    put<quint16>(out, 1); // planes
+    put<quint16>(out, 32);
+    put<quint32>(out, quint32(png.size()));
+    put<quint32>(out, 6 + 16);
+    return out + png;
+}
+
+ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats formats, QStringList *written)
+{
+    if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
+    if (!formats) return ExportResult::failure(QStringLiteral("No picture format chosen"));
+    const QStringList paths = PicturePaths(report.PageCount(), path, formats);
+    ExportResult result;
+    int next = 0;
+    for (int i = 0; i < report.PageCount(); ++i) {
+        const QImage page = ExportPageImage(*report.PageAt(i));
+        if (page.isNull()) return ExportResult::failure(QStringLiteral("Page %1 cannot be drawn").arg(i + 1));
+        for (const FormatInfo &f : kFormats) {
+            if (!formats.testFlag(f.format)) continue;
+            QString error;
+            QByteArray bytes;
+            switch (f.format) {
+            case PictureFormat::Bmp:
+                bytes = encodeQt(page, "BMP");
+                break;
+            case PictureFormat::Jpeg:
+                bytes = encodeQt(page, "JPEG");
+                break;
+            case PictureFormat::Gif:
+                bytes = EncodeGif(page, &error);
+                break;
+            case PictureFormat::Ico:
+                bytes = EncodeIco(page);
+                break;
+            case PictureFormat::Png:
+                bytes = encodeQt(page, "PNG");
+                break;
+            }
+            const QString &file = paths[next++];
+            if (bytes.isEmpty()) {
+                result.ok = false;
+                result.message = error.isEmpty() ? QStringLiteral("Cannot encode %1").arg(file) : error;
+                return result;
+            }
+            if (!WriteFileAtomically(file, bytes, &error)) {
+                result.ok = false;
+                result.message = error;
+                return result;
+            }
+            result.written << file;
+            if (written) *written << file;
+        }
+    }
+    return result;
+}

@@ -1,0 +1,161 @@
+#include "export/html_export.h"
+#include "export_test_util.h"
+#include "model/code_page.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+
+using namespace exporttest;
+using testsupport::runProgram;
+
+namespace
+{
+
+struct Img {
+    QString src;
+    QSize size;
+};
+
+std::vector<Img> images(const QString &html)
+{
+    static const QRegularExpression img(
+        QStringLiteral("<img src=\"([^\"]*)\" width=\"(\\d+)\" height=\"(\\d+)\">"));
+    std::vector<Img> found;
+    for (auto it = img.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        found.push_back({m.captured(1), QSize(m.captured(2).toInt(), m.captured(3).toInt())});
+    }
+    return found;
+}
+
+// Two pages laid out alike (their pictures share names by position), each with a group, a
+// table, a barcode, a label picture and text labels.
+void buildReport(VDoc &doc)
+{
+    doc.Font().SetFontName("Arial");
+    for (int i = 0; i < 2; ++i) {
+        VPage *page = addPage(doc);
+        VGrfElement *title =
+            addLabel(page->Root(), QStringLiteral("a<b>&\"c\" %1").arg(i + 1), 100, 100, 3000, 300);
+        title->Font().SetFontWeight(700);
+        title->Font().SetFontColor(Rgb(255, 0, 0));
+        addLabel(page->Root(), QString::fromUtf8("Привет ş"), 100, 500, 3000, 300);
+        VGrfElement *group = addElement(page->Root(), ElementKind::Group, 100, 1000, 3000, 1500);
+        addLabel(*group, "inside", 200, 1100, 1000, 300);
+        VGrfElement *table = addElement(page->Root(), ElementKind::Table, 100, 3000, 3000, 600);
+        addElement(*table, ElementKind::Cell, 100, 3000, 1500, 600);
+        VBarCode &code =
+            addElement(page->Root(), ElementKind::BarCode, 100, 4000, 3000, 1200)->EnsureBarCode();
+        code.SetType(VBarCode::Code128);
+        code.SetValue(QStringLiteral("A#1 %1").arg(i));
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        addLabel(page->Root(), QString(), 100, 6000, 450, 300)->EnsurePicture().SetImage(picture);
+    }
+}
+
+} // namespace
+
+TEST(HtmlExport, PicturesBesideThePageAndEscapedTexts)
+{
+    QTemporaryDir dir;
+    VDoc doc;
+    buildReport(doc);
+    const QString path = dir.filePath("report.html");
+    HtmlOptions options;
+    options.codePage = 1251;
+    options.version = "1.2";
+    const ExportResult r = ExportHtml(doc, path, options);
+    ASSERT_TRUE(r) << r.message.toStdString();
+    EXPECT_EQ(r.written.last(), path);
+
+    if (testsupport::haveTool("xmllint")) {
+        const testsupport::Run lint = runProgram("xmllint", {"--html", "--noout", path});
+        EXPECT_EQ(lint.exitCode, 0);
+        EXPECT_TRUE(lint.err.isEmpty()) << lint.err.toStdString();
+    }
+    const QByteArray bytes = testsupport::readAll(path);
+    const QString html = DecodeAnsi(bytes, 1251);
+    EXPECT_TRUE(
+        html.startsWith("<html>\r\n<head>\r\n<title>Tessaly</title>\r\n"
+                        "<meta name=\"Description\" content=\"ZEL Report convertor Ver.1.2\">\r\n"
+                        "<meta http-equiv=\"Content-Type\" content=\"text/html;charset=windows-1251\">\r\n"
+                        "</head>\r\n<body>\r\n<basefont face=\"Arial\">\r\n<pre>\r\n"));
+    EXPECT_TRUE(html.endsWith("</pre>\r\n</body>\r\n</html>\r\n"));
+    EXPECT_TRUE(html.contains("\r\n<basefont color=\"#FF0000\"><b>a&lt;b&gt;&amp;&quot;c&quot; 1</b>\r\n"));
+    // Cyrillic in the code page's bytes; "ş" is not in it and stays a character reference.
+    EXPECT_TRUE(bytes.contains(EncodeAnsi(QString::fromUtf8("Привет &#351;"), 1251)));
+    EXPECT_TRUE(html.contains("<basefont color=\"#000000\">inside"));
+
+    // Group, table, barcode and label picture on each page, each naming its own file.
+    const std::vector<Img> imgs = images(html);
+    ASSERT_EQ(imgs.size(), 8u);
+    QSet<QString> names;
+    for (const Img &img : imgs) {
+        const QString file = dir.filePath(QUrl::fromPercentEncoding(img.src.toLatin1()));
+        names.insert(file);
+        const QImage picture(file);
+        ASSERT_FALSE(picture.isNull()) << file.toStdString();
+        EXPECT_EQ(picture.size(), img.size) << file.toStdString();
+        EXPECT_TRUE(r.written.contains(file));
+    }
+    EXPECT_EQ(names.size(), 8);
+    EXPECT_EQ(QImage(dir.filePath("report_pict_(5).bmp")).pixelColor(10, 10), QColor(Qt::blue));
+    EXPECT_EQ(images(html)[0].size, QSize(200, 100)); // the group at 96 per inch
+
+    for (int cp : {866, 1252, 1254, 437})
+        EXPECT_EQ(HtmlCharset(cp), cp == 866   ? "cp866"
+                                   : cp == 437 ? ""
+                                               : QStringLiteral("windows-%1").arg(cp));
+}
+
+TEST(HtmlExport, WithoutPicturesAndAsMht)
+{
+    VDoc doc;
+    buildReport(doc);
+    QTemporaryDir plain;
+    HtmlOptions options;
+    options.savePictures = false;
+    ASSERT_TRUE(ExportHtml(doc, plain.filePath("r.html"), options));
+    EXPECT_EQ(QDir(plain.path()).entryList(QDir::Files), QStringList{"r.html"});
+    EXPECT_FALSE(testsupport::readAll(plain.filePath("r.html")).contains("<img"));
+
+    QTemporaryDir dir;
+    const QString mht = dir.filePath("r.mht");
+    options.savePictures = true;
+    options.mht = true;
+    options.codePage = 1254;
+    ASSERT_TRUE(ExportHtml(doc, mht, options));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"r.mht"});
+
+    // Python's MIME reader lists the parts: type, location, base64 of the decoded body.
+    const char *script =
+        "import email,sys,json,base64\n"
+        "m=email.message_from_binary_file(open(sys.argv[1],'rb'))\n"
+        "print(json.dumps({'type':m.get_content_type(),'parts':[{'type':p.get_content_type(),"
+        "'location':p['Content-Location'],'body':base64.b64encode(p.get_payload(decode=True))"
+        ".decode()} for p in m.get_payload()]}))\n";
+    const testsupport::Run py = runProgram("python3", {"-c", script, mht});
+    ASSERT_EQ(py.exitCode, 0) << py.err.toStdString();
+    const QJsonObject message = QJsonDocument::fromJson(py.out).object();
+    EXPECT_EQ(message["type"].toString(), "multipart/related");
+    const QJsonArray parts = message["parts"].toArray();
+    ASSERT_EQ(parts.size(), 9);
+    EXPECT_EQ(parts[0]["type"].toString(), "text/html");
+    const QString html = DecodeAnsi(QByteArray::fromBase64(parts[0]["body"].toString().toLatin1()), 1254);
+    EXPECT_TRUE(html.contains("charset=windows-1254"));
+    EXPECT_TRUE(html.contains(QString::fromUtf8("&#1055;&#1088;&#1080;&#1074;&#1077;&#1090; ş")));
+    const std::vector<Img> imgs = images(html);
+    ASSERT_EQ(imgs.size(), 8u);
+    for (size_t i = 0; i < imgs.size(); ++i) {
+        const QJsonValue part = parts[int(i) + 1];
+        EXPECT_EQ(part["location"].toString(), imgs[i].src);
+        EXPECT_EQ(QImage::fromData(QByteArray::fromBase64(part["body"].toString().toLatin1())).size(),
+                  imgs[i].size);
+    }
+}
