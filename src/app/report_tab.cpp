@@ -7,7 +7,10 @@
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "export/export_names.h"
+#include "export/html_export.h"
 #include "export/pdf_export.h"
+#include "export/picture_export.h"
+#include "export/text_export.h"
 #include "files/design_file.h"
 #include "model/code_page.h"
 #include "report/convert_pdf_sink.h"
@@ -225,14 +228,41 @@ void ReportTab::cmdView_ConvertClick()
     m_shell.setStatusText(0, dialog.fileName());
 }
 
-ExportOutcome ReportTab::exportReport(int format, const QString &path, const ExportSettings &, bool)
+ExportOutcome ReportTab::exportReport(int format, const QString &path, const ExportSettings &options, bool mht)
 {
     ExportOutcome outcome;
+    auto take = [&outcome](const ExportResult &r) {
+        outcome.written = r.written;
+        if (!r) outcome.error = r.message;
+    };
     switch (format) {
+    case ExportTextFormat:
+        take(ExportText(m_doc, path, options.CheckNewPage, options.CheckEOFChar, InterfaceCodePage()));
+        break;
+    case ExportHtmlFormat: {
+        HtmlOptions html;
+        html.codePage = InterfaceCodePage();
+        html.savePictures = options.ImageSaveHTML;
+        html.mht = mht;
+        html.title = T("Tessaly");
+        html.version = QStringLiteral(TESSALY_VERSION);
+        take(ExportHtml(m_doc, path, html));
+        break;
+    }
     case ExportPdfFormat: {
         const PdfExportResult r = ExportReportPdf(m_doc, path, InterfaceCodePage(), T("Tessaly"));
         if (r) outcome.written << path;
         outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message.trimmed();
+        break;
+    }
+    case ExportPictureFormat: {
+        PictureFormats chosen;
+        chosen.setFlag(PictureFormat::Bmp, options.CheckBMP);
+        chosen.setFlag(PictureFormat::Jpeg, options.CheckJPEG);
+        chosen.setFlag(PictureFormat::Gif, options.CheckGIF);
+        chosen.setFlag(PictureFormat::Ico, options.CheckICO);
+        chosen.setFlag(PictureFormat::Png, options.CheckPNG);
+        take(ExportPictures(m_doc, path, chosen));
         break;
     }
     case ExportSheetFormat: // nothing is written, as the accounting system's own format is not made

@@ -62,6 +62,22 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
     EXPECT_EQ(back.value("ID_of_Convert").toInt(), ExportPdfFormat);
     EXPECT_EQ(back.value("CheckEOFChar").toInt(), 1);
 
+    // Pictures of the two pages in two formats: four files, named in the report's folder.
+    w.report().setDialogRunner([](QDialog &d) {
+        auto &convert = static_cast<TfrmConvert &>(d);
+        convert.setFormat(ExportPictureFormat);
+        convert.findChild<QCheckBox *>("chbJPEG")->setChecked(false);
+        convert.findChild<QCheckBox *>("chbBMP")->setChecked(true);
+        convert.findChild<QCheckBox *>("chbPNG")->setChecked(true);
+        convert.cmdOkClick();
+        EXPECT_EQ(convert.written().size(), 4u);
+        EXPECT_TRUE(convert.resultText().endsWith(" Files were created!"));
+        return convert.result();
+    });
+    w.report().cmdView_ConvertClick();
+    for (const char *name : {"inv(1).bmp", "inv(1).png", "inv(2).bmp", "inv(2).png"})
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name;
+
     // The spreadsheet tab writes nothing and then says nothing.
     const size_t messages = prompts.shown.size();
     w.report().setDialogRunner([](QDialog &d) {
