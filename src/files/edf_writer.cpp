@@ -53,12 +53,18 @@ int rowCode(const QString &item)
 QString penStyle(int style)
 {
     switch (style) {
-    case 1: return QStringLiteral(" pt=2");
-    case 2: return QStringLiteral(" pt=3");
-    case 3: return QStringLiteral(" pt=4");
-    case 4: return QStringLiteral(" pt=5");
-    case 5: return QStringLiteral(" pt=0");
-    default: return QStringLiteral(" pt=1"); // 0 solid, 6 inside frame
+    case 1:
+        return QStringLiteral(" pt=2");
+    case 2:
+        return QStringLiteral(" pt=3");
+    case 3:
+        return QStringLiteral(" pt=4");
+    case 4:
+        return QStringLiteral(" pt=5");
+    case 5:
+        return QStringLiteral(" pt=0");
+    default:
+        return QStringLiteral(" pt=1"); // 0 solid, 6 inside frame
     }
 }
 
@@ -98,18 +104,30 @@ QString font(const TZelFont &f)
 QString barcodeType(int type)
 {
     switch (type) {
-    case VBarCode::Ean8: return QStringLiteral("EAN_8");
-    case VBarCode::Ean13: return QStringLiteral("EAN_13");
-    case VBarCode::UpcA: return QStringLiteral("UPCA");
-    case VBarCode::UpcE: return QStringLiteral("UPCE");
-    case VBarCode::Code39: return QStringLiteral("39");
-    case VBarCode::Code128: return QStringLiteral("128");
-    case VBarCode::Codabar: return QStringLiteral("CodeBar");
-    case VBarCode::InterLeave: return QStringLiteral("InterLeave");
-    case VBarCode::FullAscii: return QStringLiteral("FullASCII");
-    case VBarCode::Itf: return QStringLiteral("ITF");
-    case VBarCode::Code93: return QStringLiteral("93");
-    default: return {};
+    case VBarCode::Ean8:
+        return QStringLiteral("EAN_8");
+    case VBarCode::Ean13:
+        return QStringLiteral("EAN_13");
+    case VBarCode::UpcA:
+        return QStringLiteral("UPCA");
+    case VBarCode::UpcE:
+        return QStringLiteral("UPCE");
+    case VBarCode::Code39:
+        return QStringLiteral("39");
+    case VBarCode::Code128:
+        return QStringLiteral("128");
+    case VBarCode::Codabar:
+        return QStringLiteral("CodeBar");
+    case VBarCode::InterLeave:
+        return QStringLiteral("InterLeave");
+    case VBarCode::FullAscii:
+        return QStringLiteral("FullASCII");
+    case VBarCode::Itf:
+        return QStringLiteral("ITF");
+    case VBarCode::Code93:
+        return QStringLiteral("93");
+    default:
+        return {};
     }
 }
 
@@ -146,7 +164,9 @@ QString withQuestionMarks(const QString &text, int codePage)
 class ItemBuilder
 {
 public:
-    ItemBuilder(const QString &picturePath, FileResult &result) : m_picturePath(picturePath), m_result(result) {}
+    ItemBuilder(const QString &picturePath, FileResult &result) : m_picturePath(picturePath), m_result(result)
+    {
+    }
 
     QStringList items;
 
@@ -234,7 +254,8 @@ private:
                 return false;
             }
         } else {
-            m_result.warnings << QStringLiteral("The picture of %1 cannot be drawn; %2 was not written for it")
+            m_result.warnings << QStringLiteral(
+                                     "The picture of %1 cannot be drawn; %2 was not written for it")
                                      .arg(owner, m_picturePath);
         }
         items << QStringLiteral("<img image=") + quoted(QDir::toNativeSeparators(m_picturePath)) +
@@ -248,11 +269,13 @@ private:
         const VBarCode &b = e.BarCode() ? *e.BarCode() : defaults;
         const QString type = barcodeType(b.Type());
         if (type.isEmpty())
-            m_result.warnings << QStringLiteral("The barcode %1 has a type (%2) the print engine does not know; "
-                                                "it is written without br_type")
+            m_result.warnings << QStringLiteral(
+                                     "The barcode %1 has a type (%2) the print engine does not know; "
+                                     "it is written without br_type")
                                      .arg(e.Name())
                                      .arg(b.Type());
-        QString s = QStringLiteral("<barcode  value=") + quoted(b.Value()) + font(e.Font()) + position(boxOf(e.Shape()));
+        QString s = QStringLiteral("<barcode  value=") + quoted(b.Value()) + font(e.Font()) +
+                    position(boxOf(e.Shape()));
         if (!type.isEmpty()) s += QStringLiteral(" br_type=") + quoted(type);
         if (b.ValueType() != 0) s += QStringLiteral(" value_type=") + num(b.ValueType());
         if (b.Orientation() != 0) s += QStringLiteral(" orient=") + num(b.Orientation());
@@ -263,8 +286,8 @@ private:
         if (b.MarginTop() != 0) s += QStringLiteral(" margin_top=") + real(b.MarginTop());
         if (b.MarginBottom() != 0) s += QStringLiteral(" margin_bottom=") + real(b.MarginBottom());
         if (b.ShowValue())
-            s += QStringLiteral(" value_show=1 value_pos=") + num(b.ValuePos()) + QStringLiteral(" value_font=") +
-                 num(b.FontSizeSet());
+            s += QStringLiteral(" value_show=1 value_pos=") + num(b.ValuePos()) +
+                 QStringLiteral(" value_font=") + num(b.FontSizeSet());
         items << s + QStringLiteral("/>");
     }
 
@@ -274,9 +297,9 @@ private:
         const VShape &s = e.Shape();
         const Box b = boxOf(s);
         if (s.Figure() == 3) {
-            const Box lines[6] = {{b.left, b.top, b.right, b.top},    {b.right, b.top, b.right, b.bottom},
+            const Box lines[6] = {{b.left, b.top, b.right, b.top},       {b.right, b.top, b.right, b.bottom},
                                   {b.left, b.bottom, b.right, b.bottom}, {b.left, b.top, b.left, b.bottom},
-                                  {b.left, b.bottom, b.right, b.top}, {b.left, b.top, b.right, b.bottom}};
+                                  {b.left, b.bottom, b.right, b.top},    {b.left, b.top, b.right, b.bottom}};
             for (int i = 0; i < 6; ++i) {
                 const VBorder &line = s.BorderLine(i);
                 if (line.visible)
@@ -315,7 +338,8 @@ QString EdfRow(const QString &item)
 FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
 {
     const QString target = EdfPath(path);
-    if (doc.IsEmpty()) return FileResult::failure(QStringLiteral("The document has no pages; nothing was written"));
+    if (doc.IsEmpty())
+        return FileResult::failure(QStringLiteral("The document has no pages; nothing was written"));
     if (const QString refusal = OutputOverwritesInput(target, {doc.FileName()}); !refusal.isEmpty())
         return FileResult::failure(refusal);
 
@@ -323,8 +347,9 @@ FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
         options.pictureFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.pictureFolder;
     const QString picturePath = QDir(folder).absoluteFilePath(kPictureName);
     if (IsSameFile(target, picturePath) || IsSameFile(doc.FileName(), picturePath))
-        return FileResult::failure(QStringLiteral("%1 is the picture file of the print engine; choose another output file")
-                                       .arg(target));
+        return FileResult::failure(
+            QStringLiteral("%1 is the picture file of the print engine; choose another output file")
+                .arg(target));
 
     OrderedIni ini(InterfaceCodePage());
     QString error;
@@ -342,11 +367,11 @@ FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
     for (int k = 1; k <= 9; ++k)
         ini.setValue(QStringLiteral("width"), num(k), k == 5 ? QStringLiteral("575") : QStringLiteral("75"));
     static const char *const kHead[][2] = {
-        {"modulenum", "1"},    {"subject", "1"},        {"pagesize", ""},        {"linenumber", ""},
-        {"calc_height", ""},   {"calc_width", ""},      {"calc_flag", "0"},      {"print_mode", "0"},
-        {"paket", "1"},        {"vatincluded", "0"},    {"yuvarlama", "0"},      {"cumulativetotal", "0"},
-        {"invoicewcur", "0"},  {"rbgrouping", "0"},     {"malhizmet", "0"},      {"herfis_yenisayfa", "0"},
-        {"rbgroupingno", ""},  {"details_type", "0"}};
+        {"modulenum", "1"},   {"subject", "1"},     {"pagesize", ""},   {"linenumber", ""},
+        {"calc_height", ""},  {"calc_width", ""},   {"calc_flag", "0"}, {"print_mode", "0"},
+        {"paket", "1"},       {"vatincluded", "0"}, {"yuvarlama", "0"}, {"cumulativetotal", "0"},
+        {"invoicewcur", "0"}, {"rbgrouping", "0"},  {"malhizmet", "0"}, {"herfis_yenisayfa", "0"},
+        {"rbgroupingno", ""}, {"details_type", "0"}};
     for (const auto &kv : kHead)
         ini.setValue(QStringLiteral("head"), QLatin1String(kv[0]), QLatin1String(kv[1]));
     const int codePage = InterfaceCodePage();
@@ -356,7 +381,8 @@ FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
         QString row = EdfRow(builder.items[i]);
         if (DecodeAnsi(EncodeAnsi(row, codePage), codePage) != row) {
             row = withQuestionMarks(row, codePage);
-            result.warnings << QStringLiteral("line%1 has characters code page %2 cannot hold; they were written as '?'")
+            result.warnings << QStringLiteral(
+                                   "line%1 has characters code page %2 cannot hold; they were written as '?'")
                                    .arg(i + 1)
                                    .arg(codePage);
         }

@@ -100,11 +100,6 @@ OrderedIni::Section *OrderedIni::find(const QByteArray &name)
     return nullptr;
 }
 
-const OrderedIni::Section *OrderedIni::find(const QByteArray &name) const
-{
-    return const_cast<OrderedIni *>(this)->find(name);
-}
-
 void OrderedIni::endLastLine()
 {
     for (auto s = m_sections.rbegin(); s != m_sections.rend(); ++s) {
@@ -159,18 +154,6 @@ void OrderedIni::replaceSection(const QString &section, const std::vector<std::p
     for (const auto &[key, value] : keys)
         s.body.push_back(key.toLatin1() + '=' + EncodeAnsi(value, m_codePage) + kLineEnd);
     m_sections.push_back(std::move(s));
-}
-
-std::optional<QString> OrderedIni::value(const QString &section, const QString &key) const
-{
-    const Section *s = find(section.toLatin1());
-    if (!s) return std::nullopt;
-    for (const QByteArray &line : s->body)
-        if (sameName(keyOf(line), key.toLatin1())) {
-            const QByteArray t = withoutLineEnd(line);
-            return DecodeAnsi(t.mid(t.indexOf('=') + 1).trimmed(), m_codePage);
-        }
-    return std::nullopt;
 }
 
 QByteArray OrderedIni::bytes() const

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -23,7 +22,6 @@ public:
     void removeSection(const QString &section);
     // Removes the section and writes it anew at the end, its keys in the order given.
     void replaceSection(const QString &section, const std::vector<std::pair<QString, QString>> &keys);
-    std::optional<QString> value(const QString &section, const QString &key) const;
 
     QByteArray bytes() const;
     bool save(const QString &path, QString *error) const;
@@ -35,7 +33,6 @@ private:
         std::vector<QByteArray> body; // each line with its own line end
     };
     Section *find(const QByteArray &name);
-    const Section *find(const QByteArray &name) const;
     // Makes sure the file's last line is ended before anything is appended after it.
     void endLastLine();
 

@@ -166,8 +166,9 @@ TEST_F(EdfTest, ExistingFileKeepsItsOtherSectionsAndGetsNewData)
 {
     VDoc doc;
     add(page(doc).Root(), ElementKind::Label, "Label1", {567, 1134, 2835, 284}, "Total");
-    writeAll(path("old.edf"), "; kept\r\n[printer]\r\nname=Kasa 1\r\n[HEAD]\r\nsubject = 7\r\ncustom=keep me\r\n\r\n"
-                              "[data]\r\nline1=\"old\"\r\nline9=\"old\"\r\n[footer]\ntext=\xDCnvan");
+    writeAll(path("old.edf"),
+             "; kept\r\n[printer]\r\nname=Kasa 1\r\n[HEAD]\r\nsubject = 7\r\ncustom=keep me\r\n\r\n"
+             "[data]\r\nline1=\"old\"\r\nline9=\"old\"\r\n[footer]\ntext=\xDCnvan");
     ASSERT_TRUE(ExportEdf(doc, path("old.edf"), options()));
     const QByteArray expected =
         "; kept\r\n[printer]\r\nname=Kasa 1\r\n"
@@ -199,10 +200,11 @@ TEST_F(EdfTest, RowCodesAndBarcodeTypeNames)
 
     VDoc doc;
     VGrfElement &root = page(doc).Root();
-    const char *const names[] = {"EAN_8", "EAN_13", "UPCA", "UPCE", "39", "128", "CodeBar",
-                                 "InterLeave", "FullASCII", "ITF", "93"};
+    const char *const names[] = {"EAN_8",   "EAN_13",     "UPCA",      "UPCE", "39", "128",
+                                 "CodeBar", "InterLeave", "FullASCII", "ITF",  "93"};
     for (int type = 1; type <= 12; ++type) {
-        VGrfElement *b = add(root, ElementKind::BarCode, QStringLiteral("BarCode%1").arg(type), {0, 0, 567, 567});
+        VGrfElement *b =
+            add(root, ElementKind::BarCode, QStringLiteral("BarCode%1").arg(type), {0, 0, 567, 567});
         b->EnsureBarCode().SetRawType(type);
         b->Shape().SetFigure(3); // no shape rows between the barcodes
     }
