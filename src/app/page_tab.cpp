@@ -8,6 +8,7 @@
 #include "app/page_view.h"
 #include "app/prompts.h"
 #include "files/design_file.h"
+#include "files/edf_writer.h"
 #include "files/file_checks.h"
 
 #include <QAction>
@@ -192,13 +193,17 @@ bool PageTab::saveDocumentAs()
     const SaveDialog dialog = saveDialog();
     const QString path = prompts().saveFileName(dialog.title, dialog.filter, dialog.suffix, m_doc.FileName());
     if (path.isEmpty()) return false;
-    if (path.endsWith(QLatin1String(".edf"), Qt::CaseInsensitive)) {
-        prompts().warning(T(title()), T("This command is not available yet."));
-        return false;
-    }
     const QString refusal = OutputOverwritesInput(path, m_shell.openFilesBut(this));
     if (!refusal.isEmpty()) {
         prompts().warning(T(title()), refusal);
+        return false;
+    }
+    // An .edf is an export for the print engine: the document keeps its own file and marks, and
+    // is not saved by it, so a save before closing stops here rather than losing the changes.
+    if (path.endsWith(QLatin1String(".edf"), Qt::CaseInsensitive)) {
+        const FileResult r = ExportEdf(m_doc, path);
+        if (!r || !r.warnings.isEmpty())
+            prompts().warning(T(title()), r ? r.warnings.join(QLatin1Char('\n')) : r.error);
         return false;
     }
     m_doc.SetFileName(path);

@@ -2,6 +2,7 @@
 #include "cli/cli_util.h"
 
 #include "files/design_file.h"
+#include "files/edf_writer.h"
 #include "model/v_doc.h"
 
 #include <QFileInfo>
@@ -17,13 +18,24 @@ int runSave(const QStringList &args)
     if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
     const QString out = *a.value(QStringLiteral("-o"));
     const QString ext = QFileInfo(out).suffix().toLower();
-    if (!QStringList{"edt", "ebt", "edr", "ebr", "xml"}.contains(ext)) {
-        cliError(QStringLiteral("cannot save as .%1 (use .edt, .ebt, .edr or .ebr)").arg(ext));
+    if (!QStringList{"edt", "ebt", "edr", "ebr", "xml", "edf"}.contains(ext)) {
+        cliError(QStringLiteral("cannot save as .%1 (use .edt, .ebt, .edr, .ebr or .edf)").arg(ext));
         return kExitUsage;
     }
     if (doc.IsEmpty()) {
         cliError(QStringLiteral("the document has no pages; nothing was written"));
         return kExitFailure;
+    }
+    if (ext == QLatin1String("edf")) {
+        if (!cliOutputIsNew(out, {a.positional().first()})) return kExitFailure;
+        const FileResult r = ExportEdf(doc, out);
+        if (!r) {
+            cliError(r.error);
+            return kExitFailure;
+        }
+        for (const QString &w : r.warnings)
+            cliError(w);
+        return r.warnings.isEmpty() ? kExitOk : kExitFailure;
     }
     const FileResult r = WriteDesignFile(doc, out);
     if (!r) {
