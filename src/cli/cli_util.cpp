@@ -106,3 +106,14 @@ bool cliParseInt(const std::optional<QString> &text, int low, int high, int *val
     *value = v;
     return true;
 }
+
+int cliFileResult(const FileResult &r)
+{
+    if (!r) {
+        cliError(r.error);
+        return kExitFailure;
+    }
+    for (const QString &warning : r.warnings)
+        cliError(warning);
+    return r.warnings.isEmpty() ? kExitOk : kExitFailure;
+}

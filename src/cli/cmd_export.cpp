@@ -3,6 +3,7 @@
 
 #include "export/html_export.h"
 #include "export/pdf_export.h"
+#include "files/edf_writer.h"
 #include "export/picture_export.h"
 #include "export/text_export.h"
 #include "model/code_page.h"
@@ -17,12 +18,13 @@ namespace
 {
 
 const char *const kUsage =
-    "export DOC [--data DATA] --format txt|html|mht|pdf|bmp|jpeg|gif|ico|png -o OUT "
+    "export DOC [--data DATA] --format txt|html|mht|pdf|bmp|jpeg|gif|ico|png|edf -o OUT "
     "[--new-page-char] [--eof-char] [--no-pictures] [--code-page 1251|1252|1254] [--keep-pictures]\n"
     "  txt: --new-page-char puts a form-feed line between pages, --eof-char ends with character 26\n"
     "  html: pictures beside OUT unless --no-pictures; mht: one MIME HTML file\n"
     "  bmp|jpeg|gif|ico|png: OUT(page).ext per page (OUT.ext for one page); the files are listed\n"
-    "  pdf: --keep-pictures leaves the label pictures beside OUT";
+    "  pdf: --keep-pictures leaves the label pictures beside OUT\n"
+    "  edf: the print engine's file (OUT with .edf)";
 
 const QStringList kPictureFormats = {"bmp", "jpeg", "gif", "ico", "png"};
 
@@ -59,6 +61,7 @@ int exportReport(VDoc &report, const QString &format, const QString &out, const 
                  const QStringList &inputs)
 {
     const QString path = QFileInfo(out).absoluteFilePath();
+    if (format == QLatin1String("edf")) return cliFileResult(ExportEdf(report, path));
     if (format == QLatin1String("txt"))
         return reportResult(ExportText(report, path, a.flag(QStringLiteral("--new-page-char")),
                                        a.flag(QStringLiteral("--eof-char")), InterfaceCodePage()));
@@ -91,9 +94,9 @@ int runExport(const QStringList &args)
     const auto out = a.value(QStringLiteral("-o"));
     if (!a.ok() || a.positional().size() != 1 || !format || !out || out->isEmpty()) return cliUsage(kUsage);
     if (!cliApplyCodePage(a)) return kExitUsage;
-    static const QStringList available = QStringList{"txt", "html", "mht", "pdf"} + kPictureFormats;
-    // Known to the export dialog, not written yet ("edf" belongs here until its writer lands).
-    static const QStringList pending = {"rtf", "doc", "edf"};
+    static const QStringList available = QStringList{"txt", "html", "mht", "pdf", "edf"} + kPictureFormats;
+    // Known to the export dialog, not written yet.
+    static const QStringList pending = {"rtf", "doc"};
     const QString f = format->toLower();
     if (pending.contains(f)) {
         cliError(QStringLiteral("export: the %1 output is not available yet").arg(f));

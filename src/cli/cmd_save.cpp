@@ -28,14 +28,7 @@ int runSave(const QStringList &args)
     }
     if (ext == QLatin1String("edf")) {
         if (!cliOutputIsNew(out, {a.positional().first()})) return kExitFailure;
-        const FileResult r = ExportEdf(doc, out);
-        if (!r) {
-            cliError(r.error);
-            return kExitFailure;
-        }
-        for (const QString &w : r.warnings)
-            cliError(w);
-        return r.warnings.isEmpty() ? kExitOk : kExitFailure;
+        return cliFileResult(ExportEdf(doc, out));
     }
     const FileResult r = WriteDesignFile(doc, out);
     if (!r) {
