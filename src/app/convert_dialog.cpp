@@ -65,7 +65,7 @@ TfrmConvert::TfrmConvert(const ExportSettings &settings, const QString &reportPa
     m_preview->setObjectName(QStringLiteral("chkPreview"));
     m_email = texted(new QCheckBox(this), "Send by e-mail");
     m_email->setObjectName(QStringLiteral("chkEmail"));
-    m_email->setEnabled(false); // the mail hand-off is not there yet
+    m_email->setEnabled(false); // until there is a mailer
     auto *ok = texted(new QPushButton(this), "OK");
     ok->setObjectName(QStringLiteral("cmdOk"));
     ok->setDefault(true);
@@ -151,6 +151,12 @@ bool TfrmConvert::saveAsMht() const
     return m_mht->isChecked();
 }
 
+void TfrmConvert::setMailer(std::function<void(const QStringList &)> mailer)
+{
+    m_mailer = std::move(mailer);
+    m_email->setEnabled(bool(m_mailer));
+}
+
 void TfrmConvert::cmdFileSafeAsClick()
 {
     const int f = format();
@@ -174,5 +180,7 @@ void TfrmConvert::cmdOkClick()
         else
             m_prompts.information(T("File Export"), m_result);
     }
+    // A failed export is still handed over under the name chosen.
+    if (m_email->isChecked() && m_mailer) m_mailer(m_written.isEmpty() ? QStringList{path} : m_written);
     accept();
 }

@@ -42,6 +42,8 @@ public:
     const QStringList &written() const { return m_written; }
     // Opens a written file with the desktop's program (tests put a recorder here).
     std::function<void(const QString &)> openFile;
+    // Hands the written files to the mail utility; "Send by e-mail" is offered only with it.
+    void setMailer(std::function<void(const QStringList &)> mailer);
 
 private:
     void propose();
@@ -55,6 +57,7 @@ private:
     QCheckBox *m_newPage, *m_eof, *m_htmlPictures, *m_mht, *m_rtfPictures, *m_docPictures;
     QCheckBox *m_bmp, *m_jpeg, *m_gif, *m_ico, *m_png;
     QCheckBox *m_preview, *m_email;
+    std::function<void(const QStringList &)> m_mailer;
     QString m_result;
     QStringList m_written;
 };

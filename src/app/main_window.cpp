@@ -460,7 +460,7 @@ void TfrmMain::keyPressEvent(QKeyEvent *event)
         if (currentMode() == ReportMode) m_report->cmdView_ConvertClick();
         return;
     case Qt::Key_F5:
-        // Mail arrives with its own work; the key is taken so nothing else reacts.
+        if (currentMode() == ReportMode) m_report->cmdView_MailClick();
         return;
     case Qt::Key_Up:
     case Qt::Key_Down:

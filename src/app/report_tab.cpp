@@ -1,6 +1,7 @@
 #include "app/report_tab.h"
 
 #include "app/app_texts.h"
+#include "app/command_line.h"
 #include "app/data_editor.h"
 #include "app/data_tab.h"
 #include "app/design_tab.h"
@@ -8,6 +9,7 @@
 #include "app/prompts.h"
 #include "export/export_names.h"
 #include "export/html_export.h"
+#include "export/mail_handoff.h"
 #include "export/pdf_export.h"
 #include "export/picture_export.h"
 #include "export/text_export.h"
@@ -18,6 +20,10 @@
 #include "report/report_names.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <cstdio>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -59,7 +65,8 @@ ReportTab::ReportTab(TfrmMain &shell)
     add(
         "mnuReport_Page_Print", "Print", [this] { printShownPage(); }, {}, "print");
     add("mnuReport_Page_Properties", "Properties", [this] { editShownPageProperties(); });
-    add("cmdView_Mail", "F5 - Send by e-mail", nullptr, {}, "mail");
+    add(
+        "cmdView_Mail", "F5 - Send by e-mail", [this] { cmdView_MailClick(); }, {}, "mail");
     add(
         "cmdView_Convert", "F6 - File Export", [this] { cmdView_ConvertClick(); }, {}, "export");
 
@@ -211,17 +218,53 @@ void ReportTab::mnuReport_Report_OpenClick()
     if (!path.isEmpty()) openReport(path);
 }
 
+QString ReportTab::exportNamesFrom() const
+{
+    // A report not saved yet takes its names from the design.
+    return m_doc.FileName().isEmpty() ? m_shell.design().document().FileName() : m_doc.FileName();
+}
+
+void ReportTab::cmdView_MailClick()
+{
+    if (m_doc.IsEmpty()) return;
+    const ExportSettings &settings = m_shell.exportSettings();
+    const int format = settings.ID_of_Convert;
+    const QString path = prompts().saveFileName(T("File Export"), ExportFilter(format), ExportSuffix(format),
+                                                ProposedExportName(exportNamesFrom(), format));
+    if (path.isEmpty()) return;
+    const ExportOutcome outcome = exportReport(format, path, settings, false);
+    if (!outcome.error.isEmpty()) prompts().warning(T("File Export"), outcome.error);
+    m_shell.setStatusText(0, path);
+    handOffToMail(outcome.written.isEmpty() ? QStringList{path} : outcome.written);
+}
+
+void ReportTab::handOffToMail(const QStringList &files)
+{
+    QString error;
+    const QString list = WriteMailList(files, InterfaceCodePage(), &error);
+    if (list.isEmpty()) {
+        prompts().warning(T("File Export"), error);
+        return;
+    }
+    // The utility sits beside the program, or else on the PATH.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/ZelUtlMail");
+    const QString program = QFileInfo::exists(beside) ? beside : QStringLiteral("ZelUtlMail");
+    const QStringList arguments = MailArguments(commandLineOptions().mailId, list);
+    const bool started = startProgram ? startProgram(program, arguments) : QProcess::startDetached(program, arguments);
+    if (!started) std::fprintf(stderr, "tessaly: cannot start %s\n", qPrintable(program)); // no message box, as ever
+}
+
 void ReportTab::cmdView_ConvertClick()
 {
     if (m_doc.IsEmpty()) return;
-    // A report not saved yet takes its names from the design.
-    const QString named = m_doc.FileName().isEmpty() ? m_shell.design().document().FileName() : m_doc.FileName();
+    const QString named = exportNamesFrom();
     TfrmConvert dialog(
         m_shell.exportSettings(), named,
         [this](int format, const QString &path, const ExportSettings &options, bool mht) {
             return exportReport(format, path, options, mht);
         },
         prompts(), &m_shell);
+    dialog.setMailer([this](const QStringList &files) { handOffToMail(files); });
     if (runDialog(dialog) != QDialog::Accepted) return;
     m_shell.storeExportSettings(dialog.settings());
     m_shell.setStatusText(0, dialog.resultText());

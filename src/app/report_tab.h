@@ -3,6 +3,8 @@
 #include "app/convert_dialog.h"
 #include "app/page_tab.h"
 
+#include <functional>
+
 // The Report tab: generation from the design and the data text, and the report's file commands.
 class ReportTab : public PageTab
 {
@@ -22,6 +24,12 @@ public:
     void mnuReport_Report_GenerateClick();
     // The export dialog (F6), and one export of the report by format index.
     void cmdView_ConvertClick();
+    // Mail (F5): the report exported in the stored format and handed to the mail utility.
+    void cmdView_MailClick();
+    void handOffToMail(const QStringList &files);
+    QString exportNamesFrom() const;
+    // Starts the mail utility detached; tests record the call instead.
+    std::function<bool(const QString &program, const QStringList &arguments)> startProgram;
     ExportOutcome exportReport(int format, const QString &path, const ExportSettings &options, bool mht);
     void mnuReport_Report_ClearClick();
     bool openReport(const QString &path);

@@ -1,10 +1,12 @@
 // The export dialog: proposed names, options from and back to the stored settings, and OK.
+#include "app/command_line.h"
 #include "app/convert_dialog.h"
 #include "app/design_tab.h"
 #include "app/main_window.h"
 #include "app/report_tab.h"
 #include "export/export_names.h"
 #include "fake_prompts.h"
+#include "test_support.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -89,4 +91,41 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
     w.report().cmdView_ConvertClick();
     EXPECT_EQ(prompts.shown.size(), messages);
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("inv.xls")));
+}
+
+TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
+{
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    TfrmMain w(prompts, TfrmMain::SettingsFactory());
+    ASSERT_TRUE(w.design().openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
+    QString reason;
+    ASSERT_TRUE(w.report().generateReport(TESSALY_SOURCE_DIR "/examples/invoice.edd", &reason));
+    ExportSettings jpeg;
+    jpeg.ID_of_Convert = ExportPictureFormat;
+    jpeg.CheckJPEG = true;
+    w.storeExportSettings(jpeg);
+    const int mailId = commandLineOptions().mailId;
+    commandLineOptions().mailId = 17;
+    QString program;
+    QStringList arguments;
+    w.report().startProgram = [&](const QString &p, const QStringList &a) {
+        program = p;
+        arguments = a;
+        return true;
+    };
+
+    // Mail: the stored format, the name asked for, every page's picture in the list, in order.
+    prompts.files.push_back(dir.filePath("to send.jpeg"));
+    w.report().cmdView_MailClick();
+    commandLineOptions().mailId = mailId;
+    EXPECT_TRUE(program.endsWith("ZelUtlMail"));
+    ASSERT_EQ(arguments.size(), 4);
+    EXPECT_EQ(arguments[0], "zelsil");
+    EXPECT_EQ(arguments[1], "17");
+    EXPECT_EQ(arguments[3], " ");
+    EXPECT_EQ(QFileInfo(arguments[2]).absolutePath(), QFileInfo(dir.path()).absoluteFilePath());
+    const QByteArray list = testsupport::readAll(arguments[2]);
+    EXPECT_EQ(list, (dir.filePath("to send(1).jpeg") + "\r\n" + dir.filePath("to send(2).jpeg") + "\r\n").toUtf8());
+    EXPECT_EQ(w.statusText(0), dir.filePath("to send.jpeg"));
 }
