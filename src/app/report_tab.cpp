@@ -12,6 +12,7 @@
 #include "export/mail_handoff.h"
 #include "export/pdf_export.h"
 #include "export/picture_export.h"
+#include "export/rtf_export.h"
 #include "export/text_export.h"
 #include "files/design_file.h"
 #include "model/code_page.h"
@@ -292,6 +293,16 @@ ExportOutcome ReportTab::exportReport(int format, const QString &path, const Exp
         take(ExportHtml(m_doc, path, html));
         break;
     }
+    case ExportRtfFormat: {
+        RtfOptions rtf;
+        rtf.codePage = InterfaceCodePage();
+        rtf.savePictures = options.ImageSaveRtf;
+        take(ExportRtf(m_doc, path, rtf));
+        break;
+    }
+    case ExportDocFormat:
+        take(ExportDoc(m_doc, path, options.ImageSaveDoc));
+        break;
     case ExportPdfFormat: {
         const PdfExportResult r = ExportReportPdf(m_doc, path, InterfaceCodePage(), T("Tessaly"));
         if (r) outcome.written << path;

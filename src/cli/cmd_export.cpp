@@ -3,6 +3,7 @@
 
 #include "export/html_export.h"
 #include "export/pdf_export.h"
+#include "export/rtf_export.h"
 #include "files/edf_writer.h"
 #include "export/picture_export.h"
 #include "export/text_export.h"
@@ -18,10 +19,11 @@ namespace
 {
 
 const char *const kUsage =
-    "export DOC [--data DATA] --format txt|html|mht|pdf|bmp|jpeg|gif|ico|png|edf -o OUT "
+    "export DOC [--data DATA] --format txt|html|mht|rtf|doc|pdf|bmp|jpeg|gif|ico|png|edf -o OUT "
     "[--new-page-char] [--eof-char] [--no-pictures] [--code-page 1251|1252|1254] [--keep-pictures]\n"
     "  txt: --new-page-char puts a form-feed line between pages, --eof-char ends with character 26\n"
     "  html: pictures beside OUT unless --no-pictures; mht: one MIME HTML file\n"
+    "  rtf: pictures inside OUT unless --no-pictures; doc: the same as Word 97 (needs LibreOffice)\n"
     "  bmp|jpeg|gif|ico|png: OUT(page).ext per page (OUT.ext for one page); the files are listed\n"
     "  pdf: --keep-pictures leaves the label pictures beside OUT\n"
     "  edf: the print engine's file (OUT with .edf)";
@@ -73,6 +75,14 @@ int exportReport(VDoc &report, const QString &format, const QString &out, const 
         options.version = QStringLiteral(TESSALY_VERSION);
         return reportResult(ExportHtml(report, path, options));
     }
+    if (format == QLatin1String("rtf")) {
+        RtfOptions options;
+        options.codePage = InterfaceCodePage();
+        options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
+        return reportResult(ExportRtf(report, path, options));
+    }
+    if (format == QLatin1String("doc"))
+        return reportResult(ExportDoc(report, path, !a.flag(QStringLiteral("--no-pictures"))));
     // One file per page and format; none of them may be an input.
     for (const QString &file : PicturePaths(report.PageCount(), path, pictureFormat(format)))
         if (!cliOutputIsNew(file, inputs)) return kExitFailure;
@@ -94,14 +104,9 @@ int runExport(const QStringList &args)
     const auto out = a.value(QStringLiteral("-o"));
     if (!a.ok() || a.positional().size() != 1 || !format || !out || out->isEmpty()) return cliUsage(kUsage);
     if (!cliApplyCodePage(a)) return kExitUsage;
-    static const QStringList available = QStringList{"txt", "html", "mht", "pdf", "edf"} + kPictureFormats;
-    // Known to the export dialog, not written yet.
-    static const QStringList pending = {"rtf", "doc"};
+    static const QStringList available =
+        QStringList{"txt", "html", "mht", "rtf", "doc", "pdf", "edf"} + kPictureFormats;
     const QString f = format->toLower();
-    if (pending.contains(f)) {
-        cliError(QStringLiteral("export: the %1 output is not available yet").arg(f));
-        return kExitFailure;
-    }
     if (!available.contains(f)) return cliUsage(kUsage);
     const QString docPath = a.positional().first();
     const std::optional<QString> data = a.value(QStringLiteral("--data"));

@@ -57,8 +57,4 @@ TEST(TextExport, CommandLineWithData)
     // The output may not replace an input.
     EXPECT_EQ(testsupport::runCli({"export", out, "--format", "txt", "-o", out}).exitCode, 1);
     EXPECT_EQ(testsupport::readAll(out), text);
-    const testsupport::Run rtf = testsupport::runCli({"export", TESSALY_SOURCE_DIR "/examples/invoice.edt",
-                                                      "--format", "rtf", "-o", dir.filePath("x.rtf")});
-    EXPECT_EQ(rtf.exitCode, 1);
-    EXPECT_TRUE(rtf.err.contains("not available")) << rtf.err.toStdString();
 }

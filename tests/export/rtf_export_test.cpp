@@ -1,0 +1,172 @@
+#include "export/rtf_export.h"
+#include "export_test_util.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <gtest/gtest.h>
+#include <cmath>
+
+using namespace exporttest;
+using testsupport::runCli;
+using testsupport::runProgram;
+
+namespace
+{
+
+constexpr double kPointsPerMm = 72 / 25.4;
+
+bool haveOffice()
+{
+    return testsupport::haveTool("soffice") && testsupport::haveTool("pdftotext") &&
+           testsupport::haveTool("pdfimages");
+}
+
+// LibreOffice's conversion of file into dir (a profile of the test's own, so runs never share one).
+QString convert(const QString &file, const QString &filter, const QString &extension, const QString &dir)
+{
+    const testsupport::Run r =
+        runProgram("soffice", {"-env:UserInstallation=" + QUrl::fromLocalFile(dir + "/profile").toString(),
+                               "--headless", "--norestore", "--convert-to", filter, "--outdir", dir, file});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    return QDir(dir).filePath(QFileInfo(file).completeBaseName() + "." + extension);
+}
+
+int imageCount(const QString &pdf)
+{
+    const testsupport::Run r = runProgram("pdfimages", {"-list", pdf});
+    return std::max(0, int(r.out.trimmed().split('\n').size()) - 2); // two header lines
+}
+
+// Text labels, a group with a label inside, a table, a barcode and a label picture.
+void buildReport(VDoc &doc)
+{
+    doc.Font().SetFontName("Arial");
+    VPage *page = addPage(doc);
+    VGrfElement *title = addLabel(page->Root(), QString::fromUtf8("a{b}c\\d ğüşıöç"), 1000, 1000, 5000, 400);
+    title->Font().SetFontName("Arial");
+    VGrfElement *group = addElement(page->Root(), ElementKind::Group, 1000, 2000, 3000, 1500);
+    group->Shape().SetBrushStyle(0);
+    group->Shape().SetBrushColor(Rgb(200, 200, 255));
+    addLabel(*group, "inside", 1100, 2100, 1000, 300);
+    VGrfElement *table = addElement(page->Root(), ElementKind::Table, 1000, 4000, 3000, 600);
+    addElement(*table, ElementKind::Cell, 1000, 4000, 1500, 600);
+    VBarCode &code = addElement(page->Root(), ElementKind::BarCode, 1000, 5000, 3000, 1200)->EnsureBarCode();
+    code.SetType(VBarCode::Code128);
+    code.SetValue("A1");
+    QImage picture(30, 20, QImage::Format_RGB32);
+    picture.fill(Qt::blue);
+    addLabel(page->Root(), QString(), 1000, 7000, 450, 300)->EnsurePicture().SetImage(picture);
+    VGrfElement *hidden = addLabel(page->Root(), "neverprinted", 1000, 8000, 2000, 300);
+    hidden->SetPrintable(pmNever);
+}
+
+} // namespace
+
+// The captions of the invoice's first page stand where our own PDF puts them, read back from
+// the PDF LibreOffice makes of the RTF.
+TEST(RtfExport, CaptionsWhereThePdfPutsThem)
+{
+    if (!haveOffice()) GTEST_SKIP() << "soffice, pdftotext or pdfimages missing";
+    QTemporaryDir dir;
+    const QString invoice = TESSALY_SOURCE_DIR "/examples/invoice.edt";
+    const QString data = TESSALY_SOURCE_DIR "/examples/invoice.edd";
+    const QString pdf = dir.filePath("ours.pdf"), rtf = dir.filePath("report.rtf");
+    testsupport::Run r = runCli({"export", invoice, "--data", data, "--format", "pdf", "-o", pdf});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    r = runCli({"export", invoice, "--data", data, "--format", "rtf", "-o", rtf, "--code-page", "1254"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(testsupport::readAll(rtf).startsWith("{\\rtf1\\ansi\\ansicpg1254"));
+    const QString office = convert(rtf, "pdf", "pdf", dir.path());
+
+    const std::vector<PdfWord> expected = pdfWords(pdf), got = pdfWords(office);
+    EXPECT_EQ(pdfInfo(office, "Pages"), pdfInfo(pdf, "Pages"));
+    int compared = 0;
+    double worst = 0;
+    QString worstWord;
+    for (const PdfWord &want : expected) {
+        if (want.page != 0) continue;
+        // The nearest word of the same text on the same page (captions repeat on an invoice).
+        double best = 1e9;
+        for (const PdfWord &w : got) {
+            if (w.page != 0 || w.text != want.text) continue;
+            const QPointF d(w.box.left() - want.box.left(), w.box.center().y() - want.box.center().y());
+            best = std::min(best, std::hypot(d.x(), d.y()));
+        }
+        ++compared;
+        if (best > worst) {
+            worst = best;
+            worstWord = want.text;
+        }
+    }
+    EXPECT_GE(compared, 20);
+    EXPECT_LE(worst / kPointsPerMm, 1.5) << "worst: " << worstWord.toStdString() << " " << worst / kPointsPerMm
+                                         << " mm";
+    RecordProperty("worst_offset_mm", QString::number(worst / kPointsPerMm, 'f', 2).toStdString());
+}
+
+// Pictures travel inside the RTF when asked for and not otherwise; the escaped caption and the
+// non-Latin letters come through; never-printed labels stay out.
+TEST(RtfExport, PicturesEscapingAndHiddenLabels)
+{
+    if (!haveOffice()) GTEST_SKIP() << "soffice, pdftotext or pdfimages missing";
+    QTemporaryDir dir;
+    VDoc doc;
+    buildReport(doc);
+    for (const bool pictures : {true, false}) {
+        const QString sub = dir.filePath(pictures ? "with" : "without");
+        QDir().mkpath(sub);
+        const QString rtf = sub + "/report.rtf";
+        RtfOptions options;
+        options.codePage = 1254;
+        options.savePictures = pictures;
+        const ExportResult r = ExportRtf(doc, rtf, options);
+        ASSERT_TRUE(r) << r.message.toStdString();
+        EXPECT_EQ(r.written, QStringList{rtf});
+        EXPECT_EQ(QDir(sub).entryList(QDir::Files), QStringList{"report.rtf"}); // nothing beside it
+        const QString pdf = convert(rtf, "pdf", "pdf", sub);
+        if (pictures)
+            EXPECT_GE(imageCount(pdf), 4); // group, table, barcode, label picture
+        else
+            EXPECT_EQ(imageCount(pdf), 0);
+        const QString text = QString::fromUtf8(runProgram("pdftotext", {pdf, "-"}).out);
+        EXPECT_TRUE(text.contains(QString::fromUtf8("a{b}c\\d ğüşıöç"))) << text.toStdString();
+        EXPECT_TRUE(text.contains("inside"));
+        EXPECT_FALSE(text.contains("neverprinted"));
+    }
+}
+
+TEST(DocExport, WordFileHoldsTheCaptions)
+{
+    if (!haveOffice()) GTEST_SKIP() << "soffice missing";
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("invoice.doc");
+    const testsupport::Run r = runCli({"export", TESSALY_SOURCE_DIR "/examples/invoice.edt", "--data",
+                                       TESSALY_SOURCE_DIR "/examples/invoice.edd", "--format", "doc", "-o", doc});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(testsupport::readAll(doc).startsWith(QByteArray::fromHex("D0CF11E0A1B11AE1")));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"invoice.doc"}); // no RTF left beside it
+    // The captions sit in frames, which LibreOffice's plain-text output leaves out: read its PDF.
+    const QString pdf = convert(doc, "pdf", "pdf", dir.path());
+    const QString text = QString::fromUtf8(runProgram("pdftotext", {pdf, "-"}).out);
+    EXPECT_TRUE(text.contains(QString::fromUtf8("Müller"))) << text.toStdString();
+    EXPECT_TRUE(text.contains("INVOICE", Qt::CaseInsensitive)) << text.toStdString();
+}
+
+// Without LibreOffice the Word output says what to install and leaves the old file alone.
+TEST(DocExport, MissingOfficeIsNamed)
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("old.doc");
+    testsupport::writeAll(doc, "old");
+    VDoc report;
+    buildReport(report);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8());
+    const ExportResult r = ExportDoc(report, doc, true);
+    qputenv("PATH", path);
+    EXPECT_FALSE(r);
+    EXPECT_TRUE(r.message.contains("libreoffice-writer-nogui")) << r.message.toStdString();
+    EXPECT_EQ(testsupport::readAll(doc), "old");
+}
