@@ -132,19 +132,32 @@ private:
         for (const auto &child : container.ChildList()) {
             const VGrfElement &e = *child;
             if (e.Printable() == pmNever) continue;
-            element(e);
+            const bool pictured = element(e);
+            m_insidePicture += pictured;
             walk(e);
+            m_insidePicture -= pictured;
         }
     }
 
-    void element(const VGrfElement &e)
+    // True when the element went out as a picture, which then shows everything inside it.
+    bool element(const VGrfElement &e)
     {
+        const bool hasPicture = e.Picture() && e.Picture()->HasData();
+        // As in the PDF a hollow group without a picture is its frame alone: as a picture it
+        // would paint white over what lies below.
+        if (e.Kind() == ElementKind::Group && e.Shape().BrushStyle() == 1 && !hasPicture) {
+            if (!m_insidePicture) boxFrame(e);
+            return false;
+        }
         const auto picture = m_pictures.constFind(&e);
         if (picture != m_pictures.cend()) {
+            // A picture inside another one is drawn there already; a second copy would cover it.
+            if (m_insidePicture) return false;
             pictureFrame(e, *picture);
-            return;
+            return true;
         }
-        if (e.Kind() == ElementKind::Label && !(e.Picture() && e.Picture()->HasData())) label(e);
+        if (e.Kind() == ElementKind::Label && !hasPicture) label(e);
+        return false;
     }
 
     int colorIndex(ColorRef color)
@@ -232,7 +245,7 @@ private:
                QByteArray::number(colorIndex(color)) + "\\brsp0";
     }
 
-    // The label's box: frame rectangle and per-side lines as borders, a solid brush as shading.
+    // The element's box: frame rectangle and per-side lines as borders, a solid brush as shading.
     // The diagonals have no RTF form and are left out.
     void boxFrame(const VGrfElement &e)
     {
@@ -241,8 +254,8 @@ private:
         QByteArray borders;
         for (int i = 0; i < 4; ++i) {
             const VBorder &b = s.BorderLine(i);
-            if (b.visible)
-                borders += side(names[i], b.PenStyle, b.PenWidth, b.PenColor);
+            if (b.visible) // solid, as the PDF strokes them
+                borders += side(names[i], 0, b.PenWidth, b.PenColor);
             else if (s.PenStyle() != 5)
                 borders += side(names[i], s.PenStyle(), s.PenWidth(), s.PenColor());
         }
@@ -259,7 +272,7 @@ private:
     // baseline falls where the PDF's does; the frame's own top is ascent above the baseline.
     void label(const VGrfElement &e)
     {
-        boxFrame(e);
+        if (!m_insidePicture) boxFrame(e);
         const QString text = DisplayedCaption(e);
         if (text.isEmpty()) return;
         const TZelFont &f = e.Font();
@@ -285,11 +298,13 @@ private:
         const double baseline = vert == 0 ? cap : vert == 1 ? (boxH + cap) / 2 : boxH;
         const int top = s.Top() + int(std::lround((baseline - ascent) * 20));
         const int lineHeight = int(std::ceil((ascent + descent) * 20));
-        // A little room on the right keeps a caption that only just fits from wrapping.
+        // The frame is as wide as the text (LibreOffice paints frames white, hiding what lies
+        // below), with a little room that keeps a caption from wrapping on other metrics.
         const int slack = 40;
-        int left = s.Left(), width = s.Width() + slack;
-        if (horz == 1) left -= slack / 2;
-        if (horz == 2) left -= slack;
+        const int width = int(std::ceil(m.width * sx * 20)) + slack;
+        int left = s.Left();
+        if (horz == 1) left += (s.Width() - width) / 2;
+        if (horz == 2) left += s.Width() - width;
 
         QByteArray run = "\\f" + QByteArray::number(fontIndex(name)) + "\\fs" +
                          QByteArray::number(std::max(2, int(std::lround(size * 2)))) + "\\cf" +
@@ -351,6 +366,7 @@ private:
     QByteArray m_body;
     QSize m_firstPage;
     bool m_blackWhite = false;
+    int m_insidePicture = 0; // group and table pictures already show their labels' boxes
 };
 
 } // namespace
