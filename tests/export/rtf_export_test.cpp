@@ -2,6 +2,8 @@
 #include "export_test_util.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -60,6 +62,19 @@ void buildReport(VDoc &doc)
     addLabel(page->Root(), QString(), 1000, 7000, 450, 300)->EnsurePicture().SetImage(picture);
     VGrfElement *hidden = addLabel(page->Root(), "neverprinted", 1000, 8000, 2000, 300);
     hidden->SetPrintable(pmNever);
+    // A landscape A5 page of its own size.
+    VPage *wide = addPage(doc, 11, 148, 210);
+    wide->Settings().Orientation = 2;
+    addLabel(wide->Root(), "landscape", 1000, 1000, 3000, 300);
+}
+
+// A stand-in for soffice on PATH: a shell script with the given body.
+QString fakeOffice(const QString &dir, const QByteArray &body)
+{
+    const QString program = dir + "/soffice";
+    testsupport::writeAll(program, "#!/bin/sh\n" + body + "\n");
+    QFile::setPermissions(program, QFile::permissions(program) | QFileDevice::ExeOwner);
+    return program;
 }
 
 } // namespace
@@ -134,6 +149,10 @@ TEST(RtfExport, PicturesEscapingAndHiddenLabels)
         EXPECT_TRUE(text.contains(QString::fromUtf8("a{b}c\\d ğüşıöç"))) << text.toStdString();
         EXPECT_TRUE(text.contains("inside"));
         EXPECT_FALSE(text.contains("neverprinted"));
+        EXPECT_TRUE(text.contains("landscape"));
+        EXPECT_EQ(pdfInfo(pdf, "Pages"), "2");
+        const testsupport::Run info = runProgram("pdfinfo", {"-f", "2", "-l", "2", pdf});
+        EXPECT_TRUE(info.out.contains("595.") && info.out.contains("x 419.")) << info.out.toStdString();
     }
 }
 
@@ -168,5 +187,36 @@ TEST(DocExport, MissingOfficeIsNamed)
     qputenv("PATH", path);
     EXPECT_FALSE(r);
     EXPECT_TRUE(r.message.contains("libreoffice-writer-nogui")) << r.message.toStdString();
+    EXPECT_EQ(testsupport::readAll(doc), "old");
+}
+
+// A LibreOffice that hangs is killed at the timeout, and one that writes nothing is reported; the
+// old file stays in both cases.
+TEST(DocExport, HangingOrFailingOfficeLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString doc = dir.filePath("old.doc");
+    testsupport::writeAll(doc, "old");
+    VDoc report;
+    buildReport(report);
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", dir.path().toUtf8() + ":" + path);
+
+    fakeOffice(dir.path(), "echo $$ > \"" + dir.filePath("pid").toUtf8() + "\"; sleep 60");
+    QElapsedTimer timer;
+    timer.start();
+    ExportResult r = ExportDoc(report, doc, true, 1000);
+    EXPECT_LT(timer.elapsed(), 10000);
+    EXPECT_FALSE(r);
+    EXPECT_TRUE(r.message.contains("did not convert")) << r.message.toStdString();
+    const int pid = testsupport::readAll(dir.filePath("pid")).trimmed().toInt();
+    ASSERT_GT(pid, 0);
+    EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid))) << "the stand-in still runs";
+
+    fakeOffice(dir.path(), "echo broken >&2; exit 0");
+    r = ExportDoc(report, doc, true, 10000);
+    qputenv("PATH", path);
+    EXPECT_FALSE(r);
+    EXPECT_TRUE(r.message.contains("could not convert") && r.message.contains("broken")) << r.message.toStdString();
     EXPECT_EQ(testsupport::readAll(doc), "old");
 }
