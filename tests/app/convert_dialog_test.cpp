@@ -129,3 +129,19 @@ TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
     EXPECT_EQ(list, (dir.filePath("to send(1).jpeg") + "\r\n" + dir.filePath("to send(2).jpeg") + "\r\n").toUtf8());
     EXPECT_EQ(w.statusText(0), dir.filePath("to send.jpeg"));
 }
+
+TEST(ConvertDialog, SaveAsEdfExportsAndKeepsTheDocumentsOwnFile)
+{
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    TfrmMain w(prompts, TfrmMain::SettingsFactory());
+    DesignTab &design = w.design();
+    ASSERT_TRUE(design.openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
+    design.document().PageAt(0)->Root().Child(1)->SetCaption("changed");
+    prompts.files.push_back(dir.filePath("engine.edf"));
+    EXPECT_FALSE(design.mnuDesign_File_SaveAsClick()) << "the design itself is not saved";
+    EXPECT_TRUE(testsupport::readAll(dir.filePath("engine.edf")).startsWith("[width]"));
+    EXPECT_EQ(design.document().FileName(), TESSALY_SOURCE_DIR "/examples/invoice.edt");
+    EXPECT_TRUE(design.isModified());
+    design.clearDocument();
+}
