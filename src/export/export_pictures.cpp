@@ -27,16 +27,6 @@ QString pictureName(const QString &outputName, const QString &middle, int leftTw
 
 constexpr int kTwipsPerExportPixel = 1440 / 96;
 
-QByteArray encode(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (qstrcmp(format, "JPEG") == 0) writer.setQuality(95);
-    return writer.write(image) ? bytes : QByteArray();
-}
-
 // Groups and tables as their own picture shows them: the element with its cells, at screen size.
 QImage drawContainer(VGrfElement &element, bool blackWhite, bool printableOnly)
 {
@@ -97,7 +87,7 @@ void drawPictures(VGrfElement &container, const QString &outputName, const VPage
             break;
         }
         if (!image.isNull()) {
-            ElementPicture picture{&e, unusedPath(path, taken), image.size(), encode(image, format),
+            ElementPicture picture{&e, unusedPath(path, taken), image.size(), EncodeImage(image, format),
                                    format[0] == 'J' ? QStringLiteral("image/jpeg")
                                                     : QStringLiteral("image/bmp")};
             if (!picture.bytes.isEmpty()) out.push_back(std::move(picture));
@@ -107,6 +97,16 @@ void drawPictures(VGrfElement &container, const QString &outputName, const VPage
 }
 
 } // namespace
+
+QByteArray EncodeImage(const QImage &image, const char *format)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, format);
+    if (qstrcmp(format, "JPEG") == 0) writer.setQuality(95);
+    return writer.write(image) ? bytes : QByteArray();
+}
 
 std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, QSet<QString> &taken)
 {

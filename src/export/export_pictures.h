@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QImage>
+
 #include <QByteArray>
 #include <QSet>
 #include <QSize>
@@ -43,3 +45,6 @@ struct ElementPicture {
 // export) get "_2", "_3" ... before their extension so that no page's picture replaces another's;
 // the chosen paths are added to taken.
 std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, QSet<QString> &taken);
+
+// The picture in a file format Qt writes ("PNG", "BMP", "JPEG" at quality 95); empty on failure.
+QByteArray EncodeImage(const QImage &image, const char *format);

@@ -1,5 +1,7 @@
 #include "export/picture_export.h"
 
+#include "export/export_pictures.h"
+
 #include "export/page_markup.h"
 #include "files/atomic_file.h"
 #include "model/v_doc.h"
@@ -28,16 +30,6 @@ constexpr FormatInfo kFormats[] = {{PictureFormat::Bmp, ".bmp"},
 
 constexpr int kMaxWidth = 793;
 constexpr int kMaxHeight = 1122;
-
-QByteArray encodeQt(const QImage &image, const char *format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, format);
-    if (qstrcmp(format, "JPEG") == 0) writer.setQuality(95);
-    return writer.write(image) ? bytes : QByteArray();
-}
 
 int appendToBuffer(GifFileType *gif, const GifByteType *data, int length)
 {
@@ -125,7 +117,7 @@ QByteArray EncodeGif(const QImage &image, QString *error)
 
 QByteArray EncodeIco(const QImage &image)
 {
-    const QByteArray png = encodeQt(image.convertToFormat(QImage::Format_ARGB32), "PNG");
+    const QByteArray png = EncodeImage(image.convertToFormat(QImage::Format_ARGB32), "PNG");
     if (png.isEmpty()) return {};
     QByteArray out;
     put<quint16>(out, 0); // reserved
@@ -159,10 +151,10 @@ ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats fo
             QByteArray bytes;
             switch (f.format) {
             case PictureFormat::Bmp:
-                bytes = encodeQt(page, "BMP");
+                bytes = EncodeImage(page, "BMP");
                 break;
             case PictureFormat::Jpeg:
-                bytes = encodeQt(page, "JPEG");
+                bytes = EncodeImage(page, "JPEG");
                 break;
             case PictureFormat::Gif:
                 bytes = EncodeGif(page, &error);
@@ -171,7 +163,7 @@ ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats fo
                 bytes = EncodeIco(page);
                 break;
             case PictureFormat::Png:
-                bytes = encodeQt(page, "PNG");
+                bytes = EncodeImage(page, "PNG");
                 break;
             }
             const QString &file = paths[next++];
