@@ -71,7 +71,7 @@ QByteArray dispositionFor(const QString &fileName)
         return "Content-Disposition: attachment; filename=\"" + quoted + '"';
     }
     return "Content-Disposition: attachment; filename*=UTF-8''" +
-           utf8.toPercentEncoding(QByteArray(), QByteArray("!#$&+^`|"));
+           utf8.toPercentEncoding();
 }
 
 QStringList addressList(const QVariant &value)
