@@ -20,7 +20,7 @@ namespace
 {
 
 const QString kTurkish = QString::fromUtf8("Fatura ğüşıöç");
-const QString kSubject = kTurkish + QString::fromUtf8(" rapor_ş.pdf");
+const QString kSubject = kTurkish + QString::fromUtf8(", rapor_ş.pdf");
 
 // A PDF-looking file with every byte value, CR LF, lone LF and lines of dots.
 QByteArray binaryAttachment()
@@ -107,7 +107,7 @@ struct Job {
         writeAll(list, EncodeAnsi(pdf, 1254) + "\r\n\r\n" + EncodeAnsi(txt, 1254) + "\r\n");
         writeAll(settings, ("[General]\nCodePage=1254\n[Recipients]\n17=accounts@example.com, boss@example.com\n"
                             "18=other@example.com\n[Mail]\nFrom=reports@example.com\nSubject=" +
-                            kTurkish + " %1\n" + smtp).toUtf8());
+                            kTurkish + ", %1\n" + smtp).toUtf8());
     }
     void expectNothingDeleted() const
     {
@@ -198,7 +198,7 @@ TEST(MailSmtp, SendsEveryListedFileToTheIdsRecipients)
     expectAttachment(attachments[1], "notes.txt", "text/plain", readAll(job.txt));
 }
 
-TEST(MailSmtp, RefusedLoginAndUnreachableServerFail)
+TEST(MailSmtp, RefusedLoginMissingTlsAndUnreachableServerFail)
 {
     const QString python = pythonWithAiosmtpd();
     if (python.isEmpty()) GTEST_SKIP() << "python3 with aiosmtpd not installed";
@@ -211,6 +211,12 @@ TEST(MailSmtp, RefusedLoginAndUnreachableServerFail)
     EXPECT_TRUE(run.err.contains("refused the login")) << run.err.constData();
     EXPECT_FALSE(QFileInfo::exists(server.stored(0, "eml")));
     denied.expectNothingDeleted();
+
+    Job clear("[Smtp]\nUrl=" + server.url + "\nTls=required\n");
+    run = runMail({"zelsil", "17", clear.list, " "}, clear.settings);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.err.contains("does not offer TLS")) << run.err.constData();
+    EXPECT_FALSE(QFileInfo::exists(server.stored(0, "eml")));
 
     // Port 1 has no listener, and nobody but root could give it one.
     Job unreachable("[Smtp]\nUrl=smtp://127.0.0.1:1\nConnectTimeout=5\n");

@@ -87,6 +87,13 @@ QStringList addressList(const QVariant &value)
     return out;
 }
 
+// QSettings' ini reader splits unquoted values at commas; prose takes them back.
+QString settingText(QSettings &store, const QString &key, const QString &fallback = {})
+{
+    const QVariant value = store.value(key, fallback);
+    return value.typeId() == QMetaType::QStringList ? value.toStringList().join(QLatin1String(", ")) : value.toString();
+}
+
 struct CurlHandles {
     CURL *curl = curl_easy_init();
     curl_mime *mime = nullptr;
@@ -190,10 +197,9 @@ std::optional<MailSettings> ReadSettings(QSettings &store, int mailId, QString *
                      .arg(where);
         return std::nullopt;
     }
-    s.from = oneLine(store.value(QStringLiteral("Mail/From")).toString()).trimmed();
-    s.subjectTemplate = store.value(QStringLiteral("Mail/Subject"), QStringLiteral("Report %1")).toString();
-    s.bodyTemplate = store.value(QStringLiteral("Mail/Body"), QStringLiteral("Please find the report attached.\n\n%1"))
-                         .toString();
+    s.from = oneLine(settingText(store, QStringLiteral("Mail/From"))).trimmed();
+    s.subjectTemplate = settingText(store, QStringLiteral("Mail/Subject"), QStringLiteral("Report %1"));
+    s.bodyTemplate = settingText(store, QStringLiteral("Mail/Body"), QStringLiteral("Please find the report attached.\n\n%1"));
     s.codePage = store.value(QStringLiteral("CodePage"), 0).toInt();
 
     s.smtpUrl = store.value(QStringLiteral("Smtp/Url")).toString().trimmed();
@@ -215,6 +221,13 @@ std::optional<MailSettings> ReadSettings(QSettings &store, int mailId, QString *
     else {
         *error = QStringLiteral("Smtp/Tls in %1 takes required, try or no, not \"%2\"").arg(where, tls);
         return std::nullopt;
+    }
+    // Unlike prose, a login cannot be guessed back from the pieces of a split value.
+    for (const QString &key : {QStringLiteral("Smtp/User"), QStringLiteral("Smtp/Password")}) {
+        if (store.value(key).typeId() == QMetaType::QStringList) {
+            *error = QStringLiteral("%1 in %2 holds a comma: put the value in double quotes").arg(key, where);
+            return std::nullopt;
+        }
     }
     s.user = store.value(QStringLiteral("Smtp/User")).toString();
     s.password = store.value(QStringLiteral("Smtp/Password")).toString();
