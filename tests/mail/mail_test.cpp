@@ -132,8 +132,14 @@ TEST(MailList, ReadsCrLfCodePagePathsAndSkipsBlankLines)
     const std::optional<QStringList> files = zelmail::ReadList(list, 1254, &error);
     ASSERT_TRUE(files) << error.toStdString();
     EXPECT_EQ(*files, (QStringList{turkish, plain}));
-    // In 1252 the same bytes name another file, which is not there.
-    EXPECT_FALSE(zelmail::ReadList(list, 1252, &error));
+    // While the 1252 reading names no file the 1254 one is found even when 1252 is asked for;
+    // when both name a file the asked code page wins.
+    EXPECT_EQ(zelmail::ReadList(list, 1252, &error).value_or(QStringList{}), (QStringList{turkish, plain}));
+    const QString western = DecodeAnsi(EncodeAnsi(turkish, 1254), 1252); // "þube_ð.pdf"
+    writeAll(western, "z");
+    writeAll(list, EncodeAnsi(turkish, 1254) + "\r\n");
+    EXPECT_EQ(zelmail::ReadList(list, 1252, &error).value_or(QStringList{}), QStringList{western});
+    EXPECT_EQ(zelmail::ReadList(list, 1254, &error).value_or(QStringList{}), QStringList{turkish});
 }
 
 TEST(MailList, RefusesMissingFilesAndEmptyLists)

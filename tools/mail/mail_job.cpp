@@ -155,11 +155,19 @@ std::optional<QStringList> ReadList(const QString &listPath, int codePage, QStri
         if (line.endsWith('\r')) line.chop(1);
         if (line.trimmed().isEmpty()) continue;
         QString path = DecodeAnsi(line, codePage);
-        // A list written in UTF-8 (another writer, or a changed interface language) still works.
+        // The desktop writes in its interface language's code page, which the user may have
+        // switched away from the locale's: a name that only another reading finds is taken.
         if (!QFileInfo(path).isFile()) {
             QStringDecoder utf8(QStringDecoder::Utf8);
-            const QString asUtf8 = utf8.decode(line);
-            if (!utf8.hasError() && QFileInfo(asUtf8).isFile()) path = asUtf8;
+            QStringList readings{utf8.decode(line)};
+            if (utf8.hasError()) readings.clear();
+            for (int other : {1252, 1254, 1251})
+                if (other != codePage) readings << DecodeAnsi(line, other);
+            for (const QString &reading : readings)
+                if (QFileInfo(reading).isFile()) {
+                    path = reading;
+                    break;
+                }
         }
         const QFileInfo listed(path);
         if (!listed.exists()) {

@@ -22,6 +22,7 @@ struct Arguments {
 std::optional<Arguments> ParseArguments(const QStringList &args, QString *error);
 
 // The list names one file a line (CR LF, the desktop's 8-bit code page); blank lines are skipped.
+// A line that names no file in codePage is tried as UTF-8 and in the other interface code pages.
 // Every named file must exist, and there must be at least one.
 std::optional<QStringList> ReadList(const QString &listPath, int codePage, QString *error);
 
