@@ -113,12 +113,19 @@ QByteArray base64Lines(const QByteArray &bytes)
     return out;
 }
 
-QByteArray mimePart(const QByteArray &boundary, const QByteArray &type, const QString &location,
+// name: the part's address header ("Content-Location: …" or "Content-ID: <…>").
+QByteArray mimePart(const QByteArray &boundary, const QByteArray &type, const QByteArray &name,
                     const QByteArray &body)
 {
-    return "--" + boundary + "\r\nContent-Type: " + type +
-           "\r\nContent-Transfer-Encoding: base64\r\nContent-Location: " + location.toLatin1() + "\r\n\r\n" +
-           base64Lines(body);
+    return "--" + boundary + "\r\nContent-Type: " + type + "\r\nContent-Transfer-Encoding: base64\r\n" + name +
+           "\r\n\r\n" + base64Lines(body);
+}
+
+// The address of the n-th picture inside the archive: browsers resolve cid: references to the
+// part of that Content-ID, where they will not take file: addresses from an archive.
+QString contentId(size_t n)
+{
+    return QStringLiteral("picture%1@tessaly").arg(n);
 }
 
 QString fileUrl(const QString &path)
@@ -170,8 +177,8 @@ ExportResult ExportHtml(VDoc &report, const QString &path, const HtmlOptions &op
             std::vector<ElementPicture> pictures = DrawElementPictures(page, path, taken);
             for (ElementPicture &p : pictures) {
                 // Beside the page a name relative to it lets the folder move; inside the archive
-                // the parts are found by their full address.
-                sources.insert(p.element, options.mht ? fileUrl(p.path)
+                // the parts are found by their Content-ID.
+                sources.insert(p.element, options.mht ? QStringLiteral("cid:") + contentId(carried.size())
                                                       : QString::fromLatin1(QUrl::toPercentEncoding(
                                                             QFileInfo(p.path).fileName(), "()")));
                 sizes.insert(p.element, p.pixels);
@@ -198,9 +205,11 @@ ExportResult ExportHtml(VDoc &report, const QString &path, const HtmlOptions &op
                 boundary + "\"\r\n\r\nThis is a multi-part message in MIME format.\r\n\r\n";
         QByteArray type = "text/html";
         if (!charset.isEmpty()) type += "; charset=\"" + charset.toLatin1() + '"';
-        bytes += mimePart(boundary, type, fileUrl(OutputBase(path) + QStringLiteral(".html")), html);
-        for (const ElementPicture &p : carried)
-            bytes += mimePart(boundary, p.mimeType.toLatin1(), fileUrl(p.path), p.bytes);
+        bytes += mimePart(boundary, type,
+                          "Content-Location: " + fileUrl(OutputBase(path) + QStringLiteral(".html")).toLatin1(), html);
+        for (size_t n = 0; n < carried.size(); ++n)
+            bytes += mimePart(boundary, carried[n].mimeType.toLatin1(),
+                              "Content-ID: <" + contentId(n).toLatin1() + '>', carried[n].bytes);
         bytes += "--" + boundary + "--\r\n";
     }
     QString error;

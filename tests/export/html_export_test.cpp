@@ -3,6 +3,7 @@
 #include "model/code_page.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -133,12 +134,12 @@ TEST(HtmlExport, WithoutPicturesAndAsMht)
     ASSERT_TRUE(ExportHtml(doc, mht, options));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"r.mht"});
 
-    // Python's MIME reader lists the parts: type, location, base64 of the decoded body.
+    // Python's MIME reader lists the parts: type, Content-ID, base64 of the decoded body.
     const char *script =
         "import email,sys,json,base64\n"
         "m=email.message_from_binary_file(open(sys.argv[1],'rb'))\n"
         "print(json.dumps({'type':m.get_content_type(),'parts':[{'type':p.get_content_type(),"
-        "'location':p['Content-Location'],'body':base64.b64encode(p.get_payload(decode=True))"
+        "'id':p['Content-ID'],'body':base64.b64encode(p.get_payload(decode=True))"
         ".decode()} for p in m.get_payload()]}))\n";
     const testsupport::Run py = runProgram("python3", {"-c", script, mht});
     ASSERT_EQ(py.exitCode, 0) << py.err.toStdString();
@@ -154,8 +155,25 @@ TEST(HtmlExport, WithoutPicturesAndAsMht)
     ASSERT_EQ(imgs.size(), 8u);
     for (size_t i = 0; i < imgs.size(); ++i) {
         const QJsonValue part = parts[int(i) + 1];
-        EXPECT_EQ(part["location"].toString(), imgs[i].src);
+        EXPECT_EQ("cid:" + part["id"].toString().mid(1).chopped(1), imgs[i].src);
         EXPECT_EQ(QImage::fromData(QByteArray::fromBase64(part["body"].toString().toLatin1())).size(),
                   imgs[i].size);
     }
+}
+
+// A browser opens the archive with its pictures: the barcode in Chromium's picture of the page scans.
+TEST(HtmlExport, ChromiumShowsTheMhtPictures)
+{
+    if (!testsupport::haveTool("chromium") || !testsupport::haveTool("zbarimg")) GTEST_SKIP() << "chromium or zbarimg missing";
+    QTemporaryDir dir;
+    const QString mht = dir.filePath("label.mht"), shot = dir.filePath("shot.png");
+    const auto run = testsupport::runCli(
+        {"export", TESSALY_SOURCE_DIR "/examples/label.ebt", "--format", "mht", "-o", mht});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    testsupport::runProgram("chromium", {"--headless", "--no-sandbox", "--disable-gpu", "--user-data-dir=" + dir.filePath("profile"),
+                                         "--window-size=800,600", "--screenshot=" + shot, QUrl::fromLocalFile(mht).toString()},
+                            120000);
+    ASSERT_TRUE(QFileInfo::exists(shot));
+    const QString codes = QString::fromUtf8(testsupport::runProgram("zbarimg", {"-q", shot}).out);
+    EXPECT_TRUE(codes.contains("EAN-13:4006381333931")) << codes.toStdString();
 }
