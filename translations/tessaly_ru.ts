@@ -1614,8 +1614,9 @@ The codes are read from:
         <translation> был создан!</translation>
     </message>
     <message>
-        <source> Files were created!</source>
-        <translation> были созданы!</translation>
+        <source> File was created!</source>
+        <comment>several files</comment>
+        <translation> был создан!</translation>
     </message>
     <message>
         <source>Tessaly</source>

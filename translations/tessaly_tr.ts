@@ -1614,7 +1614,8 @@ Kodlar şu dosyadan okunur:
         <translation> dosyası tamamlandı!</translation>
     </message>
     <message>
-        <source> Files were created!</source>
+        <source> File was created!</source>
+        <comment>several files</comment>
         <translation> dosyaları tamamlandı!</translation>
     </message>
     <message>

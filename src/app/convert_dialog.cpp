@@ -173,7 +173,10 @@ void TfrmConvert::cmdOkClick()
     if (!outcome.error.isEmpty()) m_prompts.warning(T("File Export"), outcome.error);
     m_written = outcome.written;
     const QString shown = m_written.isEmpty() ? path : m_written.first();
-    m_result = shown + (m_written.size() > 1 ? T(" Files were created!") : T(" File was created!"));
+    // Only Turkish says it differently for several files.
+    m_result = shown + (m_written.size() > 1
+                            ? QCoreApplication::translate("Tessaly", " File was created!", "several files")
+                            : T(" File was created!"));
     if (!m_written.isEmpty() && QFileInfo::exists(shown)) {
         if (m_preview->isChecked())
             openFile(shown);

@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 #include "app/convert_dialog.h"
 #include "app/design_tab.h"
+#include "app/language.h"
 #include "app/main_window.h"
 #include "app/report_tab.h"
 #include "export/export_names.h"
@@ -73,12 +74,23 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
         convert.findChild<QCheckBox *>("chbPNG")->setChecked(true);
         convert.cmdOkClick();
         EXPECT_EQ(convert.written().size(), 4u);
-        EXPECT_TRUE(convert.resultText().endsWith(" Files were created!"));
+        EXPECT_TRUE(convert.resultText().endsWith("(1).bmp File was created!"));
         return convert.result();
     });
     w.report().cmdView_ConvertClick();
     for (const char *name : {"inv(1).bmp", "inv(1).png", "inv(2).bmp", "inv(2).png"})
         EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name;
+    // Turkish says it in the plural for several files.
+    SelectLanguage(1254);
+    w.report().setDialogRunner([](QDialog &d) {
+        auto &convert = static_cast<TfrmConvert &>(d);
+        convert.cmdOkClick();
+        EXPECT_TRUE(convert.resultText().endsWith(QString::fromUtf8(" dosyaları tamamlandı!")))
+            << convert.resultText().toStdString();
+        return convert.result();
+    });
+    w.report().cmdView_ConvertClick();
+    SelectLanguage(1252);
 
     // The spreadsheet tab writes nothing and then says nothing.
     const size_t messages = prompts.shown.size();
