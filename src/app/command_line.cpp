@@ -76,6 +76,41 @@ bool optionValue(const QString &lower, const QString &upper, const QString &comm
 }
 } // namespace
 
+bool ParseArguments(const QStringList &arguments, const QString &currentFolder, CommandLineOptions &options,
+                    Prompts &prompts)
+{
+    if (arguments.size() == 1) {
+        const QString &path = arguments.front();
+        const bool option = path.startsWith(QLatin1Char('-')) || path == QLatin1String("/?") ||
+                            path.compare(QLatin1String("/h"), Qt::CaseInsensitive) == 0;
+        const QString suffix = QFileInfo(path).suffix().toLower();
+        QString *target = nullptr;
+        const char *caption = nullptr;
+        if (suffix == QLatin1String("edt") || suffix == QLatin1String("ebt")) {
+            target = &options.designFile;
+            caption = "Design Editor";
+        } else if (suffix == QLatin1String("edd") || suffix == QLatin1String("ebd")) {
+            target = &options.dataFile;
+            caption = "Data Editor";
+        } else if (suffix == QLatin1String("edr") || suffix == QLatin1String("ebr")) {
+            target = &options.reportFile;
+            caption = "Report Viewer";
+        }
+        if (!option && target) {
+            // Taken whole: a file named "old-dd.edd" must not ask for its own deletion.
+            const QString full = QDir(currentFolder).absoluteFilePath(path);
+            if (!QFileInfo::exists(full)) {
+                prompts.warning(T(caption), full + QLatin1Char('\n') + T("- file not exists."));
+                return true;
+            }
+            *target = full;
+            return false;
+        }
+    }
+    if (arguments.isEmpty()) return false;
+    return ParseCommandLine(JoinArguments(arguments), currentFolder, options, prompts);
+}
+
 bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, CommandLineOptions &options,
                       Prompts &prompts)
 {

@@ -30,6 +30,13 @@ bool ParseOptionValue(const QString &option, const QString &commandLine, QString
 // The command-line help, one text per line, in the current language.
 QStringList CommandLineHelpLines();
 
+// Fills options from the program's arguments (argv without the program). The file manager starts
+// us with one bare path: alone, with no option, a design (.edt/.ebt), data (.edd/.ebd) or report
+// (.edr/.ebr) path opens as with -t, -d or -r, and nothing in the path is read as an option.
+// Everything else goes through ParseCommandLine, which ignores bare names. Returns as it does.
+bool ParseArguments(const QStringList &arguments, const QString &currentFolder, CommandLineOptions &options,
+                    Prompts &prompts);
+
 // Fills options from commandLine. Returns true when the program must end at once (help shown, or
 // a named file missing; the box has been shown through prompts). A -mail value that is not a number
 // throws std::invalid_argument.

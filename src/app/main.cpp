@@ -27,8 +27,7 @@ int main(int argc, char **argv)
     CommandLineOptions &options = commandLineOptions();
     int result = 0;
     try {
-        const QString commandLine = JoinArguments(app.arguments().mid(1));
-        if (!commandLine.isEmpty() && ParseCommandLine(commandLine, QDir::currentPath(), options, prompts))
+        if (ParseArguments(app.arguments().mid(1), QDir::currentPath(), options, prompts))
             return 255; // -1: help shown or a named file missing, before any window exists
         TfrmMain window(prompts, [] {
             return std::make_unique<QSettings>(QStringLiteral("ZEL"), QStringLiteral("Tessaly"));

@@ -95,6 +95,64 @@ TEST_F(CommandLineTest, HelpWinsOverEverythingElse)
     EXPECT_EQ(prompts.shown[0].caption, "Data Editor"); // the missing data file, not help
 }
 
+TEST_F(CommandLineTest, OneBarePathOpensByItsExtension)
+{
+    const struct {
+        const char *name;
+        QString CommandLineOptions::*field;
+    } cases[] = {
+        {"a.edt", &CommandLineOptions::designFile}, {"a.EBT", &CommandLineOptions::designFile},
+        {"a.edd", &CommandLineOptions::dataFile},   {"a.ebd", &CommandLineOptions::dataFile},
+        {"a.edr", &CommandLineOptions::reportFile}, {"a.ebr", &CommandLineOptions::reportFile},
+    };
+    for (const auto &c : cases) {
+        writeAll(dir.filePath(c.name), "x");
+        CommandLineOptions got;
+        EXPECT_FALSE(ParseArguments({dir.filePath(c.name)}, "/", got, prompts)) << c.name;
+        EXPECT_EQ(got.*c.field, dir.filePath(c.name)) << c.name;
+        const int filled = !got.designFile.isEmpty() + !got.dataFile.isEmpty() + !got.reportFile.isEmpty();
+        EXPECT_EQ(filled, 1) << c.name;
+    }
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // Relative to the current folder; the whole path is the name, even with option-like parts.
+    writeAll(dir.filePath("old -dd -bw -h.edd"), "x");
+    EXPECT_FALSE(ParseArguments({"old -dd -bw -h.edd"}, dir.path(), options, prompts));
+    EXPECT_EQ(options.dataFile, dir.filePath("old -dd -bw -h.edd"));
+    EXPECT_FALSE(options.deleteDataOnExit || options.blackWhite);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    CommandLineOptions missing;
+    EXPECT_TRUE(ParseArguments({"gone.edr"}, dir.path(), missing, prompts));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].caption, "Report Viewer");
+    EXPECT_EQ(prompts.shown[0].text, dir.filePath("gone.edr") + "\n- file not exists.");
+}
+
+TEST_F(CommandLineTest, OtherArgumentsKeepTheOptionRules)
+{
+    CommandLineOptions got;
+    // Another extension, or a bare path beside anything else, is ignored as before.
+    EXPECT_FALSE(ParseArguments({dir.filePath("my")}, dir.path(), got, prompts));
+    EXPECT_FALSE(ParseArguments({dir.filePath("inv.edt"), "-bw"}, dir.path(), got, prompts));
+    EXPECT_TRUE(got.designFile.isEmpty());
+    EXPECT_TRUE(got.blackWhite);
+    EXPECT_FALSE(ParseArguments({}, dir.path(), got, prompts));
+
+    // Options as before, joined with quotes around blanks.
+    CommandLineOptions opts;
+    EXPECT_FALSE(ParseArguments({"-d", dir.filePath("my data.edd"), "-dd"}, dir.path(), opts, prompts));
+    EXPECT_EQ(opts.dataFile, dir.filePath("my data.edd"));
+    EXPECT_TRUE(opts.deleteDataOnExit);
+    EXPECT_TRUE(prompts.shown.empty());
+
+    // A lone help option is still help.
+    EXPECT_TRUE(ParseArguments({"-h"}, dir.path(), opts, prompts));
+    EXPECT_TRUE(ParseArguments({"/h"}, dir.path(), opts, prompts));
+    ASSERT_EQ(prompts.shown.size(), 2u);
+    EXPECT_EQ(prompts.shown[1].kind, "information");
+}
+
 TEST(StoredSettings, ReadFallbackAndWrite)
 {
     QTemporaryDir dir;

@@ -92,6 +92,31 @@ TEST_F(MainWindowTest, StartsOnTheReportTabWithTheGeneratedReportInPreview)
     EXPECT_TRUE(found);
 }
 
+TEST_F(MainWindowTest, ABareReportPathFromTheFileManagerOpensTheReportTab)
+{
+    const auto made =
+        testsupport::runCli({"generate", path("invoice.edt"), path("invoice.edd"), "-o", path("inv.edr")});
+    ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
+    ASSERT_FALSE(ParseArguments({"inv.edr"}, dir.path(), commandLineOptions(), prompts));
+    auto w = window();
+    w->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(prompts.shown.empty());
+    EXPECT_EQ(w->currentMode(), TfrmMain::ReportMode);
+    EXPECT_EQ(w->reportDocument().PageCount(), 2);
+    EXPECT_TRUE(w->windowTitle().contains("inv.edr"));
+    w.reset();
+
+    commandLineOptions() = CommandLineOptions{};
+    ASSERT_FALSE(ParseArguments({path("invoice.edd")}, "/", commandLineOptions(), prompts));
+    w = window();
+    w->show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(w->currentMode(), TfrmMain::DataMode);
+    EXPECT_TRUE(w->reportDocument().IsEmpty());
+    EXPECT_TRUE(prompts.shown.empty());
+}
+
 TEST_F(MainWindowTest, GenerationFailureAtStartUpShowsTheDataStructureMessage)
 {
     writeAll(path("broken.edd"),
