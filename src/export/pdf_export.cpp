@@ -17,7 +17,12 @@ QString g_resourceFile;
 QString PdfResourceFile()
 {
     if (!g_resourceFile.isEmpty()) return g_resourceFile;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("pdflib.upr"));
+    // Beside the program in the build folder; under <prefix>/share/tessaly when installed.
+    const QDir programs(QCoreApplication::applicationDirPath());
+    const QString beside = programs.filePath(QStringLiteral("pdflib.upr"));
+    const QString installed = programs.filePath(QStringLiteral("../share/tessaly/pdflib.upr"));
+    if (!QFile::exists(beside) && QFile::exists(installed)) return QDir::cleanPath(installed);
+    return beside;
 }
 
 void SetPdfResourceFile(const QString &path)

@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <cmath>
 
 namespace
@@ -328,6 +329,18 @@ QString EdfPath(const QString &path)
     return path.left(path.size() - info.suffix().size()) + QStringLiteral("edf");
 }
 
+QString DefaultEdfPictureFolder()
+{
+    const QString programs = QCoreApplication::applicationDirPath();
+    if (QFileInfo(programs).isWritable()) return programs;
+    // Installed under /usr/bin, which a user cannot write to. One folder for every program of ours,
+    // whatever name it runs under.
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                        QStringLiteral("/ZEL/Tessaly");
+    QDir().mkpath(own);
+    return own;
+}
+
 QString EdfRow(const QString &item)
 {
     const int code = rowCode(item);
@@ -344,7 +357,7 @@ FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
         return FileResult::failure(refusal);
 
     const QString folder =
-        options.pictureFolder.isEmpty() ? QCoreApplication::applicationDirPath() : options.pictureFolder;
+        options.pictureFolder.isEmpty() ? DefaultEdfPictureFolder() : options.pictureFolder;
     const QString picturePath = QDir(folder).absoluteFilePath(kPictureName);
     if (IsSameFile(target, picturePath) || IsSameFile(doc.FileName(), picturePath))
         return FileResult::failure(

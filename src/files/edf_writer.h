@@ -8,8 +8,7 @@
 class VDoc;
 
 struct EdfOptions {
-    // Where the pictures go as zel_convert.bmp; empty for the program's folder, where the
-    // print engine looks for it.
+    // Where the pictures go as zel_convert.bmp; empty for DefaultEdfPictureFolder().
     QString pictureFolder;
 };
 
@@ -17,6 +16,10 @@ struct EdfOptions {
 // made .edf. An existing file keeps its other sections; its data section is replaced. Refuses to
 // write over the document's own file.
 FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options = {});
+
+// The program's folder, where the print engine looks for zel_convert.bmp, when it is writable;
+// otherwise (an installed program) ~/.local/share/ZEL/Tessaly, created if missing.
+QString DefaultEdfPictureFolder();
 
 // The target of ExportEdf: path with its extension replaced by .edf.
 QString EdfPath(const QString &path);
