@@ -7,15 +7,18 @@
 #include "report/report_generation.h"
 #include "report/report_outputs.h"
 
+#include <QFileInfo>
+
 #include <unistd.h>
 
 namespace
 {
-const char *const kUsage = "generate DESIGN DATA [-o REPORT] [--code-page 1251|1252|1254] [--keep-pictures]";
+const char *const kUsage =
+    "generate DESIGN DATA [-o REPORT] [--outdir DIR] [--code-page 1251|1252|1254] [--keep-pictures]";
 
 int runGenerate(const QStringList &args)
 {
-    CliArgs a(args, {QStringLiteral("-o"), QLatin1String(kCodePageOption)},
+    CliArgs a(args, {QStringLiteral("-o"), QStringLiteral("--outdir"), QLatin1String(kCodePageOption)},
               {QStringLiteral("--keep-pictures")});
     if (!a.ok() || a.positional().size() != 2) return cliUsage(kUsage);
     if (!cliApplyCodePage(a)) return kExitUsage;
@@ -28,6 +31,12 @@ int runGenerate(const QStringList &args)
         return cliUsage(kUsage);
     }
     if (out && !cliOutputIsNew(*out, {designPath, dataPath})) return kExitFailure;
+    // A convert file's names come from whoever wrote the data: --outdir keeps them in one folder.
+    const QString outdir = a.value(QStringLiteral("--outdir")).value_or(QString());
+    if (a.value(QStringLiteral("--outdir")) && !QFileInfo(outdir).isDir()) {
+        cliError(QStringLiteral("--outdir: ") + outdir + QStringLiteral(" is not a folder"));
+        return kExitFailure;
+    }
     VDoc design;
     if (!cliLoadDocument(designPath, design)) return kExitFailure;
 
@@ -39,13 +48,14 @@ int runGenerate(const QStringList &args)
         ConvertPdfSink::Options options;
         options.writePictureFiles = a.flag(QStringLiteral("--keep-pictures"));
         options.inputs = {designPath, dataPath};
+        options.outputFolder = outdir;
         const bool showProgress = isatty(STDERR_FILENO);
         int written = 0;
         options.message = [&](const QString &message, bool failed) {
             if (failed)
                 cliError(message);
             else if (showProgress) // long convert files: say how far they got
-                cliError(QStringLiteral("%1: %2").arg(++written).arg(message));
+                cliError(QString::number(++written) + QStringLiteral(": ") + message);
         };
         ConvertPdfSink pdfs(design, options);
         const bool read = ReadDataFile(dataPath, design, report, &pdfs, &reason);

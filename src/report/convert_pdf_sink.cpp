@@ -1,5 +1,7 @@
 #include "report/convert_pdf_sink.h"
 
+#include "report/convert_output.h"
+
 #include "export/pdf_batch.h"
 #include "export/pdf_engine.h"
 #include "export/pdf_job.h"
@@ -44,6 +46,7 @@ struct ConvertPdfSink::Pool {
     Options options;
     QSize pageSize;  // invalid: each document's size is its last page's
     QString pdfPath; // the output named last
+    ConvertOutput target; // where it goes, or why it may not
     int threads = 0;
     bool batching = false;
     int written = 0;
@@ -170,8 +173,8 @@ struct ConvertPdfSink::Pool {
         auto job = std::make_unique<Job>();
         job->number = ++numbered;
         job->path = pdfPath;
-        job->absolute = QFileInfo(pdfPath).absoluteFilePath();
-        job->refusal = OutputOverwritesInput(job->absolute, options.inputs);
+        job->absolute = target.path.isEmpty() ? QFileInfo(pdfPath).absoluteFilePath() : target.path;
+        job->refusal = target.refusal;
         Job *raw = job.get();
         std::unique_lock<std::mutex> lock(mutex);
         // Documents in flight are bounded (and with them memory), and never two go into one
@@ -186,6 +189,9 @@ struct ConvertPdfSink::Pool {
             }
             return busy < inFlight;
         });
+        // Once an earlier document into the same file is done: what is there now must be its PDF.
+        if (raw->refusal.isEmpty()) raw->refusal = ConvertTargetProblem(raw->absolute);
+        if (raw->refusal.isEmpty()) raw->refusal = OutputOverwritesInput(raw->absolute, options.inputs);
         jobs.push_back(std::move(job));
         if (threads > 0) {
             waiting.push_back(raw);
@@ -246,7 +252,10 @@ struct ConvertPdfSink::Pool {
         if (!bad) ++written;
         failed = failed || bad || !job.result.warnings.isEmpty();
         if (!options.message) return;
-        options.message(bad ? QStringLiteral("cannot write %1: %2").arg(job.path, reason) : job.path, bad);
+        options.message(bad ? QStringLiteral("document ") + QString::number(job.number) +
+                                  QStringLiteral(": cannot write ") + job.path + QStringLiteral(": ") + reason
+                            : job.path,
+                        bad);
         for (const QString &warning : job.result.warnings)
             options.message(QStringLiteral("%1: %2").arg(job.path, warning), true);
     }
@@ -270,6 +279,7 @@ ConvertPdfSink::~ConvertPdfSink()
 void ConvertPdfSink::OutputNamed(const QString &pdfPath)
 {
     d->pdfPath = pdfPath;
+    d->target = pdfPath.trimmed().isEmpty() ? ConvertOutput{} : PrepareConvertOutput(pdfPath, d->options.outputFolder);
 }
 
 void ConvertPdfSink::PageDone(VDoc &report, int index)

@@ -14,6 +14,8 @@ class VDoc;
 // page goes to its document's PDF as soon as it is complete and is freed once written, and
 // documents are written side by side on all cores. Messages come in document order on the
 // thread that reads the data. Pages read while no output file is named stay in the report.
+// An output name that breaks the rules of PrepareConvertOutput is refused, with the document's
+// number and the name; the other documents go on.
 class ConvertPdfSink : public ReportSink
 {
 public:
@@ -23,6 +25,8 @@ public:
         // Writers working at once: -1 one per core, 0 every document on the reading thread.
         int threads = -1;
         QStringList inputs; // files no PDF may replace (the design and the data file)
+        // When set, every output is named relative to this folder and must stay inside it.
+        QString outputFolder;
         // For every document: its PDF written (failed false), or why not, or what it left out.
         std::function<void(const QString &message, bool failed)> message;
         Options();

@@ -1,5 +1,6 @@
 #include "files/data_file.h"
 #include "model/code_page.h"
+#include "report/convert_output.h"
 #include "report/convert_pdf_sink.h"
 #include "report/data_type_state.h"
 #include "report/design_builder.h"
@@ -10,6 +11,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace testdesign;
 using testsupport::runProgram;
@@ -111,8 +113,6 @@ TEST_F(ConvertFile, eachDocumentGoesToItsOwnFile)
                     doc(page("Page2", "two")) + QStringList{"</ConvertFile>"} + convertTo(second) +
                     doc(page("Page2", "three")) + QStringList{"</ConvertFile>"}))
         << reason.toStdString();
-    // the folder exists before the first document is written
-    EXPECT_TRUE(QDir(out("a/b/c")).exists());
     ASSERT_EQ(written.size(), 3u);
     // the name stays in force for the following document
     EXPECT_EQ(QStringList({written[0].path, written[1].path, written[2].path}),
@@ -212,6 +212,32 @@ TEST_F(ConvertPdf, commandLine)
     EXPECT_FALSE(text(second).contains("Müller"));
 }
 
+// --outdir on the command line: names inside it are written there, the others refused by number,
+// and the exit code says that something was refused.
+TEST_F(ConvertPdf, commandLineOutputFolder)
+{
+    const QString examples = TESSALY_SOURCE_DIR "/examples/";
+    QDir(dir.path()).mkdir("pdfs");
+    writeLines(out("batch.edd"), convertTo("ok/one.pdf") + doc(page("Page1", "one")) + convertTo("../two.pdf") +
+                                     doc(page("Page1", "two")) + convertTo("three.txt") +
+                                     doc(page("Page1", "three")) + convertTo("four.pdf") + doc(page("Page1", "four")));
+    const auto r = runProgram(TESSALY_CLI, {"generate", examples + "invoice.edt", out("batch.edd"), "--outdir",
+                                            out("pdfs")});
+    EXPECT_EQ(r.exitCode, 1);
+    const QString err = QString::fromUtf8(r.err);
+    EXPECT_TRUE(err.contains("document 2: cannot write ../two.pdf")) << err.toStdString();
+    EXPECT_TRUE(err.contains("document 3: cannot write three.txt")) << err.toStdString();
+    EXPECT_EQ(pages(out("pdfs/ok/one.pdf")), 1);
+    EXPECT_EQ(pages(out("pdfs/four.pdf")), 1);
+    EXPECT_FALSE(QFileInfo::exists(out("two.pdf")));
+    EXPECT_FALSE(QFileInfo::exists(out("pdfs/three.txt")));
+
+    const auto missing = runProgram(TESSALY_CLI, {"generate", examples + "invoice.edt", out("batch.edd"),
+                                                  "--outdir", out("nowhere")});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.err.contains("is not a folder")) << missing.err.constData();
+}
+
 // Documents are written side by side, yet the files and the messages come as the data file
 // orders them: each document goes to its own file, a later document into the same file wins,
 // and no output replaces an input.
@@ -248,4 +274,90 @@ TEST_F(ConvertPdf, parallelDocumentsKeepTheirOrder)
     EXPECT_TRUE(same.contains("doc7") && !same.contains("doc5")) << same.toStdString();
     EXPECT_EQ(text(out("doc11.pdf")).trimmed(), "doc11");
     EXPECT_EQ(testsupport::readAll(data), bytes);
+}
+
+// What a convert file names is held to rules: ".pdf" names only, an existing file only when it is
+// a PDF and not a symbolic link; with a folder, relative names that stay inside it. A refused
+// document is reported with its number and name, and the others are still written.
+TEST_F(ConvertFile, outputsOnlyWherePdfsMayGo)
+{
+    const QByteArray oldPdf = "%PDF-1.4\nold\n%%EOF\n";
+    testsupport::writeAll(out("notes.txt"), "notes");
+    testsupport::writeAll(out("text.pdf"), "not a pdf");
+    testsupport::writeAll(out("old.pdf"), oldPdf);
+    testsupport::writeAll(out("short.pdf"), "%PDF");
+    ASSERT_TRUE(QFile::link(out("notes.txt"), out("link.pdf")));
+    ASSERT_TRUE(QFile::link(out("old.pdf"), out("pdflink.pdf")));
+    QDir(dir.path()).mkdir("folder.pdf");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(out("fifo.pdf")).constData(), 0600), 0);
+
+    const struct {
+        QString name;
+        bool written;
+    } cases[] = {
+        {out("notes.txt"), false}, {out("fresh.PDF"), true},  {out("text.pdf"), false},
+        {out("old.pdf"), true},    {out("short.pdf"), false}, {out("link.pdf"), false},
+        {out("pdflink.pdf"), false}, {out("folder.pdf"), false}, {out("fifo.pdf"), false},
+        {out("new/sub/made.pdf"), true},
+    };
+    QStringList lines;
+    for (const auto &c : cases)
+        lines += convertTo(c.name) + doc(page("Page1", "x"));
+    writeLines(out("convert.edd"), lines);
+    ConvertPdfSink::Options options;
+    options.threads = 0;
+    QStringList messages;
+    options.message = [&](const QString &m, bool failed) {
+        if (failed) messages << m;
+    };
+    ConvertPdfSink pdfs(design, options);
+    ASSERT_TRUE(ReadDataFile(out("convert.edd"), design, report, &pdfs, &reason)) << reason.toStdString();
+    EXPECT_FALSE(pdfs.Finish());
+    EXPECT_EQ(pdfs.Written(), 3);
+    int number = 0, refused = 0;
+    for (const auto &c : cases) {
+        ++number;
+        if (c.written) {
+            EXPECT_TRUE(testsupport::readAll(c.name).startsWith("%PDF-")) << c.name.toStdString();
+            EXPECT_NE(testsupport::readAll(c.name), oldPdf);
+            continue;
+        }
+        ASSERT_LT(refused, messages.size());
+        EXPECT_EQ(messages[refused++].section(": ", 0, 1), "document " + QString::number(number) + ": cannot write " + c.name);
+    }
+    EXPECT_EQ(messages.size(), refused);
+    EXPECT_EQ(testsupport::readAll(out("notes.txt")), "notes");
+    EXPECT_EQ(testsupport::readAll(out("text.pdf")), "not a pdf");
+    EXPECT_EQ(testsupport::readAll(out("short.pdf")), "%PDF");
+    EXPECT_TRUE(QFileInfo(out("link.pdf")).isSymLink());
+    EXPECT_TRUE(QFileInfo(out("pdflink.pdf")).isSymLink());
+    EXPECT_TRUE(QFileInfo(out("fifo.pdf")).exists() && !QFileInfo(out("fifo.pdf")).isFile());
+}
+
+TEST_F(ConvertFile, anOutputFolderKeepsEveryNameInside)
+{
+    QTemporaryDir outside;
+    const QString folder = out("confined");
+    QDir(dir.path()).mkpath("confined/real");
+    ASSERT_TRUE(QFile::link(outside.path(), folder + "/escape"));
+    ASSERT_TRUE(QFile::link(folder + "/real", folder + "/inner"));
+
+    const QString root = QFileInfo(folder).canonicalFilePath();
+    const ConvertOutput nested = PrepareConvertOutput("a/b/x.pdf", folder);
+    EXPECT_TRUE(nested.refusal.isEmpty()) << nested.refusal.toStdString();
+    EXPECT_EQ(nested.path, root + "/a/b/x.pdf");
+    EXPECT_TRUE(QFileInfo(root + "/a/b").isDir()) << "its folder is made";
+    EXPECT_EQ(PrepareConvertOutput("inner/./y.pdf", folder).path, root + "/inner/y.pdf");
+    EXPECT_EQ(PrepareConvertOutput("a/../z.pdf", folder).path, root + "/z.pdf");
+    for (const QString &name : {outside.filePath("abs.pdf"), QString("../up.pdf"), QString("a/../../up.pdf"),
+                                QString("escape/x.pdf"), QString("escape/deeper/x.pdf"), QString("~/x.pdf")}) {
+        const ConvertOutput o = PrepareConvertOutput(name, folder);
+        EXPECT_FALSE(o.refusal.isEmpty()) << name.toStdString();
+    }
+    EXPECT_TRUE(QDir(outside.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).isEmpty())
+        << "nothing made outside";
+    EXPECT_FALSE(QFileInfo::exists(out("up.pdf")));
+    EXPECT_FALSE(PrepareConvertOutput("x.pdf", out("missing")).refusal.isEmpty());
+    // Without a folder a relative name is taken from the current folder.
+    EXPECT_EQ(PrepareConvertOutput("rel.pdf", QString()).path, QDir::current().absoluteFilePath("rel.pdf"));
 }
