@@ -41,15 +41,16 @@ int runPrint(const QStringList &args)
             cliError(QStringLiteral("--pages: ") + list.error);
             return kExitUsage;
         }
+        // The print keeps the first items only; rather than leave pages out unasked, refuse.
+        if (!list.dropped.isEmpty()) {
+            cliError(QStringLiteral("--pages: at most ") + QString::number(PageList::kMaxItems) +
+                     QStringLiteral(" items are printed; refused, as these would be left out: ") +
+                     list.dropped.join(QLatin1Char(',')));
+            return kExitUsage;
+        }
         settings.PageSelection = 2;
         settings.PageNumbers = *pages;
     }
-    const QString printer = a.value(QStringLiteral("--printer")).value_or(DefaultPrinterName());
-    if (printer.isEmpty() || !ListPrinters().contains(printer)) {
-        cliError(printer.isEmpty() ? QStringLiteral("Printer not exists") : printer + QStringLiteral(": Printer not exists"));
-        return kExitFailure;
-    }
-
     VDoc doc;
     const QString docPath = a.positional().first();
     if (!cliLoadDocument(docPath, doc)) return kExitFailure;
@@ -67,7 +68,7 @@ int runPrint(const QStringList &args)
     for (int i = 0; i < printed->PageCount(); ++i) {
         VPage &page = *printed->PageAt(i);
         if (const QString problem = page.PaperSizeProblem(); !problem.isEmpty()) {
-            cliError(QStringLiteral("page %1: %2").arg(i + 1).arg(problem));
+            cliError(QStringLiteral("page ") + QString::number(i + 1) + QStringLiteral(": ") + problem);
             return kExitFailure;
         }
         page.SetBlackWhite(a.flag(QStringLiteral("--bw")));
@@ -76,11 +77,28 @@ int runPrint(const QStringList &args)
     printed->Settings().Print = settings;
     const int wanted = pages ? int(PagesInList(ParsePageList(*pages), printed->PageCount()).size())
                              : printed->PageCount();
+    if (pages) {
+        const QStringList beyond = ItemsBeyond(ParsePageList(*pages), printed->PageCount());
+        if (!beyond.isEmpty())
+            cliError(QStringLiteral("--pages: the document has ") + QString::number(printed->PageCount()) +
+                     QStringLiteral(" page(s); these items name pages it lacks: ") + beyond.join(QLatin1Char(',')));
+    }
+    if (wanted == 0) {
+        cliError(pages ? QStringLiteral("--pages: ") + *pages + QStringLiteral(" names no page of the document")
+                       : QStringLiteral("the document has no page to print"));
+        return kExitFailure;
+    }
+    // Checked once the input is known good, so that a bad list is told apart from a missing printer.
+    const QString printer = a.value(QStringLiteral("--printer")).value_or(DefaultPrinterName());
+    if (printer.isEmpty() || !ListPrinters().contains(printer)) {
+        cliError(printer.isEmpty() ? QStringLiteral("Printer not exists") : printer + QStringLiteral(": Printer not exists"));
+        return kExitFailure;
+    }
     QString error;
     const int done = pages ? PrintPageList(*printed, &error, printer) : PrintAllPages(*printed, printer);
-    cliOut(QStringLiteral("%1 of %2 page(s) sent to %3").arg(done).arg(wanted).arg(printer));
+    cliOut(QStringLiteral("%1 of %2 page(s) sent to %3").arg(QString::number(done), QString::number(wanted), printer));
     if (done != wanted) {
-        cliError(QStringLiteral("%1 page(s) could not be printed on %2").arg(wanted - done).arg(printer));
+        cliError(QStringLiteral("%1 page(s) could not be printed on %2").arg(QString::number(wanted - done), printer));
         return kExitFailure;
     }
     return kExitOk;

@@ -15,8 +15,9 @@ int runPrinters(const QStringList &args)
     if (!args.isEmpty()) return cliUsage(kUsage);
     const QStringList printers = ListPrinters();
     if (printers.isEmpty()) {
-        cliOut(QStringLiteral("no printers in system"));
-        return kExitOk;
+        // No queue at all, or a print server that does not answer: nothing a script can print on.
+        cliError(QStringLiteral("no printers in system"));
+        return kExitFailure;
     }
     const QString standard = DefaultPrinterName();
     for (const QString &name : printers) {

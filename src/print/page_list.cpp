@@ -4,8 +4,6 @@
 
 namespace
 {
-constexpr int kMaxItems = 20;
-
 bool number(const QString &text, unsigned &value, QString &error)
 {
     bool ok = false;
@@ -25,14 +23,18 @@ PageList ParsePageList(const QString &text)
     PageList list;
     if (text.trimmed().isEmpty()) return list;
     for (const QString &item : text.split(QLatin1Char(','))) {
-        if (int(list.ranges.size()) == kMaxItems) break;
+        if (int(list.ranges.size()) == PageList::kMaxItems) {
+            list.dropped << item.trimmed();
+            continue;
+        }
         PageList::Range r;
         const qsizetype dash = item.indexOf(QLatin1Char('-'));
         const bool ok = dash < 0 ? number(item, r.first, list.error)
                                  : number(item.left(dash), r.first, list.error) &&
-                                       number(item.mid(dash + 1, 255), r.last, list.error);
+                                       number(item.mid(dash + 1), r.last, list.error);
         if (!ok) {
             list.ranges.clear();
+            list.dropped.clear();
             return list;
         }
         if (dash < 0) r.last = r.first;
@@ -53,4 +55,15 @@ std::vector<int> PagesInList(const PageList &list, int pageCount)
             }
     }
     return pages;
+}
+
+QStringList ItemsBeyond(const PageList &list, int pageCount)
+{
+    QStringList items;
+    const unsigned count = unsigned(std::max(0, pageCount));
+    for (const PageList::Range &r : list.ranges)
+        if (r.first > count || r.last > count || r.first > r.last)
+            items << (r.first == r.last ? QString::number(r.first)
+                                        : QString::number(r.first) + QLatin1Char('-') + QString::number(r.last));
+    return items;
 }

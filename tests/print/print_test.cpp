@@ -39,12 +39,48 @@ TEST(PageList, RangesOrderDuplicatesAndBrokenItems)
         EXPECT_EQ(list.error, QString::fromLatin1(c.error)) << c.text;
         EXPECT_EQ(PagesInList(list, 10), c.pages) << c.text;
     }
-    // Only the first 20 items count.
+    // Only the first 20 items count, and the list says which it dropped.
     QStringList many;
     for (int i = 1; i <= 25; ++i)
         many << QString::number(i);
-    EXPECT_EQ(PagesInList(ParsePageList(many.join(',')), 30).size(), 20u);
+    const PageList twenty = ParsePageList(many.join(','));
+    EXPECT_EQ(PagesInList(twenty, 30).size(), 20u);
+    EXPECT_EQ(twenty.dropped, (QStringList{"21", "22", "23", "24", "25"}));
+    // A number is all of its text, however long: no cut after 255 characters.
+    const PageList garbage = ParsePageList("3-5" + QString(300, ' ') + "x");
+    EXPECT_FALSE(garbage.error.isEmpty());
+    EXPECT_TRUE(garbage.ranges.empty());
+    EXPECT_FALSE(ParsePageList("3-5x").error.isEmpty());
+    EXPECT_EQ(PagesInList(ParsePageList("3-" + QString(300, '0') + "5"), 10), (std::vector<int>{2, 3, 4}));
+    // Items naming pages the document lacks, or none.
+    EXPECT_EQ(ItemsBeyond(ParsePageList("1,12,5-11,5-3,4-6"), 10), (QStringList{"12", "5-11", "5-3"}));
+    EXPECT_TRUE(ItemsBeyond(ParsePageList("1,10"), 10).isEmpty());
 }
+
+// Whether or not there is a printer, the command line refuses before printing: what it refuses is said, and
+// nothing printed means exit code 1.
+TEST(PrintCommand, RefusedListsSayWhyAndFail)
+{
+    const QString label = TESSALY_SOURCE_DIR "/examples/label.ebt";
+    QStringList many;
+    for (int i = 1; i <= 21; ++i)
+        many << QString::number(i);
+    const struct {
+        QString pages;
+        const char *says;
+    } cases[] = {
+        {many.join(','), "would be left out: 21"},
+        {"3-5x", "'5x' is not a valid integer value"},
+        {"1,,2", "'' is not a valid integer value"},
+        {"5-3,9", "names no page of the document"},
+    };
+    for (const auto &c : cases) {
+        const auto run = runCli({"print", label, "--pages", c.pages});
+        EXPECT_NE(run.exitCode, 0) << c.pages.toStdString();
+        EXPECT_TRUE(run.err.contains(c.says)) << run.err.toStdString();
+    }
+}
+
 
 TEST(DevModeTest, FieldsFollowTheSettingsAndReachQt)
 {
@@ -257,8 +293,8 @@ TEST(RealPrinter, WithoutPrintersNothingPrints)
     // A print server that answers nothing: no printers, and printing says so.
     const QStringList nowhere = {"CUPS_SERVER=127.0.0.1:9"};
     const auto printers = runCli({"printers"}, nowhere);
-    EXPECT_EQ(printers.exitCode, 0);
-    EXPECT_EQ(printers.out.trimmed(), "no printers in system");
+    EXPECT_EQ(printers.exitCode, 1);
+    EXPECT_EQ(printers.err.trimmed(), "no printers in system");
     const auto print = runCli({"print", TESSALY_SOURCE_DIR "/examples/label.ebt"}, nowhere);
     EXPECT_EQ(print.exitCode, 1);
     EXPECT_TRUE(print.err.contains("Printer not exists")) << print.err.toStdString();
