@@ -7,12 +7,20 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
+
+QString ExportOutcome::notMailable() const
+{
+    if (!failed && !written.isEmpty()) return {};
+    const QString why = failed && !error.isEmpty() ? error : T("the export wrote no file");
+    return T("Nothing was sent by e-mail:") + QLatin1Char(' ') + why;
+}
 
 TfrmConvert::TfrmConvert(const ExportSettings &settings, const QString &reportPath, Exporter exporter,
                          Prompts &prompts, QWidget *parent)
@@ -51,6 +59,14 @@ TfrmConvert::TfrmConvert(const ExportSettings &settings, const QString &reportPa
     page("tabRTF", {{&m_rtfPictures, "Save pictures"}});
     page("tabDoc", {{&m_docPictures, "Save pictures"}});
     page("tabPdf", {});
+    {
+        // Convert files run at Generate, not here; their folder is stored with these settings.
+        auto *pdf = static_cast<QVBoxLayout *>(m_tabs->widget(m_tabs->count() - 1)->layout());
+        pdf->insertWidget(0, texted(new QLabel(m_tabs), "Convert files write only into this folder (empty: anywhere):"));
+        m_convertFolder = new QLineEdit(m_tabs);
+        m_convertFolder->setObjectName(QStringLiteral("txtConvertFolder"));
+        pdf->insertWidget(1, m_convertFolder);
+    }
     page("tabPict", {{&m_bmp, "BMP"}, {&m_jpeg, "JPEG"}, {&m_gif, "GIF"}, {&m_ico, "ICO"}, {&m_png, "PNG"}});
     page("tabXls", {});
     const std::pair<QCheckBox *, const char *> names[] = {
@@ -96,6 +112,7 @@ TfrmConvert::TfrmConvert(const ExportSettings &settings, const QString &reportPa
     m_gif->setChecked(s.CheckGIF);
     m_ico->setChecked(s.CheckICO);
     m_png->setChecked(s.CheckPNG);
+    m_convertFolder->setText(s.ConvertFolder);
     applyTexts();
     setFormat(s.ID_of_Convert);
     propose();
@@ -143,6 +160,7 @@ ExportSettings TfrmConvert::settings() const
     s.CheckGIF = m_gif->isChecked();
     s.CheckICO = m_ico->isChecked();
     s.CheckPNG = m_png->isChecked();
+    s.ConvertFolder = m_convertFolder->text().trimmed();
     return s;
 }
 
@@ -183,7 +201,12 @@ void TfrmConvert::cmdOkClick()
         else
             m_prompts.information(T("File Export"), m_result);
     }
-    // A failed export is still handed over under the name chosen.
-    if (m_email->isChecked() && m_mailer) m_mailer(m_written.isEmpty() ? QStringList{path} : m_written);
+    // A failed export may have left an older file of that name: that one is never mailed.
+    if (m_email->isChecked() && m_mailer) {
+        if (const QString why = outcome.notMailable(); why.isEmpty())
+            m_mailer(m_written);
+        else
+            m_prompts.warning(T("File Export"), why);
+    }
     accept();
 }

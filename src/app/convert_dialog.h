@@ -13,7 +13,10 @@ class QTabWidget;
 // What an export produced: the files written (the first is the output) or the reason it failed.
 struct ExportOutcome {
     QStringList written;
-    QString error;
+    QString error;       // why it failed, or what it left out when it did not
+    bool failed = false; // what is written may be incomplete, or an older file of that name
+    // Why these files may not be mailed (a failed export, or none written); empty when they may.
+    QString notMailable() const;
 };
 
 // The export dialog of the report mode: a tab per output format with its options, the output
@@ -57,6 +60,7 @@ private:
     QCheckBox *m_newPage, *m_eof, *m_htmlPictures, *m_mht, *m_rtfPictures, *m_docPictures;
     QCheckBox *m_bmp, *m_jpeg, *m_gif, *m_ico, *m_png;
     QCheckBox *m_preview, *m_email;
+    QLineEdit *m_convertFolder;
     std::function<void(const QStringList &)> m_mailer;
     QString m_result;
     QStringList m_written;

@@ -22,6 +22,7 @@ ExportSettings ReadExportSettings(QSettings &store)
     flag("CheckICO", s.CheckICO);
     flag("CheckGIF", s.CheckGIF);
     flag("CheckPNG", s.CheckPNG);
+    s.ConvertFolder = store.value(QStringLiteral("ConvertFolder")).toString();
     if (!(s.CheckBMP || s.CheckJPEG || s.CheckICO || s.CheckGIF || s.CheckPNG)) s.CheckJPEG = true;
     return s;
 }
@@ -38,5 +39,6 @@ void WriteExportSettings(QSettings &store, const ExportSettings &s)
     };
     for (const auto &[name, on] : flags)
         store.setValue(QLatin1String(name), on ? 1 : 0);
+    store.setValue(QStringLiteral("ConvertFolder"), s.ConvertFolder);
     store.sync();
 }

@@ -30,7 +30,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QRandomGenerator>
+#include <QTemporaryDir>
 
 ReportTab::ReportTab(TfrmMain &shell)
     : PageTab(shell,
@@ -149,6 +149,7 @@ bool ReportTab::generateReport(const QString &dataFile, QString *reason)
     const VDoc &design = m_shell.design().document();
     ConvertPdfSink::Options options;
     options.inputs = {design.FileName(), dataFile};
+    options.outputFolder = m_shell.exportSettings().ConvertFolder;
     QStringList problems;
     options.message = [&](const QString &message, bool failed) {
         if (failed) problems << message;
@@ -165,15 +166,12 @@ void ReportTab::mnuReport_Report_GenerateClick()
     if (!generateEnabled() || !askSave()) return;
     m_doc.Clear();
     fillPageTabs();
-    const QDir current = QDir::current();
-    QRandomGenerator random(quint32(QDateTime::currentMSecsSinceEpoch()));
-    QString temp;
-    do {
-        temp = current.filePath(QStringLiteral("tmp%1.edd").arg(random.generate() % 997));
-    } while (QFileInfo::exists(temp));
+    // The current folder may be read-only (or someone else's); the system's temporary folder is not.
+    QTemporaryDir folder(QDir::tempPath() + QStringLiteral("/tessaly-XXXXXX"));
+    const QString temp = folder.filePath(QStringLiteral("data.edd"));
     QString reason;
-    const bool ok = m_shell.data().writeTo(temp) && generateReport(temp, &reason);
-    QFile::remove(temp);
+    if (!folder.isValid()) reason = folder.errorString();
+    const bool ok = folder.isValid() && m_shell.data().writeTo(temp) && generateReport(temp, &reason);
     if (!ok) {
         prompts().information(QString(),
                               DataErrorMessage(QStringLiteral("Data structure error => 2 ") + temp, reason));
@@ -234,15 +232,19 @@ void ReportTab::cmdView_MailClick()
                                                 ProposedExportName(exportNamesFrom(), format));
     if (path.isEmpty()) return;
     const ExportOutcome outcome = exportReport(format, path, settings, false);
-    if (!outcome.error.isEmpty()) prompts().warning(T("File Export"), outcome.error);
     m_shell.setStatusText(0, path);
-    handOffToMail(outcome.written.isEmpty() ? QStringList{path} : outcome.written);
+    if (const QString why = outcome.notMailable(); !why.isEmpty()) {
+        prompts().warning(T("File Export"), why);
+        return;
+    }
+    if (!outcome.error.isEmpty()) prompts().warning(T("File Export"), outcome.error);
+    handOffToMail(outcome.written);
 }
 
 void ReportTab::handOffToMail(const QStringList &files)
 {
     QString error;
-    const QString list = WriteMailList(files, InterfaceCodePage(), &error);
+    const QString list = WriteMailList(files, &error);
     if (list.isEmpty()) {
         prompts().warning(T("File Export"), error);
         return;
@@ -277,6 +279,7 @@ ExportOutcome ReportTab::exportReport(int format, const QString &path, const Exp
     ExportOutcome outcome;
     auto take = [&outcome](const ExportResult &r) {
         outcome.written = r.written;
+        outcome.failed = !r;
         if (!r) outcome.error = r.message;
     };
     switch (format) {
@@ -306,6 +309,7 @@ ExportOutcome ReportTab::exportReport(int format, const QString &path, const Exp
     case ExportPdfFormat: {
         const PdfExportResult r = ExportReportPdf(m_doc, path, InterfaceCodePage(), T("Tessaly"));
         if (r) outcome.written << path;
+        outcome.failed = !r;
         outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message.trimmed();
         break;
     }
@@ -323,6 +327,7 @@ ExportOutcome ReportTab::exportReport(int format, const QString &path, const Exp
         break;
     default:
         outcome.error = T("This output is not available yet.");
+        outcome.failed = true;
         break;
     }
     return outcome;

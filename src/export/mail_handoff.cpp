@@ -1,7 +1,6 @@
 #include "export/mail_handoff.h"
 
 #include "files/atomic_file.h"
-#include "model/code_page.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,7 +20,7 @@ QString MakeTemporaryName(const QString &prefix, const std::function<QTime()> &c
     }
 }
 
-QString WriteMailList(const QStringList &files, int codePage, QString *error)
+QString WriteMailList(const QStringList &files, QString *error)
 {
     if (files.isEmpty()) {
         if (error) *error = QStringLiteral("No file to send");
@@ -32,8 +31,14 @@ QString WriteMailList(const QStringList &files, int codePage, QString *error)
         QStringLiteral("mail"), [] { return QTime::currentTime(); },
         [&folder](const QString &n) { return folder.exists(n); });
     QByteArray text;
-    for (const QString &file : files)
-        text += EncodeAnsi(QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()), codePage) + "\r\n";
+    for (const QString &file : files) {
+        if (file.contains(QLatin1Char('\n')) || file.contains(QLatin1Char('\r'))) {
+            // One path a line: such a name would become two paths.
+            if (error) *error = QStringLiteral("The list of files to send cannot hold a name with a line break: ") + file;
+            return {};
+        }
+        text += QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toUtf8() + "\r\n";
+    }
     const QString path = folder.filePath(name);
     return WriteFileAtomically(path, text, error) ? path : QString();
 }

@@ -13,9 +13,10 @@
 QString MakeTemporaryName(const QString &prefix, const std::function<QTime()> &clock,
                           const std::function<bool(const QString &)> &taken);
 
-// Writes the list file (one path a line, CR LF, the code page's 8-bit text) into the folder of
-// the first file, under a free temporary name; returns its path, or empty with error set.
-QString WriteMailList(const QStringList &files, int codePage, QString *error);
+// Writes the list file (one path a line, CR LF, UTF-8, so that every name the file system holds
+// can be written) into the folder of the first file, under a free temporary name; returns its
+// path, or empty with error set.
+QString WriteMailList(const QStringList &files, QString *error);
 
 // The mail utility's arguments: "zelsil", the mail id, the list path (as it is, blanks and all)
 // and a single blank.

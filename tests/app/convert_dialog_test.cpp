@@ -130,7 +130,6 @@ TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
     // Mail: the stored format, the name asked for, every page's picture in the list, in order.
     prompts.files.push_back(dir.filePath("to send.jpeg"));
     w.report().cmdView_MailClick();
-    commandLineOptions().mailId = mailId;
     EXPECT_TRUE(program.endsWith("ZelUtlMail"));
     ASSERT_EQ(arguments.size(), 4);
     EXPECT_EQ(arguments[0], "zelsil");
@@ -140,6 +139,30 @@ TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
     const QByteArray list = testsupport::readAll(arguments[2]);
     EXPECT_EQ(list, (dir.filePath("to send(1).jpeg") + "\r\n" + dir.filePath("to send(2).jpeg") + "\r\n").toUtf8());
     EXPECT_EQ(w.statusText(0), dir.filePath("to send.jpeg"));
+
+    // A failed export, or one that writes nothing, hands nothing over, not even an older file of
+    // that name, and says why.
+    testsupport::writeAll(dir.filePath("old.xls"), "older");
+    QDir(dir.path()).mkdir("folder.txt");
+    const struct {
+        int format;
+        const char *name;
+    } failing[] = {{ExportSheetFormat, "old.xls"}, {ExportTextFormat, "folder.txt"}};
+    for (const auto &f : failing) {
+        ExportSettings settings;
+        settings.ID_of_Convert = f.format;
+        w.storeExportSettings(settings);
+        program.clear();
+        prompts.shown.clear();
+        prompts.files.push_back(dir.filePath(f.name));
+        w.report().cmdView_MailClick();
+        EXPECT_TRUE(program.isEmpty()) << f.name;
+        ASSERT_FALSE(prompts.shown.empty());
+        EXPECT_EQ(prompts.shown.back().kind, "warning");
+        EXPECT_TRUE(prompts.shown.back().text.startsWith("Nothing was sent by e-mail: ")) << f.name;
+    }
+    EXPECT_EQ(testsupport::readAll(dir.filePath("old.xls")), "older");
+    commandLineOptions().mailId = mailId;
 }
 
 TEST(ConvertDialog, SaveAsEdfExportsAndKeepsTheDocumentsOwnFile)
@@ -156,4 +179,42 @@ TEST(ConvertDialog, SaveAsEdfExportsAndKeepsTheDocumentsOwnFile)
     EXPECT_EQ(design.document().FileName(), TESSALY_SOURCE_DIR "/examples/invoice.edt");
     EXPECT_TRUE(design.isModified());
     design.clearDocument();
+}
+
+// The dialog's convert folder is stored with the export settings, and Generate keeps a convert
+// file's outputs inside it: a name leaving it is refused by number, the others are written.
+TEST(ConvertDialog, ConvertFolderConfinesGenerate)
+{
+    QTemporaryDir dir;
+    const QString ini = dir.filePath("settings.ini");
+    FakePrompts prompts;
+    TfrmMain w(prompts, [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+    ASSERT_TRUE(w.design().openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
+    QString reason;
+    ASSERT_TRUE(w.report().generateReport(TESSALY_SOURCE_DIR "/examples/invoice.edd", &reason));
+    QDir(dir.path()).mkdir("pdfs");
+    w.report().setDialogRunner([&](QDialog &d) {
+        auto &convert = static_cast<TfrmConvert &>(d);
+        convert.findChild<QLineEdit *>("txtConvertFolder")->setText(dir.filePath("pdfs"));
+        convert.setFormat(ExportTextFormat);
+        convert.findChild<QLineEdit *>("txtFileName")->setText(dir.filePath("x.txt"));
+        convert.cmdOkClick();
+        return convert.result();
+    });
+    w.report().cmdView_ConvertClick();
+    EXPECT_EQ(w.exportSettings().ConvertFolder, dir.filePath("pdfs"));
+    EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value("ConvertFolder").toString(), dir.filePath("pdfs"));
+
+    const QString page = "<Document DataType=\"1\">\r\n<Page DesignName=\"Page1\">\r\n</Page>\r\n</Document>\r\n";
+    testsupport::writeAll(dir.filePath("batch.edd"),
+                          ("<ConvertFile ConvertFileName=\"in/one.pdf\">\r\n" + page +
+                           "<ConvertFile ConvertFileName=\"../out.pdf\">\r\n" + page)
+                              .toLatin1());
+    prompts.shown.clear();
+    w.report().document().Clear();
+    w.report().generateReport(dir.filePath("batch.edd"), &reason);
+    EXPECT_TRUE(testsupport::readAll(dir.filePath("pdfs/in/one.pdf")).startsWith("%PDF-"));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("out.pdf")));
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_TRUE(prompts.shown[0].text.startsWith("document 2: cannot write ../out.pdf: ")) << prompts.shown[0].text.toStdString();
 }

@@ -1,6 +1,5 @@
 // The hand-off to the mail utility: temporary names, the list file and the arguments.
 #include "export/mail_handoff.h"
-#include "model/code_page.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -23,18 +22,22 @@ TEST(MailHandoff, NamesListAndArguments)
               "mail0705.tmp");
     EXPECT_EQ(asked, QStringList({"mail4512.tmp", "mail0705.tmp"}));
 
-    // The list: one path a line, CR LF, 8-bit text of the code page, beside the first file.
+    // The list: one path a line, CR LF, UTF-8 (a name outside every code page, too), beside the
+    // first file.
     QTemporaryDir dir;
-    const QString folder = dir.filePath("ay ş");
+    const QString folder = dir.filePath(QString::fromUtf8("Łódź ş"));
     QDir().mkpath(folder);
     const QStringList files = {folder + "/inv(1).jpeg", folder + "/inv(2).jpeg"};
     QString error;
-    const QString list = WriteMailList(files, 1254, &error);
+    const QString list = WriteMailList(files, &error);
     ASSERT_FALSE(list.isEmpty()) << error.toStdString();
     EXPECT_EQ(QFileInfo(list).absolutePath(), QFileInfo(folder).absoluteFilePath());
     EXPECT_TRUE(QFileInfo(list).fileName().startsWith("mail"));
-    EXPECT_EQ(testsupport::readAll(list), EncodeAnsi(files[0], 1254) + "\r\n" + EncodeAnsi(files[1], 1254) + "\r\n");
-    EXPECT_TRUE(testsupport::readAll(list).contains('\xFE')) << "ş in code page 1254";
+    EXPECT_EQ(testsupport::readAll(list), files[0].toUtf8() + "\r\n" + files[1].toUtf8() + "\r\n");
+    EXPECT_FALSE(testsupport::readAll(list).contains('\x1A'));
+    // A name with a line break would read back as two paths.
+    EXPECT_TRUE(WriteMailList({folder + "/a\nb.pdf"}, &error).isEmpty());
+    EXPECT_TRUE(error.contains("line break")) << error.toStdString();
 
     // The path goes as it is, blanks and all; no -mail option means id 0.
     EXPECT_EQ(MailArguments(0, list), QStringList({"zelsil", "0", list, " "}));
