@@ -1,7 +1,5 @@
 #include "app/command_line.h"
 
-#include <QRegularExpression>
-
 #include "app/app_texts.h"
 #include "app/prompts.h"
 
@@ -23,27 +21,72 @@ QString JoinArguments(const QStringList &arguments)
     return parts.join(QLatin1Char(' '));
 }
 
+namespace
+{
+// One word of the command line: a quoted text (blanks and all) or the text up to the next blank.
+struct Word {
+    QString text;
+    bool quoted = false;
+    bool closed = true; // a quoted word found its closing quote
+};
+
+QList<Word> splitWords(const QString &line)
+{
+    QList<Word> words;
+    qsizetype i = 0;
+    const qsizetype n = line.size();
+    while (i < n) {
+        if (line[i] == QLatin1Char(' ')) {
+            ++i;
+            continue;
+        }
+        Word w;
+        if (line[i] == QLatin1Char('"')) {
+            w.quoted = true;
+            const qsizetype close = line.indexOf(QLatin1Char('"'), i + 1);
+            w.closed = close >= 0;
+            w.text = line.mid(i + 1, (w.closed ? close : n) - i - 1);
+            i = w.closed ? close + 1 : n;
+        } else {
+            qsizetype end = line.indexOf(QLatin1Char(' '), i);
+            if (end < 0) end = n;
+            w.text = line.mid(i, end - i);
+            i = end;
+        }
+        words << w;
+    }
+    return words;
+}
+
+// Options are whole unquoted words: "-dd" inside a path or a quoted name is no option.
+qsizetype findWord(const QList<Word> &words, const QString &option, qsizetype from = 0)
+{
+    for (qsizetype i = from; i < words.size(); ++i) {
+        if (words[i].quoted) continue;
+        if (words[i].text == option) return i;
+    }
+    return -1;
+}
+
+bool hasWord(const QList<Word> &words, const char *lower, const char *upper)
+{
+    return findWord(words, QLatin1String(lower)) >= 0 || findWord(words, QLatin1String(upper)) >= 0;
+}
+
+bool wordValue(const QList<Word> &words, const QString &option, QString &value, qsizetype from = 0)
+{
+    const qsizetype at = findWord(words, option.trimmed(), from);
+    if (at < 0 || at + 1 >= words.size()) return false;
+    const Word &w = words[at + 1];
+    if (!w.closed) return false;
+    value = w.text;
+    return true;
+}
+} // namespace
+
 bool ParseOptionValue(const QString &option, const QString &commandLine, QString &value)
 {
-    const QString name = option.trimmed();
-    const qsizetype at = commandLine.indexOf(option);
-    if (at < 0) return false;
-    QString text = commandLine.mid(at + name.size());
-    // The option's own word ends at the first blank; the value follows the blanks after it.
-    const qsizetype blank = text.indexOf(QLatin1Char(' '));
-    if (blank >= 0) text = text.mid(blank + 1);
-    while (text.startsWith(QLatin1Char(' ')))
-        text.remove(0, 1);
-    if (!text.startsWith(QLatin1Char('"'))) {
-        const qsizetype end = text.indexOf(QLatin1Char(' '));
-        value = end < 0 ? text : text.left(end);
-        return true;
-    }
-    text.remove(0, 1);
-    const qsizetype close = text.indexOf(QLatin1Char('"'));
-    if (close < 0) return false;
-    value = text.left(close);
-    return true;
+    return wordValue(splitWords(commandLine), option, value);
 }
 
 QStringList CommandLineHelpLines()
@@ -69,10 +112,9 @@ QStringList CommandLineHelpLines()
 
 namespace
 {
-bool optionValue(const QString &lower, const QString &upper, const QString &commandLine, QString &value)
+bool optionValue(const char *lower, const char *upper, const QList<Word> &words, QString &value, qsizetype from = 0)
 {
-    if (commandLine.contains(lower) && ParseOptionValue(lower, commandLine, value)) return true;
-    return commandLine.contains(upper) && ParseOptionValue(upper, commandLine, value);
+    return wordValue(words, QLatin1String(lower), value, from) || wordValue(words, QLatin1String(upper), value, from);
 }
 } // namespace
 
@@ -116,13 +158,13 @@ bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, 
 {
     QString folder = currentFolder;
     if (!folder.endsWith(QLatin1Char('/'))) folder += QLatin1Char('/');
+    const QList<Word> words = splitWords(commandLine);
 
-    // A help option stands as a word of its own: paths here hold "/h" (/home) and names "-h".
-    static const QRegularExpression help(QStringLiteral("(^|\\s)(/\\?|/h|/H|-h|-H)(\\s|$)"));
-    if (help.match(commandLine).hasMatch()) {
-        prompts.information(T("ZEL Tessaly"), CommandLineHelpLines().join(QString()));
-        return true;
-    }
+    for (const char *help : {"/?", "/h", "/H", "-h", "-H"})
+        if (findWord(words, QLatin1String(help)) >= 0) {
+            prompts.information(T("ZEL Tessaly"), CommandLineHelpLines().join(QString()));
+            return true;
+        }
 
     const struct {
         const char *lower;
@@ -130,13 +172,13 @@ bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, 
         QString *target;
         const char *caption;
     } files[] = {
-        {"-t ", "-T ", &options.designFile, "Design Editor"},
-        {"-d ", "-D ", &options.dataFile, "Data Editor"},
-        {"-r ", "-R ", &options.reportFile, "Report Viewer"},
+        {"-t", "-T", &options.designFile, "Design Editor"},
+        {"-d", "-D", &options.dataFile, "Data Editor"},
+        {"-r", "-R", &options.reportFile, "Report Viewer"},
     };
     for (const auto &f : files) {
         QString value;
-        if (!optionValue(QLatin1String(f.lower), QLatin1String(f.upper), commandLine, value)) continue;
+        if (!optionValue(f.lower, f.upper, words, value)) continue;
         if (!value.contains(QLatin1Char('/'))) value = folder + value;
         if (!QFileInfo::exists(value)) {
             prompts.warning(T(f.caption), value + QLatin1Char('\n') + T("- file not exists."));
@@ -146,21 +188,30 @@ bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, 
     }
 
     QString value;
-    if (optionValue(QStringLiteral("-p "), QStringLiteral("-P "), commandLine, value))
-        options.printerName = value;
-    if (commandLine.contains(QLatin1String("-dd")) || commandLine.contains(QLatin1String("-DD")))
-        options.deleteDataOnExit = true;
-    if (commandLine.contains(QLatin1String("-pf")) || commandLine.contains(QLatin1String("-PF")))
-        options.checkPrintable = true;
-    if (commandLine.contains(QLatin1String("-bw")) || commandLine.contains(QLatin1String("-BW")))
-        options.blackWhite = true;
-    if (optionValue(QStringLiteral(" -mail"), QStringLiteral(" -MAIL"), commandLine, value)) {
+    if (optionValue("-p", "-P", words, value)) options.printerName = value;
+    if (hasWord(words, "-dd", "-DD")) options.deleteDataOnExit = true;
+    if (hasWord(words, "-pf", "-PF")) options.checkPrintable = true;
+    if (hasWord(words, "-bw", "-BW")) options.blackWhite = true;
+    // Never the first word: the accounting system always puts it after the files.
+    if (optionValue("-mail", "-MAIL", words, value, 1)) {
         bool ok = false;
         const int id = value.toInt(&ok);
         if (!ok)
             throw std::invalid_argument(
-                QStringLiteral("'%1' is not a valid integer value").arg(value).toStdString());
+                (QStringLiteral("'") + value + QStringLiteral("' is not a valid integer value")).toStdString());
         options.mailId = id;
     }
     return false;
+}
+
+std::optional<int> StartupExitCode(const QStringList &arguments, const QString &currentFolder,
+                                   CommandLineOptions &options, Prompts &prompts)
+{
+    try {
+        if (ParseArguments(arguments, currentFolder, options, prompts)) return 255; // -1
+    } catch (const std::exception &e) {
+        prompts.warning(T("ZEL Tessaly"), QString::fromLocal8Bit(e.what()));
+        return 1;
+    }
+    return std::nullopt;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class Prompts;
 
@@ -23,8 +24,9 @@ CommandLineOptions &commandLineOptions();
 // so that the option reader sees them as the shell did.
 QString JoinArguments(const QStringList &arguments);
 
-// The value after option in commandLine: the next word, or the quoted text. False when the
-// option is missing or its quoted value has no closing quote.
+// The value after option in commandLine: the next word, or the quoted text. Options are whole
+// words outside quotes. False when the option is missing, has no value, or its quoted value has
+// no closing quote.
 bool ParseOptionValue(const QString &option, const QString &commandLine, QString &value);
 
 // The command-line help, one text per line, in the current language.
@@ -37,8 +39,15 @@ QStringList CommandLineHelpLines();
 bool ParseArguments(const QStringList &arguments, const QString &currentFolder, CommandLineOptions &options,
                     Prompts &prompts);
 
-// Fills options from commandLine. Returns true when the program must end at once (help shown, or
+// Fills options from commandLine; every option is a whole word of its own (outside quotes), so a
+// path holding "-dd" or "-bw" sets nothing. Returns true when the program must end at once (help shown, or
 // a named file missing; the box has been shown through prompts). A -mail value that is not a number
 // throws std::invalid_argument.
 bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, CommandLineOptions &options,
                       Prompts &prompts);
+
+// The start-up's reading of arguments: the exit code to end with at once (255, that is -1, after
+// help or a missing file; 1 after a bad option value, whose message has been shown), or nothing
+// when the program goes on.
+std::optional<int> StartupExitCode(const QStringList &arguments, const QString &currentFolder,
+                                   CommandLineOptions &options, Prompts &prompts);

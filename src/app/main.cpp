@@ -27,8 +27,9 @@ int main(int argc, char **argv)
     CommandLineOptions &options = commandLineOptions();
     int result = 0;
     try {
-        if (ParseArguments(app.arguments().mid(1), QDir::currentPath(), options, prompts))
-            return 255; // -1: help shown or a named file missing, before any window exists
+        if (const std::optional<int> end =
+                StartupExitCode(app.arguments().mid(1), QDir::currentPath(), options, prompts))
+            return *end; // before any window exists
         TfrmMain window(prompts, [] {
             return std::make_unique<QSettings>(QStringLiteral("ZEL"), QStringLiteral("Tessaly"));
         });
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
         if (options.deleteDataOnExit && QFile::exists(options.dataFile)) QFile::remove(options.dataFile);
     } catch (const std::exception &e) {
         QMessageBox::critical(nullptr, QStringLiteral("ZEL Tessaly"), QString::fromLocal8Bit(e.what()));
+        result = 1;
     }
     return result;
 }

@@ -58,6 +58,43 @@ TEST_F(CommandLineTest, FilesFlagsAndBareNames)
     EXPECT_THROW(ParseCommandLine("-g -mail seven", dir.path(), other, prompts), std::invalid_argument);
 }
 
+TEST_F(CommandLineTest, OptionsAreWholeWordsNeverPartsOfPaths)
+{
+    // A folder "report-dd-2026" and a name holding "-bw" or "-t" ask for nothing.
+    QDir(dir.path()).mkpath("report-dd-2026/x -pf y");
+    const QString data = dir.filePath("report-dd-2026/a-bw-DD.edd");
+    const QString quoted = dir.filePath("report-dd-2026/x -pf y/b -dd -t.edd");
+    writeAll(data, "x");
+    writeAll(quoted, "x");
+    EXPECT_FALSE(ParseArguments({"-t", "inv.edt", "-d", data}, dir.path(), options, prompts));
+    EXPECT_EQ(options.dataFile, data);
+    EXPECT_FALSE(options.deleteDataOnExit || options.blackWhite || options.checkPrintable);
+    CommandLineOptions inQuotes;
+    EXPECT_FALSE(ParseArguments({"-d", quoted, "-BW"}, dir.path(), inQuotes, prompts));
+    EXPECT_EQ(inQuotes.dataFile, quoted);
+    EXPECT_TRUE(inQuotes.designFile.isEmpty()) << "-t inside a quoted name";
+    EXPECT_FALSE(inQuotes.deleteDataOnExit || inQuotes.checkPrintable);
+    EXPECT_TRUE(inQuotes.blackWhite);
+    EXPECT_TRUE(prompts.shown.empty());
+    // Joined-up words are no options either.
+    CommandLineOptions joined;
+    EXPECT_FALSE(ParseCommandLine("-ddx -bwbw x-pf -t", dir.path(), joined, prompts));
+    EXPECT_FALSE(joined.deleteDataOnExit || joined.blackWhite || joined.checkPrintable);
+    EXPECT_TRUE(joined.designFile.isEmpty());
+}
+
+TEST_F(CommandLineTest, StartupEndsWithOneForABadMailNumber)
+{
+    EXPECT_EQ(StartupExitCode({"-g", "-mail", "seven"}, dir.path(), options, prompts), 1);
+    ASSERT_EQ(prompts.shown.size(), 1u);
+    EXPECT_EQ(prompts.shown[0].kind, "warning");
+    EXPECT_TRUE(prompts.shown[0].text.contains("'seven' is not a valid integer value"));
+    EXPECT_EQ(StartupExitCode({"-h"}, dir.path(), options, prompts), 255);
+    EXPECT_EQ(StartupExitCode({"-t", "gone.edt"}, dir.path(), options, prompts), 255);
+    EXPECT_EQ(StartupExitCode({"-t", "inv.edt", "-mail", "12"}, dir.path(), options, prompts), std::nullopt);
+    EXPECT_EQ(options.mailId, 12);
+}
+
 TEST_F(CommandLineTest, MissingFilesEndWithTheirOwnCaption)
 {
     // An unquoted path with a blank ends at the blank.
@@ -171,8 +208,9 @@ TEST(StoredSettings, ReadFallbackAndWrite)
     s.ID_of_Convert = 2;
     s.CheckPNG = true;
     s.CheckNewPage = true;
+    s.ConvertFolder = dir.filePath("pdfs");
     WriteExportSettings(store, s);
-    EXPECT_EQ(store.allKeys().size(), 11);
+    EXPECT_EQ(store.allKeys().size(), 12);
     EXPECT_EQ(store.value("CheckPNG").toString(), "1"); // numbers, as the registry holds them
     EXPECT_EQ(ReadExportSettings(store), s);
 }
