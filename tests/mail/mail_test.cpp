@@ -1,5 +1,6 @@
 // The mail utility: list reading called directly, and the program itself run against a local
 // SMTP server (aiosmtpd) and a stand-in xdg-email.
+#include "export/mail_handoff.h"
 #include "mail_job.h"
 #include "model/code_page.h"
 #include "test_support.h"
@@ -12,6 +13,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace testsupport;
 using ProgramRun = testsupport::Run;
@@ -142,6 +144,21 @@ TEST(MailList, ReadsCrLfCodePagePathsAndSkipsBlankLines)
     EXPECT_EQ(zelmail::ReadList(list, 1254, &error).value_or(QStringList{}), QStringList{turkish});
 }
 
+TEST(MailList, ReadsTheDesktopsUtf8ListOfNamesOutsideEveryCodePage)
+{
+    QTemporaryDir dir;
+    const QString folder = dir.filePath(QString::fromUtf8("Łódź"));
+    QDir().mkpath(folder);
+    const QStringList files = {folder + "/a.pdf", folder + QString::fromUtf8("/ş.txt")};
+    for (const QString &f : files)
+        writeAll(f, "x");
+    QString error;
+    const QString list = WriteMailList(files, &error);
+    ASSERT_FALSE(list.isEmpty()) << error.toStdString();
+    for (int codePage : {1251, 1252, 1254})
+        EXPECT_EQ(zelmail::ReadList(list, codePage, &error).value_or(QStringList{}), files) << codePage;
+}
+
 TEST(MailList, RefusesMissingFilesAndEmptyLists)
 {
     QTemporaryDir dir;
@@ -202,6 +219,89 @@ TEST(MailSmtp, SendsEveryListedFileToTheIdsRecipients)
     };
     expectAttachment(attachments[0], QString::fromUtf8("rapor_ş.pdf"), "application/pdf", binaryAttachment());
     expectAttachment(attachments[1], "notes.txt", "text/plain", readAll(job.txt));
+}
+
+TEST(MailHeaders, LongHeadersFoldAtBlanksAndUnfoldToTheSame)
+{
+    QStringList many;
+    for (int i = 0; i < 55; ++i)
+        many << QString("recipient%1@example.com").arg(i);
+    const QByteArray to = "To: " + many.join(", ").toUtf8();
+    ASSERT_GT(to.size(), 1000);
+    const QByteArray folded = zelmail::FoldHeader(to);
+    for (const QByteArray &line : folded.split('\n')) {
+        EXPECT_LE(line.size(), zelmail::kFoldWidth + 1) << line.constData(); // + the CR
+        EXPECT_FALSE(line.trimmed().isEmpty());
+    }
+    EXPECT_TRUE(folded.split('\n').size() > 10);
+    QByteArray unfolded = folded;
+    EXPECT_EQ(unfolded.replace("\r\n", ""), to);
+    EXPECT_EQ(zelmail::FoldHeader("Subject: short"), QByteArray("Subject: short"));
+    // A run without blanks too long for a line is encoded, so that it can fold.
+    const QByteArray run = zelmail::EncodeHeaderText(QString(200, 'x'));
+    EXPECT_TRUE(run.startsWith("=?UTF-8?B?"));
+    for (const QByteArray &line : zelmail::FoldHeader("Subject: " + run).split('\n'))
+        EXPECT_LE(line.size(), zelmail::kFoldWidth + 1);
+}
+
+TEST(MailSmtp, FiftyFiveRecipientsAndALongSubjectArriveFolded)
+{
+    const QString python = pythonWithAiosmtpd();
+    if (python.isEmpty()) GTEST_SKIP() << "python3 with aiosmtpd not installed";
+    SmtpServer server(python, "store");
+    ASSERT_FALSE(server.url.isEmpty());
+    QStringList many;
+    for (int i = 0; i < 55; ++i)
+        many << QString("r%1.someone@example.com").arg(i);
+    Job job("[Smtp]\nUrl=" + server.url + "\nTls=no\n");
+    const QString subject = kTurkish.repeated(8);
+    writeAll(job.settings, ("[General]\nCodePage=1254\n[Recipients]\n17=\"" + many.join(", ") +
+                            "\"\n[Mail]\nFrom=reports@example.com\nSubject=" + subject + "\n[Smtp]\nUrl=" +
+                            server.url + "\nTls=no\n").toUtf8());
+    const ProgramRun run = runMail({"zelsil", "17", job.list, " "}, job.settings);
+    ASSERT_EQ(run.exitCode, 0) << run.err.constData();
+    EXPECT_EQ(readAll(server.stored(0, "rcpt")).split('\n').size(), 55);
+    const QByteArray raw = readAll(server.stored(0, "eml"));
+    const QByteArray head = raw.left(raw.indexOf("\r\n\r\n"));
+    // Our headers and their continuation lines within 78 characters (libcurl's own may reach 80),
+    // every line within the 998 that servers enforce.
+    bool ours = false;
+    int continued = 0;
+    for (const QByteArray &line : head.split('\n')) {
+        if (!line.startsWith(' ')) ours = line.startsWith("To:") || line.startsWith("Subject:") || line.startsWith("From:");
+        else continued += ours;
+        EXPECT_LE(line.size(), ours ? zelmail::kFoldWidth + 1 : 999) << line.constData();
+    }
+    EXPECT_GT(continued, 20);
+
+    writeAll(server.dir.filePath("parse.py"), kParseScript);
+    const ProgramRun parsed = runProgram(python, {server.dir.filePath("parse.py"), server.stored(0, "eml")}, 30000);
+    ASSERT_EQ(parsed.exitCode, 0) << parsed.err.constData();
+    const QJsonObject mail = QJsonDocument::fromJson(parsed.out).object();
+    EXPECT_EQ(mail["subject"].toString(), subject);
+    EXPECT_EQ(mail["to"].toString(), many.join(", "));
+}
+
+TEST(MailErrors, SettingsMustBeASmallPlainFile)
+{
+    Job job("");
+    const QString fifo = job.dir.filePath("fifo.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString huge = job.dir.filePath("huge.ini");
+    {
+        QFile f(huge);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_TRUE(f.resize(160LL * 1024 * 1024)); // sparse: no disk needed
+    }
+    const struct {
+        QString settings;
+        const char *says;
+    } cases[] = {{fifo, "not a plain file"}, {job.dir.path(), "not a plain file"}, {huge, "too large"}};
+    for (const auto &c : cases) {
+        const ProgramRun run = runMail({"zelsil", "17", job.list, " "}, c.settings);
+        EXPECT_EQ(run.exitCode, 1) << c.settings.toStdString();
+        EXPECT_TRUE(run.err.contains(c.says)) << run.err.constData();
+    }
 }
 
 TEST(MailSmtp, RefusedLoginMissingTlsAndUnreachableServerFail)

@@ -17,6 +17,7 @@
 #include <QUuid>
 
 #include <curl/curl.h>
+#include <sys/stat.h>
 
 namespace zelmail
 {
@@ -26,6 +27,8 @@ namespace
 
 // A list names a handful of files; anything this big is not one of ours.
 constexpr qint64 kMaxListBytes = 4 * 1024 * 1024;
+// A few recipients and texts; the same bound as the list.
+constexpr qint64 kMaxSettingsBytes = kMaxListBytes;
 
 QString plainPath(const QString &path)
 {
@@ -154,13 +157,14 @@ std::optional<QStringList> ReadList(const QString &listPath, int codePage, QStri
     for (QByteArray line : bytes.split('\n')) {
         if (line.endsWith('\r')) line.chop(1);
         if (line.trimmed().isEmpty()) continue;
-        QString path = DecodeAnsi(line, codePage);
-        // The desktop writes in its interface language's code page, which the user may have
-        // switched away from the locale's: a name that only another reading finds is taken.
+        // The desktop writes UTF-8; older ones wrote their interface language's code page, which
+        // the user may have switched away from the locale's: a name that only another reading
+        // finds is taken.
+        QStringDecoder utf8(QStringDecoder::Utf8);
+        QString path = utf8.decode(line);
+        if (utf8.hasError() || !QFileInfo(path).isFile()) path = DecodeAnsi(line, codePage);
         if (!QFileInfo(path).isFile()) {
-            QStringDecoder utf8(QStringDecoder::Utf8);
-            QStringList readings{utf8.decode(line)};
-            if (utf8.hasError()) readings.clear();
+            QStringList readings;
             for (int other : {1252, 1254, 1251})
                 if (other != codePage) readings << DecodeAnsi(line, other);
             for (const QString &reading : readings)
@@ -187,10 +191,30 @@ std::optional<QStringList> ReadList(const QString &listPath, int codePage, QStri
     return files;
 }
 
-std::unique_ptr<QSettings> OpenSettings()
+QString SettingsFileProblem(const QString &path)
 {
-    const QString path = qEnvironmentVariable("ZELUTLMAIL_SETTINGS");
-    if (!path.isEmpty()) return std::make_unique<QSettings>(path, QSettings::IniFormat);
+    struct stat s {
+    };
+    if (::stat(QFile::encodeName(path).constData(), &s) != 0) return {}; // none yet: no settings
+    if (!S_ISREG(s.st_mode)) return QStringLiteral("the settings %1 are not a plain file").arg(plainPath(path));
+    if (s.st_size > kMaxSettingsBytes)
+        return QStringLiteral("the settings %1 are too large to be mail settings").arg(plainPath(path));
+    return {};
+}
+
+std::unique_ptr<QSettings> OpenSettings(QString *error)
+{
+    // QSettings reads its file whole and at once: a pipe would block it, a huge file fill memory.
+    QString path = qEnvironmentVariable("ZELUTLMAIL_SETTINGS");
+    const bool own = !path.isEmpty();
+    if (!own)
+        path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+               QStringLiteral("/ZEL/ZelUtlMail.conf");
+    if (const QString problem = SettingsFileProblem(path); !problem.isEmpty()) {
+        *error = problem;
+        return nullptr;
+    }
+    if (own) return std::make_unique<QSettings>(path, QSettings::IniFormat);
     return std::make_unique<QSettings>(QStringLiteral("ZEL"), QStringLiteral("ZelUtlMail"));
 }
 
@@ -201,8 +225,7 @@ std::optional<MailSettings> ReadSettings(QSettings &store, int mailId, QString *
     s.to = addressList(store.value(QStringLiteral("Recipients/%1").arg(mailId)));
     if (s.to.isEmpty()) {
         *error = QStringLiteral("mail id %1 has no recipient: add \"%1=address\" under [Recipients] in %2")
-                     .arg(mailId)
-                     .arg(where);
+                     .arg(QString::number(mailId), where);
         return std::nullopt;
     }
     s.from = oneLine(settingText(store, QStringLiteral("Mail/From"))).trimmed();
@@ -270,19 +293,41 @@ QByteArray EncodeHeaderText(const QString &text)
     bool plain = !utf8.contains("=?");
     for (char c : utf8)
         if (static_cast<unsigned char>(c) >= 0x7f || c < 0x20) plain = false;
+    // A run without blanks longer than a line cannot be folded; encoded words can.
+    for (const QByteArray &run : utf8.split(' '))
+        if (run.size() > kFoldWidth - 12) plain = false;
     if (plain) return utf8;
 
-    // Words of at most 45 bytes stay within 76 characters, and never split a character.
+    // Words of at most 39 bytes (64 characters) fit on a line after "Subject: " and never split a
+    // character.
     QByteArray out;
     qsizetype start = 0;
     while (start < utf8.size()) {
-        qsizetype end = qMin(start + 45, utf8.size());
+        qsizetype end = qMin(start + 39, utf8.size());
         while (end < utf8.size() && end > start + 1 && (static_cast<unsigned char>(utf8[end]) & 0xC0) == 0x80) --end;
         if (!out.isEmpty()) out += ' ';
         out += "=?UTF-8?B?" + utf8.mid(start, end - start).toBase64() + "?=";
         start = end;
     }
     return out;
+}
+
+QByteArray FoldHeader(const QByteArray &header)
+{
+    // Fold at blanks only: unfolding takes just the line break away, so the text stays the same.
+    QByteArray out, line;
+    for (const QByteArray &word : header.split(' ')) {
+        if (line.isEmpty()) {
+            line = word;
+            continue;
+        }
+        if (!word.isEmpty() && line.size() + 1 + word.size() > kFoldWidth && !line.trimmed().endsWith(':')) {
+            out += line + "\r\n";
+            line.clear();
+        }
+        line += ' ' + word;
+    }
+    return out + line;
 }
 
 QByteArray ContentTypeFor(const QString &fileName)
@@ -346,11 +391,12 @@ bool SendSmtp(const MailSettings &settings, const QString &subject, const QStrin
     curl_easy_setopt(h.curl, CURLOPT_ERRORBUFFER, curlError);
 
     const QByteArray domain = from.mid(from.lastIndexOf('@') + 1).chopped(1);
+    // libcurl sends these as they are, one line each: long ones are folded here.
     const QList<QByteArray> headers = {
         "Date: " + rfc2822Date(QDateTime::currentDateTime()),
-        "From: " + settings.from.toUtf8(),
-        "To: " + settings.to.join(QLatin1String(", ")).toUtf8(),
-        "Subject: " + EncodeHeaderText(subject),
+        FoldHeader("From: " + settings.from.toUtf8()),
+        FoldHeader("To: " + settings.to.join(QLatin1String(", ")).toUtf8()),
+        FoldHeader("Subject: " + EncodeHeaderText(subject)),
         "Message-ID: <" + QUuid::createUuid().toString(QUuid::WithoutBraces).toLatin1() + '@' +
             (from.contains('@') && !domain.isEmpty() ? domain : QByteArray("localhost")) + '>',
     };
@@ -430,9 +476,8 @@ bool HandToMailProgram(const MailSettings &settings, const QString &subject, con
     const bool ok = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
     if (!ok)
         *error = QStringLiteral("%1 failed (exit code %2): %3")
-                     .arg(program)
-                     .arg(process->exitCode())
-                     .arg(QString::fromLocal8Bit(errors.readAll()).trimmed());
+                     .arg(program, QString::number(process->exitCode()),
+                          QString::fromLocal8Bit(errors.readAll()).trimmed());
     delete process;
     return ok;
 }
@@ -441,7 +486,8 @@ int Run(const QStringList &args, QString *error)
 {
     const std::optional<Arguments> parsed = ParseArguments(args, error);
     if (!parsed) return 1;
-    const std::unique_ptr<QSettings> store = OpenSettings();
+    const std::unique_ptr<QSettings> store = OpenSettings(error);
+    if (!store) return 1;
     if (store->status() != QSettings::NoError) {
         *error = QStringLiteral("cannot read the settings %1").arg(plainPath(store->fileName()));
         return 1;
