@@ -112,9 +112,11 @@ QStringList CommandLineHelpLines()
 
 namespace
 {
-bool optionValue(const char *lower, const char *upper, const QList<Word> &words, QString &value, qsizetype from = 0)
+bool optionValue(const char *lower, const char *upper, const QList<Word> &words, QString &value,
+                 qsizetype from = 0)
 {
-    return wordValue(words, QLatin1String(lower), value, from) || wordValue(words, QLatin1String(upper), value, from);
+    return wordValue(words, QLatin1String(lower), value, from) ||
+           wordValue(words, QLatin1String(upper), value, from);
 }
 } // namespace
 
@@ -198,7 +200,8 @@ bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, 
         const int id = value.toInt(&ok);
         if (!ok)
             throw std::invalid_argument(
-                (QStringLiteral("'") + value + QStringLiteral("' is not a valid integer value")).toStdString());
+                (QStringLiteral("'") + value + QStringLiteral("' is not a valid integer value"))
+                    .toStdString());
         options.mailId = id;
     }
     return false;

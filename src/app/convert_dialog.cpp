@@ -62,7 +62,8 @@ TfrmConvert::TfrmConvert(const ExportSettings &settings, const QString &reportPa
     {
         // Convert files run at Generate, not here; their folder is stored with these settings.
         auto *pdf = static_cast<QVBoxLayout *>(m_tabs->widget(m_tabs->count() - 1)->layout());
-        pdf->insertWidget(0, texted(new QLabel(m_tabs), "Convert files write only into this folder (empty: anywhere):"));
+        pdf->insertWidget(
+            0, texted(new QLabel(m_tabs), "Convert files write only into this folder (empty: anywhere):"));
         m_convertFolder = new QLineEdit(m_tabs);
         m_convertFolder->setObjectName(QStringLiteral("txtConvertFolder"));
         pdf->insertWidget(1, m_convertFolder);

@@ -81,24 +81,29 @@ int runPrint(const QStringList &args)
         const QStringList beyond = ItemsBeyond(ParsePageList(*pages), printed->PageCount());
         if (!beyond.isEmpty())
             cliError(QStringLiteral("--pages: the document has ") + QString::number(printed->PageCount()) +
-                     QStringLiteral(" page(s); these items name pages it lacks: ") + beyond.join(QLatin1Char(',')));
+                     QStringLiteral(" page(s); these items name pages it lacks: ") +
+                     beyond.join(QLatin1Char(',')));
     }
     if (wanted == 0) {
-        cliError(pages ? QStringLiteral("--pages: ") + *pages + QStringLiteral(" names no page of the document")
-                       : QStringLiteral("the document has no page to print"));
+        cliError(pages
+                     ? QStringLiteral("--pages: ") + *pages + QStringLiteral(" names no page of the document")
+                     : QStringLiteral("the document has no page to print"));
         return kExitFailure;
     }
     // Checked once the input is known good, so that a bad list is told apart from a missing printer.
     const QString printer = a.value(QStringLiteral("--printer")).value_or(DefaultPrinterName());
     if (printer.isEmpty() || !ListPrinters().contains(printer)) {
-        cliError(printer.isEmpty() ? QStringLiteral("Printer not exists") : printer + QStringLiteral(": Printer not exists"));
+        cliError(printer.isEmpty() ? QStringLiteral("Printer not exists")
+                                   : printer + QStringLiteral(": Printer not exists"));
         return kExitFailure;
     }
     QString error;
     const int done = pages ? PrintPageList(*printed, &error, printer) : PrintAllPages(*printed, printer);
-    cliOut(QStringLiteral("%1 of %2 page(s) sent to %3").arg(QString::number(done), QString::number(wanted), printer));
+    cliOut(QStringLiteral("%1 of %2 page(s) sent to %3")
+               .arg(QString::number(done), QString::number(wanted), printer));
     if (done != wanted) {
-        cliError(QStringLiteral("%1 page(s) could not be printed on %2").arg(QString::number(wanted - done), printer));
+        cliError(QStringLiteral("%1 page(s) could not be printed on %2")
+                     .arg(QString::number(wanted - done), printer));
         return kExitFailure;
     }
     return kExitOk;

@@ -34,7 +34,9 @@ QString WriteMailList(const QStringList &files, QString *error)
     for (const QString &file : files) {
         if (file.contains(QLatin1Char('\n')) || file.contains(QLatin1Char('\r'))) {
             // One path a line: such a name would become two paths.
-            if (error) *error = QStringLiteral("The list of files to send cannot hold a name with a line break: ") + file;
+            if (error)
+                *error =
+                    QStringLiteral("The list of files to send cannot hold a name with a line break: ") + file;
             return {};
         }
         text += QDir::toNativeSeparators(QFileInfo(file).absoluteFilePath()).toUtf8() + "\r\n";

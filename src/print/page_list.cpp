@@ -63,7 +63,8 @@ QStringList ItemsBeyond(const PageList &list, int pageCount)
     const unsigned count = unsigned(std::max(0, pageCount));
     for (const PageList::Range &r : list.ranges)
         if (r.first > count || r.last > count || r.first > r.last)
-            items << (r.first == r.last ? QString::number(r.first)
-                                        : QString::number(r.first) + QLatin1Char('-') + QString::number(r.last));
+            items << (r.first == r.last
+                          ? QString::number(r.first)
+                          : QString::number(r.first) + QLatin1Char('-') + QString::number(r.last));
     return items;
 }

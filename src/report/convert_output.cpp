@@ -12,7 +12,8 @@ namespace
 {
 bool inside(const QString &path, const QString &folder)
 {
-    return path == folder || path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
+    return path == folder ||
+           path.startsWith(folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/'));
 }
 
 // The deepest part of path that exists, with every link resolved.
@@ -83,6 +84,7 @@ ConvertOutput PrepareConvertOutput(const QString &name, const QString &folder)
         out.refusal = problem;
         return out;
     }
-    if (!QDir().mkpath(QFileInfo(out.path).path())) out.refusal = QStringLiteral("its folder cannot be created");
+    if (!QDir().mkpath(QFileInfo(out.path).path()))
+        out.refusal = QStringLiteral("its folder cannot be created");
     return out;
 }

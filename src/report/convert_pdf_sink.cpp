@@ -279,7 +279,8 @@ ConvertPdfSink::~ConvertPdfSink()
 void ConvertPdfSink::OutputNamed(const QString &pdfPath)
 {
     d->pdfPath = pdfPath;
-    d->target = pdfPath.trimmed().isEmpty() ? ConvertOutput{} : PrepareConvertOutput(pdfPath, d->options.outputFolder);
+    d->target = pdfPath.trimmed().isEmpty() ? ConvertOutput{}
+                                            : PrepareConvertOutput(pdfPath, d->options.outputFolder);
 }
 
 void ConvertPdfSink::PageDone(VDoc &report, int index)

@@ -368,7 +368,7 @@ private:
     void convertFileName(const QString &line)
     {
         if (!GetAttribute(QStringLiteral("ConvertFileName"), line, m_pdfPath)) return;
-        // The sink checks the name and makes its folder (PrepareConvertOutput): not every name may be written.
+        // The sink checks the name and makes its folder: not every name may be written.
         m_sink.OutputNamed(m_pdfPath);
     }
 

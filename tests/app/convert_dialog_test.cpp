@@ -205,7 +205,8 @@ TEST(ConvertDialog, ConvertFolderConfinesGenerate)
     EXPECT_EQ(w.exportSettings().ConvertFolder, dir.filePath("pdfs"));
     EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value("ConvertFolder").toString(), dir.filePath("pdfs"));
 
-    const QString page = "<Document DataType=\"1\">\r\n<Page DesignName=\"Page1\">\r\n</Page>\r\n</Document>\r\n";
+    const QString page =
+        "<Document DataType=\"1\">\r\n<Page DesignName=\"Page1\">\r\n</Page>\r\n</Document>\r\n";
     testsupport::writeAll(dir.filePath("batch.edd"),
                           ("<ConvertFile ConvertFileName=\"in/one.pdf\">\r\n" + page +
                            "<ConvertFile ConvertFileName=\"../out.pdf\">\r\n" + page)
@@ -216,5 +217,6 @@ TEST(ConvertDialog, ConvertFolderConfinesGenerate)
     EXPECT_TRUE(testsupport::readAll(dir.filePath("pdfs/in/one.pdf")).startsWith("%PDF-"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("out.pdf")));
     ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_TRUE(prompts.shown[0].text.startsWith("document 2: cannot write ../out.pdf: ")) << prompts.shown[0].text.toStdString();
+    EXPECT_TRUE(prompts.shown[0].text.startsWith("document 2: cannot write ../out.pdf: "))
+        << prompts.shown[0].text.toStdString();
 }

@@ -256,8 +256,9 @@ TEST(MailSmtp, FiftyFiveRecipientsAndALongSubjectArriveFolded)
     Job job("[Smtp]\nUrl=" + server.url + "\nTls=no\n");
     const QString subject = kTurkish.repeated(8);
     writeAll(job.settings, ("[General]\nCodePage=1254\n[Recipients]\n17=\"" + many.join(", ") +
-                            "\"\n[Mail]\nFrom=reports@example.com\nSubject=" + subject + "\n[Smtp]\nUrl=" +
-                            server.url + "\nTls=no\n").toUtf8());
+                            "\"\n[Mail]\nFrom=reports@example.com\nSubject=" + subject +
+                            "\n[Smtp]\nUrl=" + server.url + "\nTls=no\n")
+                               .toUtf8());
     const ProgramRun run = runMail({"zelsil", "17", job.list, " "}, job.settings);
     ASSERT_EQ(run.exitCode, 0) << run.err.constData();
     EXPECT_EQ(readAll(server.stored(0, "rcpt")).split('\n').size(), 55);
@@ -268,14 +269,17 @@ TEST(MailSmtp, FiftyFiveRecipientsAndALongSubjectArriveFolded)
     bool ours = false;
     int continued = 0;
     for (const QByteArray &line : head.split('\n')) {
-        if (!line.startsWith(' ')) ours = line.startsWith("To:") || line.startsWith("Subject:") || line.startsWith("From:");
-        else continued += ours;
+        if (!line.startsWith(' '))
+            ours = line.startsWith("To:") || line.startsWith("Subject:") || line.startsWith("From:");
+        else
+            continued += ours;
         EXPECT_LE(line.size(), ours ? zelmail::kFoldWidth + 1 : 999) << line.constData();
     }
     EXPECT_GT(continued, 20);
 
     writeAll(server.dir.filePath("parse.py"), kParseScript);
-    const ProgramRun parsed = runProgram(python, {server.dir.filePath("parse.py"), server.stored(0, "eml")}, 30000);
+    const ProgramRun parsed =
+        runProgram(python, {server.dir.filePath("parse.py"), server.stored(0, "eml")}, 30000);
     ASSERT_EQ(parsed.exitCode, 0) << parsed.err.constData();
     const QJsonObject mail = QJsonDocument::fromJson(parsed.out).object();
     EXPECT_EQ(mail["subject"].toString(), subject);

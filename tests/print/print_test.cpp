@@ -81,7 +81,6 @@ TEST(PrintCommand, RefusedListsSayWhyAndFail)
     }
 }
 
-
 TEST(DevModeTest, FieldsFollowTheSettingsAndReachQt)
 {
     VSetPage s;

@@ -218,11 +218,12 @@ TEST_F(ConvertPdf, commandLineOutputFolder)
 {
     const QString examples = TESSALY_SOURCE_DIR "/examples/";
     QDir(dir.path()).mkdir("pdfs");
-    writeLines(out("batch.edd"), convertTo("ok/one.pdf") + doc(page("Page1", "one")) + convertTo("../two.pdf") +
-                                     doc(page("Page1", "two")) + convertTo("three.txt") +
-                                     doc(page("Page1", "three")) + convertTo("four.pdf") + doc(page("Page1", "four")));
-    const auto r = runProgram(TESSALY_CLI, {"generate", examples + "invoice.edt", out("batch.edd"), "--outdir",
-                                            out("pdfs")});
+    writeLines(out("batch.edd"), convertTo("ok/one.pdf") + doc(page("Page1", "one")) +
+                                     convertTo("../two.pdf") + doc(page("Page1", "two")) +
+                                     convertTo("three.txt") + doc(page("Page1", "three")) +
+                                     convertTo("four.pdf") + doc(page("Page1", "four")));
+    const auto r = runProgram(
+        TESSALY_CLI, {"generate", examples + "invoice.edt", out("batch.edd"), "--outdir", out("pdfs")});
     EXPECT_EQ(r.exitCode, 1);
     const QString err = QString::fromUtf8(r.err);
     EXPECT_TRUE(err.contains("document 2: cannot write ../two.pdf")) << err.toStdString();
@@ -232,8 +233,8 @@ TEST_F(ConvertPdf, commandLineOutputFolder)
     EXPECT_FALSE(QFileInfo::exists(out("two.pdf")));
     EXPECT_FALSE(QFileInfo::exists(out("pdfs/three.txt")));
 
-    const auto missing = runProgram(TESSALY_CLI, {"generate", examples + "invoice.edt", out("batch.edd"),
-                                                  "--outdir", out("nowhere")});
+    const auto missing = runProgram(
+        TESSALY_CLI, {"generate", examples + "invoice.edt", out("batch.edd"), "--outdir", out("nowhere")});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.contains("is not a folder")) << missing.err.constData();
 }
@@ -295,9 +296,9 @@ TEST_F(ConvertFile, outputsOnlyWherePdfsMayGo)
         QString name;
         bool written;
     } cases[] = {
-        {out("notes.txt"), false}, {out("fresh.PDF"), true},  {out("text.pdf"), false},
-        {out("old.pdf"), true},    {out("short.pdf"), false}, {out("link.pdf"), false},
-        {out("pdflink.pdf"), false}, {out("folder.pdf"), false}, {out("fifo.pdf"), false},
+        {out("notes.txt"), false},       {out("fresh.PDF"), true},   {out("text.pdf"), false},
+        {out("old.pdf"), true},          {out("short.pdf"), false},  {out("link.pdf"), false},
+        {out("pdflink.pdf"), false},     {out("folder.pdf"), false}, {out("fifo.pdf"), false},
         {out("new/sub/made.pdf"), true},
     };
     QStringList lines;
@@ -323,7 +324,8 @@ TEST_F(ConvertFile, outputsOnlyWherePdfsMayGo)
             continue;
         }
         ASSERT_LT(refused, messages.size());
-        EXPECT_EQ(messages[refused++].section(": ", 0, 1), "document " + QString::number(number) + ": cannot write " + c.name);
+        EXPECT_EQ(messages[refused++].section(": ", 0, 1),
+                  "document " + QString::number(number) + ": cannot write " + c.name);
     }
     EXPECT_EQ(messages.size(), refused);
     EXPECT_EQ(testsupport::readAll(out("notes.txt")), "notes");
@@ -349,8 +351,9 @@ TEST_F(ConvertFile, anOutputFolderKeepsEveryNameInside)
     EXPECT_TRUE(QFileInfo(root + "/a/b").isDir()) << "its folder is made";
     EXPECT_EQ(PrepareConvertOutput("inner/./y.pdf", folder).path, root + "/inner/y.pdf");
     EXPECT_EQ(PrepareConvertOutput("a/../z.pdf", folder).path, root + "/z.pdf");
-    for (const QString &name : {outside.filePath("abs.pdf"), QString("../up.pdf"), QString("a/../../up.pdf"),
-                                QString("escape/x.pdf"), QString("escape/deeper/x.pdf"), QString("~/x.pdf")}) {
+    for (const QString &name :
+         {outside.filePath("abs.pdf"), QString("../up.pdf"), QString("a/../../up.pdf"),
+          QString("escape/x.pdf"), QString("escape/deeper/x.pdf"), QString("~/x.pdf")}) {
         const ConvertOutput o = PrepareConvertOutput(name, folder);
         EXPECT_FALSE(o.refusal.isEmpty()) << name.toStdString();
     }

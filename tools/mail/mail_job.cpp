@@ -196,7 +196,8 @@ QString SettingsFileProblem(const QString &path)
     struct stat s {
     };
     if (::stat(QFile::encodeName(path).constData(), &s) != 0) return {}; // none yet: no settings
-    if (!S_ISREG(s.st_mode)) return QStringLiteral("the settings %1 are not a plain file").arg(plainPath(path));
+    if (!S_ISREG(s.st_mode))
+        return QStringLiteral("the settings %1 are not a plain file").arg(plainPath(path));
     if (s.st_size > kMaxSettingsBytes)
         return QStringLiteral("the settings %1 are too large to be mail settings").arg(plainPath(path));
     return {};
