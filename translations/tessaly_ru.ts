@@ -4,6 +4,18 @@
 <context>
     <name>Tessaly</name>
     <message>
+        <source>Nothing was sent by e-mail:</source>
+        <translation>Ничего не отправлено по почте:</translation>
+    </message>
+    <message>
+        <source>the export wrote no file</source>
+        <translation>экспорт не записал ни одного файла</translation>
+    </message>
+    <message>
+        <source>Convert files write only into this folder (empty: anywhere):</source>
+        <translation>Файлы конвертации пишут только в эту папку (пусто: куда угодно):</translation>
+    </message>
+    <message>
         <source>Russian</source>
         <translation>Русский</translation>
     </message>

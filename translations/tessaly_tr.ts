@@ -4,6 +4,18 @@
 <context>
     <name>Tessaly</name>
     <message>
+        <source>Nothing was sent by e-mail:</source>
+        <translation>E-posta ile hiçbir şey gönderilmedi:</translation>
+    </message>
+    <message>
+        <source>the export wrote no file</source>
+        <translation>dışa aktarma hiçbir dosya yazmadı</translation>
+    </message>
+    <message>
+        <source>Convert files write only into this folder (empty: anywhere):</source>
+        <translation>Dönüştürme dosyaları yalnızca bu klasöre yazar (boş: her yere):</translation>
+    </message>
+    <message>
         <source>Russian</source>
         <translation>Rusça</translation>
     </message>
