@@ -511,6 +511,10 @@ TEST(PdfExport, PictureFilesAreReadOnlyFromPlainFiles)
     if (haveReaders()) {
         EXPECT_NE(findWord(pdfWords(pdf), "Survivor"), nullptr);
     }
+    // Pictures chosen for a design are read by the same rule.
+    VPicture chosen;
+    for (const QString &name : {QStringLiteral("/dev/zero"), fifo, folder, big})
+        EXPECT_FALSE(chosen.LoadFile(name)) << name.toStdString();
 }
 
 // A label picture that --keep-pictures cannot write beside the PDF is reported, exit code 1.
