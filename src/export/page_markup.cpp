@@ -253,6 +253,8 @@ MarkupTags::MarkupTags(const QString &line) : m_line(line)
     const QStringView text(m_line);
     const qsizetype n = text.size();
     qsizetype i = 0;
+    // The next ']' at or after some position, kept so that a line of many '[' is read in one pass.
+    qsizetype nextClose = -2;
     while (i < n) {
         if (text[i] == QChar(0x0C)) m_pageBreak = true;
         if (text[i] != QLatin1Char('[')) {
@@ -262,9 +264,8 @@ MarkupTags::MarkupTags(const QString &line) : m_line(line)
         qsizetype colon = i + 1;
         while (colon < n && isNameChar(text[colon]))
             ++colon;
-        const qsizetype close = colon < n && text[colon] == QLatin1Char(':') && colon > i + 1
-                                    ? text.indexOf(QLatin1Char(']'), colon + 1)
-                                    : -1;
+        if (nextClose != -1 && nextClose <= colon) nextClose = text.indexOf(QLatin1Char(']'), colon + 1);
+        const qsizetype close = colon < n && text[colon] == QLatin1Char(':') && colon > i + 1 ? nextClose : -1;
         const QStringView name = text.mid(i + 1, colon - i - 1);
         // The closing marker ":name]" must end right at that ']' and not overlap the opening one.
         const qsizetype valueEnd = close - name.size() - 1;
