@@ -250,18 +250,20 @@ QString PageMarkupReplay(const QByteArray &input)
         if (MarkupTags(line).pageBreak()) ++breaks;
     }
     const QString pdf = scratch(QStringLiteral("markup.pdf"));
-    const PdfExportResult r =
-        ExportPdf(pages, pdf, 595, 842, 1252, QString(), QStringLiteral(TESSALY_SOURCE_DIR "/src/export/pdflib.upr"));
+    const PdfExportResult r = ExportPdf(pages, pdf, 595, 842, 1252, QString(),
+                                        QStringLiteral(TESSALY_SOURCE_DIR "/src/export/pdflib.upr"));
     if (!r) return QStringLiteral("the markup was not exported: ") + r.message;
     // The file is complete and has one page more than the markup has page breaks.
     const QByteArray bytes = readFile(pdf);
-    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF")) return QStringLiteral("an incomplete PDF");
+    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF"))
+        return QStringLiteral("an incomplete PDF");
     int pageObjects = 0;
     static const QByteArray page = "/Type /Page";
     for (qsizetype at = bytes.indexOf(page); at >= 0; at = bytes.indexOf(page, at + 1))
         if (at + page.size() < bytes.size() && bytes[at + page.size()] != 's') ++pageObjects;
     if (pageObjects != breaks + 1)
-        return QStringLiteral("%1 page breaks gave %2 pages").arg(QString::number(breaks), QString::number(pageObjects));
+        return QStringLiteral("%1 page breaks gave %2 pages")
+            .arg(QString::number(breaks), QString::number(pageObjects));
     return {};
 }
 

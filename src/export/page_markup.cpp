@@ -265,7 +265,8 @@ MarkupTags::MarkupTags(const QString &line) : m_line(line)
         while (colon < n && isNameChar(text[colon]))
             ++colon;
         if (nextClose != -1 && nextClose <= colon) nextClose = text.indexOf(QLatin1Char(']'), colon + 1);
-        const qsizetype close = colon < n && text[colon] == QLatin1Char(':') && colon > i + 1 ? nextClose : -1;
+        const qsizetype close =
+            colon < n && text[colon] == QLatin1Char(':') && colon > i + 1 ? nextClose : -1;
         const QStringView name = text.mid(i + 1, colon - i - 1);
         // The closing marker ":name]" must end right at that ']' and not overlap the opening one.
         const qsizetype valueEnd = close - name.size() - 1;

@@ -39,8 +39,8 @@ void WriteElementMarkup(const VGrfElement &container, PageMarkup &pages, int pag
 std::vector<MarkupLine> PageMarkupLines(const VPage &page, const QString &outputName, bool writePictureFiles,
                                         QStringList *errors = nullptr);
 // The line of one element alone (empty for cells and barcodes without a barcode record).
-QString ElementMarkupLine(const VGrfElement &element, const QString &outputName,
-                          bool writePictureFile = true, QStringList *errors = nullptr);
+QString ElementMarkupLine(const VGrfElement &element, const QString &outputName, bool writePictureFile = true,
+                          QStringList *errors = nullptr);
 // base + "_pict_(n).bmp", n being the label's index among its siblings.
 QString PictureFileName(const VGrfElement &element, const QString &outputName);
 

@@ -64,7 +64,8 @@ namespace
 {
 QString undrawablePicture(int page, const VGrfElement &element)
 {
-    return QStringLiteral("page %1, element %2: the picture cannot be drawn; a placeholder stands in its place")
+    return QStringLiteral(
+               "page %1, element %2: the picture cannot be drawn; a placeholder stands in its place")
         .arg(QString::number(page), element.Name());
 }
 } // namespace
@@ -163,10 +164,12 @@ bool PdfReportWriter::addPage(VPage &page)
     if (m_pages > 1) m_open->replay->line(PageBreakLine());
     m_open->replay->setPageSwitches(page.BlackWhite(), page.PrintableOnly());
     // A label bitmap that cannot be written beside the PDF is a warning: the PDF itself is whole.
-    for (const MarkupLine &line : PageMarkupLines(page, m_fileName, m_writePictureFiles, &m_result.warnings)) {
+    for (const MarkupLine &line :
+         PageMarkupLines(page, m_fileName, m_writePictureFiles, &m_result.warnings)) {
         m_open->replay->line(line.text, line.element);
         const VPicture *picture = line.element ? line.element->Picture() : nullptr;
-        if (picture && picture->IsUndecodable()) m_result.warnings << undrawablePicture(m_pages, *line.element);
+        if (picture && picture->IsUndecodable())
+            m_result.warnings << undrawablePicture(m_pages, *line.element);
     }
     return true;
 }

@@ -16,9 +16,9 @@
 #include <cerrno>
 #include <climits>
 #include <csignal>
-#include <dirent.h>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -141,8 +141,8 @@ bool AtomicFile::open(OpenMode mode)
     }
     const QString folder = info.absolutePath();
     removeStaleTemporaries(folder);
-    QByteArray pattern = QFile::encodeName(folder) + '/' + AtomicTemporaryPrefix() + QByteArray::number(::getpid()) +
-                         "-XXXXXX";
+    QByteArray pattern = QFile::encodeName(folder) + '/' + AtomicTemporaryPrefix() +
+                         QByteArray::number(::getpid()) + "-XXXXXX";
     m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (m_fd < 0) {
         fail(SystemErrorText(errno));

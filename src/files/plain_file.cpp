@@ -39,8 +39,8 @@ bool ReadPlainFile(const QString &path, qint64 maxBytes, QByteArray &bytes, QStr
         error = path + QStringLiteral(" is not a plain file");
         return false;
     }
-    const QString tooLarge = path + QStringLiteral(" is larger than ") + QString::number(maxBytes >> 20) +
-                             QStringLiteral(" MiB");
+    const QString tooLarge =
+        path + QStringLiteral(" is larger than ") + QString::number(maxBytes >> 20) + QStringLiteral(" MiB");
     if (s.st_size > maxBytes) {
         error = tooLarge;
         return false;

@@ -166,7 +166,8 @@ public:
             return m_image;
         QByteArray bytes;
         QString problem;
-        if (!ReadPlainFile(path, kMaxPictureFileBytes, bytes, problem)) fail(QStringLiteral("picture ") + problem);
+        if (!ReadPlainFile(path, kMaxPictureFileBytes, bytes, problem))
+            fail(QStringLiteral("picture ") + problem);
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::ReadOnly);
         QImageReader reader(&buffer, format);
@@ -210,7 +211,8 @@ void setLabelValue(VGrfElement &label, const QString &value, PictureLoader &pict
     // A name that leads nowhere stays as text; one that leads to something other than a plain
     // file is refused by name, whatever its extension.
     if (!IsPictureValueType(label.ValueType()) || value.isEmpty() || !QFileInfo::exists(value)) return;
-    if (!QFileInfo(value).isFile()) fail(QStringLiteral("picture ") + value + QStringLiteral(" is not a plain file"));
+    if (!QFileInfo(value).isFile())
+        fail(QStringLiteral("picture ") + value + QStringLiteral(" is not a plain file"));
     const QByteArray format = pictureFormat(value);
     if (format.isEmpty()) return;
     auto picture = std::make_unique<VPicture>();

@@ -171,8 +171,8 @@ TEST(PageMarkup, ReaderConvention)
 // Whatever a value holds, it comes back whole from its own tag and adds no tag to the line.
 TEST(PageMarkup, ValuesCannotFormTagsOrTurnThePage)
 {
-    const QStringList hostile = {":tca]", "[gf:", "[ifn:/etc/passwd:ifn]", "[tl:9999:tl]", "%5B", "%",
-                                 "100%", "a]b[c", QString(QChar(0x0C)), "line\r\nbreak", "[:]", ""};
+    const QStringList hostile = {":tca]", "[gf:",  "[ifn:/etc/passwd:ifn]", "[tl:9999:tl]",  "%5B", "%",
+                                 "100%",  "a]b[c", QString(QChar(0x0C)),    "line\r\nbreak", "[:]", ""};
     VDoc doc;
     VPage *page = doc.AddPage();
     page->Root().Font().SetFontName("Arial:fn][gf:1:gf]");

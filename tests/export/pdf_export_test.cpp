@@ -429,9 +429,10 @@ TEST(PdfExport, ValuesHoldingMarkupAreDrawnAsTyped)
     QImage red(40, 40, QImage::Format_RGB32);
     red.fill(Qt::red);
     ASSERT_TRUE(red.save(picture));
-    const QStringList vocabulary = {"fn", "fs", "fc", "fb", "fi", "fo", "gf", "gl", "gt", "gr", "gb", "gc", "pt",
-                                    "f0", "f1", "f2", "f3", "f4", "f5", "gst", "st", "bcv", "tca", "tl", "tt", "tr",
-                                    "tb", "tc", "tv", "ts", "th", "ifn", "il", "it", "ir", "ib", "ic", "iss"};
+    const QStringList vocabulary = {"fn", "fs",  "fc",  "fb", "fi", "fo", "gf", "gl", "gt", "gr",
+                                    "gb", "gc",  "pt",  "f0", "f1", "f2", "f3", "f4", "f5", "gst",
+                                    "st", "bcv", "tca", "tl", "tt", "tr", "tb", "tc", "tv", "ts",
+                                    "th", "ifn", "il",  "it", "ir", "ib", "ic", "iss"};
     VDoc doc;
     VPage *page = addPage(doc);
     QStringList captions;
@@ -488,7 +489,8 @@ TEST(PdfExport, ValuesHoldingMarkupAreDrawnAsTyped)
 TEST(PdfExport, PictureFilesAreReadOnlyFromPlainFiles)
 {
     QTemporaryDir dir;
-    const QString pdf = dir.filePath("out.pdf"), fifo = dir.filePath("pipe.bmp"), folder = dir.filePath("dir.bmp");
+    const QString pdf = dir.filePath("out.pdf"), fifo = dir.filePath("pipe.bmp"),
+                  folder = dir.filePath("dir.bmp");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QDir().mkdir(folder));
     const QString big = dir.filePath("big.bmp");
@@ -535,7 +537,8 @@ TEST(PdfExport, KeptPicturesThatCannotBeWrittenFailTheCommand)
 
     const QString pdf = dir.filePath("out.pdf");
     const QString kept = PictureFileName(*label, pdf);
-    testsupport::Run ok = testsupport::runCli({"export", design, "--format", "pdf", "--keep-pictures", "-o", pdf});
+    testsupport::Run ok =
+        testsupport::runCli({"export", design, "--format", "pdf", "--keep-pictures", "-o", pdf});
     ASSERT_EQ(ok.exitCode, 0) << ok.err.toStdString();
     EXPECT_FALSE(QImage(kept).isNull());
 

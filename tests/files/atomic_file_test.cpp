@@ -44,8 +44,8 @@ TEST(AtomicFile, StaleTemporariesOfDeadWritersAreRemovedOnTheNextWrite)
 
     // Not ours, or of a process still alive (this one's parent): kept.
     const QString alien = dir.filePath(".report.pdf.Ab12Cd");
-    const QString living = dir.filePath(QString::fromLatin1(AtomicTemporaryPrefix()) +
-                                         QString::number(::getppid()) + "-Ab12Cd");
+    const QString living =
+        dir.filePath(QString::fromLatin1(AtomicTemporaryPrefix()) + QString::number(::getppid()) + "-Ab12Cd");
     testsupport::writeAll(alien, "x");
     testsupport::writeAll(living, "x");
 

@@ -329,7 +329,8 @@ TEST_F(Generation, pictureLabels)
 // or waiting on it; so is a file beyond the size limit.
 TEST_F(Generation, picturesOnlyFromPlainFilesOfBoundedSize)
 {
-    const QString fifo = dir.filePath("pipe.bmp"), folder = dir.filePath("folder.jpg"), big = dir.filePath("big.png");
+    const QString fifo = dir.filePath("pipe.bmp"), folder = dir.filePath("folder.jpg"),
+                  big = dir.filePath("big.png");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     ASSERT_TRUE(QDir().mkdir(folder));
     {
@@ -342,8 +343,9 @@ TEST_F(Generation, picturesOnlyFromPlainFilesOfBoundedSize)
                                                  {big, big + " is larger than 64 MiB"}};
     for (const auto &[value, message] : cases) {
         report.Clear();
-        EXPECT_FALSE(generate(document({"<Page DesignName=\"Page1\">", "<Data Status=\"Group\" DesignName=\"Group1\">",
-                                        "<f3=\"" + value + "\"/>", "</Data>", "</Page>"})));
+        EXPECT_FALSE(
+            generate(document({"<Page DesignName=\"Page1\">", "<Data Status=\"Group\" DesignName=\"Group1\">",
+                               "<f3=\"" + value + "\"/>", "</Data>", "</Page>"})));
         EXPECT_TRUE(reason.contains(message)) << reason.toStdString();
     }
 }
