@@ -1,5 +1,7 @@
 #include "fuzz_entries.h"
 
+#include "export/page_markup.h"
+#include "export/pdf_export.h"
 #include "files/design_file.h"
 #include "files/picture_text.h"
 #include "model/v_doc.h"
@@ -238,6 +240,33 @@ QString PageSource(const QByteArray &input)
     return {};
 }
 
+QString PageMarkupReplay(const QByteArray &input)
+{
+    // One markup line per input line; form-feed lines turn the page, as in an export.
+    PageMarkup pages(1);
+    int breaks = 0;
+    for (const QString &line : QString::fromUtf8(input).split(QLatin1Char('\n'))) {
+        pages[0] << line;
+        if (MarkupTags(line).pageBreak()) ++breaks;
+    }
+    const QString pdf = scratch(QStringLiteral("markup.pdf"));
+    const PdfExportResult r = ExportPdf(pages, pdf, 595, 842, 1252, QString(),
+                                        QStringLiteral(TESSALY_SOURCE_DIR "/src/export/pdflib.upr"));
+    if (!r) return QStringLiteral("the markup was not exported: ") + r.message;
+    // The file is complete and has one page more than the markup has page breaks.
+    const QByteArray bytes = readFile(pdf);
+    if (!bytes.startsWith("%PDF-") || !bytes.trimmed().endsWith("%%EOF"))
+        return QStringLiteral("an incomplete PDF");
+    int pageObjects = 0;
+    static const QByteArray page = "/Type /Page";
+    for (qsizetype at = bytes.indexOf(page); at >= 0; at = bytes.indexOf(page, at + 1))
+        if (at + page.size() < bytes.size() && bytes[at + page.size()] != 's') ++pageObjects;
+    if (pageObjects != breaks + 1)
+        return QStringLiteral("%1 page breaks gave %2 pages")
+            .arg(QString::number(breaks), QString::number(pageObjects));
+    return {};
+}
+
 const std::vector<Target> &Targets()
 {
     static const std::vector<Target> targets = {
@@ -245,6 +274,7 @@ const std::vector<Target> &Targets()
         {"picture_text", PictureText},
         {"data_file", DataFile},
         {"page_source", PageSource},
+        {"page_markup", PageMarkupReplay},
     };
     return targets;
 }

@@ -16,6 +16,8 @@ QString DesignFile(const QByteArray &input);
 QString PictureText(const QByteArray &input);
 QString DataFile(const QByteArray &input);
 QString PageSource(const QByteArray &input);
+// Page markup lines replayed into a PDF: the export succeeds with one page per page break more.
+QString PageMarkupReplay(const QByteArray &input);
 
 struct Target {
     const char *name; // the folder name of its seeds and regression inputs

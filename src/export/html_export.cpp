@@ -152,6 +152,8 @@ QString HtmlCharset(int codePage)
 ExportResult ExportHtml(VDoc &report, const QString &path, const HtmlOptions &options)
 {
     if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
+    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty())
+        return ExportResult::failure(problem);
     const QString charset = HtmlCharset(options.codePage);
     QStringList lines;
     lines << QStringLiteral("<html>") << QStringLiteral("<head>")

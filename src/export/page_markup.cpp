@@ -8,13 +8,16 @@
 #include <QLocale>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace
 {
 
 QString tag(const char *name, const QString &value)
 {
     const QLatin1String n(name);
-    return QLatin1Char('[') + n + QLatin1Char(':') + value + QLatin1Char(':') + n + QLatin1Char(']');
+    return QLatin1Char('[') + n + QLatin1Char(':') + EscapeMarkupValue(value) + QLatin1Char(':') + n +
+           QLatin1Char(']');
 }
 
 QString intTag(const char *name, int value)
@@ -57,11 +60,13 @@ bool holdsPicture(const VGrfElement &e)
 }
 
 // Saves a label's picture beside the output; an old file of that name is replaced.
-QString savePicture(const VGrfElement &e, const QString &outputName, bool write)
+QString savePicture(const VGrfElement &e, const QString &outputName, bool write, QStringList *errors)
 {
     const QString path = PictureFileName(e, outputName);
-    if (write && e.Picture()->HasImage())
-        SaveImageAtomically(path, FlattenOnWhite(e.Picture()->Image()), "BMP");
+    QString error;
+    if (write && e.Picture()->HasImage() &&
+        !SaveImageAtomically(path, FlattenOnWhite(e.Picture()->Image()), "BMP", -1, &error) && errors)
+        *errors << error;
     return path;
 }
 
@@ -101,7 +106,8 @@ QImage FlattenOnWhite(const QImage &picture)
     return flat;
 }
 
-QString ElementMarkupLine(const VGrfElement &e, const QString &outputName, bool writePictureFile)
+QString ElementMarkupLine(const VGrfElement &e, const QString &outputName, bool writePictureFile,
+                          QStringList *errors)
 {
     const ElementKind kind = e.Kind();
     const VShape &shape = e.Shape();
@@ -132,7 +138,7 @@ QString ElementMarkupLine(const VGrfElement &e, const QString &outputName, bool 
                borderTags(shape);
     }
     if (kind == ElementKind::Label && holdsPicture(e)) {
-        line = tag("ifn", savePicture(e, outputName, writePictureFile)) +
+        line = tag("ifn", savePicture(e, outputName, writePictureFile, errors)) +
                geometryTags("il", "it", "ir", "ib", shape) + colorTag("ic", shape.PenColor()) +
                intTag("iss", e.Picture()->SizeSet());
     }
@@ -142,23 +148,24 @@ QString ElementMarkupLine(const VGrfElement &e, const QString &outputName, bool 
 namespace
 {
 void appendLines(const VGrfElement &container, std::vector<MarkupLine> &lines, const QString &outputName,
-                 bool writePictureFiles)
+                 bool writePictureFiles, QStringList *errors)
 {
     for (const auto &child : container.ChildList()) {
         if (child->Printable() == pmNever) continue;
-        lines.push_back({ElementMarkupLine(*child, outputName, writePictureFiles), child.get()});
-        appendLines(*child, lines, outputName, writePictureFiles);
+        lines.push_back({ElementMarkupLine(*child, outputName, writePictureFiles, errors), child.get()});
+        appendLines(*child, lines, outputName, writePictureFiles, errors);
     }
 }
 } // namespace
 
-std::vector<MarkupLine> PageMarkupLines(const VPage &page, const QString &outputName, bool writePictureFiles)
+std::vector<MarkupLine> PageMarkupLines(const VPage &page, const QString &outputName, bool writePictureFiles,
+                                        QStringList *errors)
 {
     std::vector<MarkupLine> lines;
     // The page is the outermost container: its root panel gives the first line.
     if (page.Root().Printable() == pmNever) return lines;
-    lines.push_back({ElementMarkupLine(page.Root(), outputName, writePictureFiles), &page.Root()});
-    appendLines(page.Root(), lines, outputName, writePictureFiles);
+    lines.push_back({ElementMarkupLine(page.Root(), outputName, writePictureFiles, errors), &page.Root()});
+    appendLines(page.Root(), lines, outputName, writePictureFiles, errors);
     return lines;
 }
 
@@ -168,7 +175,7 @@ void WriteElementMarkup(const VGrfElement &container, PageMarkup &pages, int pag
     if (pageIndex < 0) return;
     if (pages.size() <= size_t(pageIndex)) pages.resize(size_t(pageIndex) + 1);
     std::vector<MarkupLine> lines;
-    appendLines(container, lines, outputName, true);
+    appendLines(container, lines, outputName, true, nullptr);
     for (const MarkupLine &line : lines)
         pages[size_t(pageIndex)].append(line.text);
 }
@@ -181,20 +188,120 @@ void WritePageMarkup(const VPage &page, PageMarkup &pages, int pageIndex, const 
         pages[size_t(pageIndex)].append(line.text);
 }
 
+namespace
+{
+bool needsEscape(QChar c)
+{
+    return c.unicode() < 0x20 || c == QLatin1Char('%') || c == QLatin1Char('[') || c == QLatin1Char(']');
+}
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9') return u - '0';
+    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+    return -1;
+}
+
+bool isNameChar(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 'a' && u <= 'z') || (u >= 'A' && u <= 'Z') || (u >= '0' && u <= '9');
+}
+} // namespace
+
+QString EscapeMarkupValue(const QString &value)
+{
+    if (std::none_of(value.begin(), value.end(), needsEscape)) return value;
+    static const char digits[] = "0123456789ABCDEF";
+    QString out;
+    out.reserve(value.size() + 8);
+    for (QChar c : value) {
+        if (!needsEscape(c)) {
+            out += c;
+            continue;
+        }
+        const int u = c.unicode();
+        out += QLatin1Char('%');
+        out += QLatin1Char(digits[u >> 4]);
+        out += QLatin1Char(digits[u & 15]);
+    }
+    return out;
+}
+
+QString UnescapeMarkupValue(const QString &text)
+{
+    if (!text.contains(QLatin1Char('%'))) return text;
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const int high = i + 2 < text.size() && text[i] == QLatin1Char('%') ? hexDigit(text[i + 1]) : -1;
+        const int low = high >= 0 ? hexDigit(text[i + 2]) : -1;
+        if (low < 0) {
+            out += text[i];
+            continue;
+        }
+        out += QChar(char16_t(high * 16 + low));
+        i += 2;
+    }
+    return out;
+}
+
+MarkupTags::MarkupTags(const QString &line) : m_line(line)
+{
+    const QStringView text(m_line);
+    const qsizetype n = text.size();
+    qsizetype i = 0;
+    // The next ']' at or after some position, kept so that a line of many '[' is read in one pass.
+    qsizetype nextClose = -2;
+    while (i < n) {
+        if (text[i] == QChar(0x0C)) m_pageBreak = true;
+        if (text[i] != QLatin1Char('[')) {
+            ++i;
+            continue;
+        }
+        qsizetype colon = i + 1;
+        while (colon < n && isNameChar(text[colon]))
+            ++colon;
+        if (nextClose != -1 && nextClose <= colon) nextClose = text.indexOf(QLatin1Char(']'), colon + 1);
+        const qsizetype close =
+            colon < n && text[colon] == QLatin1Char(':') && colon > i + 1 ? nextClose : -1;
+        const QStringView name = text.mid(i + 1, colon - i - 1);
+        // The closing marker ":name]" must end right at that ']' and not overlap the opening one.
+        const qsizetype valueEnd = close - name.size() - 1;
+        if (close < 0 || valueEnd <= colon || text[valueEnd] != QLatin1Char(':') ||
+            text.mid(valueEnd + 1, name.size()) != name) {
+            ++i;
+            continue;
+        }
+        if (std::none_of(m_tags.begin(), m_tags.end(), [&](const Tag &t) { return t.name == name; }))
+            m_tags.push_back({name, text.mid(colon + 1, valueEnd - colon - 1)});
+        i = close + 1;
+    }
+}
+
+const MarkupTags::Tag *MarkupTags::find(QLatin1String name) const
+{
+    for (const Tag &t : m_tags)
+        if (t.name == name) return &t;
+    return nullptr;
+}
+
+QString MarkupTags::value(QLatin1String name) const
+{
+    const Tag *t = find(name);
+    return t ? UnescapeMarkupValue(t->value.toString()) : QString();
+}
+
 QString TagValue(const QString &line, const QString &name)
 {
-    const QString open = QLatin1Char('[') + name + QLatin1Char(':');
-    const QString close = QLatin1Char(':') + name + QLatin1Char(']');
-    const int start = line.indexOf(open);
-    if (start < 0) return QString();
-    const int from = start + int(open.size());
-    const int end = line.indexOf(close);
-    // A closing marker before the value (a caption holding ":tca]" elsewhere) yields nothing.
-    if (end < from) return QString();
-    return line.mid(from, end - from);
+    const QByteArray latin = name.toLatin1();
+    return MarkupTags(line).value(QLatin1String(latin));
 }
 
 bool HasTag(const QString &line, const QString &name)
 {
-    return line.contains(QLatin1Char('[') + name + QLatin1Char(':'));
+    const QByteArray latin = name.toLatin1();
+    return MarkupTags(line).has(QLatin1String(latin));
 }

@@ -34,16 +34,46 @@ void WritePageMarkup(const VPage &page, PageMarkup &pages, int pageIndex, const 
 void WriteElementMarkup(const VGrfElement &container, PageMarkup &pages, int pageIndex,
                         const QString &outputName);
 // The lines WritePageMarkup writes, each with its element. writePictureFiles false leaves the
-// label bitmaps unwritten (their lines still name them).
-std::vector<MarkupLine> PageMarkupLines(const VPage &page, const QString &outputName, bool writePictureFiles);
+// label bitmaps unwritten (their lines still name them); errors receives one message per bitmap
+// that could not be written.
+std::vector<MarkupLine> PageMarkupLines(const VPage &page, const QString &outputName, bool writePictureFiles,
+                                        QStringList *errors = nullptr);
 // The line of one element alone (empty for cells and barcodes without a barcode record).
-QString ElementMarkupLine(const VGrfElement &element, const QString &outputName,
-                          bool writePictureFile = true);
+QString ElementMarkupLine(const VGrfElement &element, const QString &outputName, bool writePictureFile = true,
+                          QStringList *errors = nullptr);
 // base + "_pict_(n).bmp", n being the label's index among its siblings.
 QString PictureFileName(const VGrfElement &element, const QString &outputName);
 
-// Reader side: the text between the first opening and the first closing marker of name, or an
-// empty string when either marker is missing or the closing one comes first.
+// Values carry '%', '[', ']' and control characters as "%XX" (two hex digits), so that no value,
+// however it was typed, holds a marker of any tag or a form feed that would turn the page.
+QString EscapeMarkupValue(const QString &value);
+QString UnescapeMarkupValue(const QString &text);
+
+// One markup line read once into its tags, from left to right. A tag is "[name:" followed by the
+// value and ":name]" just before the next ']'; the first tag of a name counts. Text between tags
+// and broken tags are passed over, so nothing inside a value can start or end another tag.
+class MarkupTags
+{
+public:
+    explicit MarkupTags(const QString &line);
+    bool has(QLatin1String name) const { return find(name) != nullptr; }
+    // The value with its escapes undone; a null string when the tag is absent.
+    QString value(QLatin1String name) const;
+    // A form feed outside every value: the line that turns the page.
+    bool pageBreak() const { return m_pageBreak; }
+
+private:
+    struct Tag {
+        QStringView name;
+        QStringView value;
+    };
+    const Tag *find(QLatin1String name) const;
+    QString m_line;
+    std::vector<Tag> m_tags;
+    bool m_pageBreak = false;
+};
+
+// Single lookups on a line (each reads the whole line; the replay reads a line once).
 QString TagValue(const QString &line, const QString &name);
 bool HasTag(const QString &line, const QString &name);
 

@@ -2,6 +2,7 @@
 
 #include "export/pdf_font_map.h"
 #include "files/atomic_file.h"
+#include "files/plain_file.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -451,9 +452,11 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
 
 int PdfEngine::loadImage(const QString &type, const QString &fileName, const QString &)
 {
-    QFile file(fileName);
-    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray bytes = file.readAll();
+    m_imageError.clear();
+    // A missing file is skipped quietly; anything else that cannot be read is said by name.
+    if (fileName.isEmpty() || !QFileInfo::exists(fileName)) return -1;
+    QByteArray bytes;
+    if (!ReadPlainFile(fileName, kMaxPictureFileBytes, bytes, m_imageError)) return -1;
     // Pictures with the same content (a table drawn alike on every page) share one image, which
     // the PDF then holds once.
     const QByteArray key = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);

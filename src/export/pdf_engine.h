@@ -78,8 +78,10 @@ public:
     // (nominal, auto, meet, entire, clip), orientate (north, west, south, east).
     void fitTextLine(const QString &text, double x, double y, const QString &options);
 
-    // type "auto" (or a format name); -1 when the file cannot be read.
+    // type "auto" (or a format name); -1 when the file cannot be read. Only plain files of at most
+    // kMaxPictureFileBytes are read; imageError() then says why one that exists was refused.
     int loadImage(const QString &type, const QString &fileName, const QString &options = QString());
+    QString imageError() const { return m_imageError; }
     // An image already in memory; equal images (one QImage shared by many pages) go into the file once.
     int loadImage(const QImage &image);
     // Options: boxsize, position, fitmethod, dpi (n or {x y}), orientate.
@@ -120,6 +122,7 @@ private:
     std::unique_ptr<QPainter> m_painter;
     QString m_fileName;
     QString m_error;
+    QString m_imageError;
     bool m_pageOpen = false;
     int m_pageCount = 0;
     double m_pageWidth = 0;

@@ -60,20 +60,25 @@ bool SetUpPdf(PdfEngine &pdf, int pageWidth, int pageHeight, int codePage, const
     return true;
 }
 
+namespace
+{
+QString undrawablePicture(int page, const VGrfElement &element)
+{
+    return QStringLiteral(
+               "page %1, element %2: the picture cannot be drawn; a placeholder stands in its place")
+        .arg(QString::number(page), element.Name());
+}
+} // namespace
+
 void ReplayReportPage(PdfReplay &replay, VPage &page, const QString &fileName, bool writePictureFiles,
                       bool turnPage, int number, QStringList &warnings)
 {
     if (turnPage) replay.line(PageBreakLine());
     replay.setPageSwitches(page.BlackWhite(), page.PrintableOnly());
-    for (const MarkupLine &line : PageMarkupLines(page, fileName, writePictureFiles)) {
+    for (const MarkupLine &line : PageMarkupLines(page, fileName, writePictureFiles, &warnings)) {
         replay.line(line.text, line.element);
         const VPicture *picture = line.element ? line.element->Picture() : nullptr;
-        if (picture && picture->IsUndecodable())
-            warnings
-                << QStringLiteral(
-                       "page %1, element %2: the picture cannot be drawn; a placeholder stands in its place")
-                       .arg(number)
-                       .arg(line.element->Name());
+        if (picture && picture->IsUndecodable()) warnings << undrawablePicture(number, *line.element);
     }
 }
 
@@ -86,7 +91,7 @@ bool startPdf(PdfEngine &pdf, const QString &fileName, int pageWidth, int pageHe
 {
     if (!pdf.beginDocument(fileName)) {
         result.ok = false;
-        result.message = QStringLiteral("Error: %1\n").arg(pdf.errorMessage());
+        result.message = QStringLiteral("Error: ") + pdf.errorMessage() + QLatin1Char('\n');
         return false;
     }
     return SetUpPdf(pdf, pageWidth, pageHeight, codePage, resourceFile, result);
@@ -113,6 +118,7 @@ PdfExportResult ExportPdf(const PageMarkup &pages, const QString &fileName, int 
     for (const QStringList &page : pages)
         for (const QString &line : page)
             replay.line(line);
+    result.warnings << replay.warnings();
     endPdf(pdf, result);
     return result;
 }
@@ -157,15 +163,13 @@ bool PdfReportWriter::addPage(VPage &page)
     ++m_pages;
     if (m_pages > 1) m_open->replay->line(PageBreakLine());
     m_open->replay->setPageSwitches(page.BlackWhite(), page.PrintableOnly());
-    for (const MarkupLine &line : PageMarkupLines(page, m_fileName, m_writePictureFiles)) {
+    // A label bitmap that cannot be written beside the PDF is a warning: the PDF itself is whole.
+    for (const MarkupLine &line :
+         PageMarkupLines(page, m_fileName, m_writePictureFiles, &m_result.warnings)) {
         m_open->replay->line(line.text, line.element);
         const VPicture *picture = line.element ? line.element->Picture() : nullptr;
         if (picture && picture->IsUndecodable())
-            m_result.warnings << QStringLiteral(
-                                     "page %1, element %2: the picture cannot be drawn; a placeholder "
-                                     "stands in its place")
-                                     .arg(m_pages)
-                                     .arg(line.element->Name());
+            m_result.warnings << undrawablePicture(m_pages, *line.element);
     }
     return true;
 }
@@ -221,9 +225,7 @@ PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codeP
         result.message = QStringLiteral("The report has no pages");
         return result;
     }
-    for (int i = 0; i < report.PageCount(); ++i) {
-        const QString problem = report.PageAt(i)->PaperSizeProblem();
-        if (problem.isEmpty()) continue;
+    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty()) {
         PdfExportResult result;
         result.ok = false;
         result.message = problem;

@@ -32,14 +32,14 @@ double fp(int twips)
     return twips * 72.0 / 1440.0;
 }
 
-int intTag(const QString &line, const char *name)
+int intTag(const MarkupTags &line, const char *name)
 {
-    return TagValue(line, QLatin1String(name)).trimmed().toInt();
+    return line.value(QLatin1String(name)).trimmed().toInt();
 }
 
-bool has(const QString &line, const char *name)
+bool has(const MarkupTags &line, const char *name)
 {
-    return HasTag(line, QLatin1String(name));
+    return line.has(QLatin1String(name));
 }
 
 // COLORREF to the engine's rgb components; zeroWhite turns the value 0 into white.
@@ -94,20 +94,20 @@ void strokeLine(PdfEngine &pdf, const QString &color, double x1, double y1, doub
 }
 
 // Per-side border lines; frames and texts draw the two diagonals in opposite orders.
-void strokeBorders(PdfEngine &pdf, const QString &line, int l, int t, int w, int h, int pageHeight,
+void strokeBorders(PdfEngine &pdf, const MarkupTags &line, int l, int t, int w, int h, int pageHeight,
                    bool fallingFirst)
 {
     const double left = ip(l), right = ip(l) + ip(w);
     const double top = pageHeight - ip(t), bottom = pageHeight - ip(t) - ip(h);
-    if (has(line, "f0")) strokeLine(pdf, TagValue(line, QStringLiteral("f0")), left, top, right, top);
-    if (has(line, "f1")) strokeLine(pdf, TagValue(line, QStringLiteral("f1")), right, bottom, right, top);
-    if (has(line, "f2")) strokeLine(pdf, TagValue(line, QStringLiteral("f2")), left, bottom, right, bottom);
-    if (has(line, "f3")) strokeLine(pdf, TagValue(line, QStringLiteral("f3")), left, bottom, left, top);
+    if (has(line, "f0")) strokeLine(pdf, line.value(QLatin1String("f0")), left, top, right, top);
+    if (has(line, "f1")) strokeLine(pdf, line.value(QLatin1String("f1")), right, bottom, right, top);
+    if (has(line, "f2")) strokeLine(pdf, line.value(QLatin1String("f2")), left, bottom, right, bottom);
+    if (has(line, "f3")) strokeLine(pdf, line.value(QLatin1String("f3")), left, bottom, left, top);
     const auto falling = [&] {
-        if (has(line, "f5")) strokeLine(pdf, TagValue(line, QStringLiteral("f5")), left, top, right, bottom);
+        if (has(line, "f5")) strokeLine(pdf, line.value(QLatin1String("f5")), left, top, right, bottom);
     };
     const auto rising = [&] {
-        if (has(line, "f4")) strokeLine(pdf, TagValue(line, QStringLiteral("f4")), left, bottom, right, top);
+        if (has(line, "f4")) strokeLine(pdf, line.value(QLatin1String("f4")), left, bottom, right, top);
     };
     if (fallingFirst) {
         falling();
@@ -128,9 +128,9 @@ double readNumber(QString text)
 }
 
 // round() of the tag read as a number with blanks and commas removed; absent gives 0.
-int alignmentCode(const QString &line, const char *name)
+int alignmentCode(const MarkupTags &line, const char *name)
 {
-    QString text = TagValue(line, QLatin1String(name));
+    QString text = line.value(QLatin1String(name));
     text.remove(QLatin1Char(' ')).remove(QLatin1Char(','));
     bool ok = false;
     const double v = QLocale::c().toDouble(text, &ok);
@@ -138,9 +138,11 @@ int alignmentCode(const QString &line, const char *name)
     return std::isfinite(v) && std::abs(v) < 1e6 ? int(std::lround(v)) : -1; // -1: an unknown code
 }
 
-void placePicture(PdfEngine &pdf, const QString &file, double x, double y, const QString &options)
+void placePicture(PdfEngine &pdf, const QString &file, double x, double y, const QString &options,
+                  QStringList &warnings)
 {
     const int image = pdf.loadImage(QStringLiteral("auto"), file);
+    if (image == -1 && !pdf.imageError().isEmpty()) warnings << pdf.imageError();
     if (image == -1) return;
     pdf.fitImage(image, x, y, options);
     pdf.closeImage(image);
@@ -176,13 +178,13 @@ struct PdfReplay::Lines {
 
     // With its element the picture comes from the element (an undecodable one as the
     // placeholder over the element), otherwise from the file the line names.
-    void pictureLine(const QString &line, const VGrfElement *element)
+    void pictureLine(const MarkupTags &line, const VGrfElement *element)
     {
-        const QString file = TagValue(line, QStringLiteral("ifn"));
+        const QString file = line.value(QLatin1String("ifn"));
         const int l = intTag(line, "il"), t = intTag(line, "it"), w = intTag(line, "ir"),
                   h = intTag(line, "ib");
         const int sizeSet = intTag(line, "iss");
-        setColorRef(pdf, "stroke", TagValue(line, QStringLiteral("ic")), true);
+        setColorRef(pdf, "stroke", line.value(QLatin1String("ic")), true);
         int iw = 0, ih = 0;
         bool loaded = false;
         const VPicture *picture = element ? element->Picture() : nullptr;
@@ -193,6 +195,7 @@ struct PdfReplay::Lines {
         } else if (picture || !file.isEmpty()) {
             const int image = picture ? pdf.loadImage(flattened(picture->Image()))
                                       : pdf.loadImage(QStringLiteral("auto"), file);
+            if (image == -1 && !picture && !pdf.imageError().isEmpty()) warnings << pdf.imageError();
             if (image != -1) {
                 loaded = true;
                 iw = int(pdf.getValue(QStringLiteral("imagewidth"), image));
@@ -220,18 +223,18 @@ struct PdfReplay::Lines {
         }
     }
 
-    void frameLine(const QString &line)
+    void frameLine(const MarkupTags &line)
     {
         const int l = intTag(line, "gl"), t = intTag(line, "gt"), w = intTag(line, "gr"),
                   h = intTag(line, "gb");
-        setColorRef(pdf, "stroke", TagValue(line, QStringLiteral("gc")), true);
+        setColorRef(pdf, "stroke", line.value(QLatin1String("gc")), true);
         strokeFrame(pdf, intTag(line, "pt"), l, t, w, h, PH);
         strokeBorders(pdf, line, l, t, w, h, PH, true);
     }
 
     // Group and table pictures hang from the element's top-left corner at screen resolution.
     // With the element at hand it is drawn there as vectors, clipped to the picture's size.
-    void elementPictureLine(const QString &line, const QString &middle, const VGrfElement *element)
+    void elementPictureLine(const MarkupTags &line, const QString &middle, const VGrfElement *element)
     {
         const int l = intTag(line, "gl"), t = intTag(line, "gt");
         if (element) {
@@ -246,10 +249,10 @@ struct PdfReplay::Lines {
         }
         const QString file = base + middle + QString::number(WholeMillimetres(l)) + QLatin1Char('_') +
                              QString::number(WholeMillimetres(t)) + QStringLiteral(".jpeg");
-        placePicture(pdf, file, ip(l), PH - ip(t), QStringLiteral("position={left top} dpi 96"));
+        placePicture(pdf, file, ip(l), PH - ip(t), QStringLiteral("position={left top} dpi 96"), warnings);
     }
 
-    void textLine(const QString &line)
+    void textLine(const MarkupTags &line)
     {
         const int l = intTag(line, "tl"), t = intTag(line, "tt"), w = intTag(line, "tr"),
                   h = intTag(line, "tb");
@@ -258,12 +261,12 @@ struct PdfReplay::Lines {
         const int font = pdf.loadFont(plan.font, encoding);
         pdf.setFont(font, plan.size);
         pdf.setValue(QStringLiteral("leading"), plan.size);
-        setColorRef(pdf, "fill", TagValue(line, QStringLiteral("fc")), false);
+        setColorRef(pdf, "fill", line.value(QLatin1String("fc")), false);
         if (!plan.options.isEmpty()) {
             pdf.setFont(font, plan.size);
-            pdf.fitTextLine(TagValue(line, QStringLiteral("tca")), plan.x, plan.y, plan.options);
+            pdf.fitTextLine(line.value(QLatin1String("tca")), plan.x, plan.y, plan.options);
         }
-        setColorRef(pdf, "stroke", TagValue(line, QStringLiteral("tc")), false);
+        setColorRef(pdf, "stroke", line.value(QLatin1String("tc")), false);
         strokeFrame(pdf, intTag(line, "ts"), l, t, w, h, PH);
         strokeBorders(pdf, line, l, t, w, h, PH, false);
     }
@@ -271,12 +274,12 @@ struct PdfReplay::Lines {
     // Barcode pictures are drawn finer than the screen; placing them at the element's size keeps
     // every module where the symbol needs it. With the element the bars and modules are drawn
     // there as vectors and the digits as text: sharp at any zoom and a fraction of the size.
-    void barcodeLine(const QString &line, const VGrfElement *element)
+    void barcodeLine(const MarkupTags &line, const VGrfElement *element)
     {
-        const QString value = TagValue(line, QStringLiteral("bcv"));
+        const QString value = line.value(QLatin1String("bcv"));
         const int l = intTag(line, "gl"), t = intTag(line, "gt"), w = intTag(line, "gr"),
                   h = intTag(line, "gb");
-        setColorRef(pdf, "stroke", TagValue(line, QStringLiteral("gc")), false);
+        setColorRef(pdf, "stroke", line.value(QLatin1String("gc")), false);
         if (element && element->BarCode()) {
             pdf.drawTwips(fp(l), PH - fp(t) - fp(h), fp(w), fp(h), [&](QPainter &painter) {
                 DrawBarcode(*element->BarCode(), painter, QRect(0, 0, w, h), element->Font(),
@@ -286,14 +289,16 @@ struct PdfReplay::Lines {
             const QString file = BarcodePictureName(fileName, value, l, t);
             placePicture(pdf, file, fp(l), PH - fp(t) - fp(h),
                          QStringLiteral("boxsize={") + FloatText(fp(w)) + QLatin1Char(' ') +
-                             FloatText(fp(h)) + QStringLiteral("} position={left top} fitmethod=entire"));
+                             FloatText(fp(h)) + QStringLiteral("} position={left top} fitmethod=entire"),
+                         warnings);
         }
         strokeFrame(pdf, intTag(line, "pt"), l, t, w, h, PH);
     }
 
     void line(const QString &text, const VGrfElement *element)
     {
-        if (text.contains(QChar(0x0C))) {
+        const MarkupTags tags(text);
+        if (tags.pageBreak()) {
             pdf.endPage();
             pdf.beginPage(PW, PH);
             pdf.setParameter(QStringLiteral("openaction"), QStringLiteral("fitbbox"));
@@ -301,12 +306,12 @@ struct PdfReplay::Lines {
             pdf.setFont(pdf.loadFont(QStringLiteral("Courier New"), encoding), 28);
         }
         resetLine();
-        if (has(text, "ifn")) pictureLine(text, element);
-        if (has(text, "gf")) frameLine(text);
-        if (has(text, "gst")) elementPictureLine(text, QStringLiteral("_group_"), element);
-        if (has(text, "tca")) textLine(text);
-        if (has(text, "st")) elementPictureLine(text, QStringLiteral("_table_"), element);
-        if (has(text, "bcv")) barcodeLine(text, element);
+        if (has(tags, "ifn")) pictureLine(tags, element);
+        if (has(tags, "gf")) frameLine(tags);
+        if (has(tags, "gst")) elementPictureLine(tags, QStringLiteral("_group_"), element);
+        if (has(tags, "tca")) textLine(tags);
+        if (has(tags, "st")) elementPictureLine(tags, QStringLiteral("_table_"), element);
+        if (has(tags, "bcv")) barcodeLine(tags, element);
     }
 
     // One flattened copy per picture, so that pages sharing a picture share one image in the file.
@@ -332,6 +337,7 @@ struct PdfReplay::Lines {
     QHash<qint64, QImage> flat;
     bool blackWhite = false;
     bool printableOnly = false;
+    QStringList warnings;
 };
 
 PdfReplay::PdfReplay(PdfEngine &pdf, const QString &fileName, int pageWidth, int pageHeight, int codePage)
@@ -353,19 +359,30 @@ void PdfReplay::line(const QString &text, const VGrfElement *element)
     d->line(text, element);
 }
 
+QStringList PdfReplay::warnings() const
+{
+    return d->warnings;
+}
+
 TextLinePlan PlanTextLine(const QString &line, int pageHeight,
                           const std::function<bool(const QString &)> &fontExists)
 {
+    return PlanTextLine(MarkupTags(line), pageHeight, fontExists);
+}
+
+TextLinePlan PlanTextLine(const MarkupTags &line, int pageHeight,
+                          const std::function<bool(const QString &)> &fontExists)
+{
     TextLinePlan plan;
-    QString face = TagValue(line, QStringLiteral("fn"));
+    QString face = line.value(QLatin1String("fn"));
     if (face.isEmpty()) face = QStringLiteral("Courier New");
     if (face == QLatin1String("@Arial Unicode MS")) face = QStringLiteral("Arial Unicode MS");
     if (!fontExists || !fontExists(face)) face = QStringLiteral("Courier New");
-    if (TagValue(line, QStringLiteral("fb")) == QLatin1String("1")) face += QStringLiteral(",Bold");
-    if (TagValue(line, QStringLiteral("fi")) == QLatin1String("1")) face += QStringLiteral(",Italic");
+    if (line.value(QLatin1String("fb")) == QLatin1String("1")) face += QStringLiteral(",Bold");
+    if (line.value(QLatin1String("fi")) == QLatin1String("1")) face += QStringLiteral(",Italic");
     plan.font = face;
 
-    double height = readNumber(TagValue(line, QStringLiteral("fs")));
+    double height = readNumber(line.value(QLatin1String("fs")));
     if (!(height >= 1.0)) height = 10;
     plan.size = std::round(height * 72 / 25.4);
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
+class MarkupTags;
 class PdfEngine;
 class VGrfElement;
 
@@ -21,6 +23,8 @@ public:
     // The page's own output switches, for what is drawn from elements.
     void setPageSwitches(bool blackWhite, bool printableOnly);
     void line(const QString &text, const VGrfElement *element = nullptr);
+    // Picture files the lines named that exist but were refused (not plain files, too large).
+    QStringList warnings() const;
 
 private:
     struct Lines;
@@ -39,4 +43,6 @@ struct TextLinePlan {
     int y = 0;
 };
 TextLinePlan PlanTextLine(const QString &line, int pageHeight,
+                          const std::function<bool(const QString &)> &fontExists);
+TextLinePlan PlanTextLine(const MarkupTags &line, int pageHeight,
                           const std::function<bool(const QString &)> &fontExists);

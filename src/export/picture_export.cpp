@@ -139,6 +139,8 @@ ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats fo
 {
     if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
     if (!formats) return ExportResult::failure(QStringLiteral("No picture format chosen"));
+    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty())
+        return ExportResult::failure(problem);
     const QStringList paths = PicturePaths(report.PageCount(), path, formats);
     ExportResult result;
     int next = 0;

@@ -374,10 +374,8 @@ private:
 ExportResult ExportRtf(VDoc &report, const QString &path, const RtfOptions &options)
 {
     if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
-    for (int i = 0; i < report.PageCount(); ++i) {
-        const QString problem = report.PageAt(i)->PaperSizeProblem();
-        if (!problem.isEmpty()) return ExportResult::failure(problem);
-    }
+    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty())
+        return ExportResult::failure(problem);
     Writer writer(options);
     QSet<QString> taken;
     for (int i = 0; i < report.PageCount(); ++i)

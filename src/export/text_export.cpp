@@ -31,6 +31,8 @@ void appendElement(const VGrfElement &e, QString &text)
 ExportResult ExportText(VDoc &report, const QString &path, bool newPageChar, bool eofChar, int codePage)
 {
     if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
+    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty())
+        return ExportResult::failure(problem);
     QString text;
     for (int i = 0; i < report.PageCount(); ++i) {
         if (i > 0 && newPageChar) text += QChar(0x0C) + kLineEnd;

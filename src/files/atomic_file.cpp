@@ -9,10 +9,16 @@
 #include <QImage>
 #include <QImageWriter>
 
+#include <QMutex>
+#include <QSet>
+
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,7 +39,66 @@ mode_t processUmask()
     }();
     return mask;
 }
+
+// Temporaries are named ".tessaly-<host>-<pid>-XXXXXX": short whatever the target's name (a
+// name the file system just accepts must still work), and telling which process made them. The
+// host part keeps a folder shared over the network from losing another machine's temporaries.
+QByteArray hostTag()
+{
+    static const QByteArray tag = [] {
+        char name[256] = {};
+        ::gethostname(name, sizeof name - 1);
+        return QByteArray::number(qChecksum(QByteArrayView(name, qsizetype(qstrlen(name)))), 16)
+            .rightJustified(4, '0');
+    }();
+    return tag;
+}
+
+// A temporary of this host whose process is gone: what a crash or a kill left behind.
+bool isStaleTemporary(const QByteArray &name)
+{
+    const QByteArray prefix = AtomicTemporaryPrefix();
+    if (!name.startsWith(prefix)) return false;
+    const QByteArray rest = name.mid(prefix.size());
+    const int dash = rest.indexOf('-');
+    if (dash <= 0 || rest.size() - dash - 1 != 6) return false;
+    bool ok = false;
+    const qint64 pid = rest.left(dash).toLongLong(&ok);
+    if (!ok || pid <= 0 || pid > INT_MAX || pid == ::getpid()) return false;
+    return ::kill(pid_t(pid), 0) != 0 && errno == ESRCH;
+}
+
+// Removes stale temporaries from folder, once per folder and process: a writer that died while
+// this process runs leaves at most its own, for the next run to remove.
+void removeStaleTemporaries(const QString &folder)
+{
+    static QMutex mutex;
+    static QSet<QString> cleaned;
+    {
+        const QMutexLocker lock(&mutex);
+        if (cleaned.contains(folder)) return;
+        cleaned.insert(folder);
+    }
+    DIR *dir = ::opendir(QFile::encodeName(folder).constData());
+    if (!dir) return;
+    const int fd = ::dirfd(dir);
+    while (const dirent *entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        struct stat s {
+        };
+        if (!isStaleTemporary(name) || ::fstatat(fd, entry->d_name, &s, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(s.st_mode) || s.st_uid != ::geteuid())
+            continue;
+        ::unlinkat(fd, entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
 } // namespace
+
+QByteArray AtomicTemporaryPrefix()
+{
+    return QByteArrayLiteral(".tessaly-") + hostTag() + '-';
+}
 
 AtomicFile::AtomicFile(const QString &target) : m_target(target) {}
 
@@ -75,8 +140,9 @@ bool AtomicFile::open(OpenMode mode)
         return false;
     }
     const QString folder = info.absolutePath();
-    QByteArray pattern =
-        QFile::encodeName(QDir(folder).filePath(QLatin1Char('.') + info.fileName())) + ".XXXXXX";
+    removeStaleTemporaries(folder);
+    QByteArray pattern = QFile::encodeName(folder) + '/' + AtomicTemporaryPrefix() +
+                         QByteArray::number(::getpid()) + "-XXXXXX";
     m_fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (m_fd < 0) {
         fail(SystemErrorText(errno));

@@ -7,10 +7,14 @@
 
 class QImage;
 
+// The folder's temporaries are recognised by this start of their names.
+QByteArray AtomicTemporaryPrefix();
+
 // The one way every output of the programs reaches the disk: the bytes go to a temporary file
 // beside the target, every write is checked, the file is synced and then renamed over the
-// target. Until commit() succeeds the previous file stays untouched; a failure or a crash leaves
-// at most the temporary file, which the destructor removes.
+// target. Until commit() succeeds the previous file stays untouched; a failure leaves nothing (the
+// destructor removes the temporary file), and what a crash leaves is removed by the next write to
+// that folder once the process that made it is gone.
 class AtomicFile : public QIODevice
 {
 public:

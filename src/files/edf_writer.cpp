@@ -353,6 +353,8 @@ FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
     const QString target = EdfPath(path);
     if (doc.IsEmpty())
         return FileResult::failure(QStringLiteral("The document has no pages; nothing was written"));
+    if (const QString problem = doc.PaperSizeProblem(); !problem.isEmpty())
+        return FileResult::failure(problem);
     if (const QString refusal = OutputOverwritesInput(target, {doc.FileName()}); !refusal.isEmpty())
         return FileResult::failure(refusal);
 

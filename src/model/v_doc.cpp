@@ -166,3 +166,10 @@ bool VDoc::PasteCopied(int index)
     CopyPageContent(**it, *target);
     return true;
 }
+
+QString VDoc::PaperSizeProblem() const
+{
+    for (const auto &page : m_pages)
+        if (QString problem = page->PaperSizeProblem(); !problem.isEmpty()) return problem;
+    return {};
+}

@@ -22,6 +22,8 @@ public:
     VPage *PageAt(int index) const;
     int PageCount() const { return int(m_pages.size()); }
     bool IsEmpty() const { return m_pages.empty(); }
+    // The first page's VPage::PaperSizeProblem(): every output refuses a document by this one rule.
+    QString PaperSizeProblem() const;
     VPage *FirstPage() const { return m_pages.empty() ? nullptr : m_pages.front().get(); }
     VPage *LastPage() const { return m_pages.empty() ? nullptr : m_pages.back().get(); }
     int IndexOf(const VPage *page) const;

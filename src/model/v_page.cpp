@@ -72,13 +72,9 @@ QString VPage::PaperSizeProblem() const
     constexpr double kMinMm = 1.0, kMaxMm = 5080.0;
     const double w = m_settings.Width, h = m_settings.Height;
     if (w >= kMinMm && w <= kMaxMm && h >= kMinMm && h <= kMaxMm) return {};
+    const auto mm = [](double v) { return QString::number(v, 'f', 1); };
     return QStringLiteral("page %1 (%2): the paper size %3 x %4 mm lies outside %5 to %6 mm")
-        .arg(Num())
-        .arg(Name())
-        .arg(w, 0, 'f', 1)
-        .arg(h, 0, 'f', 1)
-        .arg(kMinMm)
-        .arg(kMaxMm);
+        .arg(QString::number(Num()), Name(), mm(w), mm(h), QString::number(kMinMm), QString::number(kMaxMm));
 }
 
 QSize VPage::PixelSize() const

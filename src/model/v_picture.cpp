@@ -1,5 +1,6 @@
 #include "model/v_picture.h"
 
+#include "files/plain_file.h"
 #include "model/units.h"
 
 #include <QFile>
@@ -30,9 +31,10 @@ void VPicture::SetStoredText(const QString &text)
 
 bool VPicture::LoadFile(const QString &path)
 {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return false;
-    const QByteArray bytes = f.readAll();
+    // A pipe or a device chosen in the file dialog would block or read without end.
+    QByteArray bytes;
+    QString problem;
+    if (!ReadPlainFile(path, kMaxPictureFileBytes, bytes, problem)) return false;
     QImage image;
     if (!image.loadFromData(bytes) || image.isNull()) return false;
     if (bytes.startsWith("\xFF\xD8\xFF")) {

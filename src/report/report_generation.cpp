@@ -2,12 +2,14 @@
 
 #include "files/data_file.h"
 #include "files/file_checks.h"
+#include "files/plain_file.h"
 #include "files/xml_check.h"
 #include "model/v_doc.h"
 #include "report/convert_pdf_sink.h"
 #include "report/data_type_state.h"
 #include "report/report_page.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -150,6 +152,8 @@ QByteArray pictureFormat(const QString &path)
 
 // Data files often name the same picture on every page (a logo, a signature): the last picture
 // read is kept, so that such pages share one image instead of each holding its own copy.
+// Pictures are read only from plain files of at most kMaxPictureFileBytes: a value naming a
+// device, pipe or folder would otherwise read without end or wait for ever.
 class PictureLoader
 {
 public:
@@ -160,11 +164,18 @@ public:
         if (!m_image.isNull() && path == m_path && format == m_format && stamp == m_stamp &&
             info.size() == m_size)
             return m_image;
-        QImageReader reader(path, format);
+        QByteArray bytes;
+        QString problem;
+        if (!ReadPlainFile(path, kMaxPictureFileBytes, bytes, problem))
+            fail(QStringLiteral("picture ") + problem);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::ReadOnly);
+        QImageReader reader(&buffer, format);
         reader.setDecideFormatFromContent(false);
-        QImage image = reader.read();
+        const QImage image = reader.read();
         if (image.isNull())
-            fail(QStringLiteral("picture %1 cannot be read as %2").arg(path, QLatin1String(format)));
+            fail(QStringLiteral("picture ") + path + QStringLiteral(" cannot be read as ") +
+                 QLatin1String(format));
         m_path = path;
         m_format = format;
         m_stamp = stamp;
@@ -197,7 +208,11 @@ void setLabelValue(VGrfElement &label, const QString &value, PictureLoader &pict
 {
     checkStorable(value);
     label.SetCaption(value);
-    if (!IsPictureValueType(label.ValueType()) || value.isEmpty() || !QFileInfo(value).isFile()) return;
+    // A name that leads nowhere stays as text; one that leads to something other than a plain
+    // file is refused by name, whatever its extension.
+    if (!IsPictureValueType(label.ValueType()) || value.isEmpty() || !QFileInfo::exists(value)) return;
+    if (!QFileInfo(value).isFile())
+        fail(QStringLiteral("picture ") + value + QStringLiteral(" is not a plain file"));
     const QByteArray format = pictureFormat(value);
     if (format.isEmpty()) return;
     auto picture = std::make_unique<VPicture>();

@@ -156,11 +156,46 @@ TEST(PageMarkup, ReaderConvention)
     EXPECT_EQ(TagValue(line, "tl"), "10");
     EXPECT_TRUE(TagValue(line, "tt").isNull());
     EXPECT_FALSE(HasTag(line, "st"));
-    // The first closing marker wins: a caption holding one is cut there.
-    EXPECT_EQ(TagValue("[tca:x:tca] y:tca][tl:1:tl]", "tca"), "x");
-    // A closing marker before the opening one yields nothing rather than garbage.
-    EXPECT_TRUE(TagValue(":tl][tl:5", "tl").isEmpty());
-    EXPECT_EQ(TagValue("[tl::tl]", "tl"), QString());
+    // Text outside tags and broken tags are passed over; the first tag of a name counts.
+    EXPECT_EQ(TagValue("[tca:x:tca] y:tca][tl:1:tl][tl:2:tl]", "tca"), "x");
+    EXPECT_EQ(TagValue("[tca:x:tca] y:tca][tl:1:tl][tl:2:tl]", "tl"), "1");
+    EXPECT_TRUE(TagValue(":tl][tl:5", "tl").isNull());
+    EXPECT_TRUE(TagValue("[tl:tl]", "tl").isNull()); // the markers may not share the colon
+    EXPECT_TRUE(TagValue("[tl::tl]", "tl").isEmpty());
+    EXPECT_FALSE(TagValue("[tl::tl]", "tl").isNull());
+    EXPECT_EQ(TagValue("[tca:[gf:1:tca][gf:2:gf]", "gf"), "2"); // a '[' inside a broken tag
+    EXPECT_FALSE(MarkupTags("[tca:a%0Cb:tca]").pageBreak());
+    EXPECT_TRUE(MarkupTags(PageBreakLine()).pageBreak());
+}
+
+// Whatever a value holds, it comes back whole from its own tag and adds no tag to the line.
+TEST(PageMarkup, ValuesCannotFormTagsOrTurnThePage)
+{
+    const QStringList hostile = {":tca]", "[gf:",  "[ifn:/etc/passwd:ifn]", "[tl:9999:tl]",  "%5B", "%",
+                                 "100%",  "a]b[c", QString(QChar(0x0C)),    "line\r\nbreak", "[:]", ""};
+    VDoc doc;
+    VPage *page = doc.AddPage();
+    page->Root().Font().SetFontName("Arial:fn][gf:1:gf]");
+    VGrfElement *label = addLabel(page->Root(), QString(), 100, 200, 300, 400);
+    VBarCode &barcode = addElement(page->Root(), ElementKind::BarCode, 10, 20, 30, 40)->EnsureBarCode();
+    for (const QString &value : hostile) {
+        label->SetCaption("x" + value + "y");
+        barcode.SetRawValue(value);
+        const QStringList lines = pageLines(*page);
+        ASSERT_EQ(lines.size(), 3);
+        for (const QString &line : lines)
+            EXPECT_FALSE(line.contains(QChar(0x0C)));
+        const MarkupTags panel(lines[0]), text(lines[1]), code(lines[2]);
+        EXPECT_EQ(panel.value(QLatin1String("fn")), "Arial:fn][gf:1:gf]");
+        EXPECT_EQ(panel.value(QLatin1String("gf")), "0");
+        EXPECT_EQ(text.value(QLatin1String("tca")), "x" + value + "y");
+        EXPECT_EQ(text.value(QLatin1String("tl")), "100");
+        EXPECT_FALSE(text.has(QLatin1String("ifn")) || text.has(QLatin1String("gf")));
+        EXPECT_EQ(code.value(QLatin1String("bcv")), value);
+        EXPECT_EQ(code.value(QLatin1String("gl")), "10");
+        EXPECT_FALSE(code.has(QLatin1String("tca")) || code.has(QLatin1String("ifn")));
+        EXPECT_EQ(UnescapeMarkupValue(EscapeMarkupValue(value)), value);
+    }
 }
 
 TEST(PageMarkup, NumbersUseAPointWhateverTheLocale)

@@ -1,10 +1,13 @@
 #include "export/pdf_export.h"
 #include "export_test_util.h"
+#include "files/design_file.h"
+#include "files/plain_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace exporttest;
 using testsupport::runProgram;
@@ -413,4 +416,136 @@ TEST(PdfExport, GarbageInTheMarkupGivesAValidFile)
     ASSERT_NE(last, nullptr);
     EXPECT_EQ(last->page, 1);
     EXPECT_EQ(findWord(words, "Plain"), nullptr); // an unknown alignment code
+}
+
+// Captions, font names and barcode values holding the markup's own tags are drawn exactly as
+// typed, where their labels are, and never turn the page or pull a picture file in.
+TEST(PdfExport, ValuesHoldingMarkupAreDrawnAsTyped)
+{
+    REQUIRE_READERS();
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("values.pdf");
+    const QString picture = dir.filePath("secret.png");
+    QImage red(40, 40, QImage::Format_RGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(picture));
+    const QStringList vocabulary = {"fn", "fs",  "fc",  "fb", "fi", "fo", "gf", "gl", "gt", "gr",
+                                    "gb", "gc",  "pt",  "f0", "f1", "f2", "f3", "f4", "f5", "gst",
+                                    "st", "bcv", "tca", "tl", "tt", "tr", "tb", "tc", "tv", "ts",
+                                    "th", "ifn", "il",  "it", "ir", "ib", "ic", "iss"};
+    VDoc doc;
+    VPage *page = addPage(doc);
+    QStringList captions;
+    QString everyMarker;
+    for (int i = 0; i < vocabulary.size(); ++i) {
+        const QString &t = vocabulary[i];
+        // Both markers, a whole tag and the markers in the wrong order.
+        captions << "[" + t + ":9999:" + t + "]:" + t + "]z[" + t + ":";
+        everyMarker += "[" + t + "::" + t + "]";
+        addLabel(page->Root(), captions.last(), 1134, 567 + i * 340, 7000, 300)->Font().SetHorzPos(0);
+    }
+    const QString pulling = "[ifn:" + picture + ":ifn][il:0:il][it:0:it][ir:2880:ir][ib:2880:ib][iss:1:iss]";
+    addLabel(page->Root(), pulling, 1134, 14000, 9000, 300)->Font().SetHorzPos(0);
+    VGrfElement *fontNamed = addLabel(page->Root(), "FontNamed", 1134, 14400, 3000, 300);
+    fontNamed->Font().SetFontName("Arial:fn][tl:9999:tl][fo:90:fo]");
+    fontNamed->Font().SetHorzPos(0);
+    addLabel(page->Root(), QString("Feed") + QChar(0x0C) + "Feed", 1134, 14800, 3000, 300);
+    VGrfElement *qrElement = addElement(page->Root(), ElementKind::BarCode, 5670, 14400, 2268, 2268);
+    VBarCode &qr = qrElement->EnsureBarCode();
+    qr.SetType(VBarCode::Qr);
+    qr.SetRawValue(everyMarker + pulling);
+
+    const PdfExportResult r = ExportReportPdf(doc, pdf, 1252, QString());
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    EXPECT_EQ(pdfInfo(pdf, "Pages"), "1");
+    const QByteArray images = runProgram("pdfimages", {"-list", pdf}).out;
+    EXPECT_EQ(images.count('\n'), 2) << images.toStdString(); // no picture was pulled in
+
+    const std::vector<PdfWord> words = pdfWords(pdf);
+    for (int i = 0; i < captions.size(); ++i) {
+        const PdfWord *w = findWord(words, captions[i]);
+        ASSERT_NE(w, nullptr) << captions[i].toStdString();
+        EXPECT_NEAR(w->box.left(), 1134 / 20.0, 1.5) << captions[i].toStdString();
+        EXPECT_NEAR(w->box.center().y(), (567 + i * 340 + 150) / 20.0, 6) << captions[i].toStdString();
+    }
+    const PdfWord *pulled = findWord(words, pulling);
+    EXPECT_NE(pulled, nullptr);
+    const PdfWord *named = findWord(words, "FontNamed");
+    ASSERT_NE(named, nullptr);
+    EXPECT_NEAR(named->box.left(), 1134 / 20.0, 1.5);
+    EXPECT_LT(named->box.width(), 3000 / 20.0); // upright, where its own box is
+
+    if (testsupport::haveTool("zbarimg")) {
+        const QString png = pdf + ".png";
+        ASSERT_TRUE(renderPdfPage(pdf, 1, 300).save(png));
+        QString decoded = QString::fromUtf8(runProgram("zbarimg", {"--nodbus", "--raw", "-q", png}).out);
+        if (decoded.endsWith('\n')) decoded.chop(1);
+        EXPECT_EQ(decoded, qr.Value());
+    }
+}
+
+// A picture line naming a device, a pipe or a folder reads nothing and waits for nothing; the
+// export names the file, and the rest of the page is written.
+TEST(PdfExport, PictureFilesAreReadOnlyFromPlainFiles)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("out.pdf"), fifo = dir.filePath("pipe.bmp"),
+                  folder = dir.filePath("dir.bmp");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const QString big = dir.filePath("big.bmp");
+    {
+        QFile sparse(big);
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxPictureFileBytes + 1));
+    }
+    const QString box = "[il:0:il][it:0:it][ir:1440:ir][ib:1440:ib][ic:0:ic][iss:1:iss]";
+    QStringList lines;
+    for (const QString &name : {QStringLiteral("/dev/zero"), fifo, folder, big})
+        lines << EscapeMarkupValue(name).prepend("[ifn:") + ":ifn]" + box;
+    lines << textLine("Survivor", 1440, 1440, 2880, 400, 0, 0, 0);
+    const PdfExportResult r = ExportPdf(PageMarkup{lines}, pdf, 595, 842, 1252, QString());
+    ASSERT_TRUE(r.ok) << r.message.toStdString();
+    ASSERT_EQ(r.warnings.size(), 4) << r.warnings.join('\n').toStdString();
+    EXPECT_EQ(r.warnings[0], "/dev/zero is not a plain file");
+    EXPECT_EQ(r.warnings[1], fifo + " is not a plain file");
+    EXPECT_EQ(r.warnings[2], folder + " is not a plain file");
+    EXPECT_EQ(r.warnings[3], big + " is larger than 64 MiB");
+    if (haveReaders()) {
+        EXPECT_NE(findWord(pdfWords(pdf), "Survivor"), nullptr);
+    }
+    // Pictures chosen for a design are read by the same rule.
+    VPicture chosen;
+    for (const QString &name : {QStringLiteral("/dev/zero"), fifo, folder, big})
+        EXPECT_FALSE(chosen.LoadFile(name)) << name.toStdString();
+}
+
+// A label picture that --keep-pictures cannot write beside the PDF is reported, exit code 1.
+TEST(PdfExport, KeptPicturesThatCannotBeWrittenFailTheCommand)
+{
+    QTemporaryDir dir;
+    const QString picture = dir.filePath("logo.png"), design = dir.filePath("d.edt");
+    QImage blue(30, 30, QImage::Format_RGB32);
+    blue.fill(Qt::blue);
+    ASSERT_TRUE(blue.save(picture));
+    VDoc doc;
+    VPage *page = addPage(doc);
+    VGrfElement *label = addLabel(page->Root(), QString(), 1134, 1134, 1134, 1134);
+    auto pic = std::make_unique<VPicture>();
+    pic->SetImage(blue);
+    label->SetPicture(std::move(pic));
+    ASSERT_TRUE(WriteDesignFile(doc, design));
+
+    const QString pdf = dir.filePath("out.pdf");
+    const QString kept = PictureFileName(*label, pdf);
+    testsupport::Run ok =
+        testsupport::runCli({"export", design, "--format", "pdf", "--keep-pictures", "-o", pdf});
+    ASSERT_EQ(ok.exitCode, 0) << ok.err.toStdString();
+    EXPECT_FALSE(QImage(kept).isNull());
+
+    // A folder where the picture goes: the write fails as on a full disk, and says so.
+    ASSERT_TRUE(QFile::remove(kept) && QDir().mkdir(kept));
+    const testsupport::Run failed =
+        testsupport::runCli({"export", design, "--format", "pdf", "--keep-pictures", "-o", pdf});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(QString::fromUtf8(failed.err).contains(kept)) << failed.err.toStdString();
 }

@@ -1,5 +1,6 @@
 #include "files/data_template.h"
 #include "files/design_file.h"
+#include "files/plain_file.h"
 #include "report/data_type_state.h"
 #include "report/design_builder.h"
 #include "report/report_generation.h"
@@ -7,9 +8,12 @@
 #include "report/report_outputs.h"
 
 #include <QColor>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace testdesign;
 using testsupport::readAll;
@@ -319,6 +323,31 @@ TEST_F(Generation, pictureLabels)
     // a PNG named .bmp is read as a bitmap, which it is not
     QFile::copy(dir.filePath("p.png"), dir.filePath("png.bmp"));
     EXPECT_FALSE(generate(document(page("png.bmp"))));
+}
+
+// A picture value naming a device, a pipe or a folder is refused by name, without reading from it
+// or waiting on it; so is a file beyond the size limit.
+TEST_F(Generation, picturesOnlyFromPlainFilesOfBoundedSize)
+{
+    const QString fifo = dir.filePath("pipe.bmp"), folder = dir.filePath("folder.jpg"),
+                  big = dir.filePath("big.png");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    ASSERT_TRUE(QDir().mkdir(folder));
+    {
+        QFile sparse(big);
+        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxPictureFileBytes + 1));
+    }
+    const std::pair<QString, QString> cases[] = {{"/dev/zero", "/dev/zero is not a plain file"},
+                                                 {fifo, fifo + " is not a plain file"},
+                                                 {folder, folder + " is not a plain file"},
+                                                 {big, big + " is larger than 64 MiB"}};
+    for (const auto &[value, message] : cases) {
+        report.Clear();
+        EXPECT_FALSE(
+            generate(document({"<Page DesignName=\"Page1\">", "<Data Status=\"Group\" DesignName=\"Group1\">",
+                               "<f3=\"" + value + "\"/>", "</Data>", "</Page>"})));
+        EXPECT_TRUE(reason.contains(message)) << reason.toStdString();
+    }
 }
 
 TEST_F(Generation, groupsAndTheGroup5Rule)
