@@ -73,12 +73,8 @@ QString VPage::PaperSizeProblem() const
     const double w = m_settings.Width, h = m_settings.Height;
     if (w >= kMinMm && w <= kMaxMm && h >= kMinMm && h <= kMaxMm) return {};
     return QStringLiteral("page %1 (%2): the paper size %3 x %4 mm lies outside %5 to %6 mm")
-        .arg(Num())
-        .arg(Name())
-        .arg(w, 0, 'f', 1)
-        .arg(h, 0, 'f', 1)
-        .arg(kMinMm)
-        .arg(kMaxMm);
+        .arg(QString::number(Num()), Name(), QString::number(w, 'f', 1), QString::number(h, 'f', 1),
+             QString::number(kMinMm), QString::number(kMaxMm));
 }
 
 QSize VPage::PixelSize() const
