@@ -268,6 +268,7 @@ private:
             line = m_reader.ReadLine();
             ++m_lineNumber;
             if (m_reader.Failed()) fail(QStringLiteral("the file cannot be read"));
+            static_assert(DataLineReader::kMaxLineBytes == 16 * 1024 * 1024, "the message names the limit");
             if (m_reader.LineTooLong())
                 fail(QStringLiteral("the line is longer than 16 MiB (16,777,216 bytes), the most a data "
                                     "line may hold") +
