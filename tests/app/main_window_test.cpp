@@ -193,6 +193,16 @@ TEST_F(MainWindowTest, TemplatesSaveBesideTheDesignAndGenerateAReport)
     w->report().mnuReport_Report_GenerateClick();
     ASSERT_FALSE(prompts.shown.empty());
     EXPECT_TRUE(prompts.shown.back().text.startsWith("Data structure error => 2 " + dir.path() + "/tmp"));
+
+    // A page whose name no data line can carry is left out of the template, and that is said.
+    w->design().document().PageAt(0)->Settings().Name = "Page\"1";
+    prompts.shown.clear();
+    prompts.answers = {Prompts::No}; // do not save the broken text
+    w->data().mnuData_File_CreateTypeClick(1);
+    ASSERT_FALSE(prompts.shown.empty());
+    EXPECT_TRUE(prompts.shown.back().text.startsWith("page \"Page\"1\" holds a double quote"))
+        << prompts.shown.back().text.toStdString();
+    EXPECT_FALSE(w->dataEditor()->toPlainText().contains("<Page"));
 }
 
 TEST_F(MainWindowTest, LanguagesSwitchEveryTextAndBack)
