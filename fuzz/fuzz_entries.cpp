@@ -135,6 +135,39 @@ QString readData(const QByteArray &bytes, const VDoc &design, const QString &mod
     return {};
 }
 
+// The input with every "<" that does not open a line (after its leading blanks; lines end at
+// CR LF as the reader splits them) turned into "[". Only a line's leading tag is structure, so
+// this changes values and nothing else: the merge must come out the same, as many pages, the
+// same success or the same failing line. A value read as a tag shows up as a difference.
+QByteArray neutralised(QByteArray bytes)
+{
+    bool lineStart = true;
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c == '\n' && i > 0 && bytes[i - 1] == '\r') {
+            lineStart = true;
+        } else if (static_cast<unsigned char>(c) > ' ') {
+            if (c == '<' && !lineStart) bytes[i] = '[';
+            lineStart = false;
+        }
+    }
+    return bytes;
+}
+
+// Merges the bytes as a data file; "pages N" or "failed at line N".
+QString mergeOutcome(const QByteArray &bytes, const VDoc &design)
+{
+    const QString path = scratch(QStringLiteral("data.edd"));
+    if (!writeFile(path, bytes)) return QStringLiteral("cannot write %1").arg(path);
+    ResetCurrentDataType();
+    VDoc report;
+    ReportSink keepPages;
+    QString reason;
+    if (!ReadDataFile(path, design, report, &keepPages, &reason))
+        return QStringLiteral("failed at ") + reason.section(QLatin1Char(':'), 0, 0);
+    return QStringLiteral("pages ") + QString::number(report.PageCount());
+}
+
 // The design a data file names (DesignFile="invoice.edt"); one by the input's length otherwise.
 const VDoc &designFor(const QByteArray &input, const Designs &d)
 {
@@ -210,6 +243,12 @@ QString DataFile(const QByteArray &input)
     const QString name = QFileInfo(design.FileName()).fileName();
     if (QString problem = readData(input, design, QStringLiteral("plain ") + name); !problem.isEmpty())
         return problem;
+    if (const QByteArray other = neutralised(input); other != input) {
+        const QString as = mergeOutcome(input, design), neutral = mergeOutcome(other, design);
+        if (as != neutral)
+            return QStringLiteral("a \"<\" inside a line changed the merge into %1: %2, with \"[\" %3")
+                .arg(name, as, neutral);
+    }
     const QByteArray convert = "<ConvertFile ConvertFileName=\"" +
                                QFile::encodeName(scratch(QStringLiteral("out/doc.pdf"))) + "\">\r\n";
     return readData(convert + input, design, QStringLiteral("convert ") + name);

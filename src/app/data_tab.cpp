@@ -216,10 +216,14 @@ void DataTab::mnuData_File_CreateTypeClick(int dataType)
     m_fileName.clear();
     const VDoc &design = m_shell.design().document();
     QStringList lines;
-    WriteDataTemplate(design, lines, dataType);
+    QStringList unwritable;
+    WriteDataTemplate(design, lines, dataType, &unwritable);
     m_editor->setPlainText(lines.join(QLatin1Char('\n')));
     if (!design.FileName().isEmpty()) m_fileName = DataFileName(design.FileName());
     setShown(true);
+    if (!unwritable.isEmpty())
+        prompts().warning(T("Data Editor"), unwritable.join(QLatin1Char('\n')) +
+                                                QStringLiteral("\nThe template leaves these out."));
 }
 
 bool DataTab::mnuData_File_SaveClick()

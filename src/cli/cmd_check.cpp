@@ -23,9 +23,8 @@ int runCheck(const QStringList &args)
     if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
     std::map<ElementKind, int> total;
     cliOut(QStringLiteral("%1: %2 page(s), %3 document")
-               .arg(a.positional().first())
-               .arg(doc.PageCount())
-               .arg(doc.ContainsBarCode() ? QStringLiteral("barcode") : QStringLiteral("normal")));
+               .arg(a.positional().first(), QString::number(doc.PageCount()),
+                    doc.ContainsBarCode() ? QStringLiteral("barcode") : QStringLiteral("normal")));
     for (int i = 0; i < doc.PageCount(); ++i) {
         const VPage &page = *doc.PageAt(i);
         std::map<ElementKind, int> counts;
@@ -36,11 +35,8 @@ int runCheck(const QStringList &args)
             total[kind] += n;
         }
         cliOut(QStringLiteral("page %1 \"%2\" (%3 x %4 mm): %5")
-                   .arg(page.Num())
-                   .arg(page.Name())
-                   .arg(page.Settings().Width)
-                   .arg(page.Settings().Height)
-                   .arg(parts.join(QStringLiteral(", "))));
+                   .arg(QString::number(page.Num()), page.Name(), QString::number(page.Settings().Width),
+                        QString::number(page.Settings().Height), parts.join(QStringLiteral(", "))));
     }
     int elements = 0;
     for (const auto &[kind, n] : total)

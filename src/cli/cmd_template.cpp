@@ -24,7 +24,15 @@ int runTemplate(const QStringList &args)
     VDoc design;
     if (!cliLoadDocument(a.positional().first(), design)) return kExitFailure;
     QStringList lines;
-    WriteDataTemplate(design, lines, type.toInt());
+    QStringList unwritable;
+    WriteDataTemplate(design, lines, type.toInt(), &unwritable);
+    // A template that silently lacks elements would look complete: nothing is written.
+    if (!unwritable.isEmpty()) {
+        for (const QString &problem : unwritable)
+            cliError(problem);
+        cliError(QStringLiteral("no template written; rename these in the design"));
+        return kExitFailure;
+    }
     if (!out) {
         // The same bytes a file would get, so that a redirected template reads back.
         const QByteArray bytes = EncodeDataLines(lines, InterfaceCodePage());

@@ -1,5 +1,6 @@
 #include "files/data_template.h"
 
+#include "files/xml_check.h"
 #include "model/v_doc.h"
 
 #include <algorithm>
@@ -14,9 +15,33 @@ QString indent(int level)
     return QString(4 * (level + 1), QLatin1Char(' '));
 }
 
+// Data lines have no escapes: a quote would end a value early and a line break would start a
+// new line that the reader takes for whatever it begins with. Sample texts are only
+// placeholders, so they are made writable.
+QString sampleText(QString text)
+{
+    text.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QLatin1Char('"'), QLatin1Char('\''));
+    return text;
+}
+
+// A name is what a data line finds its element by, so it cannot be changed the same way.
+QString nameProblem(const QString &name)
+{
+    if (name.contains(QLatin1Char('"'))) return QStringLiteral("holds a double quote");
+    if (name.contains(QLatin1Char('\r')) || name.contains(QLatin1Char('\n')))
+        return QStringLiteral("holds a line break");
+    return {};
+}
+
 QString withDescription(QString line, const VGrfElement &element)
 {
-    const QString description = element.Description();
+    QString description = element.Description();
+    description.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    description.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    description.replace(QLatin1Char('\n'), QLatin1Char(' '));
     if (description.isEmpty()) return line;
     if (line.size() < kCommentColumn)
         line = line.leftJustified(kCommentColumn, QLatin1Char(' '));
@@ -33,7 +58,21 @@ bool isVariableLabel(const VGrfElement &e)
 class TemplateWriter
 {
 public:
-    TemplateWriter(QStringList &lines, int dataType) : m_lines(lines), m_dataType(dataType) {}
+    TemplateWriter(QStringList &lines, int dataType, QStringList *unwritable)
+        : m_lines(lines), m_dataType(dataType), m_unwritable(unwritable)
+    {
+    }
+
+    // False (and the reason noted) when a data line cannot name it.
+    bool nameWritable(const QString &what, const QString &name)
+    {
+        const QString problem = nameProblem(name);
+        if (problem.isEmpty()) return true;
+        if (m_unwritable)
+            *m_unwritable << what + QStringLiteral(" \"") + VisibleText(name) + QStringLiteral("\" ") +
+                                 problem + QStringLiteral(", which a data line cannot carry");
+        return false;
+    }
 
     // Writes the lines of container's children; returns how many lines were written.
     qsizetype children(const VGrfElement &container, int level)
@@ -57,30 +96,37 @@ private:
         const VGrfElement *parent = e.Parent();
         const bool inGroup = parent && parent->Kind() == ElementKind::Group;
         if (e.Kind() == ElementKind::Group) {
+            // its fields would otherwise land in the enclosing container
+            if (!nameWritable(QStringLiteral("group"), e.Name())) return;
             const qsizetype at = m_lines.size();
-            m_lines << indent(level) +
-                           QStringLiteral("<Data Status=\"Group\" DesignName=\"%1\">").arg(e.Name());
+            m_lines << indent(level) + QLatin1String("<Data Status=\"Group\" DesignName=\"") + e.Name() +
+                           QLatin1String("\">");
             if (children(e, level + 1) == 0)
                 m_lines.removeAt(at);
             else
                 m_lines << indent(level) + QStringLiteral("</Data>");
         } else if (e.Kind() == ElementKind::BarCode) {
+            if (!nameWritable(QStringLiteral("barcode"), e.Name())) return;
             const VBarCode code = e.BarCode() ? *e.BarCode() : VBarCode();
             // Concatenated, not arg()-chained: names and captions may hold "%1".
             m_lines << indent(level) + QLatin1String("<Data Status=\"BarCode\" DesignName=\"") + e.Name() +
-                           QLatin1String("\" Caption=\"") + e.Caption() + QLatin1String("\" Type=\"") +
-                           QString::number(code.Type()) + QLatin1String("\" Value=\"") + code.Value() +
+                           QLatin1String("\" Caption=\"") + sampleText(e.Caption()) +
+                           QLatin1String("\" Type=\"") + QString::number(code.Type()) +
+                           QLatin1String("\" Value=\"") + sampleText(code.Value()) +
                            QLatin1String("\" ValueType=\"") + QString::number(code.ValueType()) +
                            QLatin1String("\"/>");
         } else if (inGroup &&
                    (isVariableLabel(e) || (m_dataType == 1 && IsPictureValueType(e.ValueType())))) {
-            m_lines << withDescription(
-                indent(level) + QStringLiteral("<f%1=\"%2\"/>").arg(e.Num()).arg(e.Caption()), e);
+            m_lines << withDescription(indent(level) + QLatin1String("<f") + QString::number(e.Num()) +
+                                           QLatin1String("=\"") + sampleText(e.Caption()) +
+                                           QLatin1String("\"/>"),
+                                       e);
         } else if (!inGroup && isVariableLabel(e)) {
-            m_lines << withDescription(
-                QStringLiteral("        <Data Status=\"Label\" DesignName=\"%1\" Caption=\"%2\"/>")
-                    .arg(e.Name(), e.Caption()),
-                e);
+            if (!nameWritable(QStringLiteral("label"), e.Name())) return;
+            m_lines << withDescription(QLatin1String("        <Data Status=\"Label\" DesignName=\"") +
+                                           e.Name() + QLatin1String("\" Caption=\"") +
+                                           sampleText(e.Caption()) + QLatin1String("\"/>"),
+                                       e);
         } else {
             children(e, level);
         }
@@ -90,7 +136,9 @@ private:
     {
         QString record;
         for (const auto &c : band.ChildList())
-            if (isVariableLabel(*c)) record += QStringLiteral("f%1=\"%2\" ").arg(c->Num()).arg(c->Caption());
+            if (isVariableLabel(*c))
+                record += QLatin1Char('f') + QString::number(c->Num()) + QLatin1String("=\"") +
+                          sampleText(c->Caption()) + QLatin1String("\" ");
         if (record.isEmpty()) return;
         record.chop(1);
         const auto bands =
@@ -107,6 +155,7 @@ private:
 
     QStringList &m_lines;
     const int m_dataType;
+    QStringList *m_unwritable;
 };
 
 QString designFileName(const QString &path)
@@ -116,15 +165,17 @@ QString designFileName(const QString &path)
 }
 } // namespace
 
-void WriteDataTemplate(const VDoc &document, QStringList &lines, int dataType)
+void WriteDataTemplate(const VDoc &document, QStringList &lines, int dataType, QStringList *unwritable)
 {
     lines << QStringLiteral("<?xml version=\"1.0\"?>");
-    lines << QLatin1String("<Document DesignFile=\"") + designFileName(document.FileName()) +
+    lines << QLatin1String("<Document DesignFile=\"") + sampleText(designFileName(document.FileName())) +
                  QLatin1String("\" DataType=\"") + QString::number(dataType) + QLatin1String("\">");
-    TemplateWriter writer(lines, dataType);
+    TemplateWriter writer(lines, dataType, unwritable);
     for (int i = 0; i < document.PageCount(); ++i) {
         const VPage *page = document.PageAt(i);
-        lines << QStringLiteral("    <Page ID=\"%1\" DesignName=\"%2\">").arg(page->Num()).arg(page->Name());
+        if (!writer.nameWritable(QStringLiteral("page"), page->Name())) continue;
+        lines << QLatin1String("    <Page ID=\"") + QString::number(page->Num()) +
+                     QLatin1String("\" DesignName=\"") + page->Name() + QLatin1String("\">");
         writer.children(page->Root(), 1);
         lines << QStringLiteral("    </Page>");
     }

@@ -42,9 +42,8 @@ constexpr int kMaxTwips = 1000000000;
                             double high)
 {
     throw ConvertError{QStringLiteral("'%1' is out of range for attribute %2 of %3 (%4 to %5)")
-                           .arg(VisibleText(value), name, node.tag)
-                           .arg(low, 0, 'g', 10)
-                           .arg(high, 0, 'g', 10)};
+                           .arg(VisibleText(value), name, node.tag, QString::number(low, 'g', 10),
+                                QString::number(high, 'g', 10))};
 }
 
 // Where the reader stands, for the warnings about what it keeps but cannot use.

@@ -273,8 +273,7 @@ private:
             m_result.warnings << QStringLiteral(
                                      "The barcode %1 has a type (%2) the print engine does not know; "
                                      "it is written without br_type")
-                                     .arg(e.Name())
-                                     .arg(b.Type());
+                                     .arg(e.Name(), QString::number(b.Type()));
         QString s = QStringLiteral("<barcode  value=") + quoted(b.Value()) + font(e.Font()) +
                     position(boxOf(e.Shape()));
         if (!type.isEmpty()) s += QStringLiteral(" br_type=") + quoted(type);

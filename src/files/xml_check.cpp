@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QXmlStreamReader>
 #include <vector>
 
@@ -15,16 +16,53 @@ QString at(qint64 line, qint64 column)
     return QStringLiteral(" (line %1, column %2)").arg(line).arg(column);
 }
 
+// The encoding the declaration names, empty when there is none.
+QString declaredEncoding(const QByteArray &head)
+{
+    static const QRegularExpression declaration(
+        QStringLiteral("^(?:\\xEF\\xBB\\xBF)?<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']*)"));
+    return declaration.match(QString::fromLatin1(head)).captured(1).toLower();
+}
+
 // The declared encoding when the file says one; UTF-16 files announce themselves by their marks.
 bool declaresUtf8(const QByteArray &head)
 {
     if (head.startsWith("\xFE\xFF") || head.startsWith("\xFF\xFE")) return false;
-    static const QRegularExpression declaration(
-        QStringLiteral("^(?:\\xEF\\xBB\\xBF)?<\\?xml[^>]*encoding\\s*=\\s*[\"']([^\"']*)"));
-    const auto match = declaration.match(QString::fromLatin1(head));
-    if (!match.hasMatch()) return true;
-    const QString name = match.captured(1).toLower();
-    return name == QLatin1String("utf-8") || name == QLatin1String("utf8");
+    const QString name = declaredEncoding(head);
+    return name.isEmpty() || name == QLatin1String("utf-8") || name == QLatin1String("utf8");
+}
+
+QString nonCharacter(char32_t c, qint64 line, qint64 column)
+{
+    return QStringLiteral("The file holds the character U+") + QString::number(c, 16).toUpper() +
+           QStringLiteral(", which XML does not allow") + at(line, column);
+}
+
+// U+FFFE and U+FFFF in a file of another encoding (UTF-16 and the like): the stream reader
+// stops at them with a message that quotes them invisibly, so they are looked for first.
+QString checkNonCharacters(QFile &file, const QByteArray &head)
+{
+    const auto marked = QStringConverter::encodingForData(head);
+    QStringDecoder decoder =
+        marked ? QStringDecoder(*marked) : QStringDecoder(declaredEncoding(head).toLatin1().constData());
+    if (!decoder.isValid()) return {}; // the stream reader says what it makes of it
+    qint64 line = 1, column = 1;
+    char buffer[65536];
+    qint64 n = 0;
+    while ((n = file.read(buffer, sizeof buffer)) > 0) {
+        const QString text = decoder.decode(QByteArrayView(buffer, n));
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const char16_t u = text[i].unicode();
+            if (u == 0xFFFE || u == 0xFFFF) return nonCharacter(u, line, column);
+            if (u == '\n') {
+                ++line;
+                column = 1;
+            } else if (!QChar::isLowSurrogate(u)) {
+                ++column;
+            }
+        }
+    }
+    return {};
 }
 
 // Finds the first byte sequence that is not UTF-8 and says where it stands.
@@ -47,6 +85,10 @@ QString checkUtf8(QFile &file)
                     if (--pending == 0) {
                         bad = codePoint < minimum || codePoint > 0x10FFFF ||
                               (codePoint >= 0xD800 && codePoint <= 0xDFFF);
+                        // Valid UTF-8, but not a character XML allows; the stream reader would
+                        // quote it invisibly.
+                        if (!bad && (codePoint == 0xFFFE || codePoint == 0xFFFF))
+                            return nonCharacter(codePoint, line, column);
                         ++column;
                     }
                 }
@@ -133,8 +175,11 @@ QString VisibleText(const QString &text)
     QString out;
     out.reserve(text.size());
     for (QChar c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F)
+            out += QStringLiteral("\\x%1").arg(u, 2, 16, QLatin1Char('0'));
+        else if (u == 0xFFFE || u == 0xFFFF) // shown as nothing at all
+            out += QStringLiteral("U+") + QString::number(u, 16).toUpper();
         else
             out += c;
     }
@@ -151,11 +196,10 @@ XmlOutline CheckXmlFile(QFile &file, int maxDepth, const QStringList &flat)
             QStringLiteral("The system cannot open the file %1: %2").arg(file.fileName(), file.errorString());
         return outline;
     }
-    if (declaresUtf8(file.peek(256))) {
-        outline.problem = checkUtf8(file);
-        if (!outline.problem.isEmpty()) return outline;
-        file.seek(0);
-    }
+    const QByteArray head = file.peek(256);
+    outline.problem = declaresUtf8(head) ? checkUtf8(file) : checkNonCharacters(file, head);
+    if (!outline.problem.isEmpty()) return outline;
+    file.seek(0);
     QXmlStreamReader reader(&file);
     int depth = 0;          // levels that count
     std::vector<bool> open; // whether each open element counts

@@ -20,5 +20,6 @@ struct XmlOutline {
 // When the problem is empty the file is open and positioned at its start.
 XmlOutline CheckXmlFile(QFile &file, int maxDepth, const QStringList &flat = {});
 
-// Text with control characters made visible ("\x00"), for messages that quote file contents.
+// Text with control characters (as "\x00") and the non-characters U+FFFE and U+FFFF made
+// visible, for messages that quote file contents.
 QString VisibleText(const QString &text);

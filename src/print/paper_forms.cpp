@@ -62,9 +62,7 @@ long long wholeMm(double mm)
 QString FormSizeLine(const PaperForm &form)
 {
     return QStringLiteral("%1 (%2 x %3 mm)")
-        .arg(form.name)
-        .arg(wholeMm(form.widthMm))
-        .arg(wholeMm(form.heightMm));
+        .arg(form.name, QString::number(wholeMm(form.widthMm)), QString::number(wholeMm(form.heightMm)));
 }
 
 QString FormLine(const PaperForm &form)

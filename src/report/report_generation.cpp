@@ -16,6 +16,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <algorithm>
+#include <bitset>
 #include <climits>
 #include <new>
 #include <unordered_map>
@@ -38,12 +39,13 @@ bool isBlank(char c)
 }
 
 // Integer attribute: absent gives fallback, present but not an integer breaks the data.
-int intAttribute(const QString &name, const QString &line, int fallback)
+int intAttribute(const QString &name, const DataAttributes &attributes, int fallback)
 {
     QString text;
-    if (!GetAttribute(name, line, text)) return fallback;
+    if (!attributes.Get(name, text)) return fallback;
     int value = 0;
-    if (!ParseDataInt(text, value)) fail(QStringLiteral("%1 is not an integer: \"%2\"").arg(name, text));
+    if (!ParseDataInt(text, value))
+        fail(name + QStringLiteral(" is not an integer: \"") + VisibleText(text) + QLatin1Char('"'));
     return value;
 }
 
@@ -200,8 +202,8 @@ void checkStorable(const QString &value)
         if (c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r'))
             fail(QStringLiteral(
                      "the value \"%1\" holds the control character \\x%2, which a report file cannot store")
-                     .arg(VisibleText(value))
-                     .arg(c.unicode(), 2, 16, QLatin1Char('0')));
+                     .arg(VisibleText(value),
+                          QString::number(c.unicode(), 16).rightJustified(2, QLatin1Char('0'))));
 }
 
 void setLabelValue(VGrfElement &label, const QString &value, PictureLoader &pictures)
@@ -222,25 +224,17 @@ void setLabelValue(VGrfElement &label, const QString &value, PictureLoader &pict
     label.SetCaption(QString());
 }
 
-// The numbers k for which "f<k>=" occurs in a record line, ascending, 1 to 996.
-std::vector<int> recordFieldNumbers(const QString &line)
+// The field number of a record line's attribute name "f<k>", 1 to 996; 0 for any other name.
+int recordFieldNumber(QStringView name)
 {
-    std::vector<int> numbers;
-    for (qsizetype i = 0; i < line.size(); ++i) {
-        if (line[i] != QLatin1Char('f')) continue;
-        qsizetype j = i + 1;
-        int k = 0;
-        while (j < line.size() && line[j].isDigit() && line[j].unicode() < 128 && k <= 996) {
-            k = k * 10 + (line[j].unicode() - '0');
-            ++j;
-        }
-        const bool leadingZero = j > i + 1 && line[i + 1] == QLatin1Char('0');
-        if (j > i + 1 && j < line.size() && line[j] == QLatin1Char('=') && !leadingZero && k >= 1 && k <= 996)
-            numbers.push_back(k);
+    if (name.size() < 2 || name.size() > 4 || name[0] != QLatin1Char('f') || name[1] == QLatin1Char('0'))
+        return 0;
+    int k = 0;
+    for (QChar c : name.sliced(1)) {
+        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return 0;
+        k = k * 10 + (c.unicode() - '0');
     }
-    std::sort(numbers.begin(), numbers.end());
-    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    return numbers;
+    return k <= 996 ? k : 0;
 }
 
 class DataMerge
@@ -289,6 +283,14 @@ private:
             line = m_reader.ReadLine();
             ++m_lineNumber;
             if (m_reader.Failed()) fail(QStringLiteral("the file cannot be read"));
+            static_assert(DataLineReader::kMaxLineBytes == 16 * 1024 * 1024, "the message names the limit");
+            if (m_reader.LineTooLong())
+                fail(QStringLiteral("the line is longer than 16 MiB (16,777,216 bytes), the most a data "
+                                    "line may hold") +
+                     (m_reader.SawBareLineFeed()
+                          ? QStringLiteral(
+                                "; the file has lines that end in LF alone, and data files need CR LF")
+                          : QString()));
             if (!line.isEmpty()) return true;
             if (m_convert) return false;
             if (m_reader.AtEnd())
@@ -299,38 +301,53 @@ private:
         }
     }
 
+    // Each line is what its leading tag says; its values never make it anything else.
     void dispatch(const QString &line)
     {
-        if (line.contains(QLatin1String("</Data>"))) {
+        switch (LeadingTag(line)) {
+        case DataTag::DataEnd:
             if (!m_groups.empty()) {
                 m_container = m_groups.back();
                 m_groups.pop_back();
             }
-        } else if (line.contains(QLatin1String("</Page>"))) {
+            break;
+        case DataTag::PageEnd:
             m_container = nullptr;
             m_groups.clear();
-        } else if (m_convert && line.contains(QLatin1String("</ConvertFile>"))) {
-            // the wrapper may be followed by more of them
-        } else if (line.contains(QLatin1String("</Document>"))) {
+            break;
+        case DataTag::ConvertEnd:
+            break; // the wrapper may be followed by more of them
+        case DataTag::DocumentEnd:
             endDocument();
-        } else if (m_convert && line.contains(QLatin1String("<ConvertFile"))) {
-            convertFileName(line);
-        } else if (line.contains(QLatin1String("<Document"))) {
-            SetCurrentDataType(intAttribute(QStringLiteral("DataType"), line, CurrentDataType()));
+            break;
+        case DataTag::ConvertStart:
+            if (m_convert) convertFileName(DataAttributes(line));
+            break;
+        case DataTag::DocumentStart:
+            SetCurrentDataType(
+                intAttribute(QStringLiteral("DataType"), DataAttributes(line), CurrentDataType()));
             if (m_documentPages == 0) m_documentStart = m_lineNumber;
-        } else if (line.contains(QLatin1String("<Page"))) {
-            page(line);
-        } else if (line.contains(QLatin1String("<Data Status"))) {
+            break;
+        case DataTag::PageStart:
+            page(DataAttributes(line));
+            break;
+        case DataTag::DataStart: {
+            const DataAttributes attributes(line);
             QString status;
-            GetAttribute(QStringLiteral("Status"), line, status);
+            attributes.Get(QStringLiteral("Status"), status);
             if (status == QLatin1String("Label"))
-                label(line);
+                label(attributes);
             else if (status == QLatin1String("BarCode"))
-                barCode(line);
+                barCode(attributes);
             else if (status == QLatin1String("Group"))
-                group(line);
-        } else if (line.contains(QLatin1String("<f"))) {
+                group(attributes);
+            break;
+        }
+        case DataTag::Field:
             field(line);
+            break;
+        case DataTag::Other:
+            break;
         }
     }
 
@@ -380,17 +397,17 @@ private:
         m_reader.ForgetBareLineFeed();
     }
 
-    void convertFileName(const QString &line)
+    void convertFileName(const DataAttributes &attributes)
     {
-        if (!GetAttribute(QStringLiteral("ConvertFileName"), line, m_pdfPath)) return;
+        if (!attributes.Get(QStringLiteral("ConvertFileName"), m_pdfPath)) return;
         // The sink checks the name and makes its folder: not every name may be written.
         m_sink.OutputNamed(m_pdfPath);
     }
 
-    void page(const QString &line)
+    void page(const DataAttributes &attributes)
     {
         QString name;
-        if (!GetAttribute(QStringLiteral("DesignName"), line, name)) return;
+        if (!attributes.Get(QStringLiteral("DesignName"), name)) return;
         const VPage *designPage = m_design.FindPage(name);
         if (!designPage) return; // its data lines meet the container of before, at document level none
         finishPage();
@@ -404,37 +421,38 @@ private:
         m_groups.clear();
     }
 
-    void label(const QString &line)
+    void label(const DataAttributes &attributes)
     {
         VGrfElement &in = container();
         QString caption;
-        GetAttribute(QStringLiteral("Caption"), line, caption);
+        attributes.Get(QStringLiteral("Caption"), caption);
         QString name;
         VGrfElement *target = nullptr;
-        if (GetAttribute(QStringLiteral("DesignName"), line, name)) {
+        if (attributes.Get(QStringLiteral("DesignName"), name)) {
             target = m_index.findLabel(in, name);
         } else {
             QString idText;
-            if (!GetAttribute(QStringLiteral("ID"), line, idText)) return;
-            target = m_index.of(in).label(intAttribute(QStringLiteral("ID"), line, 0));
+            if (!attributes.Get(QStringLiteral("ID"), idText)) return;
+            target = m_index.of(in).label(intAttribute(QStringLiteral("ID"), attributes, 0));
         }
         if (target) setLabelValue(*target, caption, m_pictures);
     }
 
-    void barCode(const QString &line)
+    void barCode(const DataAttributes &attributes)
     {
         VGrfElement &in = container();
         QString caption, type, value, valueType, name;
-        GetAttribute(QStringLiteral("Caption"), line, caption);
-        GetAttribute(QStringLiteral("Type"), line, type);
-        GetAttribute(QStringLiteral("Value"), line, value);
-        GetAttribute(QStringLiteral("ValueType"), line, valueType);
+        attributes.Get(QStringLiteral("Caption"), caption);
+        attributes.Get(QStringLiteral("Type"), type);
+        attributes.Get(QStringLiteral("Value"), value);
+        attributes.Get(QStringLiteral("ValueType"), valueType);
         int typeCode = 0, valueTypeCode = 0;
         if (!type.isEmpty() && !ParseDataInt(type, typeCode))
-            fail(QStringLiteral("Type is not an integer: \"%1\"").arg(VisibleText(type)));
+            fail(QStringLiteral("Type is not an integer: \"") + VisibleText(type) + QLatin1Char('"'));
         if (!valueType.isEmpty() && !ParseDataInt(valueType, valueTypeCode))
-            fail(QStringLiteral("ValueType is not an integer: \"%1\"").arg(VisibleText(valueType)));
-        if (!GetAttribute(QStringLiteral("DesignName"), line, name)) return;
+            fail(QStringLiteral("ValueType is not an integer: \"") + VisibleText(valueType) +
+                 QLatin1Char('"'));
+        if (!attributes.Get(QStringLiteral("DesignName"), name)) return;
         VGrfElement *target = m_index.of(in).barCode(name);
         if (!target) return;
         checkStorable(caption);
@@ -446,17 +464,17 @@ private:
         if (!valueType.isEmpty()) code.SetValueType(valueTypeCode);
     }
 
-    void group(const QString &line)
+    void group(const DataAttributes &attributes)
     {
         VGrfElement &in = container();
         QString repeat;
-        if (CurrentDataType() == 2 && GetAttribute(QStringLiteral("Repeat"), line, repeat) &&
+        if (CurrentDataType() == 2 && attributes.Get(QStringLiteral("Repeat"), repeat) &&
             repeat == QLatin1String("1")) {
-            repeatingBlock(in, line);
+            repeatingBlock(in, attributes);
             return;
         }
         QString name;
-        const bool named = GetAttribute(QStringLiteral("DesignName"), line, name);
+        const bool named = attributes.Get(QStringLiteral("DesignName"), name);
         VGrfElement *match = nullptr;
         const ContainerIndex &index = m_index.of(in);
         if (!index.hasGroup5()) {
@@ -484,7 +502,7 @@ private:
         if (match) m_container = match;
     }
 
-    void repeatingBlock(VGrfElement &in, const QString &head)
+    void repeatingBlock(VGrfElement &in, const DataAttributes &head)
     {
         const qint64 first = intAttribute(QStringLiteral("ID"), head, 0);
         const qint64 count = intAttribute(QStringLiteral("RepeatCount"), head, 0);
@@ -498,11 +516,15 @@ private:
             if (first == 0 || count == 0 || i >= first + count || i > INT_MAX) continue;
             VGrfElement *band = m_index.of(in).band(int(i));
             if (!band) continue;
-            QString value;
+            // A record line is "<" and then its attributes: f1="..." f2="..." and so on.
+            const DataAttributes record(line, line.startsWith(QLatin1Char('<')) ? 1 : 0);
             const ContainerIndex &fields = m_index.of(*band);
-            for (int k : recordFieldNumbers(line)) {
-                GetAttribute(QStringLiteral("f%1=").arg(k), line, value);
-                if (VGrfElement *label = fields.label(k)) setLabelValue(*label, value, m_pictures);
+            std::bitset<997> done; // of a number given twice, the first counts
+            for (const auto &[name, value] : record.All()) {
+                const int k = recordFieldNumber(name);
+                if (k == 0 || done[size_t(k)]) continue;
+                done[size_t(k)] = true;
+                if (VGrfElement *label = fields.label(k)) setLabelValue(*label, value.toString(), m_pictures);
             }
         }
     }
@@ -547,31 +569,45 @@ bool IsConvertFile(const QString &path)
     QFile file(path);
     if (!QFileInfo(path).isFile()) return false;
     if (!file.open(QIODevice::ReadOnly)) return false;
+    // Lines split as the reader splits them (at CR LF only), each looked at only where it
+    // starts: the token inside a value never counts.
     static const QByteArray token = "<ConvertFile";
-    int matched = -1; // characters of token matched so far, -1 outside a candidate
-    bool afterBlank = true;
-    char buffer[DataLineReader::kWindow];
+    enum { LineStart, Matching, Rest } state = LineStart;
+    int matched = 0;
+    char previous = 0;
+    char buffer[65536];
     qint64 n = 0;
     while ((n = file.read(buffer, sizeof buffer)) > 0) {
         for (qint64 i = 0; i < n; ++i) {
             const char c = buffer[i];
-            if (matched == token.size()) {
-                if (isBlank(c)) return true;
-                matched = -1;
-            } else if (matched >= 0) {
-                if (c == token[matched]) {
-                    ++matched;
-                    continue;
-                }
-                matched = -1;
-            } else if (afterBlank && c == token[0]) {
-                matched = 1;
+            const bool lineEnd = previous == '\r' && c == '\n';
+            previous = c;
+            if (lineEnd) {
+                state = LineStart;
                 continue;
             }
-            afterBlank = isBlank(c);
+            switch (state) {
+            case LineStart:
+                if (isBlank(c)) break;
+                state = c == token[0] ? Matching : Rest;
+                matched = 1;
+                break;
+            case Matching:
+                if (matched == token.size()) {
+                    if (isBlank(c)) return true;
+                    state = Rest;
+                } else if (c == token[matched]) {
+                    ++matched;
+                } else {
+                    state = Rest;
+                }
+                break;
+            case Rest:
+                break;
+            }
         }
     }
-    return matched == token.size();
+    return state == Matching && matched == token.size();
 }
 
 bool ReadDataFile(const QString &path, const VDoc &design, VDoc &report, ReportSink *sink, QString *reason)
@@ -600,7 +636,8 @@ bool ReadDataFile(const QString &path, const VDoc &design, VDoc &report, ReportS
         merge.run();
         ok = true;
     } catch (const DataError &e) {
-        failWith(QStringLiteral("line %1: %2").arg(merge.lineNumber()).arg(e.reason));
+        failWith(QStringLiteral("line ") + QString::number(merge.lineNumber()) + QStringLiteral(": ") +
+                 e.reason);
     } catch (const std::bad_alloc &) {
         failWith(QStringLiteral("line %1: out of memory").arg(merge.lineNumber()));
     }

@@ -201,6 +201,16 @@ TEST_F(MainWindowTest, TemplatesSaveBesideTheDesignAndGenerateAReport)
     // The temporary data file and its folder are gone again.
     EXPECT_FALSE(QFileInfo::exists(message.mid(26).section('\n', 0, 0)));
     EXPECT_FALSE(QFileInfo::exists(QFileInfo(message.mid(26).section('\n', 0, 0)).path()));
+
+    // A page whose name no data line can carry is left out of the template, and that is said.
+    w->design().document().PageAt(0)->Settings().Name = "Page\"1";
+    prompts.shown.clear();
+    prompts.answers = {Prompts::No}; // do not save the broken text
+    w->data().mnuData_File_CreateTypeClick(1);
+    ASSERT_FALSE(prompts.shown.empty());
+    EXPECT_TRUE(prompts.shown.back().text.startsWith("page \"Page\"1\" holds a double quote"))
+        << prompts.shown.back().text.toStdString();
+    EXPECT_FALSE(w->dataEditor()->toPlainText().contains("<Page"));
 }
 
 TEST_F(MainWindowTest, LanguagesSwitchEveryTextAndBack)

@@ -47,26 +47,37 @@ TEST(DataLineReader, splitsOnCrLfOnlyAndTrims)
     EXPECT_EQ(readAllLines("a\rb\r\nc\r"), (QStringList{"a\rb", ""}));
 }
 
-TEST(DataLineReader, lineLimitIsTheWindowLessCrLf)
+// Long lines are read whole up to the limit; a longer one is skipped and said to be so, and the
+// reading goes on with the line after it.
+TEST(DataLineReader, longLinesWholeUpToTheLimit)
 {
-    const QByteArray fits(8190, 'x');
-    // 8191 bytes and the CR fill the window, the LF lies outside it: the window is lost, and
-    // the leftover LF is trimmed off the following line
-    EXPECT_EQ(readAllLines(fits + "\r\n" + QByteArray(8191, 'y') + "\r\n<next/>\r\n"),
-              (QStringList{QString::fromLatin1(fits), "", "<next/>"}));
-}
+    const qsizetype limit = DataLineReader::kMaxLineBytes;
+    // the CR of the first line is the last byte of the first chunk, its LF the first of the next
+    const QByteArray chunkEdge(65535, 'c');
+    const QByteArray atLimit(limit, 'x');
+    const QByteArray over = QByteArray(limit - 5, 'y') + "\n" + QByteArray(5, 'y');
+    QByteArray bytes = chunkEdge + "\r\n" + QByteArray(20000, 'z') + "\r\n" + atLimit + "\r\n" + over +
+                       "\r\n<f1=\"after\"/>\r\n";
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    DataLineReader reader(buffer, 1252);
+    QList<std::pair<qsizetype, bool>> seen; // length and whether it was refused
+    while (!reader.AtEnd())
+        seen.append({reader.ReadLine().size(), reader.LineTooLong()});
+    const QList<std::pair<qsizetype, bool>> expected{
+        {65535, false}, {20000, false}, {limit, false}, {0, true}, {13, false}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_TRUE(reader.SawBareLineFeed()); // the refused line held one
 
-TEST(DataLineReader, manyLinesAcrossWindowBoundaries)
-{
-    QStringList expected;
-    QByteArray bytes;
-    QRandomGenerator random(7);
-    for (int i = 0; i < 3000; ++i) {
-        expected << QString::number(i) +
-                        QString(random.bounded(i % 50 == 0 ? 8000 : 120), QLatin1Char('a' + i % 26));
-        bytes += expected.last().toLatin1() + "\r\n";
-    }
-    EXPECT_EQ(readAllLines(bytes), expected);
+    // an over-long last line without CR LF is dropped like any such tail, and said to be too long
+    QByteArray tail = "<a/>\r\n" + QByteArray(limit + 10, 'w');
+    QBuffer tailBuffer(&tail);
+    tailBuffer.open(QIODevice::ReadOnly);
+    DataLineReader tailReader(tailBuffer, 1252);
+    EXPECT_EQ(tailReader.ReadLine(), "<a/>");
+    EXPECT_EQ(tailReader.ReadLine(), "");
+    EXPECT_TRUE(tailReader.LineTooLong());
+    EXPECT_TRUE(tailReader.AtEnd());
 }
 
 TEST(DataLineReader, failingDeviceReportsEofInsteadOfLooping)
@@ -79,23 +90,29 @@ TEST(DataLineReader, failingDeviceReportsEofInsteadOfLooping)
     EXPECT_TRUE(reader.AtEnd());
 }
 
-TEST(DataAttributes, firstOccurrenceQuoteToQuote)
+TEST(DataAttributes, wholeNamesLeftToRight)
 {
     const struct {
         const char *name, *line;
         bool found;
         const char *value;
     } cases[] = {
-        // "Type" is found inside "ValueType" when that comes first
-        {"Type", R"(<Data Status="BarCode" ValueType="2" Type="5"/>)", true, "2"},
-        {"Type", R"(<Data Status="BarCode" Type="5" ValueType="2"/>)", true, "5"},
-        {"Value", R"(<Data Value="9" ValueType="2"/>)", true, "9"},
+        {"Type", R"(<Data Status="BarCode" ValueType="2" Type="5"/>)", true, "5"},
+        {"Value", R"(<Data ValueType="2" Value="9"/>)", true, "9"},
+        // names inside values are text
+        {"Type", R"(<Data Status="BarCode" Caption="Type A widget" Value="1"/>)", false, ""},
+        {"Value", R"(<Data Status="BarCode" Caption="Value pack" Type="6"/>)", false, ""},
+        {"DesignName", R"(<Data Caption="DesignName=" DesignName="L1"/>)", true, "L1"},
+        {"Caption", R"(<Data Status="Label" Caption="<Page ID=1> </Document> <ConvertFile a>"/>)", true,
+         "<Page ID=1> </Document> <ConvertFile a>"},
         {"Caption", R"(<Data Status="Label" Caption=""/>)", true, ""},
+        {"Caption", R"(<Data Caption="a" Caption="b"/>)", true, "a"}, // the first of two
+        {"DesignName", R"(<Page DesignName = "P1">)", true, "P1"},
         {"DesignName", R"(<Data Status="Label" ID="3"/>)", false, ""},
-        {"caption", R"(<Data Caption="x"/>)", false, ""},     // names are case-sensitive
-        {"ID", R"(<Page ID "7" DesignName="P">)", true, "7"}, // no "=" check: the next quoted text
-        // a caption holding another attribute's name captures that search
-        {"DesignName", R"(<Data Caption="DesignName" DesignName="L1"/>)", true, " DesignName="},
+        {"caption", R"(<Data Caption="x"/>)", false, ""}, // names are case-sensitive
+        // reading stops where the pairs do: at a name without "=" and at the tag's end
+        {"DesignName", R"(<Page ID "7" DesignName="P">)", false, ""},
+        {"Type", R"(<Data Status="Label" Caption="x"/>   // Type="3")", false, ""},
         {"Caption", R"(<Data Caption="open)", true, "open"}, // an unclosed value runs to the end
     };
     for (const auto &c : cases) {
@@ -104,6 +121,30 @@ TEST(DataAttributes, firstOccurrenceQuoteToQuote)
         EXPECT_EQ(std::make_pair(found, found ? v : QString()), std::make_pair(c.found, QString(c.value)))
             << c.line;
     }
+}
+
+TEST(DataAttributes, leadingTagAlone)
+{
+    const std::pair<const char *, DataTag> cases[] = {
+        {R"(<Document DataType="1">)", DataTag::DocumentStart},
+        {"<Document>", DataTag::DocumentStart},
+        {"</Document>", DataTag::DocumentEnd},
+        {R"(<Page DesignName="P">)", DataTag::PageStart},
+        {"</Page>", DataTag::PageEnd},
+        {R"(<Data Status="Label" Caption="</Document>"/>)", DataTag::DataStart},
+        {"</Data>", DataTag::DataEnd},
+        {R"(<f1="</Page>"/>)", DataTag::Field},
+        {R"(<ConvertFile ConvertFileName="a.pdf">)", DataTag::ConvertStart},
+        {"</ConvertFile>", DataTag::ConvertEnd},
+        {R"(<?xml version="1.0"?>)", DataTag::Other},
+        {R"(x <Page DesignName="P">)", DataTag::Other},
+        {"<Pages>", DataTag::Other},
+        {"<DataX>", DataTag::Other},
+        {"<ConvertFileName=\"a\">", DataTag::Other},
+        {"// </Document>", DataTag::Other},
+    };
+    for (const auto &[line, tag] : cases)
+        EXPECT_EQ(LeadingTag(QString::fromLatin1(line)), tag) << line;
 }
 
 TEST(DataAttributes, fieldLinesAndIntegers)
@@ -124,6 +165,10 @@ TEST(DataAttributes, fieldLinesAndIntegers)
         {R"(<font>)", FieldLine::BadNumber, 0, ""},
         {R"(<f1="y">)", FieldLine::Malformed, 0, ""},
         {R"(<f1=)", FieldLine::Malformed, 0, ""},
+        // the value runs to its "/>, tags and quotes inside it included
+        {R"(<f2="<Page DesignName="P"> </Document>"/>)", FieldLine::Valid, 2,
+         R"(<Page DesignName="P"> </Document>)"},
+        {R"(<Data Caption="<f1="x"/>"/>)", FieldLine::Malformed, 0, ""}, // not a field line's own tag
     };
     for (const auto &c : cases) {
         int n = -1;

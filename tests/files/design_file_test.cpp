@@ -412,6 +412,14 @@ TEST_F(DesignFileTest, HostileFilesAreRefusedWithTheirReason)
         // Encodings other than UTF-8 can carry half a surrogate pair, which no XML file can hold.
         {"<?xml version='1.0' encoding='UTF7'?><Document><Page><Picture>+293</Picture></Page></Document>",
          "the character U+DBDD, which XML does not allow (line 1, column"},
+        // U+FFFE is valid UTF-8 but no XML character; in a name, a value and a text
+        {"<Document>\n<Page N\xEF\xBF\xBE"
+         "ame=\"x\"/></Document>",
+         "holds the character U+FFFE, which XML does not allow (line 2, column 8)"},
+        {"<Document>\n<Page Name=\"a\xEF\xBF\xBF\"/></Document>",
+         "holds the character U+FFFF, which XML does not allow (line 2, column 14)"},
+        {QByteArray("\xFF\xFE<\0D\0>\0\xFE\xFF<\0/\0D\0>\0", 18),
+         "holds the character U+FFFE, which XML does not allow (line 1, column 4)"}, // UTF-16
     };
     for (const auto &c : cases) {
         writeAll(path("hostile.edt"), c.bytes);

@@ -99,3 +99,19 @@ TEST(PaperForms, ReversedOrientationsTurnThePageLikeTheirPlainKinds)
         EXPECT_EQ(t.width() > t.height(), o == 2 || o == 4) << o;
     }
 }
+
+// A name that holds "%1" or "%2" is shown as it is, not filled in by the numbers after it.
+TEST(PaperForms, NamesHoldingPlaceholdersStayAsTheyAre)
+{
+    PaperForm form;
+    form.name = "Form %2 %1";
+    form.widthMm = 100.6;
+    form.heightMm = 50;
+    EXPECT_EQ(FormSizeLine(form), "Form %2 %1 (100 x 50 mm)");
+    VPage page;
+    page.Settings().Name = "P%1";
+    page.Settings().Width = 0.5;
+    const QString problem = page.PaperSizeProblem();
+    EXPECT_TRUE(problem.endsWith("(P%1): the paper size 0.5 x 297.0 mm lies outside 1 to 5080 mm"))
+        << problem.toStdString();
+}

@@ -164,7 +164,7 @@ TEST_F(ConvertFile, endsAndFailures)
     EXPECT_EQ(written.size(), 1u);
 }
 
-TEST(ConvertFileDetection, blankSeparatedTokenAnywhere)
+TEST(ConvertFileDetection, onlyAsTheLeadingTagOfALine)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("d.edd");
@@ -172,13 +172,17 @@ TEST(ConvertFileDetection, blankSeparatedTokenAnywhere)
         testsupport::writeAll(path, bytes);
         return IsConvertFile(path);
     };
-    // deep in a file too, past the first window
-    for (const QByteArray &yes : {QByteArray("<ConvertFile ConvertFileName=\"a.pdf\">\r\n"),
-                                  QByteArray("<?xml?>\r\n\t<ConvertFile\r\n"), QByteArray("x <ConvertFile"),
-                                  QByteArray(20000, ' ') + "<ConvertFile "})
+    // deep in a file too, past the first read
+    for (const QByteArray &yes :
+         {QByteArray("<ConvertFile ConvertFileName=\"a.pdf\">\r\n"),
+          QByteArray("<?xml?>\r\n\t<ConvertFile\r\n"), QByteArray(200000, ' ') + "<ConvertFile ",
+          QByteArray("<Document>\r\n\n  <ConvertFile x\r\n")})
         EXPECT_TRUE(isConvert(yes)) << yes.right(40).toStdString();
-    for (const char *no : {"<ConvertFile>\r\n", "a<ConvertFile b\r\n", "<ConvertFileName=\"x\"\r\n",
-                           "</ConvertFile>\r\n", "<convertfile x\r\n"})
+    for (const char *no : {"<ConvertFile>\r\n", "a<ConvertFile b\r\n", "x <ConvertFile y\r\n",
+                           "<ConvertFileName=\"x\"\r\n", "</ConvertFile>\r\n", "<convertfile x\r\n",
+                           // a value, and a line that a bare LF does not end
+                           "<Data Status=\"Label\" Caption=\"<ConvertFile ConvertFileName=a.pdf>\"/>\r\n",
+                           "<f1=\"\r<ConvertFile x\"/>\r\n", "<Document>\n<ConvertFile x\r\n"})
         EXPECT_FALSE(isConvert(no)) << no;
     EXPECT_FALSE(IsConvertFile(dir.filePath("missing.edd")));
 }

@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <tuple>
 
 using namespace testdesign;
 using testsupport::readAll;
@@ -196,9 +197,10 @@ TEST_F(Generation, lfOnlyFileIsNotRead)
 
     // A value XML cannot store is refused where it stands, so the report can always be saved.
     const QString control =
-        "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"a" + QString(QChar(0x0b)) + "b\"/>";
+        "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"a%1" + QString(QChar(0x0b)) + "b\"/>";
     EXPECT_FALSE(generate(document({"<Page DesignName=\"Page1\">", control})));
-    EXPECT_TRUE(reason.startsWith("line 4: the value \"a\\x0bb\" holds the control character \\x0b"))
+    // quoted as it is, "%1" included
+    EXPECT_TRUE(reason.startsWith("line 4: the value \"a%1\\x0bb\" holds the control character \\x0b"))
         << reason.toStdString();
 }
 
@@ -254,7 +256,7 @@ TEST_F(Generation, barCodes)
         "ValueType=\"1\"/>",
         "</Page>",
         "<Page DesignName=\"Page1\">",
-        // ValueType written before Type: "Type" is found inside "ValueType"
+        // ValueType written before Type: each is read by its own name
         "<Data Status=\"BarCode\" DesignName=\"BarCode1\" ValueType=\"2\" Type=\"5\"/>",
         "</Page>",
         "<Page DesignName=\"Page1\">",
@@ -269,7 +271,8 @@ TEST_F(Generation, barCodes)
     EXPECT_EQ(b1->BarCode()->Type(), VBarCode::Code128);
     EXPECT_EQ(b1->BarCode()->Value(), "AB-12");
     EXPECT_EQ(b1->BarCode()->ValueType(), 1);
-    EXPECT_EQ(find(*report.PageAt(1), "BarCode1")->BarCode()->Type(), 2);
+    const VBarCode *b2 = find(*report.PageAt(1), "BarCode1")->BarCode();
+    EXPECT_EQ(std::make_pair(b2->Type(), b2->ValueType()), std::make_pair(5, 2));
     const VBarCode *b3 = find(*report.PageAt(2), "BarCode1")->BarCode();
     EXPECT_EQ(b3->Type(), VBarCode::Invalid); // EAN-13 refuses letters
     EXPECT_EQ(b3->Value(), "ERROR");
@@ -464,6 +467,95 @@ TEST_F(Generation, newDataSampleReadsBack)
     EXPECT_EQ(captions(report.PageAt(0), {"Group1/Group1_E3", "Label1"}),
               (QStringList{"Group1_E3", "Label1"}));
     EXPECT_EQ(caption(report.PageAt(2), "Label1"), "");
+}
+
+// Whatever a value holds, it is text: tags, attribute names and long lines in captions and
+// field values never add or end a page, a group or the document, nor make a convert file.
+TEST_F(Generation, valuesNeverBecomeStructure)
+{
+    const QString tags =
+        "<Page DesignName=Page1> </Page> </Data> </Document> <ConvertFile ConvertFileName=x.pdf>";
+    const QString field1 = "<Page DesignName=\"Page1\">";
+    const QString field2 = "</Data></Page></Document>";
+    const QString longCaption = QString(19980, QLatin1Char('w')) + " f1= Value Type </Document>";
+    ASSERT_TRUE(generate(document({
+        "<Page DesignName=\"Page1\">",
+        "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"" + tags + "\"/>",
+        "<Data Status=\"Group\" DesignName=\"Group1\">",
+        "<f1=\"" + field1 + "\"/>",
+        "<f2=\"" + field2 + "\"/>      // </Document>",
+        "</Data>",
+        "<Data Status=\"BarCode\" DesignName=\"BarCode1\" Caption=\"Value pack\" Value=\"AB-12\" Type=\"6\" "
+        "ValueType=\"1\"/>",
+        "</Page>",
+        "<Page DesignName=\"Page1\">",
+        "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"" + longCaption + "\"/>",
+        "<Data Status=\"BarCode\" DesignName=\"BarCode1\" Caption=\"Type A widget\" Type=\"6\" "
+        "Value=\"R-42\"/>",
+        "</Page>",
+        "<Page DesignName=\"Page1\">",
+        "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"last\"/>",
+        "</Page>",
+    }))) << reason.toStdString();
+    EXPECT_FALSE(IsConvertFile(dataPath(files)));
+    ASSERT_EQ(report.PageCount(), 3);
+    const QStringList paths{"Label1", "Group1/Group1_E1", "Group1/Group1_E2"};
+    EXPECT_EQ(captions(report.PageAt(0), paths), (QStringList{tags, field1, field2}));
+    EXPECT_EQ(captions(report.PageAt(1), paths), (QStringList{longCaption, "", ""}));
+    EXPECT_EQ(caption(report.PageAt(2), "Label1"), "last");
+    const QList<std::tuple<QString, QString, int>> codes{{"Value pack", "AB-12", int(VBarCode::Code128)},
+                                                         {"Type A widget", "R-42", int(VBarCode::Code128)}};
+    for (int i = 0; i < 2; ++i) {
+        const VGrfElement *b = find(*report.PageAt(i), "BarCode1");
+        EXPECT_EQ(std::make_tuple(b->Caption(), b->BarCode()->Value(), b->BarCode()->Type()), codes[i]) << i;
+    }
+
+    // a line over the limit is refused with its number; the pages before it stay
+    report.Clear();
+    const QString huge = "<Data Status=\"Label\" DesignName=\"Label1\" Caption=\"" +
+                         QString(16 * 1024 * 1024, QLatin1Char('h')) + "\"/>";
+    EXPECT_FALSE(generate(document(
+        {"<Page DesignName=\"Page1\">", "</Page>", "<Page DesignName=\"Page1\">", huge, "</Page>"})));
+    EXPECT_TRUE(reason.startsWith("line 6: the line is longer than 16 MiB"))
+        << reason.left(200).toStdString();
+    EXPECT_EQ(report.PageCount(), 2);
+    EXPECT_EQ(caption(report.PageAt(1), "Label1"), "");
+}
+
+// Quotes and line breaks in sample texts are made writable; names holding them cannot be found
+// by a data line, so their lines are left out and named, and the rest reads back as written.
+TEST_F(Generation, templateOfAwkwardTextsReadsBack)
+{
+    design.Clear();
+    VGrfElement &root = design.AddPage()->Root();
+    label(root, vtVariable, "say \"hi\"\r\nthen </Document>")
+        ->SetDescription("note\n<Page DesignName=\"Page1\">");
+    label(*group(root), vtVariable, "a\"/>b");
+    label(root, vtVariable, "x")->SetName("Bad\"Name");
+    VGrfElement *hidden = group(root);
+    hidden->SetName("Bad\nGroup");
+    label(*hidden, vtVariable, "would fill Label1"); // its field line names number 1
+    VGrfElement *code = add(root, ElementKind::BarCode, vtFixed, "\"Value\" pack");
+    code->BarCode()->SetType(VBarCode::Code128);
+    code->BarCode()->SetValue("A\"B");
+    design.AddPage()->Settings().Name = "P\"2";
+    QStringList lines, unwritable;
+    WriteDataTemplate(design, lines, 1, &unwritable);
+    ASSERT_EQ(unwritable.size(), 3) << unwritable.join('\n').toStdString();
+    EXPECT_TRUE(unwritable[0].startsWith("label \"Bad\"Name\" holds a double quote"))
+        << unwritable[0].toStdString();
+    EXPECT_TRUE(unwritable[1].startsWith("group \"Bad\\x0aGroup\" holds a line break"))
+        << unwritable[1].toStdString();
+    EXPECT_TRUE(unwritable[2].startsWith("page \"P\"2\"")) << unwritable[2].toStdString();
+
+    ASSERT_TRUE(generate(lines)) << reason.toStdString();
+    ASSERT_EQ(report.PageCount(), 1);
+    const VPage *p = report.PageAt(0);
+    EXPECT_EQ(captions(p, {"Label1", "Group1/Group1_E1", "Bad\"Name"}),
+              (QStringList{"say 'hi' then </Document>", "a'/>b", ""}));
+    const VGrfElement *b = find(*p, "BarCode1");
+    EXPECT_EQ(std::make_pair(b->Caption(), b->BarCode()->Value()),
+              std::make_pair(QString("'Value' pack"), QString("A'B")));
 }
 
 TEST(ReportNames, lastExtensionLetter)
