@@ -16,6 +16,8 @@ QString DesignFile(const QByteArray &input);
 QString PictureText(const QByteArray &input);
 QString DataFile(const QByteArray &input);
 QString PageSource(const QByteArray &input);
+// A design or report in, its print-engine file out, checked line by line and row by row.
+QString EdfFile(const QByteArray &input);
 
 struct Target {
     const char *name; // the folder name of its seeds and regression inputs
