@@ -17,6 +17,10 @@ QSize ExportPageSize(const VPage &page);
 // their screen divisors, every other paper at its own size.
 QSize PdfPageSize(const VPage &page, const QSize &screenSize);
 
+// Empty when path can name an output file, with the pictures beside it; otherwise why not: an
+// existing folder, a name ending in a separator, a folder that does not exist.
+QString ExportTargetProblem(const QString &path);
+
 // round(twips x 25.4 / 1440): the whole millimetres in the names of exported pictures.
 int WholeMillimetres(int twips);
 // base + "_group_" / "_table_" + left mm + "_" + top mm + ".jpeg", and the barcode form with
@@ -28,11 +32,19 @@ QString BarcodePictureName(const QString &outputName, const QString &value, int 
 
 class VGrfElement;
 
+// Bounds of one element's picture: a group, table or barcode larger than this at 96 pixels per
+// inch is drawn at a lower resolution, so that no design, however large its elements, needs more
+// than a few tens of megabytes for a picture.
+constexpr qint64 kMaxExportPicturePixels = 4'000'000;
+constexpr int kMaxExportPictureSide = 16384;
+
 // A picture an export places for one element, encoded as it goes to disk (JPEG for groups,
 // tables and barcodes, BMP for label pictures) and named by the rules above.
 struct ElementPicture {
     const VGrfElement *element = nullptr;
     QString path;
+    // The size it is placed at: 96 per inch; the encoded picture has fewer pixels when the
+    // element is larger than the bounds above.
     QSize pixels;
     QByteArray bytes;
     QString mimeType;
