@@ -277,7 +277,7 @@ ExportOutcome ReportTab::exportReport(int format, const QString &path, const Exp
     ExportOutcome outcome;
     auto take = [&outcome](const ExportResult &r) {
         outcome.written = r.written;
-        if (!r) outcome.error = r.message;
+        outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message;
     };
     switch (format) {
     case ExportTextFormat:
