@@ -1,7 +1,6 @@
 #include "export/picture_export.h"
 
 #include "export/export_pictures.h"
-
 #include "export/page_markup.h"
 #include "files/atomic_file.h"
 #include "model/v_doc.h"
@@ -139,6 +138,8 @@ ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats fo
 {
     if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
     if (!formats) return ExportResult::failure(QStringLiteral("No picture format chosen"));
+    if (const QString problem = ExportTargetProblem(path); !problem.isEmpty())
+        return ExportResult::failure(problem);
     const QStringList paths = PicturePaths(report.PageCount(), path, formats);
     ExportResult result;
     int next = 0;

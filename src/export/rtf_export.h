@@ -3,8 +3,10 @@
 #include "export/export_result.h"
 
 #include <QString>
+#include <memory>
 
 class VDoc;
+class VPage;
 
 struct RtfOptions {
     int codePage = 1252;
@@ -16,6 +18,26 @@ struct RtfOptions {
 // is a frame at its place on the page holding its caption in the font and size the PDF export
 // uses; group, table, barcode and label pictures are PNG pictures in frames of their own.
 ExportResult ExportRtf(VDoc &report, const QString &path, const RtfOptions &options);
+
+// The same, page by page as the report is made: each page is drawn and its text goes to a
+// temporary file at once, so memory stays that of one page. Nothing replaces the target before
+// Finish().
+class RtfWriter
+{
+public:
+    RtfWriter(const QString &path, const RtfOptions &options);
+    ~RtfWriter();
+    RtfWriter(const RtfWriter &) = delete;
+    RtfWriter &operator=(const RtfWriter &) = delete;
+
+    // False once anything failed (a page of a size no output takes); Finish() gives the reason.
+    bool AddPage(VPage &page);
+    ExportResult Finish();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
 
 // The same document as a Word 97 file: the RTF is converted by LibreOffice (soffice) in a
 // temporary folder and the result moved over path. The texts are in the interface code page.
