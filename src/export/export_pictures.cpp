@@ -64,17 +64,7 @@ QImage drawContainer(VGrfElement &element, bool blackWhite, bool printableOnly)
     return image;
 }
 
-QString unusedPath(const QString &path, QSet<QString> &taken)
-{
-    QString candidate = path;
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
-    for (int n = 2; taken.contains(candidate); ++n)
-        candidate = path.left(dot) + QLatin1Char('_') + QString::number(n) + path.mid(dot);
-    taken.insert(candidate);
-    return candidate;
-}
-
-void drawPictures(VGrfElement &container, const QString &outputName, const VPage &page, QSet<QString> &taken,
+void drawPictures(VGrfElement &container, const QString &outputName, const VPage &page, PictureNames &names,
                   std::vector<ElementPicture> &out)
 {
     for (const auto &child : container.ChildList()) {
@@ -120,12 +110,12 @@ void drawPictures(VGrfElement &container, const QString &outputName, const VPage
             break;
         }
         if (!image.isNull()) {
-            ElementPicture picture{&e, unusedPath(path, taken), natural, EncodeImage(image, format),
+            ElementPicture picture{&e, names.unused(path), natural, EncodeImage(image, format),
                                    format[0] == 'J' ? QStringLiteral("image/jpeg")
                                                     : QStringLiteral("image/bmp")};
             if (!picture.bytes.isEmpty()) out.push_back(std::move(picture));
         }
-        drawPictures(e, outputName, page, taken, out);
+        drawPictures(e, outputName, page, names, out);
     }
 }
 
@@ -141,11 +131,28 @@ QByteArray EncodeImage(const QImage &image, const char *format)
     return writer.write(image) ? bytes : QByteArray();
 }
 
-std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, QSet<QString> &taken)
+std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, PictureNames &names)
 {
     std::vector<ElementPicture> out;
-    if (page.Root().Printable() != pmNever) drawPictures(page.Root(), outputName, page, taken, out);
+    if (page.Root().Printable() != pmNever) drawPictures(page.Root(), outputName, page, names, out);
     return out;
+}
+
+QString PictureNames::unused(const QString &path)
+{
+    if (!m_taken.contains(path)) {
+        m_taken.insert(path);
+        return path;
+    }
+    const int dot = int(path.lastIndexOf(QLatin1Char('.')));
+    int &n = m_next[path];
+    if (n < 2) n = 2;
+    QString candidate;
+    do
+        candidate = path.left(dot) + QLatin1Char('_') + QString::number(n++) + path.mid(dot);
+    while (m_taken.contains(candidate));
+    m_taken.insert(candidate);
+    return candidate;
 }
 
 QSize ExportPageSize(const VPage &page)

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QSize>
 #include <QString>
@@ -50,13 +51,24 @@ struct ElementPicture {
     QString mimeType;
 };
 
+// The picture paths one export has given out, so that no page's picture replaces another's: a
+// path given before gets "_2", "_3" ... before its extension.
+class PictureNames
+{
+public:
+    QString unused(const QString &path);
+
+private:
+    QSet<QString> m_taken;
+    // The number to try next for a path, so that the thousandth page does not try all before it.
+    QHash<QString, int> m_next;
+};
+
 // Draws the page's pictures as the off-screen page drawing leaves them for the exports: every
 // group, table and barcode at 96 pixels per inch and every label picture at its own size, depth
 // first in child order, never-printed subtrees left out. Nothing is written; a label whose
-// picture cannot be decoded gets no entry. Paths already in taken (other pages of the same
-// export) get "_2", "_3" ... before their extension so that no page's picture replaces another's;
-// the chosen paths are added to taken.
-std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, QSet<QString> &taken);
+// picture cannot be decoded gets no entry. Paths come from names.
+std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, PictureNames &names);
 
 // The picture in a file format Qt writes ("PNG", "BMP", "JPEG" at quality 95); empty on failure.
 QByteArray EncodeImage(const QImage &image, const char *format);

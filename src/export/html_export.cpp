@@ -189,7 +189,7 @@ struct HtmlWriter::Private {
     QTemporaryFile spool;
     std::unique_ptr<Base64Lines> page;
     QByteArray boundary;
-    QSet<QString> taken;
+    PictureNames taken;
     qint64 carried = 0;
     int pages = 0;
     ExportResult result;
@@ -279,6 +279,8 @@ bool HtmlWriter::AddPage(VPage &page)
     ++d->pages;
     QHash<const VGrfElement *, QString> sources;
     QHash<const VGrfElement *, QSize> sizes;
+    // The page's picture files reach the disk together: one sync for them all, not one each.
+    std::vector<std::unique_ptr<AtomicFile>> files;
     if (d->options.savePictures) {
         for (const ElementPicture &p : DrawElementPictures(page, d->path, d->taken)) {
             // Beside the page a name relative to it lets the folder move; inside the archive the
@@ -289,15 +291,26 @@ bool HtmlWriter::AddPage(VPage &page)
             } else {
                 sources.insert(p.element, QString::fromLatin1(
                                               QUrl::toPercentEncoding(QFileInfo(p.path).fileName(), "()")));
-                QString error;
-                if (!WriteFileAtomically(p.path, p.bytes, &error)) {
-                    d->fail(error);
+                auto file = std::make_unique<AtomicFile>(p.path);
+                if (!file->open() || file->write(p.bytes) != p.bytes.size()) {
+                    d->fail(file->error());
                     return false;
                 }
-                d->result.written << p.path;
+                files.push_back(std::move(file));
             }
             sizes.insert(p.element, p.pixels);
         }
+    }
+    std::vector<AtomicFile *> commit;
+    for (const auto &file : files)
+        commit.push_back(file.get());
+    AtomicFile::CommitAll(commit);
+    for (const auto &file : files) {
+        if (!file->error().isEmpty()) {
+            d->fail(file->error());
+            return false;
+        }
+        d->result.written << file->target();
     }
     QStringList lines;
     Page{lines, sources, sizes, d->options.codePage, d->options.savePictures}.walk(page.Root());

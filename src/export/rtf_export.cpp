@@ -86,7 +86,7 @@ public:
         m_colors << 0; // index 1 onwards; 0 is "auto"
     }
 
-    void page(VPage &page, const QString &path, QSet<QString> &taken, bool first)
+    void page(VPage &page, const QString &path, PictureNames &taken, bool first)
     {
         const QSize size = page.TwipsSize();
         if (!first) m_body += "\\sect\n";
@@ -400,7 +400,7 @@ struct RtfWriter::Private {
     AtomicFile file;
     // The pages wait here while the font and colour tables, which come first, fill up.
     QTemporaryFile spool;
-    QSet<QString> taken;
+    PictureNames taken;
     int pages = 0;
     ExportResult result;
 

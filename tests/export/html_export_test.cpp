@@ -228,7 +228,7 @@ TEST(HtmlExport, LargeTablesAreDrawnWithinBounds)
     VGrfElement *fill = addElement(*table, ElementKind::Cell, 0, 0, 150000, 300000);
     fill->Shape().SetBrushStyle(0);
     fill->Shape().SetBrushColor(Rgb(0, 0, 255));
-    QSet<QString> taken;
+    PictureNames taken;
     const std::vector<ElementPicture> pictures = DrawElementPictures(*page, "/tmp/x.html", taken);
     ASSERT_EQ(pictures.size(), 1u);
     EXPECT_EQ(pictures[0].pixels, QSize(20000, 20000));
