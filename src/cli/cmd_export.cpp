@@ -126,7 +126,8 @@ int streamReport(const VDoc &design, const QString &dataPath, Writer &writer, Re
     return report(writer.Finish());
 }
 
-// The non-PDF outputs that take their pages one by one; -1 for the others.
+// The outputs that take their pages one by one (all but PDF, which has its own sink, and Word);
+// -1 for the others.
 int streamExport(const VDoc &design, const QString &dataPath, const QString &format, const QString &out,
                  const CliArgs &a)
 {
@@ -147,6 +148,14 @@ int streamExport(const VDoc &design, const QString &dataPath, const QString &for
     if (format == QLatin1String("rtf")) {
         RtfWriter writer(path, rtfOptions(a));
         return streamReport(design, dataPath, writer, reportResult);
+    }
+    if (kPictureFormats.contains(format)) {
+        PictureWriter writer(path, pictureFormat(format), {design.FileName(), dataPath});
+        return streamReport(design, dataPath, writer, [](const ExportResult &r) {
+            for (const QString &file : r.written)
+                cliOut(file);
+            return reportResult(r);
+        });
     }
     return -1;
 }
