@@ -126,8 +126,8 @@ int streamReport(const VDoc &design, const QString &dataPath, Writer &writer, Re
     return report(writer.Finish());
 }
 
-// The outputs that take their pages one by one (all but PDF, which has its own sink, and Word);
-// -1 for the others.
+// The outputs that take their pages one by one (all but PDF, which has a sink of its own); -1 for
+// the others.
 int streamExport(const VDoc &design, const QString &dataPath, const QString &format, const QString &out,
                  const CliArgs &a)
 {
@@ -147,6 +147,10 @@ int streamExport(const VDoc &design, const QString &dataPath, const QString &for
     }
     if (format == QLatin1String("rtf")) {
         RtfWriter writer(path, rtfOptions(a));
+        return streamReport(design, dataPath, writer, reportResult);
+    }
+    if (format == QLatin1String("doc")) {
+        DocWriter writer(path, !a.flag(QStringLiteral("--no-pictures")));
         return streamReport(design, dataPath, writer, reportResult);
     }
     if (kPictureFormats.contains(format)) {

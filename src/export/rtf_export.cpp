@@ -481,22 +481,13 @@ QString OfficeProgram()
     return QStandardPaths::findExecutable(QStringLiteral("soffice"));
 }
 
-ExportResult ExportDoc(VDoc &report, const QString &path, bool savePictures, int timeoutMs)
+namespace
 {
-    const QString office = OfficeProgram();
-    if (office.isEmpty())
-        return ExportResult::failure(QStringLiteral(
-            "LibreOffice is needed for Word documents and was not found (apt install libreoffice-writer-nogui)"));
-    QTemporaryDir work;
-    if (!work.isValid())
-        return ExportResult::failure(QStringLiteral("Cannot create a temporary folder: ") + work.errorString());
-    const QString rtf = work.filePath(QStringLiteral("report.rtf"));
-    RtfOptions options;
-    options.codePage = InterfaceCodePage();
-    options.savePictures = savePictures;
-    ExportResult made = ExportRtf(report, rtf, options);
-    if (!made) return made;
 
+// LibreOffice turns the RTF in work into path.
+ExportResult convertToDoc(const QString &office, const QTemporaryDir &work, const QString &rtf,
+                          const QString &path, int timeoutMs)
+{
     QProcess process;
     process.setProgram(office);
     // A private profile: no clash with a LibreOffice the user has open, nothing left in theirs.
@@ -545,4 +536,59 @@ ExportResult ExportDoc(VDoc &report, const QString &path, bool savePictures, int
     ExportResult result;
     result.written << path;
     return result;
+}
+
+} // namespace
+
+struct DocWriter::Private {
+    QString path;
+    int timeoutMs;
+    QString office = OfficeProgram();
+    QTemporaryDir work;
+    std::unique_ptr<RtfWriter> rtf;
+    QString problem;
+
+    QString rtfPath() const { return work.filePath(QStringLiteral("report.rtf")); }
+};
+
+DocWriter::DocWriter(const QString &path, bool savePictures, int timeoutMs) : d(std::make_unique<Private>())
+{
+    d->path = path;
+    d->timeoutMs = timeoutMs;
+    if (d->office.isEmpty()) {
+        d->problem = QStringLiteral("LibreOffice is needed for Word documents and was not found (apt install "
+                                    "libreoffice-writer-nogui)");
+        return;
+    }
+    if (!d->work.isValid()) {
+        d->problem = QStringLiteral("Cannot create a temporary folder: ") + d->work.errorString();
+        return;
+    }
+    RtfOptions options;
+    options.codePage = InterfaceCodePage();
+    options.savePictures = savePictures;
+    d->rtf = std::make_unique<RtfWriter>(d->rtfPath(), options);
+}
+
+DocWriter::~DocWriter() = default;
+
+bool DocWriter::AddPage(VPage &page)
+{
+    return d->problem.isEmpty() && d->rtf->AddPage(page);
+}
+
+ExportResult DocWriter::Finish()
+{
+    if (!d->problem.isEmpty()) return ExportResult::failure(d->problem);
+    const ExportResult made = d->rtf->Finish();
+    if (!made) return made;
+    return convertToDoc(d->office, d->work, d->rtfPath(), d->path, d->timeoutMs);
+}
+
+ExportResult ExportDoc(VDoc &report, const QString &path, bool savePictures, int timeoutMs)
+{
+    DocWriter writer(path, savePictures, timeoutMs);
+    for (int i = 0; i < report.PageCount(); ++i)
+        if (!writer.AddPage(*report.PageAt(i))) break;
+    return writer.Finish();
 }

@@ -45,5 +45,22 @@ private:
 // fails or takes longer than timeoutMs (LibreOffice is then killed).
 ExportResult ExportDoc(VDoc &report, const QString &path, bool savePictures, int timeoutMs = 120000);
 
+// The same, page by page as the report is made, through RtfWriter in the temporary folder.
+class DocWriter
+{
+public:
+    DocWriter(const QString &path, bool savePictures, int timeoutMs = 120000);
+    ~DocWriter();
+    DocWriter(const DocWriter &) = delete;
+    DocWriter &operator=(const DocWriter &) = delete;
+
+    bool AddPage(VPage &page);
+    ExportResult Finish();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
 // The soffice program on PATH, or empty.
 QString OfficeProgram();
