@@ -206,6 +206,7 @@ struct HtmlWriter::Private {
 
     bool text(const QStringList &lines)
     {
+        if (!result) return false;
         if (lines.isEmpty()) return true;
         const QByteArray bytes =
             EncodeAnsi(lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n"), options.codePage);
