@@ -3,6 +3,7 @@
 #include "export/page_markup.h"
 #include "export/pdf_export.h"
 #include "files/design_file.h"
+#include "files/edf_writer.h"
 #include "files/picture_text.h"
 #include "model/v_doc.h"
 #include "model/v_picture.h"
@@ -306,14 +307,99 @@ QString PageMarkupReplay(const QByteArray &input)
     return {};
 }
 
+namespace
+{
+
+// What is wrong with one data row (the text between the quotes), or nothing.
+QString rowProblem(const QByteArray &row)
+{
+    const QList<QByteArray> fields = row.split('|');
+    if (fields.size() != 9) return QStringLiteral("%1 fields").arg(fields.size());
+    static const QList<QByteArray> codes = {"1", "4", "12", "13", "31", "33"};
+    if (!codes.contains(fields[0])) return QStringLiteral("row code ") + QString::fromLatin1(fields[0]);
+    for (int i : {1, 2, 3, 5, 6, 7, 8})
+        if (fields[i] != " ") return QStringLiteral("field %1 is not blank").arg(i + 1);
+    return {};
+}
+
+// What is wrong with a written print-engine file, or nothing: every line a section or a key,
+// the sections width, head and data, the data keys line1.. without gaps, each row nine fields,
+// each picture it names on disk unless a warning says it could not be drawn.
+QString edfProblem(const QByteArray &file, const QStringList &warnings)
+{
+    if (!file.endsWith("\r\n")) return QStringLiteral("the file does not end with a line end");
+    const QList<QByteArray> lines = file.left(file.size() - 2).split('\n');
+    QList<QByteArray> sections;
+    int rows = 0;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        QByteArray line = lines[i];
+        if (!line.endsWith('\r') && i + 1 < lines.size())
+            return QStringLiteral("line %1 ends in LF alone").arg(i + 1);
+        if (line.endsWith('\r')) line.chop(1);
+        if (line.contains('\r')) return QStringLiteral("line %1 holds a CR").arg(i + 1);
+        if (line.startsWith('[')) {
+            if (!line.endsWith(']')) return QStringLiteral("line %1 is a broken section").arg(i + 1);
+            sections << line;
+            continue;
+        }
+        const qsizetype eq = line.indexOf('=');
+        if (eq <= 0) return QStringLiteral("line %1 is neither a section nor a key").arg(i + 1);
+        if (sections.isEmpty() || sections.last() != "[data]") continue;
+        const QByteArray key = "line" + QByteArray::number(++rows);
+        if (line.left(eq) != key)
+            return QStringLiteral("data line %1 has the key %2")
+                .arg(rows)
+                .arg(QString::fromLatin1(line.left(eq)));
+        const QByteArray value = line.mid(eq + 1);
+        if (value.size() < 2 || !value.startsWith('"') || !value.endsWith('"'))
+            return QStringLiteral("%1 is not quoted").arg(QString::fromLatin1(key));
+        const QByteArray row = value.mid(1, value.size() - 2);
+        if (const QString problem = rowProblem(row); !problem.isEmpty())
+            return QString::fromLatin1(key) + QStringLiteral(": ") + problem;
+        const qsizetype image = row.indexOf("<img image=\"");
+        if (image >= 0) {
+            const qsizetype start = image + 12, end = row.indexOf('"', start);
+            const QString picture = QFile::decodeName(row.mid(start, end - start));
+            const bool told = !warnings.filter(picture).isEmpty();
+            if (end < 0 || (!QFileInfo(picture).isFile() && !told))
+                return QString::fromLatin1(key) + QStringLiteral(" names a picture that is not there: ") +
+                       picture;
+        }
+    }
+    if (sections != QList<QByteArray>{"[width]", "[head]", "[data]"})
+        return QStringLiteral("the sections are ") + QString::fromLatin1(sections.join(' '));
+    return {};
+}
+
+} // namespace
+
+QString EdfFile(const QByteArray &input)
+{
+    const QString path = scratch(QStringLiteral("edf-input.edt"));
+    if (!writeFile(path, input)) return QStringLiteral("cannot write %1").arg(path);
+    VDoc doc;
+    if (!ReadDesignFile(doc, path)) return {};
+    // A fresh output and picture folder for every input, so that nothing of the last one counts.
+    const QString out = scratch(QStringLiteral("out.edf"));
+    QFile::remove(out);
+    QDir pictures(scratch(QStringLiteral("edf-pictures")));
+    pictures.removeRecursively();
+    QDir().mkpath(pictures.path());
+    const FileResult written = ExportEdf(doc, out, {pictures.path()});
+    if (!written) {
+        if (written.error.isEmpty()) return QStringLiteral("the print-engine file failed without a reason");
+        if (QFileInfo::exists(out))
+            return QStringLiteral("a failed print-engine file was left: ") + written.error;
+        return {};
+    }
+    return edfProblem(readFile(out), written.warnings);
+}
+
 const std::vector<Target> &Targets()
 {
     static const std::vector<Target> targets = {
-        {"design_file", DesignFile},
-        {"picture_text", PictureText},
-        {"data_file", DataFile},
-        {"page_source", PageSource},
-        {"page_markup", PageMarkupReplay},
+        {"design_file", DesignFile}, {"picture_text", PictureText}, {"data_file", DataFile},
+        {"page_source", PageSource}, {"page_markup", PageMarkupReplay}, {"edf_file", EdfFile},
     };
     return targets;
 }

@@ -18,6 +18,8 @@ QString DataFile(const QByteArray &input);
 QString PageSource(const QByteArray &input);
 // Page markup lines replayed into a PDF: the export succeeds with one page per page break more.
 QString PageMarkupReplay(const QByteArray &input);
+// A design or report in, its print-engine file out, checked line by line and row by row.
+QString EdfFile(const QByteArray &input);
 
 struct Target {
     const char *name; // the folder name of its seeds and regression inputs

@@ -280,7 +280,8 @@ ExportOutcome ReportTab::exportReport(int format, const QString &path, const Exp
     auto take = [&outcome](const ExportResult &r) {
         outcome.written = r.written;
         outcome.failed = !r;
-        if (!r) outcome.error = r.message;
+        outcome.error = r ? r.warnings.join(QLatin1Char('
+')) : r.message;
     };
     switch (format) {
     case ExportTextFormat:

@@ -14,6 +14,7 @@
 #include "report/report_sink.h"
 
 #include <QFileInfo>
+#include <functional>
 
 namespace
 {
@@ -37,6 +38,24 @@ PictureFormat pictureFormat(const QString &name)
     return formats[kPictureFormats.indexOf(name)];
 }
 
+HtmlOptions htmlOptions(const QString &format, const CliArgs &a)
+{
+    HtmlOptions options;
+    options.codePage = InterfaceCodePage();
+    options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
+    options.mht = format == QLatin1String("mht");
+    options.version = QStringLiteral(TESSALY_VERSION);
+    return options;
+}
+
+RtfOptions rtfOptions(const CliArgs &a)
+{
+    RtfOptions options;
+    options.codePage = InterfaceCodePage();
+    options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
+    return options;
+}
+
 // The file is written even when something could not be drawn; the exit code says it is incomplete.
 int reportPdf(const PdfExportResult &r)
 {
@@ -49,16 +68,108 @@ int reportPdf(const PdfExportResult &r)
     return r.warnings.isEmpty() ? kExitOk : kExitFailure;
 }
 
+// A file written with warnings (a character the code page lacks) is complete but not exact: 1.
 int reportResult(const ExportResult &r)
 {
     if (!r) {
         cliError(r.message);
         return kExitFailure;
     }
-    return kExitOk;
+    for (const QString &warning : r.warnings)
+        cliError(QStringLiteral("warning: ") + warning);
+    return r.warnings.isEmpty() ? kExitOk : kExitFailure;
 }
 
-// The text, HTML and picture outputs work on the whole report.
+// Hands each page of the report to an output as soon as generation completes it and frees it,
+// so that the export of a report of any length needs the memory of one page.
+class PageSink : public ReportSink
+{
+public:
+    explicit PageSink(std::function<bool(VPage &)> add) : m_add(std::move(add)) {}
+    void PageDone(VDoc &report, int index) override
+    {
+        const std::unique_ptr<VPage> page = report.TakePage(index);
+        if (!m_failed && !m_add(*page)) m_failed = true;
+    }
+    // Reading on is pointless once the output has failed (a full disk).
+    QString StopReason() const override
+    {
+        return m_failed ? QStringLiteral("the output could not be written") : QString();
+    }
+    bool failed() const { return m_failed; }
+    // The pages generation left in the report.
+    void finish(VDoc &report)
+    {
+        while (!report.IsEmpty())
+            PageDone(report, 0);
+    }
+
+private:
+    std::function<bool(VPage &)> m_add;
+    bool m_failed = false;
+};
+
+// A writer with AddPage(page) and Finish(), fed from the data as it is read. The writer's own
+// message wins over the data's when it was the writer that stopped the reading.
+template <typename Writer, typename Report>
+int streamReport(const VDoc &design, const QString &dataPath, Writer &writer, Report report)
+{
+    PageSink sink([&writer](VPage &page) { return writer.AddPage(page); });
+    VDoc doc;
+    QString reason;
+    const bool read = ReadDataFile(dataPath, design, doc, &sink, &reason);
+    if (read) sink.finish(doc);
+    if (!read && !sink.failed()) {
+        cliDataError(dataPath, reason);
+        return kExitFailure;
+    }
+    return report(writer.Finish());
+}
+
+// The outputs that take their pages one by one (all but PDF, which has a sink of its own); -1 for
+// the others.
+int streamExport(const VDoc &design, const QString &dataPath, const QString &format, const QString &out,
+                 const CliArgs &a)
+{
+    // Report pages take their design pages' paper: a size no output can hold stops before writing.
+    if (const QString problem = design.PaperSizeProblem(); !problem.isEmpty()) {
+        cliError(problem);
+        return kExitFailure;
+    }
+    const QString path = QFileInfo(out).absoluteFilePath();
+    if (format == QLatin1String("edf")) {
+        EdfWriter writer(path, {design.FileName(), dataPath});
+        return streamReport(design, dataPath, writer, cliFileResult);
+    }
+    if (format == QLatin1String("txt")) {
+        TextWriter writer(path, a.flag(QStringLiteral("--new-page-char")),
+                          a.flag(QStringLiteral("--eof-char")), InterfaceCodePage());
+        return streamReport(design, dataPath, writer, reportResult);
+    }
+    if (format == QLatin1String("html") || format == QLatin1String("mht")) {
+        HtmlWriter writer(path, design.Font().FontName(), htmlOptions(format, a));
+        return streamReport(design, dataPath, writer, reportResult);
+    }
+    if (format == QLatin1String("rtf")) {
+        RtfWriter writer(path, rtfOptions(a));
+        return streamReport(design, dataPath, writer, reportResult);
+    }
+    if (format == QLatin1String("doc")) {
+        DocWriter writer(path, !a.flag(QStringLiteral("--no-pictures")));
+        return streamReport(design, dataPath, writer, reportResult);
+    }
+    if (kPictureFormats.contains(format)) {
+        PictureWriter writer(path, pictureFormat(format), {design.FileName(), dataPath});
+        return streamReport(design, dataPath, writer, [](const ExportResult &r) {
+            for (const QString &file : r.written)
+                cliOut(file);
+            return reportResult(r);
+        });
+    }
+    return -1;
+}
+
+// The outputs of a whole report in memory.
 int exportReport(VDoc &report, const QString &format, const QString &out, const CliArgs &a,
                  const QStringList &inputs)
 {
@@ -67,20 +178,9 @@ int exportReport(VDoc &report, const QString &format, const QString &out, const 
     if (format == QLatin1String("txt"))
         return reportResult(ExportText(report, path, a.flag(QStringLiteral("--new-page-char")),
                                        a.flag(QStringLiteral("--eof-char")), InterfaceCodePage()));
-    if (format == QLatin1String("html") || format == QLatin1String("mht")) {
-        HtmlOptions options;
-        options.codePage = InterfaceCodePage();
-        options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
-        options.mht = format == QLatin1String("mht");
-        options.version = QStringLiteral(TESSALY_VERSION);
-        return reportResult(ExportHtml(report, path, options));
-    }
-    if (format == QLatin1String("rtf")) {
-        RtfOptions options;
-        options.codePage = InterfaceCodePage();
-        options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
-        return reportResult(ExportRtf(report, path, options));
-    }
+    if (format == QLatin1String("html") || format == QLatin1String("mht"))
+        return reportResult(ExportHtml(report, path, htmlOptions(format, a)));
+    if (format == QLatin1String("rtf")) return reportResult(ExportRtf(report, path, rtfOptions(a)));
     if (format == QLatin1String("doc"))
         return reportResult(ExportDoc(report, path, !a.flag(QStringLiteral("--no-pictures"))));
     // One file per page and format; none of them may be an input.
@@ -116,6 +216,7 @@ int runExport(const QStringList &args)
         VDoc doc;
         if (!cliLoadDocument(docPath, doc)) return kExitFailure;
         if (!data) return exportReport(doc, f, *out, a, inputs);
+        if (const int code = streamExport(doc, *data, f, *out, a); code >= 0) return code;
         ReportSink keep;
         VDoc report;
         QString reason;

@@ -3,6 +3,7 @@
 #include <QImage>
 
 #include <QByteArray>
+#include <QHash>
 #include <QSet>
 #include <QSize>
 #include <QString>
@@ -17,6 +18,10 @@ QSize ExportPageSize(const VPage &page);
 // their screen divisors, every other paper at its own size.
 QSize PdfPageSize(const VPage &page, const QSize &screenSize);
 
+// Empty when path can name an output file, with the pictures beside it; otherwise why not: an
+// existing folder, a name ending in a separator, a folder that does not exist.
+QString ExportTargetProblem(const QString &path);
+
 // round(twips x 25.4 / 1440): the whole millimetres in the names of exported pictures.
 int WholeMillimetres(int twips);
 // base + "_group_" / "_table_" + left mm + "_" + top mm + ".jpeg", and the barcode form with
@@ -28,23 +33,42 @@ QString BarcodePictureName(const QString &outputName, const QString &value, int 
 
 class VGrfElement;
 
+// Bounds of one element's picture: a group, table or barcode larger than this at 96 pixels per
+// inch is drawn at a lower resolution, so that no design, however large its elements, needs more
+// than a few tens of megabytes for a picture.
+constexpr qint64 kMaxExportPicturePixels = 4'000'000;
+constexpr int kMaxExportPictureSide = 16384;
+
 // A picture an export places for one element, encoded as it goes to disk (JPEG for groups,
 // tables and barcodes, BMP for label pictures) and named by the rules above.
 struct ElementPicture {
     const VGrfElement *element = nullptr;
     QString path;
+    // The size it is placed at: 96 per inch; the encoded picture has fewer pixels when the
+    // element is larger than the bounds above.
     QSize pixels;
     QByteArray bytes;
     QString mimeType;
 };
 
+// The picture paths one export has given out, so that no page's picture replaces another's: a
+// path given before gets "_2", "_3" ... before its extension.
+class PictureNames
+{
+public:
+    QString unused(const QString &path);
+
+private:
+    QSet<QString> m_taken;
+    // The number to try next for a path, so that the thousandth page does not try all before it.
+    QHash<QString, int> m_next;
+};
+
 // Draws the page's pictures as the off-screen page drawing leaves them for the exports: every
 // group, table and barcode at 96 pixels per inch and every label picture at its own size, depth
 // first in child order, never-printed subtrees left out. Nothing is written; a label whose
-// picture cannot be decoded gets no entry. Paths already in taken (other pages of the same
-// export) get "_2", "_3" ... before their extension so that no page's picture replaces another's;
-// the chosen paths are added to taken.
-std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, QSet<QString> &taken);
+// picture cannot be decoded gets no entry. Paths come from names.
+std::vector<ElementPicture> DrawElementPictures(VPage &page, const QString &outputName, PictureNames &names);
 
 // The picture in a file format Qt writes ("PNG", "BMP", "JPEG" at quality 95); empty on failure.
 QByteArray EncodeImage(const QImage &image, const char *format);

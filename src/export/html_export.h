@@ -3,8 +3,10 @@
 #include "export/export_result.h"
 
 #include <QString>
+#include <memory>
 
 class VDoc;
+class VPage;
 
 struct HtmlOptions {
     int codePage = 1252;
@@ -25,3 +27,25 @@ QString HtmlCharset(int codePage);
 // file under the export picture names (or carried inside it with mht). The file is 8-bit text in
 // the code page; characters it lacks are written as character references.
 ExportResult ExportHtml(VDoc &report, const QString &path, const HtmlOptions &options);
+
+// The same, page by page as the report is made: each page's texts and pictures are written as it
+// comes, so memory stays that of one page (for mht the pictures wait in a temporary file, not in
+// memory). A folder as path is refused before anything is written. Nothing replaces the target
+// before Finish().
+class HtmlWriter
+{
+public:
+    // fontName: the report's font, named in <basefont>.
+    HtmlWriter(const QString &path, const QString &fontName, const HtmlOptions &options);
+    ~HtmlWriter();
+    HtmlWriter(const HtmlWriter &) = delete;
+    HtmlWriter &operator=(const HtmlWriter &) = delete;
+
+    // False once anything failed; Finish() then gives the reason.
+    bool AddPage(VPage &page);
+    ExportResult Finish();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};

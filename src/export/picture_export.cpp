@@ -1,9 +1,9 @@
 #include "export/picture_export.h"
 
 #include "export/export_pictures.h"
-
 #include "export/page_markup.h"
 #include "files/atomic_file.h"
+#include "files/file_checks.h"
 #include "model/v_doc.h"
 #include "model/v_page.h"
 #include "render/device_setup.h"
@@ -135,20 +135,51 @@ QByteArray EncodeIco(const QImage &image)
     return out + png;
 }
 
-ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats formats, QStringList *written)
+namespace
 {
-    if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
-    if (!formats) return ExportResult::failure(QStringLiteral("No picture format chosen"));
-    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty())
-        return ExportResult::failure(problem);
-    const QStringList paths = PicturePaths(report.PageCount(), path, formats);
+
+// The files of one page: page 0 for the only page of a report.
+QStringList pagePaths(const QString &path, PictureFormats formats, int page)
+{
+    const QString base = OutputBase(path);
+    QStringList paths;
+    for (const FormatInfo &f : kFormats)
+        if (formats.testFlag(f.format))
+            paths << (page == 0 ? base : base + QLatin1Char('(') + QString::number(page) + QLatin1Char(')')) +
+                         QLatin1String(f.extension);
+    return paths;
+}
+
+} // namespace
+
+struct PictureWriter::Private {
+    QString path;
+    PictureFormats formats;
+    QStringList inputs;
+    QImage held; // the first page, until a second one says it is page (1) and not the only one
+    int pages = 0;
     ExportResult result;
-    int next = 0;
-    for (int i = 0; i < report.PageCount(); ++i) {
-        const QImage page = ExportPageImage(*report.PageAt(i));
-        if (page.isNull()) return ExportResult::failure(QStringLiteral("Page %1 cannot be drawn").arg(i + 1));
+
+    // The files written before the failure stay listed: they are on disk.
+    void fail(const QString &why)
+    {
+        if (!result) return;
+        const QStringList written = result.written;
+        result = ExportResult::failure(why);
+        result.written = written;
+    }
+
+    bool write(const QImage &page, int number)
+    {
+        const QStringList paths = pagePaths(path, formats, number);
+        int next = 0;
         for (const FormatInfo &f : kFormats) {
             if (!formats.testFlag(f.format)) continue;
+            const QString &file = paths[next++];
+            if (const QString refusal = OutputOverwritesInput(file, inputs); !refusal.isEmpty()) {
+                fail(refusal);
+                return false;
+            }
             QString error;
             QByteArray bytes;
             switch (f.format) {
@@ -168,20 +199,65 @@ ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats fo
                 bytes = EncodeImage(page, "PNG");
                 break;
             }
-            const QString &file = paths[next++];
             if (bytes.isEmpty()) {
-                result.ok = false;
-                result.message = error.isEmpty() ? QStringLiteral("Cannot encode %1").arg(file) : error;
-                return result;
+                fail(error.isEmpty() ? QStringLiteral("Cannot encode ") + file : error);
+                return false;
             }
             if (!WriteFileAtomically(file, bytes, &error)) {
-                result.ok = false;
-                result.message = error;
-                return result;
+                fail(error);
+                return false;
             }
             result.written << file;
-            if (written) *written << file;
         }
+        return true;
     }
+};
+
+PictureWriter::PictureWriter(const QString &path, PictureFormats formats, const QStringList &inputs)
+    : d(std::make_unique<Private>())
+{
+    d->path = path;
+    d->formats = formats;
+    d->inputs = inputs;
+    if (!formats) d->fail(QStringLiteral("No picture format chosen"));
+    if (const QString problem = ExportTargetProblem(path); !problem.isEmpty()) d->fail(problem);
+}
+
+PictureWriter::~PictureWriter() = default;
+
+bool PictureWriter::AddPage(VPage &page)
+{
+    if (!d->result) return false;
+    const QImage image = ExportPageImage(page);
+    ++d->pages;
+    if (image.isNull()) {
+        d->fail(QStringLiteral("Page ") + QString::number(d->pages) + QStringLiteral(" cannot be drawn"));
+        return false;
+    }
+    if (d->pages == 1) {
+        d->held = image;
+        return true;
+    }
+    if (d->pages == 2 && !d->write(std::exchange(d->held, QImage()), 1)) return false;
+    return d->write(image, d->pages);
+}
+
+ExportResult PictureWriter::Finish()
+{
+    if (d->result && d->pages == 0) d->fail(QStringLiteral("The report has no pages"));
+    if (d->result && d->pages == 1) d->write(d->held, 0);
+    return d->result;
+}
+
+ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats formats, QStringList *written)
+{
+    if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
+    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty())
+        return ExportResult::failure(problem);
+    PictureWriter writer(path, formats);
+    for (int i = 0; i < report.PageCount(); ++i)
+        if (!writer.AddPage(*report.PageAt(i))) break;
+    const ExportResult result = writer.Finish();
+    if (written) *written << result.written;
     return result;
 }

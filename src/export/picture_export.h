@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QString>
 #include <QStringList>
+#include <memory>
 
 class VDoc;
 class VPage;
@@ -27,6 +28,26 @@ QImage ExportPageImage(VPage &page);
 // Every page in every chosen format under PicturePaths; each file written is appended to written.
 ExportResult ExportPictures(VDoc &report, const QString &path, PictureFormats formats,
                             QStringList *written = nullptr);
+
+// The same, page by page as the report is made: a page's pictures are written as it comes (the
+// first waits for the second, which decides whether it is "(1)" or the only page), so memory
+// stays that of one page. No file may replace one of inputs.
+class PictureWriter
+{
+public:
+    PictureWriter(const QString &path, PictureFormats formats, const QStringList &inputs = {});
+    ~PictureWriter();
+    PictureWriter(const PictureWriter &) = delete;
+    PictureWriter &operator=(const PictureWriter &) = delete;
+
+    // False once anything failed; Finish() then gives the reason. The files written so far stay.
+    bool AddPage(VPage &page);
+    ExportResult Finish();
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
 
 // 256-colour GIF (palette from the picture, dithered when it has more colours). Empty with error
 // set when the encoder fails.

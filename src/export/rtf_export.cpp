@@ -17,9 +17,13 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
+#include <QImageReader>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QThread>
 #include <QUrl>
 #include <cmath>
 #include <csignal>
@@ -82,7 +86,7 @@ public:
         m_colors << 0; // index 1 onwards; 0 is "auto"
     }
 
-    void page(VPage &page, const QString &path, QSet<QString> &taken, bool first)
+    void page(VPage &page, const QString &path, PictureNames &taken, bool first)
     {
         const QSize size = page.TwipsSize();
         if (!first) m_body += "\\sect\n";
@@ -100,14 +104,18 @@ public:
         m_pictures.clear();
         if (m_options.savePictures)
             for (ElementPicture &p : DrawElementPictures(page, path, taken))
-                m_pictures.insert(p.element, QImage::fromData(p.bytes));
+                m_pictures.insert(p.element, std::move(p));
         const int before = m_body.size();
         walk(page.Root());
         // A section needs a paragraph of its own to exist at all.
         if (m_body.size() == before) emptyParagraph();
     }
 
-    QByteArray document() const
+    // The page texts written since the last call: they go to disk page by page.
+    QByteArray takeBody() { return std::exchange(m_body, QByteArray()); }
+
+    // Everything before the pages: the tables of the fonts and colours all pages used.
+    QByteArray head() const
     {
         QByteArray out = "{\\rtf1\\ansi\\ansicpg" + QByteArray::number(m_options.codePage) + "\\uc1\\deff0\n";
         out += "{\\fonttbl";
@@ -123,7 +131,7 @@ public:
         }
         out += "}\n\\paperw" + QByteArray::number(m_firstPage.width()) + "\\paperh" +
                QByteArray::number(m_firstPage.height()) + "\\margl0\\margr0\\margt0\\margb0\n";
-        return out + m_body + "}\n";
+        return out;
     }
 
 private:
@@ -321,13 +329,13 @@ private:
     }
 
     // Label pictures as the PDF places them: at 96 dpi from the corner, stretched to the box, or
-    // fitted into it centred; group, table and barcode pictures from the element's corner.
-    void pictureFrame(const VGrfElement &e, const QImage &image)
+    // fitted into it centred; group, table and barcode pictures from the element's corner, at the
+    // size they have at 96 dpi even when they were drawn with fewer pixels.
+    void pictureFrame(const VGrfElement &e, const ElementPicture &picture)
     {
-        if (image.isNull()) return;
         const VShape &s = e.Shape();
-        QRect place(s.Left(), s.Top(), image.width() * kTwipsPerPicturePixel,
-                    image.height() * kTwipsPerPicturePixel);
+        QRect place(s.Left(), s.Top(), picture.pixels.width() * kTwipsPerPicturePixel,
+                    picture.pixels.height() * kTwipsPerPicturePixel);
         if (e.Kind() == ElementKind::BarCode) place.setSize(QSize(s.Width(), s.Height()));
         if (e.Kind() == ElementKind::Label) {
             const int sizeSet = e.Picture() ? e.Picture()->SizeSet() : 0;
@@ -341,15 +349,29 @@ private:
                 return;
             }
         }
-        QByteArray png;
-        QBuffer buffer(&png);
-        buffer.open(QIODevice::WriteOnly);
-        if (!image.save(&buffer, "PNG")) return;
-        m_body += frame(place.left(), place.top(), place.width(), place.height()) +
-                  "\\ql\\sl0\\fs2{\\pict\\pngblip\\picw" + QByteArray::number(image.width()) + "\\pich" +
-                  QByteArray::number(image.height()) + "\\picwgoal" + QByteArray::number(place.width()) +
-                  "\\pichgoal" + QByteArray::number(place.height()) + '\n';
-        const QByteArray hex = png.toHex();
+        // JPEG goes in as it is; the label pictures' bitmaps as PNG.
+        const bool jpeg = picture.mimeType == QLatin1String("image/jpeg");
+        QByteArray data = picture.bytes;
+        QSize size;
+        if (jpeg) {
+            QBuffer in(&data);
+            in.open(QIODevice::ReadOnly);
+            size = QImageReader(&in, "JPEG").size();
+        } else {
+            const QImage image = QImage::fromData(picture.bytes);
+            size = image.size();
+            data.clear();
+            QBuffer buffer(&data);
+            buffer.open(QIODevice::WriteOnly);
+            if (!image.save(&buffer, "PNG")) return;
+        }
+        if (!size.isValid()) return;
+        m_body += frame(place.left(), place.top(), place.width(), place.height()) + "\\ql\\sl0\\fs2{\\pict" +
+                  (jpeg ? "\\jpegblip" : "\\pngblip") + "\\picw" + QByteArray::number(size.width()) +
+                  "\\pich" + QByteArray::number(size.height()) + "\\picwgoal" +
+                  QByteArray::number(place.width()) + "\\pichgoal" + QByteArray::number(place.height()) +
+                  '\n';
+        const QByteArray hex = data.toHex();
         for (qsizetype i = 0; i < hex.size(); i += 128)
             m_body += hex.mid(i, 128) + '\n';
         m_body += "}\\par\n";
@@ -362,7 +384,7 @@ private:
     QSet<QString> m_installed;
     QStringList m_fonts;
     QList<quint32> m_colors;
-    QHash<const VGrfElement *, QImage> m_pictures;
+    QHash<const VGrfElement *, ElementPicture> m_pictures;
     QByteArray m_body;
     QSize m_firstPage;
     bool m_blackWhite = false;
@@ -371,20 +393,87 @@ private:
 
 } // namespace
 
+struct RtfWriter::Private {
+    QString path;
+    RtfOptions options;
+    Writer writer;
+    AtomicFile file;
+    // The pages wait here while the font and colour tables, which come first, fill up.
+    QTemporaryFile spool;
+    PictureNames taken;
+    int pages = 0;
+    ExportResult result;
+
+    Private(const QString &p, const RtfOptions &o) : path(p), options(o), writer(options), file(p) {}
+
+    void fail(const QString &why)
+    {
+        if (result) result = ExportResult::failure(why);
+    }
+};
+
+RtfWriter::RtfWriter(const QString &path, const RtfOptions &options)
+    : d(std::make_unique<Private>(path, options))
+{
+    if (const QString problem = ExportTargetProblem(path); !problem.isEmpty())
+        d->fail(problem);
+    else if (!d->spool.open())
+        d->fail(QStringLiteral("Cannot create a temporary file: ") + d->spool.errorString());
+}
+
+RtfWriter::~RtfWriter() = default;
+
+bool RtfWriter::AddPage(VPage &page)
+{
+    if (!d->result) return false;
+    if (const QString problem = page.PaperSizeProblem(); !problem.isEmpty()) {
+        d->fail(problem);
+        return false;
+    }
+    d->writer.page(page, d->path, d->taken, d->pages++ == 0);
+    const QByteArray body = d->writer.takeBody();
+    if (d->spool.write(body) != body.size()) {
+        d->fail(QStringLiteral("Cannot write a temporary file: ") + d->spool.errorString());
+        return false;
+    }
+    return true;
+}
+
+ExportResult RtfWriter::Finish()
+{
+    if (d->result && d->pages == 0) d->fail(QStringLiteral("The report has no pages"));
+    if (d->result && !d->file.open()) d->fail(d->file.error());
+    if (d->result) {
+        const QByteArray head = d->writer.head();
+        if (d->file.write(head) != head.size()) d->fail(d->file.error());
+        d->spool.seek(0);
+        while (d->result && !d->spool.atEnd()) {
+            const QByteArray chunk = d->spool.read(1 << 20);
+            if (chunk.isEmpty() || d->file.write(chunk) != chunk.size()) d->fail(d->file.error());
+        }
+        if (d->result && d->file.write("}\n") != 2) d->fail(d->file.error());
+    }
+    if (d->result && !d->file.commit()) d->fail(d->file.error());
+    if (!d->result) {
+        d->file.discard();
+        return d->result;
+    }
+    d->result.written << d->path;
+    return d->result;
+}
+
 ExportResult ExportRtf(VDoc &report, const QString &path, const RtfOptions &options)
 {
     if (report.PageCount() == 0) return ExportResult::failure(QStringLiteral("The report has no pages"));
-    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty())
-        return ExportResult::failure(problem);
-    Writer writer(options);
-    QSet<QString> taken;
+    // Every page's size is checked before anything is written.
+    for (int i = 0; i < report.PageCount(); ++i) {
+        const QString problem = report.PageAt(i)->PaperSizeProblem();
+        if (!problem.isEmpty()) return ExportResult::failure(problem);
+    }
+    RtfWriter writer(path, options);
     for (int i = 0; i < report.PageCount(); ++i)
-        writer.page(*report.PageAt(i), path, taken, i == 0);
-    QString error;
-    if (!WriteFileAtomically(path, writer.document(), &error)) return ExportResult::failure(error);
-    ExportResult result;
-    result.written << path;
-    return result;
+        if (!writer.AddPage(*report.PageAt(i))) break;
+    return writer.Finish();
 }
 
 QString OfficeProgram()
@@ -392,22 +481,13 @@ QString OfficeProgram()
     return QStandardPaths::findExecutable(QStringLiteral("soffice"));
 }
 
-ExportResult ExportDoc(VDoc &report, const QString &path, bool savePictures, int timeoutMs)
+namespace
 {
-    const QString office = OfficeProgram();
-    if (office.isEmpty())
-        return ExportResult::failure(QStringLiteral(
-            "LibreOffice is needed for Word documents and was not found (apt install libreoffice-writer-nogui)"));
-    QTemporaryDir work;
-    if (!work.isValid())
-        return ExportResult::failure(QStringLiteral("Cannot create a temporary folder: ") + work.errorString());
-    const QString rtf = work.filePath(QStringLiteral("report.rtf"));
-    RtfOptions options;
-    options.codePage = InterfaceCodePage();
-    options.savePictures = savePictures;
-    ExportResult made = ExportRtf(report, rtf, options);
-    if (!made) return made;
 
+// LibreOffice turns the RTF in work into path.
+ExportResult convertToDoc(const QString &office, const QTemporaryDir &work, const QString &rtf,
+                          const QString &path, int timeoutMs)
+{
     QProcess process;
     process.setProgram(office);
     // A private profile: no clash with a LibreOffice the user has open, nothing left in theirs.
@@ -417,15 +497,29 @@ ExportResult ExportDoc(VDoc &report, const QString &path, bool savePictures, int
                           QStringLiteral("--convert-to"), QStringLiteral("doc:MS Word 97"),
                           QStringLiteral("--outdir"), work.path(), rtf});
     process.setWorkingDirectory(work.path());
+    // LibreOffice keeps its own temporary files under TMPDIR and leaves them when it is killed or
+    // fails: inside the work folder they go with it, whatever way the conversion ends.
+    const QString scratch = work.filePath(QStringLiteral("tmp"));
+    QDir().mkpath(scratch);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("TMPDIR"), scratch);
+    environment.insert(QStringLiteral("TMP"), scratch);
+    environment.insert(QStringLiteral("TEMP"), scratch);
+    process.setProcessEnvironment(environment);
     // Its own process group, so that a timeout ends soffice.bin too and not only the launcher.
     process.setChildProcessModifier([] { ::setsid(); });
     process.start();
     if (!process.waitForStarted(30000))
         return ExportResult::failure(QStringLiteral("Cannot start LibreOffice: ") + process.errorString());
     if (!process.waitForFinished(timeoutMs)) {
-        ::kill(-pid_t(process.processId()), SIGKILL);
+        const pid_t group = pid_t(process.processId());
+        ::kill(-group, SIGKILL);
         process.kill();
         process.waitForFinished(5000);
+        // soffice.bin is no child of ours to wait for: wait until nothing of the group is left, so
+        // that no file appears in the work folder after it is removed.
+        for (int i = 0; i < 100 && ::kill(-group, 0) == 0; ++i)
+            QThread::msleep(20);
         return ExportResult::failure(QStringLiteral("LibreOffice did not convert the document within %1 seconds")
                                          .arg(timeoutMs / 1000));
     }
@@ -442,4 +536,59 @@ ExportResult ExportDoc(VDoc &report, const QString &path, bool savePictures, int
     ExportResult result;
     result.written << path;
     return result;
+}
+
+} // namespace
+
+struct DocWriter::Private {
+    QString path;
+    int timeoutMs;
+    QString office = OfficeProgram();
+    QTemporaryDir work;
+    std::unique_ptr<RtfWriter> rtf;
+    QString problem;
+
+    QString rtfPath() const { return work.filePath(QStringLiteral("report.rtf")); }
+};
+
+DocWriter::DocWriter(const QString &path, bool savePictures, int timeoutMs) : d(std::make_unique<Private>())
+{
+    d->path = path;
+    d->timeoutMs = timeoutMs;
+    if (d->office.isEmpty()) {
+        d->problem = QStringLiteral("LibreOffice is needed for Word documents and was not found (apt install "
+                                    "libreoffice-writer-nogui)");
+        return;
+    }
+    if (!d->work.isValid()) {
+        d->problem = QStringLiteral("Cannot create a temporary folder: ") + d->work.errorString();
+        return;
+    }
+    RtfOptions options;
+    options.codePage = InterfaceCodePage();
+    options.savePictures = savePictures;
+    d->rtf = std::make_unique<RtfWriter>(d->rtfPath(), options);
+}
+
+DocWriter::~DocWriter() = default;
+
+bool DocWriter::AddPage(VPage &page)
+{
+    return d->problem.isEmpty() && d->rtf->AddPage(page);
+}
+
+ExportResult DocWriter::Finish()
+{
+    if (!d->problem.isEmpty()) return ExportResult::failure(d->problem);
+    const ExportResult made = d->rtf->Finish();
+    if (!made) return made;
+    return convertToDoc(d->office, d->work, d->rtfPath(), d->path, d->timeoutMs);
+}
+
+ExportResult ExportDoc(VDoc &report, const QString &path, bool savePictures, int timeoutMs)
+{
+    DocWriter writer(path, savePictures, timeoutMs);
+    for (int i = 0; i < report.PageCount(); ++i)
+        if (!writer.AddPage(*report.PageAt(i))) break;
+    return writer.Finish();
 }

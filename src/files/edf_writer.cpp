@@ -10,14 +10,15 @@
 #include "model/v_doc.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QStandardPaths>
 #include <cmath>
 
 namespace
 {
-const QString kPictureName = QStringLiteral("zel_convert.bmp");
 
 QString num(qint64 v)
 {
@@ -98,7 +99,8 @@ QString font(const TZelFont &f)
     if (f.FontItalic()) s += QStringLiteral(" fi=1");
     if (f.FontUnderline()) s += QStringLiteral(" fu=1");
     if (f.FontStrikeOut()) s += QStringLiteral(" fso=1");
-    if (f.FontName() != QLatin1String("Courier New")) s += QStringLiteral(" fn=") + quoted(f.FontName());
+    if (f.FontName() != QLatin1String("Courier New"))
+        s += QStringLiteral(" fn=") + quoted(EdfValue(f.FontName()));
     return s;
 }
 
@@ -162,12 +164,61 @@ QString withQuestionMarks(const QString &text, int codePage)
     return out;
 }
 
+// Each different picture in a file of its own: the first keeps the name the engine has always
+// read, the others are numbered. Identical pictures (a logo on every page) share one file.
+class PictureFiles
+{
+public:
+    PictureFiles(const QString &folder, const QStringList &protectedFiles)
+        : m_folder(folder), m_protected(protectedFiles)
+    {
+    }
+
+    // The file holding image, written when it is new; empty with error set on failure.
+    QString file(const QImage &image, QString *error)
+    {
+        const QByteArray bytes = EncodeImage(image, "BMP");
+        if (bytes.isEmpty()) {
+            *error = QStringLiteral("A picture could not be encoded as a bitmap");
+            return {};
+        }
+        const QByteArray key = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256);
+        if (const auto known = m_files.constFind(key); known != m_files.cend()) return *known;
+        const QString path = nextName();
+        for (const QString &input : m_protected)
+            if (!input.isEmpty() && IsSameFile(input, path)) {
+                *error =
+                    QStringLiteral("%1 is a picture file of the print engine; choose another output file")
+                        .arg(input);
+                return {};
+            }
+        if (!WriteFileAtomically(path, bytes, error)) return {};
+        m_files.insert(key, path);
+        return path;
+    }
+
+    // A name of its own for a picture that cannot be drawn: no later picture takes it, so the
+    // row never shows another picture than its own.
+    QString unwritten() { return nextName(); }
+
+private:
+    QString nextName()
+    {
+        const int n = ++m_names;
+        return QDir(m_folder).absoluteFilePath(n == 1 ? QStringLiteral("zel_convert.bmp")
+                                                      : QStringLiteral("zel_convert_%1.bmp").arg(n));
+    }
+
+    QString m_folder;
+    QStringList m_protected;
+    QHash<QByteArray, QString> m_files;
+    int m_names = 0;
+};
+
 class ItemBuilder
 {
 public:
-    ItemBuilder(const QString &picturePath, FileResult &result) : m_picturePath(picturePath), m_result(result)
-    {
-    }
+    ItemBuilder(PictureFiles &pictures, FileResult &result) : m_pictures(pictures), m_result(result) {}
 
     QStringList items;
 
@@ -177,7 +228,7 @@ public:
         if (const VPicture *bg = p.Background(); bg && bg->HasData()) {
             const QSize size = p.TwipsSize();
             if (!picture(*bg, {0, 0, WholeMillimetres(size.width()), WholeMillimetres(size.height())},
-                         QStringLiteral("the background of %1").arg(p.Name())))
+                         QStringLiteral("the background of ") + p.Name()))
                 return false;
         }
         return element(p.Root());
@@ -224,7 +275,7 @@ private:
     bool repeated(const VGrfElement &e)
     {
         items << QStringLiteral("#H1=") + num(WholeMillimetres(e.Shape().Top()))
-              << QLatin1Char('[') + e.Name() + QLatin1Char(']') << QStringLiteral("#H1");
+              << QLatin1Char('[') + EdfValue(e.Name()) + QLatin1Char(']') << QStringLiteral("#H1");
         ++m_repeatDepth;
         const bool ok = children(e);
         --m_repeatDepth;
@@ -234,10 +285,7 @@ private:
 
     void text(const VGrfElement &e)
     {
-        // A row is one line of the file; a caption's line breaks become blanks.
-        QString caption = e.Caption();
-        caption.replace(QLatin1String("\r\n"), QLatin1String(" "));
-        caption.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        const QString caption = EdfValue(e.Caption());
         // A caption in brackets is a field the engine fills: it goes in bare.
         const bool bare = caption.isEmpty() || caption.startsWith(QLatin1Char('['));
         items << QStringLiteral("<text tc=") + (bare ? caption : quoted(caption)) + font(e.Font()) +
@@ -248,19 +296,29 @@ private:
 
     bool picture(const VPicture &p, const Box &box, const QString &owner)
     {
+        QString path;
         if (p.HasImage()) {
             QString error;
-            if (!SaveImageAtomically(m_picturePath, p.Image(), "BMP", -1, &error)) {
+            path = m_pictures.file(p.Image(), &error);
+            if (path.isEmpty()) {
                 m_result = FileResult::failure(error);
                 return false;
             }
         } else {
-            m_result.warnings << QStringLiteral(
-                                     "The picture of %1 cannot be drawn; %2 was not written for it")
-                                     .arg(owner, m_picturePath);
+            path = m_pictures.unwritten();
+            m_result.warnings << QStringLiteral("The picture of ") + owner +
+                                     QStringLiteral(" cannot be drawn; ") + path +
+                                     QStringLiteral(" was not written for it");
         }
-        items << QStringLiteral("<img image=") + quoted(QDir::toNativeSeparators(m_picturePath)) +
-                     QStringLiteral(" imgSS=") + num(p.SizeSet()) + position(box) + QStringLiteral("/>");
+        const QString shown = QDir::toNativeSeparators(path);
+        if (EdfValue(shown) != shown) {
+            m_result = FileResult::failure(QStringLiteral("The picture folder ") + shown +
+                                           QStringLiteral(" has a name the print engine cannot read "
+                                                          "(a line break, '|' or '\"' in it)"));
+            return false;
+        }
+        items << QStringLiteral("<img image=") + quoted(shown) + QStringLiteral(" imgSS=") +
+                     num(p.SizeSet()) + position(box) + QStringLiteral("/>");
         return true;
     }
 
@@ -270,11 +328,11 @@ private:
         const VBarCode &b = e.BarCode() ? *e.BarCode() : defaults;
         const QString type = barcodeType(b.Type());
         if (type.isEmpty())
-            m_result.warnings << QStringLiteral(
-                                     "The barcode %1 has a type (%2) the print engine does not know; "
-                                     "it is written without br_type")
-                                     .arg(e.Name(), QString::number(b.Type()));
-        QString s = QStringLiteral("<barcode  value=") + quoted(b.Value()) + font(e.Font()) +
+            m_result.warnings << QStringLiteral("The barcode ") + e.Name() + QStringLiteral(" has a type (") +
+                                     num(b.Type()) +
+                                     QStringLiteral(
+                                         ") the print engine does not know; it is written without br_type");
+        QString s = QStringLiteral("<barcode  value=") + quoted(EdfValue(b.Value())) + font(e.Font()) +
                     position(boxOf(e.Shape()));
         if (!type.isEmpty()) s += QStringLiteral(" br_type=") + quoted(type);
         if (b.ValueType() != 0) s += QStringLiteral(" value_type=") + num(b.ValueType());
@@ -313,7 +371,7 @@ private:
                      QStringLiteral("/>");
     }
 
-    QString m_picturePath;
+    PictureFiles &m_pictures;
     FileResult &m_result;
     int m_repeatDepth = 0;
 };
@@ -347,36 +405,81 @@ QString EdfRow(const QString &item)
     return num(code) + QStringLiteral("| | | |") + field5 + QStringLiteral("| | | | ");
 }
 
-FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
+QString EdfValue(const QString &text)
 {
-    const QString target = EdfPath(path);
-    if (doc.IsEmpty())
-        return FileResult::failure(QStringLiteral("The document has no pages; nothing was written"));
-    if (const QString problem = doc.PaperSizeProblem(); !problem.isEmpty())
-        return FileResult::failure(problem);
-    if (const QString refusal = OutputOverwritesInput(target, {doc.FileName()}); !refusal.isEmpty())
-        return FileResult::failure(refusal);
+    QString out = text;
+    out.replace(QLatin1String("\r\n"), QLatin1String(" "));
+    for (QChar &c : out) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || u == 0x7F || (u >= 0x80 && u < 0xA0) || u == 0x2028 || u == 0x2029)
+            c = QLatin1Char(' ');
+        else if (u == '|')
+            c = QChar(0x00A6);
+        else if (u == '"')
+            c = QLatin1Char('\'');
+    }
+    return out;
+}
 
-    const QString folder =
-        options.pictureFolder.isEmpty() ? DefaultEdfPictureFolder() : options.pictureFolder;
-    const QString picturePath = QDir(folder).absoluteFilePath(kPictureName);
-    if (IsSameFile(target, picturePath) || IsSameFile(doc.FileName(), picturePath))
-        return FileResult::failure(
-            QStringLiteral("%1 is the picture file of the print engine; choose another output file")
-                .arg(target));
-
-    OrderedIni ini(InterfaceCodePage());
-    QString error;
-    if (!ini.load(target, &error)) return FileResult::failure(error);
-
+struct EdfWriter::Private {
+    QString target;
+    QStringList inputs;
+    AtomicFile file;
+    PictureFiles pictures;
     FileResult result;
-    ItemBuilder builder(picturePath, result);
-    for (int i = 0; i < doc.PageCount(); ++i) {
-        VPage &page = *doc.PageAt(i);
-        page.Root().RecomputeAbsolute(0, 0);
-        if (!builder.page(page, i == 0)) return result;
+    int codePage = InterfaceCodePage();
+    int pages = 0;
+    qint64 rows = 0;
+
+    Private(const QString &path, const QStringList &in, const QString &pictureFolder)
+        : target(path), inputs(in), file(path), pictures(pictureFolder, in + QStringList{path})
+    {
     }
 
+    void fail(const QString &why)
+    {
+        if (result) result = FileResult::failure(why);
+    }
+
+    bool writeRows(const QStringList &items)
+    {
+        QByteArray bytes;
+        for (const QString &item : items) {
+            ++rows;
+            QString row = EdfRow(item);
+            QByteArray encoded = EncodeAnsi(row, codePage);
+            if (DecodeAnsi(encoded, codePage) != row) {
+                encoded = EncodeAnsi(withQuestionMarks(row, codePage), codePage);
+                result.warnings << QStringLiteral("line") + num(rows) +
+                                       QStringLiteral(" has characters code page ") + num(codePage) +
+                                       QStringLiteral(" cannot hold; they were written as '?'");
+            }
+            bytes += "line" + QByteArray::number(rows) + "=\"" + encoded + "\"\r\n";
+        }
+        if (file.write(bytes) != bytes.size()) {
+            fail(file.error());
+            return false;
+        }
+        return true;
+    }
+};
+
+EdfWriter::EdfWriter(const QString &path, const QStringList &inputs, const EdfOptions &options)
+    : d(std::make_unique<Private>(EdfPath(path), inputs,
+                                  options.pictureFolder.isEmpty() ? DefaultEdfPictureFolder()
+                                                                  : options.pictureFolder))
+{
+    if (const QString refusal = OutputOverwritesInput(d->target, inputs); !refusal.isEmpty()) {
+        d->fail(refusal);
+        return;
+    }
+    // The sections of an existing file are kept; the data section goes last and is written anew.
+    OrderedIni ini(d->codePage);
+    QString error;
+    if (!ini.load(d->target, &error)) {
+        d->fail(error);
+        return;
+    }
     ini.setValue(QStringLiteral("width"), QStringLiteral("0"), QStringLiteral("35"));
     for (int k = 1; k <= 9; ++k)
         ini.setValue(QStringLiteral("width"), num(k), k == 5 ? QStringLiteral("575") : QStringLiteral("75"));
@@ -388,21 +491,51 @@ FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
         {"rbgroupingno", ""}, {"details_type", "0"}};
     for (const auto &kv : kHead)
         ini.setValue(QStringLiteral("head"), QLatin1String(kv[0]), QLatin1String(kv[1]));
-    const int codePage = InterfaceCodePage();
-    std::vector<std::pair<QString, QString>> rows;
-    rows.reserve(size_t(builder.items.size()));
-    for (qsizetype i = 0; i < builder.items.size(); ++i) {
-        QString row = EdfRow(builder.items[i]);
-        if (DecodeAnsi(EncodeAnsi(row, codePage), codePage) != row) {
-            row = withQuestionMarks(row, codePage);
-            result.warnings << QStringLiteral(
-                                   "line%1 has characters code page %2 cannot hold; they were written as '?'")
-                                   .arg(i + 1)
-                                   .arg(codePage);
-        }
-        rows.emplace_back(QStringLiteral("line") + num(i + 1), quoted(row));
+    ini.replaceSection(QStringLiteral("data"), {});
+    if (!d->file.open()) {
+        d->fail(d->file.error());
+        return;
     }
-    ini.replaceSection(QStringLiteral("data"), rows);
-    if (!ini.save(target, &error)) return FileResult::failure(error);
-    return result;
+    const QByteArray head = ini.bytes();
+    if (d->file.write(head) != head.size()) d->fail(d->file.error());
+}
+
+EdfWriter::~EdfWriter() = default;
+
+bool EdfWriter::AddPage(VPage &page)
+{
+    if (!d->result) return false;
+    page.Root().RecomputeAbsolute(0, 0);
+    ItemBuilder builder(d->pictures, d->result);
+    if (!builder.page(page, d->pages == 0)) return false;
+    ++d->pages;
+    return d->writeRows(builder.items);
+}
+
+FileResult EdfWriter::Finish()
+{
+    if (d->result && d->pages == 0) d->fail(QStringLiteral("The document has no pages; nothing was written"));
+    if (!d->result) {
+        d->file.discard();
+        return d->result;
+    }
+    if (!d->file.commit()) return FileResult::failure(d->file.error());
+    return d->result;
+}
+
+int EdfWriter::Pages() const
+{
+    return d->pages;
+}
+
+FileResult ExportEdf(VDoc &doc, const QString &path, const EdfOptions &options)
+{
+    if (doc.IsEmpty())
+        return FileResult::failure(QStringLiteral("The document has no pages; nothing was written"));
+    if (const QString problem = doc.PaperSizeProblem(); !problem.isEmpty())
+        return FileResult::failure(problem);
+    EdfWriter writer(path, {doc.FileName()}, options);
+    for (int i = 0; i < doc.PageCount(); ++i)
+        if (!writer.AddPage(*doc.PageAt(i))) break;
+    return writer.Finish();
 }

@@ -354,7 +354,13 @@ QString BarcodePictureFileName(const QString &value, const QRect &rect, const QS
     if (!suffix.isEmpty()) base.chop(suffix.size() + 1);
     // The value becomes part of a file name: path separators and control characters cannot stay,
     // and file systems cap a name's length.
+    // Bidirectional controls are dropped: they would show the name in another order than it has.
     QString value2 = value.left(100);
+    value2.removeIf([](QChar c) {
+        const char16_t u = c.unicode();
+        return u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069) ||
+               u == 0x061C;
+    });
     for (QChar &c : value2)
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.unicode() < 32) c = QLatin1Char('_');
     auto mm = [](int twips) { return QString::number(std::lround(twips * 25.4 / 1440.0)); };

@@ -1,3 +1,4 @@
+#include "export/export_pictures.h"
 #include "export/html_export.h"
 #include "export_test_util.h"
 #include "model/code_page.h"
@@ -176,4 +177,73 @@ TEST(HtmlExport, ChromiumShowsTheMhtPictures)
     ASSERT_TRUE(QFileInfo::exists(shot));
     const QString codes = QString::fromUtf8(testsupport::runProgram("zbarimg", {"-q", shot}).out);
     EXPECT_TRUE(codes.contains("EAN-13:4006381333931")) << codes.toStdString();
+}
+
+// Output names with characters that mean something in a link (and "%1", which a chained arg()
+// would take for its own) still give links to the files written; barcode values with
+// bidirectional controls give names without them; a folder as the output writes nothing at all.
+TEST(HtmlExport, LinksFindTheirFilesAndFoldersAreRefused)
+{
+    QTemporaryDir dir;
+    VDoc doc;
+    buildReport(doc);
+    // A QR symbol takes any text, bidirectional controls too.
+    VBarCode *code = doc.PageAt(1)->Root().ChildList()[4]->BarCode();
+    code->SetRawType(VBarCode::Qr);
+    code->SetRawValue(QString::fromUtf8("A\u202EB\u2066C\u200F"));
+    const QString path = dir.filePath("a,b=c+d;e%1%2C #f?g.html");
+    const ExportResult r = ExportHtml(doc, path, HtmlOptions{});
+    ASSERT_TRUE(r) << r.message.toStdString();
+    const std::vector<Img> imgs = images(QString::fromLatin1(testsupport::readAll(path)));
+    ASSERT_EQ(imgs.size(), 8u);
+    for (const Img &img : imgs) {
+        // Resolved against the page as a browser does.
+        const QString file =
+            QUrl::fromLocalFile(path).resolved(QUrl(img.src, QUrl::StrictMode)).toLocalFile();
+        EXPECT_TRUE(QFileInfo(file).isFile()) << img.src.toStdString() << " -> " << file.toStdString();
+        EXPECT_EQ(QImage(file).size(), img.size) << file.toStdString();
+    }
+    const QStringList bidi = QDir(dir.path()).entryList({"*_barcode_ABC_*"});
+    EXPECT_EQ(bidi.size(), 1) << QDir(dir.path()).entryList().join(' ').toStdString();
+
+    QTemporaryDir empty;
+    const QString parent = QFileInfo(empty.path()).absolutePath();
+    const QString name = QFileInfo(empty.path()).fileName();
+    for (const QString &folder : {empty.path(), empty.path() + "/", empty.path() + "/missing/r.html"}) {
+        const ExportResult refused = ExportHtml(doc, folder, HtmlOptions{});
+        EXPECT_FALSE(refused) << folder.toStdString();
+        EXPECT_TRUE(refused.written.isEmpty());
+    }
+    EXPECT_TRUE(QDir(empty.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    EXPECT_TRUE(QDir(parent).entryList({name + "_*"}).isEmpty()) << "pictures beside the folder";
+}
+
+// However large a table, its picture stays within the bounds and is placed at its full size.
+TEST(HtmlExport, LargeTablesAreDrawnWithinBounds)
+{
+    VDoc doc;
+    VPage *page = addPage(doc);
+    // 300,000 twips square: 20,000 pixels a side at 96 per inch, 1.6 GB as one picture.
+    VGrfElement *table = addElement(page->Root(), ElementKind::Table, 0, 0, 300000, 300000);
+    VGrfElement *fill = addElement(*table, ElementKind::Cell, 0, 0, 150000, 300000);
+    fill->Shape().SetBrushStyle(0);
+    fill->Shape().SetBrushColor(Rgb(0, 0, 255));
+    PictureNames taken;
+    const std::vector<ElementPicture> pictures = DrawElementPictures(*page, "/tmp/x.html", taken);
+    ASSERT_EQ(pictures.size(), 1u);
+    EXPECT_EQ(pictures[0].pixels, QSize(20000, 20000));
+    const QImage image = QImage::fromData(pictures[0].bytes);
+    ASSERT_FALSE(image.isNull());
+    EXPECT_LE(qint64(image.width()) * image.height(), kMaxExportPicturePixels);
+    EXPECT_GT(image.width(), 1000);
+    // The left half blue, the right half white: the content is drawn to scale.
+    EXPECT_GT(image.pixelColor(image.width() / 4, image.height() / 2).blue(), 200);
+    EXPECT_LT(image.pixelColor(image.width() / 4, image.height() / 2).red(), 60);
+    EXPECT_GT(image.pixelColor(image.width() * 3 / 4, image.height() / 2).red(), 200);
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(ExportHtml(doc, dir.filePath("big.html"), HtmlOptions{}));
+    const std::vector<Img> imgs = images(QString::fromLatin1(testsupport::readAll(dir.filePath("big.html"))));
+    ASSERT_EQ(imgs.size(), 1u);
+    EXPECT_EQ(imgs[0].size, QSize(20000, 20000));
 }

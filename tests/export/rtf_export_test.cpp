@@ -202,7 +202,9 @@ TEST(DocExport, HangingOrFailingOfficeLeavesTheOldFile)
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", dir.path().toUtf8() + ":" + path);
 
-    fakeOffice(dir.path(), "echo $$ > \"" + dir.filePath("pid").toUtf8() + "\"; sleep 60");
+    // It leaves a file in its temporary folder, as LibreOffice does, before it hangs.
+    fakeOffice(dir.path(), "echo $$ > \"" + dir.filePath("pid").toUtf8() + "\"; echo \"$TMPDIR\" > \"" +
+                               dir.filePath("tmpdir").toUtf8() + "\"; touch \"$TMPDIR/lu1.tmp\"; sleep 60");
     QElapsedTimer timer;
     timer.start();
     ExportResult r = ExportDoc(report, doc, true, 1000);
@@ -212,6 +214,10 @@ TEST(DocExport, HangingOrFailingOfficeLeavesTheOldFile)
     const int pid = testsupport::readAll(dir.filePath("pid")).trimmed().toInt();
     ASSERT_GT(pid, 0);
     EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/proc/%1").arg(pid))) << "the stand-in still runs";
+    const QString officeTemp = QString::fromLocal8Bit(testsupport::readAll(dir.filePath("tmpdir")).trimmed());
+    ASSERT_FALSE(officeTemp.isEmpty());
+    EXPECT_NE(QDir(officeTemp), QDir(QDir::tempPath()));
+    EXPECT_FALSE(QFileInfo::exists(officeTemp)) << officeTemp.toStdString();
 
     fakeOffice(dir.path(), "echo broken >&2; exit 0");
     r = ExportDoc(report, doc, true, 10000);

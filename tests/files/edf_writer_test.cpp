@@ -154,12 +154,14 @@ TEST_F(EdfTest, EveryItemFormByteForByte)
     EXPECT_TRUE(r.warnings.isEmpty());
 
     const QString picture = QDir(dir.path()).absoluteFilePath("zel_convert.bmp");
+    const QString background = QDir(dir.path()).absoluteFilePath("zel_convert_2.bmp");
     QByteArray expected = readAll(TESSALY_SOURCE_DIR "/tests/data/edf/every_item.edf");
     ASSERT_FALSE(expected.isEmpty());
-    expected.replace("@PICTURE@", picture.toLocal8Bit());
+    expected.replace("@PICTURE@", picture.toLocal8Bit()).replace("@PICTURE2@", background.toLocal8Bit());
     EXPECT_EQ(readAll(path("out.edf")).toStdString(), expected.toStdString());
-    // Both pictures went to the one file: the page background, written last, is what remains.
-    EXPECT_EQ(QImage(picture).size(), QSize(3, 2));
+    // Each picture keeps its own file.
+    EXPECT_EQ(QImage(picture).size(), QSize(7, 5));
+    EXPECT_EQ(QImage(background).size(), QSize(3, 2));
 }
 
 TEST_F(EdfTest, ExistingFileKeepsItsOtherSectionsAndGetsNewData)
@@ -253,4 +255,62 @@ TEST_F(EdfTest, RefusesItsInputAndBadTargets)
     EXPECT_TRUE(line.contains("tc=\"??\"")) << line.toStdString();
     ASSERT_EQ(r.warnings.size(), 1);
     EXPECT_TRUE(r.warnings.first().contains("line1"));
+}
+
+TEST_F(EdfTest, ValuesNeitherBreakLinesNorRowsAndPicturesKeepTheirFiles)
+{
+    VDoc doc;
+    VGrfElement &root = page(doc).Root();
+    VGrfElement *code = add(root, ElementKind::BarCode, "BarCode1", {0, 0, 2835, 1134});
+    code->EnsureBarCode().SetRawType(VBarCode::Code128);
+    code->BarCode()->SetRawValue("A1\r\n[data]\r\nline1=\"x\"\rB\nC");
+    code->Shape().SetFigure(3);
+    add(root, ElementKind::Label, "Label1", {0, 1134, 2835, 567}, "a|b|c\"d\" \u2028e");
+    add(root, ElementKind::Label, "Label2", {0, 1701, 2835, 567}, "[F|\nG]");
+    // Two different pictures and one shared by two labels: two files.
+    add(root, ElementKind::Label, "Pic1", {0, 2835, 567, 567})->EnsurePicture().SetImage(image(4, 4));
+    add(root, ElementKind::Label, "Pic2", {0, 3402, 567, 567})->EnsurePicture().SetImage(image(6, 2));
+    add(root, ElementKind::Label, "Pic3", {0, 3969, 567, 567})->EnsurePicture().SetImage(image(4, 4));
+
+    const FileResult r = ExportEdf(doc, path("hostile.edf"), options());
+    ASSERT_TRUE(r) << r.error.toStdString();
+    const QByteArray file = readAll(path("hostile.edf"));
+    // Every line a section or a key; three sections; the data keys numbered without gaps.
+    const QList<QByteArray> lines = file.split('\n');
+    int sections = 0, dataKeys = 0;
+    bool inData = false;
+    for (const QByteArray &line : lines) {
+        if (line.isEmpty()) continue;
+        ASSERT_TRUE(line.endsWith('\r')) << line.toStdString();
+        if (line.startsWith('[')) {
+            ++sections;
+            inData = line == "[data]\r";
+            continue;
+        }
+        ASSERT_TRUE(line.contains('=')) << line.toStdString();
+        if (inData) {
+            ++dataKeys;
+            EXPECT_TRUE(line.startsWith("line" + QByteArray::number(dataKeys) + "=\"")) << line.toStdString();
+            EXPECT_EQ(line.count('|'), 8) << line.toStdString();
+        }
+    }
+    EXPECT_EQ(sections, 3);
+    EXPECT_EQ(dataKeys, 6);
+    EXPECT_TRUE(dataLine(file, 1).contains("value=\"A1 [data] line1='x' B C\" "))
+        << dataLine(file, 1).toStdString();
+    // '|' becomes the broken bar, which the code page holds as 0xA6.
+    EXPECT_TRUE(dataLine(file, 2).contains("tc=\"a\xA6"
+                                           "b\xA6"
+                                           "c'd' "
+                                           " e\" "))
+        << dataLine(file, 2).toStdString();
+    EXPECT_TRUE(dataLine(file, 3).contains("tc=[F\xA6 G] ")) << dataLine(file, 3).toStdString();
+    const QString first = QDir(dir.path()).absoluteFilePath("zel_convert.bmp");
+    const QString second = QDir(dir.path()).absoluteFilePath("zel_convert_2.bmp");
+    EXPECT_TRUE(dataLine(file, 4).contains("image=\"" + first.toLocal8Bit() + "\""));
+    EXPECT_TRUE(dataLine(file, 5).contains("image=\"" + second.toLocal8Bit() + "\""));
+    EXPECT_TRUE(dataLine(file, 6).contains("image=\"" + first.toLocal8Bit() + "\""));
+    EXPECT_EQ(QImage(first).size(), QSize(4, 4));
+    EXPECT_EQ(QImage(second).size(), QSize(6, 2));
+    EXPECT_FALSE(QFile::exists(QDir(dir.path()).absoluteFilePath("zel_convert_3.bmp")));
 }
