@@ -57,6 +57,14 @@ void writeAll(const QString &path, const QByteArray &bytes)
 
 } // namespace testsupport
 
+VGrfElement *testsupport::firstOfKind(VGrfElement &root, ElementKind kind)
+{
+    if (root.Kind() == kind) return &root;
+    for (const auto &child : root.ChildList())
+        if (VGrfElement *found = firstOfKind(*child, kind)) return found;
+    return nullptr;
+}
+
 VGrfElement *testsupport::findElement(VGrfElement &root, const QString &name)
 {
     if (root.Name() == name) return &root;

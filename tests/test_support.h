@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/element_types.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -19,6 +21,8 @@ namespace testsupport
 
 // The first element named name in the tree under root (root included), or null.
 VGrfElement *findElement(VGrfElement &root, const QString &name);
+// The first element of the kind, depth first from root (root included).
+VGrfElement *firstOfKind(VGrfElement &root, ElementKind kind);
 
 // Result of running one of our programs or an external oracle.
 struct Run {

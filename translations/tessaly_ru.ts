@@ -1638,5 +1638,17 @@ The codes are read from:
         <source>This output is not available yet.</source>
         <translation>Этот вывод пока недоступен.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written in %2.</source>
+        <translation>&quot;%1&quot; нельзя записать в %2.</translation>
+    </message>
+    <message>
+        <source>Document Properties (defaults for new pages)</source>
+        <translation>Свойства документа (по умолчанию для новых страниц)</translation>
+    </message>
+    <message>
+        <source>Page Properties</source>
+        <translation>Свойства страницы</translation>
+    </message>
 </context>
 </TS>

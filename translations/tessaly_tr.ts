@@ -1638,5 +1638,17 @@ Kodlar şu dosyadan okunur:
         <source>This output is not available yet.</source>
         <translation>Bu çıktı henüz kullanılamıyor.</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; cannot be written in %2.</source>
+        <translation>&quot;%1&quot;, %2 koduna yazılamaz.</translation>
+    </message>
+    <message>
+        <source>Document Properties (defaults for new pages)</source>
+        <translation>Belge özellikleri (yeni sayfalar için varsayılanlar)</translation>
+    </message>
+    <message>
+        <source>Page Properties</source>
+        <translation>Sayfa özellikleri</translation>
+    </message>
 </context>
 </TS>

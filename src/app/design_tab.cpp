@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/main_window.h"
+#include "app/element_widget.h"
 #include "app/page_view.h"
 #include "app/prompts.h"
 #include "app/properties_dialog.h"
@@ -9,8 +10,20 @@
 #include "files/design_file.h"
 
 #include <QAction>
+#include <QApplication>
+#include <algorithm>
 #include <QMenu>
 #include <QTabBar>
+
+namespace
+{
+template <class F> void WalkElements(VGrfElement &element, F &&visit)
+{
+    visit(element);
+    for (const auto &child : element.ChildList())
+        WalkElements(*child, visit);
+}
+} // namespace
 
 DesignTab::DesignTab(TfrmMain &shell)
     : PageTab(shell, {"tabDesign", "scrDesign", "mnuZoom", "mnuZoom_ByWidth", "tbtnDesign_Page_Zoom"})
@@ -47,6 +60,11 @@ DesignTab::DesignTab(TfrmMain &shell)
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
     add("mnuDesign_Edit_Redo", "Redo", [this] { mnuDesign_Edit_RedoClick(); })
         ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    add("mnuDesign_Edit_Cut", "Cut", [this] { runOnCurrent(cmdCut); }, QKeySequence::Cut);
+    add("mnuDesign_Edit_Copy", "Copy", [this] { runOnCurrent(cmdCopy); }, QKeySequence::Copy);
+    add("mnuDesign_Edit_Paste", "Paste", [this] { runOnCurrent(cmdPaste); }, QKeySequence::Paste);
+    add("mnuDesign_Edit_Delete", "Delete", [this] { deleteSelection(); }, QKeySequence::Delete);
+    add("mnuDesign_Edit_SelectAll", "Select All", [this] { selectAll(); }, QKeySequence::SelectAll);
     add(
         "mnuDesign_Page_New", "New", [this] { mnuDesign_Page_NewClick(); }, {}, "pagenew");
     add(
@@ -72,7 +90,10 @@ DesignTab::DesignTab(TfrmMain &shell)
                      "mnuDesign_File_Preview",
                      "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr,
                      "mnuDesign_File_Properties", nullptr, "mnuDesign_File_Exit"});
-    addMenu("Edit", {"mnuDesign_Edit_Undo", "mnuDesign_Edit_Redo"}, "mnuDesign_Edit");
+    addMenu("Edit",
+            {"mnuDesign_Edit_Undo", "mnuDesign_Edit_Redo", nullptr, "mnuDesign_Edit_Cut", "mnuDesign_Edit_Copy",
+             "mnuDesign_Edit_Paste", "mnuDesign_Edit_Delete", nullptr, "mnuDesign_Edit_SelectAll"},
+            "mnuDesign_Edit");
     addMenu("Page",
             {"mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste",
              nullptr, "@zoom", nullptr, "mnuDesign_Page_PrintProperties", "mnuDesign_Page_Print", nullptr,
@@ -162,6 +183,48 @@ int DesignTab::runContextMenu(const std::vector<ContextMenuItem> &items, const Q
     return chosen ? chosen->data().toInt() : 0;
 }
 
+ElementWidget *DesignTab::currentElementWidget() const
+{
+    PageView *view = canvas()->view();
+    if (!view->page()) return nullptr;
+    for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget())
+        if (auto *e = dynamic_cast<ElementWidget *>(w); e && view->widgetOf(&e->element()) == e) return e;
+    VGrfElement *selected = nullptr;
+    WalkElements(view->page()->Root(), [&](VGrfElement &e) {
+        if (!selected && e.Selected()) selected = &e;
+    });
+    return view->widgetOf(selected ? selected : &view->page()->Root());
+}
+
+void DesignTab::runOnCurrent(int command)
+{
+    if (ElementWidget *w = currentElementWidget()) w->run(command, QPoint(0, 0));
+}
+
+void DesignTab::deleteSelection()
+{
+    PageView *view = canvas()->view();
+    if (!view->page()) return;
+    std::vector<VGrfElement *> chosen;
+    VGrfElement &root = view->page()->Root();
+    WalkElements(root, [&](VGrfElement &e) {
+        if (&e != &root && e.Selected()) chosen.push_back(&e);
+    });
+    // An element inside a chosen container goes with it.
+    std::erase_if(chosen, [&](VGrfElement *e) {
+        return std::any_of(chosen.begin(), chosen.end(), [e](VGrfElement *c) { return c != e && c->IsAncestorOf(e); });
+    });
+    if (!chosen.empty()) m_editor.remove(chosen);
+}
+
+void DesignTab::selectAll()
+{
+    PageView *view = canvas()->view();
+    if (!view->page()) return;
+    for (const auto &child : view->page()->Root().ChildList())
+        if (ElementWidget *w = view->widgetOf(child.get())) w->setSelected(true);
+}
+
 void DesignTab::refuse(const QString &text)
 {
     prompts().warning(T("Design Editor"), text);
@@ -190,9 +253,16 @@ PageTab::SaveDialog DesignTab::saveDialog() const
 void DesignTab::refreshMenus()
 {
     const bool pages = !m_doc.IsEmpty();
-    menus()[1]->setEnabled(pages);
+    // Undo stays at hand with no pages (a page deleted by mistake comes back); the commands that
+    // need a page are greyed one by one.
     for (const char *name :
-         {"mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste", "mnuDesign_File_Save",
+         {"mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Print", "mnuDesign_Page_PrintProperties",
+          "mnuDesign_Page_Background", "mnuDesign_Page_ClearBackground", "mnuDesign_Page_Properties",
+          "mnuDesign_Edit_Cut", "mnuDesign_Edit_Copy", "mnuDesign_Edit_Paste", "mnuDesign_Edit_Delete",
+          "mnuDesign_Edit_SelectAll", "tbtnDesign_Page_ViewSource"})
+        action(name)->setEnabled(pages);
+    for (const char *name :
+         {"mnuDesign_Page_Paste", "mnuDesign_File_Save",
           "mnuDesign_File_Print", "mnuDesign_File_PrintProperties", "mnuDesign_Page_Print",
           "mnuDesign_Page_PrintProperties",
           "mnuDesign_File_SaveAs", "mnuDesign_File_Close", "mnuDesign_File_Preview",

@@ -8,6 +8,8 @@
 
 // The Design tab: the design document, its pages and element windows that edit it, its file
 // commands, and undo and redo of every edit.
+class ElementWidget;
+
 class DesignTab : public PageTab, public DesignViewContext
 {
 public:
@@ -45,6 +47,12 @@ public:
     void mnuDesign_Page_BackgroundClick();
     void mnuDesign_Page_ClearBackgroundClick();
     void tbtnDesign_Page_ViewSourceClick();
+    // The Edit menu: Cut, Copy and Paste act on the element with the focus (else the first
+    // selected one, else the page's panel); Delete removes the selection; Select All selects the
+    // panel's elements.
+    void runOnCurrent(int command);
+    void deleteSelection();
+    void selectAll();
 
 protected:
     SaveDialog saveDialog() const override;
@@ -55,6 +63,7 @@ protected:
     }
 
 private:
+    ElementWidget *currentElementWidget() const;
     void changed(const DesignChange &change);
     // The view after a change of the element tree or the pages, once the event that caused it is
     // over (the element window that handled it may be among those rebuilt).

@@ -39,6 +39,10 @@ public:
     // The in-place caption editor of a label (command 117).
     void startCaptionEdit();
     QLineEdit *captionEditor() const { return m_editor; }
+    // A context-menu command on this element (the Edit menu runs Cut, Copy and Paste through it);
+    // at is where an added element goes, in this window's pixels.
+    void run(int command, const QPoint &at);
+    void setSelected(bool on);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -55,8 +59,6 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
-    void run(int command, const QPoint &at);
-    void setSelected(bool on);
     void finishCaptionEdit(bool keep);
     ElementWidget *widgetOf(VGrfElement *element) const;
     void showHint(const QPoint &globalPos);

@@ -169,11 +169,13 @@ void TfrmMain::buildShellActions()
     add(QStringLiteral("mnuHelp_About"), "About", [this] { showAbout(); });
     // Languages: three exclusive items in every mode's menu.
     m_languageGroup = new QActionGroup(this);
+    // Each language is named in itself, so that a person who cannot read the present one finds theirs.
     const std::pair<const char *, int> languages[] = {
-        {"Russian", 1251}, {"English", 1252}, {"Turkish", 1254}};
+        {"Русский", 1251}, {"English", 1252}, {"Türkçe", 1254}};
     for (const auto &[text, codePage] : languages) {
-        QAction *a = add(QStringLiteral("mnuLanguage_%1").arg(codePage), text,
-                         [this, cp = codePage] { chooseLanguage(cp); });
+        QAction *a = MakeCommandAction(this, QStringLiteral("mnuLanguage_") + QString::number(codePage),
+                                       [this, cp = codePage] { chooseLanguage(cp); });
+        a->setText(QString::fromUtf8(text));
         a->setCheckable(true);
         a->setData(codePage);
         m_languageGroup->addAction(a);

@@ -92,11 +92,11 @@ QString MillimetreText(double mm)
 }
 
 TfrmPageProperties::TfrmPageProperties(VSetPage &record, TZelFont &font, const QString &selectedPrinter,
-                                       QWidget *parent)
+                                       QWidget *parent, const char *title)
     : TextedDialog(parent), m_record(record), m_fontRecord(font), m_page(record), m_font(font)
 {
     setObjectName(QStringLiteral("frmPageProperties"));
-    setTitle("Properties");
+    setTitle(title);
     setModal(true);
     m_page.PaperSize = NormalPaperSize(m_page.PaperSize);
     m_printer = m_page.PrinterName.isEmpty() ? selectedPrinter : m_page.PrinterName;

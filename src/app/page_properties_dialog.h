@@ -38,8 +38,9 @@ QString MillimetreText(double mm);
 class TfrmPageProperties : public TextedDialog
 {
 public:
+    // title says what is edited: the document's defaults or one page.
     TfrmPageProperties(VSetPage &record, TZelFont &font, const QString &selectedPrinter,
-                       QWidget *parent = nullptr);
+                       QWidget *parent = nullptr, const char *title = "Properties");
 
     // Writes the copies back; true when that changed anything.
     bool apply();

@@ -215,7 +215,8 @@ void PageTab::editPageProperties(int index)
     const PageSettingsCommand::State now = PageSettingsCommand::Capture(m_doc, index);
     VSetPage record = now.settings;
     TZelFont font = now.font;
-    TfrmPageProperties dialog(record, font, SelectedPrinter(), &m_shell);
+    TfrmPageProperties dialog(record, font, SelectedPrinter(), &m_shell,
+                              index < 0 ? "Document Properties (defaults for new pages)" : "Page Properties");
     if (runDialog(dialog) != QDialog::Accepted) return;
     std::vector<PageSettingsCommand::State> states;
     if (!(record == now.settings) || !(font == now.font)) states.push_back({index, record, font});

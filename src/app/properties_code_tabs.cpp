@@ -21,6 +21,35 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
+#include <QValidator>
+
+namespace
+{
+// Keeps the value box to what the chosen symbology can hold while typing: upper case where the
+// symbology has no lower case, digits where it has only digits. Whether the whole value can be
+// drawn is checked when typing is over.
+class BarCodeValueValidator : public QValidator
+{
+public:
+    using QValidator::QValidator;
+    int type = 0;
+    State validate(QString &input, int &) const override
+    {
+        if (VBarCodeCalc::UpperCaseOnly(type)) input = input.toUpper();
+        if (VBarCodeCalc::DigitsOnly(type))
+            for (QChar c : input)
+                if (c < QLatin1Char('0') || c > QLatin1Char('9')) return Invalid;
+        return input.size() <= VBarCodeCalc::MaxLength(type) ? Acceptable : Invalid;
+    }
+};
+
+// A code taken from a list is an edit of the box, as if typed.
+void putText(QLineEdit *box, const QString &text)
+{
+    box->setText(text);
+    emit box->textEdited(text);
+}
+} // namespace
 
 namespace
 {
@@ -45,16 +74,43 @@ QWidget *TfrmProperties::barCodeTab()
     auto *code = new QLineEdit(page);
     code->setObjectName(QStringLiteral("edBarCode"));
     code->setMaxLength(255);
+    auto *validator = new BarCodeValueValidator(code);
+    code->setValidator(validator);
+    auto *problem = new QLabel(page);
+    problem->setObjectName(QStringLiteral("lblBarCodeProblem"));
+    problem->setStyleSheet(QStringLiteral("color: #b00000"));
+    problem->setWordWrap(true);
     // The value is checked against the type, so it is taken when typing is over, not per key.
-    onFill([this, code] {
+    auto explain = [problem](int type, const QString &value, const VBarCodeCalc::ValueCheck &check) {
+        problem->setText(check.ok() ? QString()
+                         : check.badIndex >= 0
+                             ? T("\"%1\" cannot be written in %2.")
+                                   .arg(value.mid(check.badIndex, 1), QLatin1String(kTypes[type]))
+                             : check.message);
+    };
+    // A type changed under a value it cannot hold says so at once.
+    onFill([this, code, validator, explain] {
         const VBarCode *b = existing(*m_element);
+        validator->type = b ? b->Type() : 0;
+        code->setMaxLength(VBarCodeCalc::MaxLength(validator->type));
         if (!(m_refilling && code->hasFocus())) code->setText(b ? b->Value() : QString());
+        if (b && b->Type() >= 0 && b->Type() < int(std::size(kTypes)))
+            explain(b->Type(), b->Value(), VBarCodeCalc::CheckValue(b->Type(), b->Value(), b->CheckDigitComputed()));
     });
     const int codeControl = nextControl();
-    connect(code, &QLineEdit::editingFinished, this, [this, code, codeControl] {
+    connect(code, &QLineEdit::editingFinished, this, [this, code, explain, codeControl] {
         const VBarCode *b = existing(*m_element);
         if (b && b->Value() == code->text()) return;
         const QString value = code->text();
+        const int type = b && b->Type() >= 0 && b->Type() < int(std::size(kTypes)) ? b->Type() : 0;
+        // A value the symbology cannot hold would print nothing: it is refused here, with why.
+        const VBarCodeCalc::ValueCheck check =
+            VBarCodeCalc::CheckValue(type, value, !b || b->CheckDigitComputed());
+        explain(type, value, check);
+        if (!check.ok()) {
+            code->setText(b ? b->Value() : QString());
+            return;
+        }
         edit(codeControl, [&](VGrfElement &e) { record(e).SetValue(value); });
     });
     m_checkSum = new QLabel(page);
@@ -195,18 +251,20 @@ QWidget *TfrmProperties::barCodeTab()
         marginBottom->setEnabled(customSize && b && b->ManualHeight());
     });
     grid->addWidget(settings, 6, 0, 1, 4);
-    grid->setRowStretch(7, 1);
+    grid->addWidget(problem, 7, 0, 1, 4);
+    grid->setRowStretch(8, 1);
     return page;
 }
 
 QWidget *TfrmProperties::dataCodesTab()
 {
-    // The design file has no place for these: the tab looks codes up in the accounting system's
-    // code table and shows them, for the user to carry into the data the accounting system writes.
+    // The tab looks codes up in the accounting system's code table; what the boxes hold is noted
+    // on the element and saved with the design, for the data the accounting system writes.
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     const char *const fields[] = {"Modul", "Type",    "Table code", "Row",  "Field code", "Explanation",
                                   "Formula", "Begin", "Size",       "Writing", "Format"};
+    static_assert(std::size(fields) == std::size(kDataCodeFields));
     QHash<QString, QLineEdit *> boxes;
     for (int i = 0; i < int(std::size(fields)); ++i) {
         auto *box = new QLineEdit(page);
@@ -214,10 +272,14 @@ QWidget *TfrmProperties::dataCodesTab()
         boxes.insert(QString::fromLatin1(fields[i]), box);
         grid->addWidget(texted(new QLabel(page), fields[i]), i % 6, (i / 6) * 3);
         grid->addWidget(box, i % 6, (i / 6) * 3 + 1);
+        // The accounting system's module 3 unless the element notes another.
+        bindText(box, [i](const VGrfElement &e) {
+            const QString code = e.DataCodes().value(i);
+            return code.isEmpty() && i == 0 ? QStringLiteral("3") : code;
+        }, [i](VGrfElement &e, const QString &text) { e.SetDataCode(i, text); });
     }
     QLineEdit *table = boxes.value(QStringLiteral("Table code"));
     QLineEdit *field = boxes.value(QStringLiteral("Field code"));
-    boxes.value(QStringLiteral("Modul"))->setText(QStringLiteral("3"));
 
     auto list = [page](const char *name, const char *first) {
         auto *t = new QTableWidget(0, 2, page);
@@ -246,18 +308,18 @@ QWidget *TfrmProperties::dataCodesTab()
         showSubcodes();
     });
     connect(codes, &QTableWidget::cellClicked, this, [codes, table, showSubcodes](int row) {
-        table->setText(codes->item(row, 0)->text());
+        putText(table, codes->item(row, 0)->text());
         showSubcodes();
     });
     connect(subcodes, &QTableWidget::cellClicked, this,
-            [subcodes, field](int row) { field->setText(subcodes->item(row, 0)->text()); });
+            [subcodes, field](int row) { putText(field, subcodes->item(row, 0)->text()); });
 
     auto *btnTable = new QPushButton(QStringLiteral("..."), page);
     btnTable->setObjectName(QStringLiteral("btnTable"));
     connect(btnTable, &QPushButton::clicked, this, [this, table, showSubcodes] {
         int code = table->text().toInt();
         if (SelectCode(3, code, this) == 1) {
-            table->setText(QString::number(code));
+            putText(table, QString::number(code));
             showSubcodes();
         }
     });
@@ -265,7 +327,7 @@ QWidget *TfrmProperties::dataCodesTab()
     btnField->setObjectName(QStringLiteral("btnField"));
     connect(btnField, &QPushButton::clicked, this, [this, table, field] {
         int subcode = field->text().toInt();
-        if (SelectSubcode(3, table->text().toInt(), subcode, this) == 1) field->setText(QString::number(subcode));
+        if (SelectSubcode(3, table->text().toInt(), subcode, this) == 1) putText(field, QString::number(subcode));
     });
     grid->addWidget(btnTable, 2, 2);
     grid->addWidget(btnField, 4, 2);

@@ -317,11 +317,35 @@ QWidget *TfrmProperties::valueTypesTab()
             if (ticks->id(b) != character) b->setChecked(false);
         m_tick = down ? character : 0;
     });
-    onFill([this, types] {
+    onFill([this, types, description] {
         const ElementKind k = m_element->Kind();
         types->setEnabled(k == ElementKind::Label || k == ElementKind::Cell);
+        // Only a variable's description is kept.
+        description->setEnabled(m_element->ValueType() == vtVariable);
     });
     grid->addWidget(types, 0, 0);
+
+    // What the design view shows of a group or barcode, and a group's repeated band.
+    auto *band = new QWidget(page);
+    auto *b = new QGridLayout(band);
+    b->setContentsMargins(0, 0, 0, 0);
+    auto *caption = new QLineEdit(band);
+    caption->setObjectName(QStringLiteral("edCaption"));
+    bindText(caption, [](const VGrfElement &e) { return e.Caption(); },
+             [](VGrfElement &e, const QString &text) { e.SetCaption(text); });
+    b->addWidget(texted(new QLabel(band), "Caption "), 0, 0);
+    b->addWidget(caption, 0, 1);
+    auto *repeat = texted(new QCheckBox(band), "Repeatability");
+    repeat->setObjectName(QStringLiteral("chkRepeatability"));
+    bindCheck(repeat, [](const VGrfElement &e) { return e.Repeatability(); },
+              [](VGrfElement &e, bool on) { e.SetRepeatability(on); });
+    b->addWidget(repeat, 1, 0, 1, 2);
+    onFill([this, caption, repeat] {
+        const ElementKind k = m_element->Kind();
+        caption->setEnabled(k == ElementKind::Group || k == ElementKind::BarCode || k == ElementKind::Label);
+        repeat->setEnabled(k == ElementKind::Group);
+    });
+    grid->addWidget(band, 2, 0);
 
     auto *printable = texted(new QGroupBox(page), "Printable / Showing");
     auto *p = new QVBoxLayout(printable);
@@ -335,7 +359,7 @@ QWidget *TfrmProperties::valueTypesTab()
     bindRadios(modes, [](const VGrfElement &e) { return e.Printable(); },
                [](VGrfElement &e, int v) { e.SetPrintable(v); });
     grid->addWidget(printable, 1, 0);
-    grid->setRowStretch(2, 1);
+    grid->setRowStretch(3, 1);
     return page;
 }
 

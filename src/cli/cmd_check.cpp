@@ -1,6 +1,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
 
+#include "model/page_fit.h"
 #include "model/v_doc.h"
 
 #include <map>
@@ -42,6 +43,12 @@ int runCheck(const QStringList &args)
     for (const auto &[kind, n] : total)
         elements += n;
     cliOut(QStringLiteral("elements: %1").arg(elements));
+    // Worth knowing before printing, but the design is still a good one.
+    for (int i = 0; i < doc.PageCount(); ++i)
+        for (const VGrfElement *e : ElementsOutsidePaper(*doc.PageAt(i)))
+            cliError(a.positional().first() + QStringLiteral(": warning: page ") +
+                     QString::number(doc.PageAt(i)->Num()) + QStringLiteral(": ") + OutsideElementText(*e) +
+                     QStringLiteral(" lies outside the paper"));
     return kExitOk;
 }
 } // namespace

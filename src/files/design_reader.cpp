@@ -190,6 +190,9 @@ std::unique_ptr<VBarCode> readBarCode(const Attrs &n)
     if (n.has(u"ShowValue"_qs)) b->SetShowValue(readFlag(n, u"ShowValue"_qs));
     if (n.has(u"ValuePos"_qs)) b->SetValuePos(readInt(n, u"ValuePos"_qs));
     if (n.has(u"FontSizeSet"_qs)) b->SetFontSizeSet(readInt(n, u"FontSizeSet"_qs));
+    if (n.has(u"CheckSum"_qs)) b->SetCheckDigitComputed(readFlag(n, u"CheckSum"_qs));
+    if (n.has(u"CustomSize"_qs)) b->SetCustomSize(readFlag(n, u"CustomSize"_qs));
+    if (n.has(u"Factor"_qs)) b->SetFactor(float(readReal(n, u"Factor"_qs)));
     return b;
 }
 
@@ -224,6 +227,10 @@ void readElement(QXmlStreamReader &x, VGrfElement &e, Context &context)
     if (n.has(u"ValueType"_qs)) e.SetValueType(readInt(n, u"ValueType"_qs));
     if (n.has(u"Description"_qs)) e.SetDescription(n.attr(u"Description"_qs));
     if (n.has(u"Printable"_qs)) e.SetPrintable(readInt(n, u"Printable"_qs));
+    for (int i = 0; i < kDataCodeFieldCount; ++i) {
+        const QString name = QStringLiteral("Code") + QLatin1String(kDataCodeFields[i]);
+        if (n.has(name)) e.SetDataCode(i, n.attr(name));
+    }
     if (n.has(u"Repeatability"_qs)) e.SetRepeatability(readFlag(n, u"Repeatability"_qs));
     const VGrfElement *parent = e.Parent();
     const int originLeft = parent ? parent->Shape().Left() : 0;

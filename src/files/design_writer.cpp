@@ -117,15 +117,22 @@ private:
         if (captioned && !e.Caption().isEmpty()) m_xml.writeAttribute(QStringLiteral("Caption"), e.Caption());
         if (k == ElementKind::Group && e.Repeatability())
             m_xml.writeAttribute(QStringLiteral("Repeatability"), QStringLiteral("1"));
-        if (k == ElementKind::Label && e.ValueType() != vtFixed)
+        // Cells take a value type as labels do, and every kind can be kept from printing; a
+        // reader that knows only the label's and group's attributes skips the others.
+        const bool valued = k == ElementKind::Label || k == ElementKind::Cell;
+        if (valued && e.ValueType() != vtFixed)
             m_xml.writeAttribute(QStringLiteral("ValueType"), num(e.ValueType()));
-        if (k == ElementKind::Label && e.ValueType() == vtVariable && !e.Description().isEmpty())
+        // Kept whatever the value type, so that trying another type loses no typed description.
+        if (valued && !e.Description().isEmpty())
             m_xml.writeAttribute(QStringLiteral("Description"), e.Description());
-        if ((k == ElementKind::Group || k == ElementKind::Label) && e.Printable() != pmNormal)
-            m_xml.writeAttribute(QStringLiteral("Printable"), num(e.Printable()));
+        if (e.Printable() != pmNormal) m_xml.writeAttribute(QStringLiteral("Printable"), num(e.Printable()));
+        const QStringList &codes = e.DataCodes();
+        for (int i = 0; i < codes.size(); ++i)
+            if (!codes[i].isEmpty())
+                m_xml.writeAttribute(QStringLiteral("Code") + QLatin1String(kDataCodeFields[i]), codes[i]);
 
-        if ((k == ElementKind::Group || k == ElementKind::Label) && e.Picture())
-            picture(*e.Picture(), level + 1);
+        // A panel, table or cell can hold a picture too (the page's own panel as a backdrop).
+        if (e.Picture()) picture(*e.Picture(), level + 1);
         if (k == ElementKind::BarCode) barCode(e.BarCode() ? *e.BarCode() : VBarCode(), level + 1);
         shape(e.Shape(), level + 1);
         relativeFont(e.Font(), reference, level + 1);
@@ -148,12 +155,12 @@ private:
         m_xml.writeAttribute(QStringLiteral("Width"), num(s.Width()));
         m_xml.writeAttribute(QStringLiteral("Height"), num(s.Height()));
         if (s.Figure() != 0) m_xml.writeAttribute(QStringLiteral("Figure"), num(s.Figure()));
-        if (s.Figure() != 3) {
-            if (s.RectRound() != 10) m_xml.writeAttribute(QStringLiteral("RectRound"), num(s.RectRound()));
-            if (s.PenColor() != 0) m_xml.writeAttribute(QStringLiteral("PenColor"), num(s.PenColor()));
-            if (s.PenWidth() != 1) m_xml.writeAttribute(QStringLiteral("PenWidth"), num(s.PenWidth()));
-            if (s.PenStyle() != 5) m_xml.writeAttribute(QStringLiteral("PenStyle"), num(s.PenStyle()));
-        }
+        // Per-side borders draw with their own pens, but the frame's pen is what the next border
+        // takes and what a switch back to a standard frame shows: it is kept for every figure.
+        if (s.RectRound() != 10) m_xml.writeAttribute(QStringLiteral("RectRound"), num(s.RectRound()));
+        if (s.PenColor() != 0) m_xml.writeAttribute(QStringLiteral("PenColor"), num(s.PenColor()));
+        if (s.PenWidth() != 1) m_xml.writeAttribute(QStringLiteral("PenWidth"), num(s.PenWidth()));
+        if (s.PenStyle() != 5) m_xml.writeAttribute(QStringLiteral("PenStyle"), num(s.PenStyle()));
         if (s.BrushColor() != kWhite) m_xml.writeAttribute(QStringLiteral("BrushColor"), num(s.BrushColor()));
         if (s.BrushStyle() != 1) m_xml.writeAttribute(QStringLiteral("BrushStyle"), num(s.BrushStyle()));
         if (!borders) return;
@@ -181,10 +188,11 @@ private:
         if (f.FontOrientation() != 0) attr(u"FontOrientation"_qs, num(f.FontOrientation()));
         if (f.VertSpace() != 0.0) attr(u"VertSpace"_qs, tenths(f.VertSpace()));
         if (f.mmPos()) attr(u"mmPos"_qs, flag(true));
-        if (!f.mmPos() && f.VertPos() != 1) attr(u"VertPos"_qs, num(f.VertPos()));
-        if (!f.mmPos() && f.HorzPos() != 1) attr(u"HorzPos"_qs, num(f.HorzPos()));
-        if (f.mmPos() && f.LeftPos() != 0.0) attr(u"LeftPos"_qs, tenths(f.LeftPos()));
-        if (f.mmPos() && f.TopPos() != 0.0) attr(u"TopPos"_qs, tenths(f.TopPos()));
+        // Both placements are kept, so that switching between them loses neither.
+        if (f.VertPos() != 1) attr(u"VertPos"_qs, num(f.VertPos()));
+        if (f.HorzPos() != 1) attr(u"HorzPos"_qs, num(f.HorzPos()));
+        if (f.LeftPos() != 0.0) attr(u"LeftPos"_qs, tenths(f.LeftPos()));
+        if (f.TopPos() != 0.0) attr(u"TopPos"_qs, tenths(f.TopPos()));
         if (f.Offset() != 0) attr(u"Offset"_qs, num(f.Offset()));
         if (f.TextLength() != -1) attr(u"TextLength"_qs, num(f.TextLength()));
         if (f.FontWeight() != 400) attr(u"FontWeight"_qs, num(f.FontWeight()));
@@ -205,13 +213,10 @@ private:
         if (f.FontOrientation() != r.FontOrientation()) attr(u"FontOrientation"_qs, num(f.FontOrientation()));
         if (f.VertSpace() != r.VertSpace()) attr(u"VertSpace"_qs, tenths(f.VertSpace()));
         if (f.mmPos() != r.mmPos()) attr(u"mmPos"_qs, flag(f.mmPos()));
-        if (!f.mmPos()) {
-            if (f.VertPos() != r.VertPos()) attr(u"VertPos"_qs, num(f.VertPos()));
-            if (f.HorzPos() != r.HorzPos()) attr(u"HorzPos"_qs, num(f.HorzPos()));
-        } else {
-            if (f.LeftPos() != r.LeftPos()) attr(u"LeftPos"_qs, tenths(f.LeftPos()));
-            if (f.TopPos() != r.TopPos()) attr(u"TopPos"_qs, tenths(f.TopPos()));
-        }
+        if (f.VertPos() != r.VertPos()) attr(u"VertPos"_qs, num(f.VertPos()));
+        if (f.HorzPos() != r.HorzPos()) attr(u"HorzPos"_qs, num(f.HorzPos()));
+        if (f.LeftPos() != r.LeftPos()) attr(u"LeftPos"_qs, tenths(f.LeftPos()));
+        if (f.TopPos() != r.TopPos()) attr(u"TopPos"_qs, tenths(f.TopPos()));
         if (f.Offset() != r.Offset()) attr(u"Offset"_qs, num(f.Offset()));
         if (f.TextLength() != r.TextLength()) attr(u"TextLength"_qs, num(f.TextLength()));
         if (f.FontColor() != r.FontColor()) attr(u"FontColor"_qs, num(f.FontColor()));
@@ -241,11 +246,14 @@ private:
             if (b.MarginTop() != 0.0) attr(u"MarginTop"_qs, real(b.MarginTop()));
             if (b.MarginBottom() != 0.0) attr(u"MarginBottom"_qs, real(b.MarginBottom()));
         }
-        if (b.ShowValue()) {
-            attr(u"ShowValue"_qs, flag(true));
-            if (b.ValuePos() != 1) attr(u"ValuePos"_qs, num(b.ValuePos()));
-            if (b.FontSizeSet() != 0) attr(u"FontSizeSet"_qs, num(b.FontSizeSet()));
-        }
+        if (b.ShowValue()) attr(u"ShowValue"_qs, flag(true));
+        // The text's place and size stay set while the text is switched off.
+        if (b.ValuePos() != 1) attr(u"ValuePos"_qs, num(b.ValuePos()));
+        if (b.FontSizeSet() != 0) attr(u"FontSizeSet"_qs, num(b.FontSizeSet()));
+        // The sizing of the properties dialog: the check character, standard size and its factor.
+        if (!b.CheckDigitComputed()) attr(u"CheckSum"_qs, flag(false));
+        if (!b.CustomSize()) attr(u"CustomSize"_qs, flag(false));
+        if (b.Factor() != 1.0f) attr(u"Factor"_qs, real(std::round(double(b.Factor()) * 100.0) / 100.0));
     }
 
     void picture(const VPicture &p, int level)
@@ -256,12 +264,11 @@ private:
         attr(u"SizeSet"_qs, num(size));
         if (size == 3 && p.Height() != 0) attr(u"Height"_qs, num(p.Height()));
         if (size == 3 && p.Width() != 0) attr(u"Width"_qs, num(p.Width()));
-        if (size == 0 || size == 3) {
-            if (p.PosSetX() != 1) attr(u"PosSetX"_qs, num(p.PosSetX()));
-            if (p.PosSetX() == 3 && p.Left() != 0) attr(u"Left"_qs, num(p.Left()));
-            if (p.PosSetY() != 1) attr(u"PosSetY"_qs, num(p.PosSetY()));
-            if (p.PosSetY() == 3 && p.Top() != 0) attr(u"Top"_qs, num(p.Top()));
-        }
+        // The position stays set while a stretch makes it unused.
+        if (p.PosSetX() != 1) attr(u"PosSetX"_qs, num(p.PosSetX()));
+        if (p.PosSetX() == 3 && p.Left() != 0) attr(u"Left"_qs, num(p.Left()));
+        if (p.PosSetY() != 1) attr(u"PosSetY"_qs, num(p.PosSetY()));
+        if (p.PosSetY() == 3 && p.Top() != 0) attr(u"Top"_qs, num(p.Top()));
         attr(u"Format"_qs, num(p.Format()));
         if (p.HasData()) m_xml.writeCharacters(EncodePictureText(p));
         m_xml.writeEndElement();

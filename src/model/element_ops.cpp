@@ -161,6 +161,7 @@ std::unique_ptr<VGrfElement> CloneElement(const VGrfElement &src)
     e->SetRepeatability(src.Repeatability());
     e->SetPrintable(src.Printable());
     e->SetDescription(src.Description());
+    e->SetDataCodes(src.DataCodes());
     e->Shape() = src.Shape();
     e->Font() = src.Font();
     if (src.BarCode()) e->SetBarCode(std::make_unique<VBarCode>(*src.BarCode()));

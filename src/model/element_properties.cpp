@@ -7,6 +7,7 @@ ElementProperties ElementProperties::Of(const VGrfElement &e)
     ElementProperties p;
     p.caption = e.Caption();
     p.description = e.Description();
+    p.dataCodes = e.DataCodes();
     p.valueType = e.ValueType();
     p.printable = e.Printable();
     p.repeatability = e.Repeatability();
@@ -23,6 +24,7 @@ void ElementProperties::ApplyTo(VGrfElement &e) const
 {
     e.SetCaption(caption);
     e.SetDescription(description);
+    e.SetDataCodes(dataCodes);
     e.SetValueType(valueType);
     e.SetPrintable(printable);
     e.SetRepeatability(repeatability);

@@ -15,6 +15,7 @@ class VGrfElement;
 // that a change can be undone by putting the earlier state back.
 struct ElementProperties {
     QString caption, description;
+    QStringList dataCodes;
     int valueType = 0, printable = 0;
     bool repeatability = false, changed = false;
     VShape shape;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <iterator>
+
 #include <QString>
 
 // Stored numeric codes of the element kinds; code 5 is not used.
@@ -23,6 +25,13 @@ enum TZelValueType : int {
 
 // Which outputs an element reaches (the Printable number).
 enum PrintableMode : int { pmNever = 0, pmNormal = 1, pmAll = 2, pmTextOnly = 3 };
+
+// The operation-code fields an element can note, in the order of the properties dialog; a
+// design file stores each as the attribute "Code" + name.
+inline constexpr const char *kDataCodeFields[] = {"Modul",   "Type",    "TableCode", "Row",
+                                                  "FieldCode", "Explanation", "Formula", "Begin",
+                                                  "Size",    "Writing", "Format"};
+inline constexpr int kDataCodeFieldCount = int(std::size(kDataCodeFields));
 
 // How deep elements may nest below a page's root Panel. Files and editing keep to it, so that
 // every walk of the tree (reading, writing, drawing, generation) has a known bound.

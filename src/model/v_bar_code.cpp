@@ -169,6 +169,8 @@ bool VBarCode::SetCustomSize(bool on)
 }
 bool VBarCode::SetFactor(float f)
 {
+    // The standard size's factor: what the dialog offers (a file may hold anything).
+    if (!(f >= 0.8f - 1e-6f && f <= 2.0f + 1e-6f)) return false;
     m_factor = f;
     m_changed = true;
     return true;

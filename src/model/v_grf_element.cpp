@@ -142,6 +142,22 @@ void VGrfElement::SetDescription(const QString &text)
     m_changed = true;
 }
 
+void VGrfElement::SetDataCode(int field, const QString &text)
+{
+    if (field < 0 || field >= kDataCodeFieldCount) return;
+    if (m_dataCodes.size() < kDataCodeFieldCount) m_dataCodes.resize(kDataCodeFieldCount);
+    m_dataCodes[field] = text;
+    m_changed = true;
+}
+
+void VGrfElement::SetDataCodes(const QStringList &codes)
+{
+    m_dataCodes.clear();
+    for (int i = 0; i < std::min<int>(int(codes.size()), kDataCodeFieldCount); ++i)
+        if (!codes[i].isEmpty()) SetDataCode(i, codes[i]);
+    m_changed = true;
+}
+
 VBarCode &VGrfElement::EnsureBarCode()
 {
     if (!m_barCode) m_barCode = std::make_unique<VBarCode>();

@@ -9,6 +9,7 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <vector>
 
@@ -58,6 +59,11 @@ public:
     bool SetPrintable(int mode);
     QString Description() const { return m_description; }
     void SetDescription(const QString &text);
+    // The accounting system's operation codes noted on the element (kDataCodeFields order);
+    // empty entries are unset.
+    const QStringList &DataCodes() const { return m_dataCodes; }
+    void SetDataCode(int field, const QString &text);
+    void SetDataCodes(const QStringList &codes);
     bool Changed() const { return m_changed; }
     void SetChanged(bool on) { m_changed = on; }
 
@@ -112,6 +118,7 @@ private:
     bool m_repeatability = false;
     int m_printable = pmNormal;
     QString m_description;
+    QStringList m_dataCodes;
     bool m_changed = false;
     VShape m_shape;
     TZelFont m_font;

@@ -419,3 +419,87 @@ QString VBarCodeCalc::CheckCharacter(int type, const QString &value) const
         return {};
     }
 }
+
+bool VBarCodeCalc::DigitsOnly(int type)
+{
+    return type == VBarCode::Ean8 || type == VBarCode::Ean13 || type == VBarCode::UpcA ||
+           type == VBarCode::UpcE || type == VBarCode::Itf;
+}
+
+bool VBarCodeCalc::UpperCaseOnly(int type)
+{
+    return type == VBarCode::Code39 || type == VBarCode::Code93 || type == VBarCode::Codabar;
+}
+
+int VBarCodeCalc::MaxLength(int type)
+{
+    switch (type) {
+    case VBarCode::Ean8:
+        return 8;
+    case VBarCode::Ean13:
+        return 13;
+    case VBarCode::UpcA:
+    case VBarCode::UpcE:
+        return 12;
+    default:
+        return 255;
+    }
+}
+
+VBarCodeCalc::ValueCheck VBarCodeCalc::CheckValue(int type, const QString &value, bool checkDigitComputed)
+{
+    ValueCheck check;
+    // Code 128 as the encoder picks its set: C for digits, B once a lower-case letter shows.
+    char set128 = 'C';
+    for (QChar c : value) {
+        if (isDigit(c) || c == QLatin1Char(' ')) continue;
+        set128 = c >= QLatin1Char('a') && c <= QLatin1Char('z') ? 'B' : 'A';
+        if (set128 == 'B') break;
+    }
+    auto holds = [type, set128, &value](qsizetype i) {
+        const QChar c = value[i];
+        if (DigitsOnly(type)) return isDigit(c);
+        switch (type) {
+        case VBarCode::Code39:
+            return code39Index(c) >= 0 && c != QLatin1Char('*');
+        case VBarCode::Code93:
+            return code93Value(c) >= 0;
+        case VBarCode::Codabar: {
+            const bool startStop = c >= QLatin1Char('A') && c <= QLatin1Char('D');
+            // Start and stop letters only at the ends, where they stand for themselves.
+            if (startStop) return i == 0 || i == value.size() - 1;
+            return QLatin1String(VBarCode::kCodabarChars).indexOf(c) >= 0;
+        }
+        case VBarCode::Code128:
+            return set128 == 'C' ||
+                   BT::Code128Value(set128, c == QLatin1Char(' ') ? QStringLiteral("SP") : QString(c)) >= 0;
+        default:
+            return true;
+        }
+    };
+    for (qsizetype i = 0; i < value.size(); ++i)
+        if (!holds(i)) {
+            check.badIndex = int(i);
+            return check;
+        }
+    switch (type) {
+    case VBarCode::Ean8:
+    case VBarCode::Ean13:
+    case VBarCode::UpcA:
+    case VBarCode::UpcE:
+    case VBarCode::Code39:
+    case VBarCode::Code93:
+    case VBarCode::Code128:
+    case VBarCode::Itf:
+    case VBarCode::Codabar: {
+        VBarCodeCalc calc;
+        const QString result = calc.Encode(type, value, checkDigitComputed);
+        if (calc.Patterns().isEmpty())
+            check.message = result.isEmpty() ? QStringLiteral("Data Length error") : result;
+        break;
+    }
+    default:
+        break;
+    }
+    return check;
+}

@@ -21,6 +21,21 @@ public:
     // the UPC-E form, Codabar with its start and stop, Code 128 set C as its digit pairs.
     QString EncodedData() const { return m_data; }
 
+    // Why a value cannot be drawn as a symbol of the type: the position of the first character the
+    // symbology cannot hold (badIndex), or the encoder's own message (a wrong length). Types
+    // without a linear symbol take any value.
+    struct ValueCheck {
+        int badIndex = -1;
+        QString message;
+        bool ok() const { return badIndex < 0 && message.isEmpty(); }
+    };
+    static ValueCheck CheckValue(int type, const QString &value, bool checkDigitComputed);
+    // Types whose symbols hold digits only, and those that have no lower-case letters.
+    static bool DigitsOnly(int type);
+    static bool UpperCaseOnly(int type);
+    // The most characters a value of the type can have (check character included).
+    static int MaxLength(int type);
+
     // One encoder serves every barcode element.
     static VBarCodeCalc &Shared();
 

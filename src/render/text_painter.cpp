@@ -18,23 +18,6 @@ QString PartedText(const QString &text, const TZelFont &font)
     return text.mid(offset, font.TextLength());
 }
 
-QString StripMnemonic(const QString &text, int *underlined)
-{
-    QString shown;
-    shown.reserve(text.size());
-    int mark = -1;
-    for (int i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&')) {
-            if (i + 1 >= text.size()) break; // a trailing prefix shows nothing
-            ++i;
-            if (text[i] != QLatin1Char('&')) mark = int(shown.size());
-        }
-        shown += text[i];
-    }
-    if (underlined) *underlined = mark;
-    return shown;
-}
-
 namespace
 {
 
@@ -82,8 +65,8 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
     cell.font.setLetterSpacing(QFont::AbsoluteSpacing, twipsOf(font.VertSpace()) / cell.xScale);
 
     const bool manual = font.mmPos() && !options.topLeftOnly;
-    int mnemonic = -1;
-    const QString shown = manual ? text : StripMnemonic(text, &mnemonic);
+    // A caption is text: an ampersand shows as itself, as in every exported format.
+    const QString &shown = text;
     const bool tick = isWebdingsTick(font, shown);
 
     const QFontMetricsF fm(cell.font);
@@ -123,10 +106,4 @@ void DrawElementText(QPainter &painter, const QRect &rect, const TZelFont &font,
     painter.setFont(cell.font);
     painter.setPen(options.color);
     painter.drawText(QPointF(0, cell.ascent), shown);
-    if (mnemonic >= 0) {
-        const double from = fm.horizontalAdvance(shown.left(mnemonic));
-        const double width = fm.horizontalAdvance(shown.mid(mnemonic, 1));
-        const double thickness = std::max(fm.lineWidth(), 1.0);
-        painter.fillRect(QRectF(from, cell.ascent + fm.underlinePos(), width, thickness), options.color);
-    }
 }

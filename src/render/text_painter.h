@@ -10,10 +10,6 @@ class TZelFont;
 // Text parting: TextLength characters after Offset characters; a TextLength of -1 keeps all.
 QString PartedText(const QString &text, const TZelFont &font);
 
-// Single-line text as DrawText draws it: "&&" shows "&", "&x" shows x underlined.
-// Returns the shown text and the index of the underlined character (-1 for none).
-QString StripMnemonic(const QString &text, int *underlined);
-
 struct TextOptions {
     QColor color = Qt::black;
     bool topLeftOnly = false; // the group name: no alignment flags, no manual position

@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -265,4 +266,51 @@ TEST_F(DesignViewTest, ADesignBuiltFromNothingKeepsItsPlacesThroughFilesAndPdf)
         EXPECT_GE(xMin, left - 1) << text;
         EXPECT_LE(xMin, right) << text;
     }
+}
+
+TEST_F(DesignViewTest, EditMenuCutCopyPasteDeleteSelectAllAndNoPages)
+{
+    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
+    settle();
+    const QByteArray original = saved();
+    const size_t children = root().ChildList().size();
+    VGrfElement *title = find("Label2");
+    ASSERT_TRUE(title);
+    auto trigger = [this](const char *name) {
+        w->action(QLatin1String(name))->trigger();
+        settle();
+    };
+    // Copy the focused label, paste onto the panel (the panel has the focus then).
+    QTest::mouseClick(widget(title), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    trigger("mnuDesign_Edit_Copy");
+    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300));
+    trigger("mnuDesign_Edit_Paste");
+    ASSERT_EQ(root().ChildList().size(), children + 1);
+    EXPECT_EQ(root().ChildList().back()->Caption(), title->Caption());
+
+    // Select All takes every element of the panel; Delete removes them as one step.
+    trigger("mnuDesign_Edit_SelectAll");
+    for (const auto &c : root().ChildList())
+        EXPECT_TRUE(c->Selected()) << c->Name().toStdString();
+    const int steps = design().editor().undoStack().count();
+    trigger("mnuDesign_Edit_Delete");
+    EXPECT_TRUE(root().ChildList().empty());
+    EXPECT_EQ(design().editor().undoStack().count(), steps + 1);
+    QAction *undo = w->action("mnuDesign_Edit_Undo");
+    while (undo->isEnabled())
+        undo->trigger();
+    settle();
+    EXPECT_EQ(saved(), original);
+
+    // With no pages the Edit menu stays usable (undo brings a deleted page back); page commands grey.
+    for (int i = 0; i < 10 && design().document().PageCount() > 0; ++i) {
+        design().mnuDesign_Page_DeleteClick();
+        settle();
+    }
+    ASSERT_EQ(design().document().PageCount(), 0);
+    EXPECT_TRUE(w->findChild<QMenu *>("mnuDesign_Edit")->isEnabled());
+    EXPECT_TRUE(undo->isEnabled());
+    EXPECT_FALSE(w->action("mnuDesign_Page_Delete")->isEnabled());
+    EXPECT_FALSE(w->action("mnuDesign_Page_Properties")->isEnabled());
+    EXPECT_FALSE(w->action("mnuDesign_Edit_Delete")->isEnabled());
 }

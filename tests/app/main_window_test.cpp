@@ -226,6 +226,10 @@ TEST_F(MainWindowTest, LanguagesSwitchEveryTextAndBack)
     EXPECT_FALSE(w->action("mnuLanguage_1252")->isChecked());
     w->chooseLanguage(1251);
     EXPECT_NE(w->tabCaption(TfrmMain::ReportMode), " Report ");
+    // Whatever the language, each one is named in itself.
+    EXPECT_EQ(w->action("mnuLanguage_1251")->text(), QString::fromUtf8("Русский"));
+    EXPECT_EQ(w->action("mnuLanguage_1252")->text(), "English");
+    EXPECT_EQ(w->action("mnuLanguage_1254")->text(), QString::fromUtf8("Türkçe"));
     w->chooseLanguage(1252);
     EXPECT_EQ(w->tabCaption(TfrmMain::DataMode), "  Data  ");
     EXPECT_EQ(w->tabCaption(TfrmMain::ReportMode), " Report ");

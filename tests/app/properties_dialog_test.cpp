@@ -320,3 +320,48 @@ TEST(PropertiesDialog, OpenedFromTheViewAndThePageSourceEditedSafely)
     EXPECT_EQ(design.editor().undoStack().count(), steps + 1);
     design.clearDocument();
 }
+
+TEST(PropertiesDialog, BarcodeValueBoxFollowsTheSymbology)
+{
+    Design d("label.ebt");
+    VGrfElement &code = *d.find("BarCode1");
+    TfrmProperties dialog(d.editor, d.page(), code, d.prompts);
+    auto *value = control<QLineEdit>(dialog, "edBarCode");
+    auto *problem = control<QLabel>(dialog, "lblBarCodeProblem");
+    auto type = [&](const QString &text) {
+        value->setFocus();
+        value->clear();
+        QTest::keyClicks(value, text);
+        emit value->editingFinished();
+    };
+
+    // Code 39 has no lower case: typing gives capitals, and the check character is shown.
+    pick(dialog, "cbBarCodeType", VBarCode::Code39);
+    type("ab-12");
+    EXPECT_EQ(value->text(), "AB-12");
+    EXPECT_EQ(code.BarCode()->Value(), "AB-12");
+    EXPECT_FALSE(control<QLabel>(dialog, "lblCheckSum")->text().isEmpty());
+    EXPECT_TRUE(problem->text().isEmpty());
+
+    // EAN-13 takes digits only, at most 13; a value of the wrong length is refused with the reason
+    // and the barcode keeps the value it had, instead of turning into one that prints nothing.
+    pick(dialog, "cbBarCodeType", VBarCode::Ean13);
+    EXPECT_FALSE(problem->text().isEmpty()) << "the Code 39 value cannot be an EAN-13";
+    value->clear();
+    QTest::keyClicks(value, "40123x4556789012345");
+    EXPECT_EQ(value->text(), "4012345567890");
+    type("590123412345");
+    EXPECT_EQ(code.BarCode()->Value(), "590123412345");
+    EXPECT_TRUE(problem->text().isEmpty());
+    type("59012");
+    EXPECT_EQ(code.BarCode()->Value(), "590123412345");
+    EXPECT_EQ(value->text(), "590123412345");
+    EXPECT_TRUE(problem->text().contains("12")) << problem->text().toStdString();
+
+    // Code 128 holds what ASCII prints; a character outside it is named.
+    pick(dialog, "cbBarCodeType", VBarCode::Code128);
+    value->setText(QString::fromUtf8("Größe 7")); // keys beyond ASCII cannot be typed in a test
+    emit value->editingFinished();
+    EXPECT_TRUE(problem->text().contains(QString::fromUtf8("ö"))) << problem->text().toStdString();
+    EXPECT_EQ(code.BarCode()->Value(), "590123412345");
+}

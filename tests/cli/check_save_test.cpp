@@ -15,6 +15,7 @@ TEST(CliCheckSave, SummarisesSavesAndRefusesBadInput)
     EXPECT_TRUE(r.out.contains("1 page(s), normal document"));
     EXPECT_TRUE(r.out.contains("Cell 20"));
     EXPECT_TRUE(r.out.contains("elements: 60"));
+    EXPECT_FALSE(r.err.contains("outside the paper")) << r.err.toStdString();
     r = runCli({"check", QStringLiteral(TESSALY_SOURCE_DIR "/examples/label.ebt")});
     EXPECT_TRUE(r.out.contains("barcode document"));
 
@@ -23,6 +24,16 @@ TEST(CliCheckSave, SummarisesSavesAndRefusesBadInput)
     r = runCli({"save", invoice, "-o", copy});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(readAll(copy), readAll(invoice)); // the example was written by the program itself
+
+    // An element past the paper's edge is worth a warning, not a failure.
+    QByteArray moved = readAll(invoice);
+    const int at = moved.indexOf("<Shape Left=\"", moved.indexOf("Name=\"Label2\""));
+    ASSERT_GT(at, 0);
+    moved.insert(at + 13, "99");
+    writeAll(dir.filePath("wide.edt"), moved);
+    r = runCli({"check", dir.filePath("wide.edt")});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Label2 (Label)") && r.err.contains("lies outside the paper")) << r.err.toStdString();
 
     writeAll(dir.filePath("bad.edt"), "<Document><Page>");
     r = runCli({"check", dir.filePath("bad.edt")});

@@ -256,7 +256,7 @@ TEST_F(DesignFileTest, EveryRecordSurvivesARoundTrip)
               std::make_tuple(group->Name(), QString("Lines"), true, int(pmAll)));
     EXPECT_EQ(g2->Shape(), unchanged(gs));
     ASSERT_NE(g2->Picture(), nullptr);
-    EXPECT_EQ(g2->Picture()->PosSetY(), 1); // not stored for a stretched picture
+    EXPECT_EQ(g2->Picture()->PosSetY(), 3); // kept while a stretch leaves it unused
     EXPECT_EQ(g2->Picture()->Format(), 2);
 
     const VGrfElement *l2 = g2->Child(0);
@@ -275,7 +275,7 @@ TEST_F(DesignFileTest, EveryRecordSurvivesARoundTrip)
     EXPECT_EQ(readAll(path("again.edt")), readAll(path("full.edt")));
 }
 
-TEST_F(DesignFileTest, AttributesNotStoredForAKindReturnToDefaults)
+TEST_F(DesignFileTest, SettingsOfEveryKindAreKeptAndTheOthersReturnToDefaults)
 {
     VDoc doc;
     VGrfElement &root = doc.AddPage()->Root();
@@ -284,18 +284,19 @@ TEST_F(DesignFileTest, AttributesNotStoredForAKindReturnToDefaults)
     bar->SetPrintable(pmNever);
     bar->SetValueType(vtVariable);
     VGrfElement *label = AddElement(root, ElementKind::Label, QRect(0, 0, 50, 50));
-    label->SetDescription("fixed labels keep no description");
+    label->SetDescription("kept while the label is fixed");
     label->Font().SetFontHeight(3.6);
     ASSERT_TRUE(WriteDesignFile(doc, path("kinds.ebt")));
     const QByteArray text = readAll(path("kinds.ebt"));
-    EXPECT_FALSE(text.contains("Description"));
+    EXPECT_TRUE(text.contains("Description=\"kept while the label is fixed\""));
     EXPECT_TRUE(text.contains("FontHeight=\"36\""));
     VDoc back;
     ASSERT_TRUE(ReadDesignFile(back, path("kinds.ebt")));
     const VGrfElement *b2 = back.PageAt(0)->Root().Child(0);
     EXPECT_EQ(b2->Caption(), "kept");
-    EXPECT_EQ(b2->Printable(), pmNormal);
-    EXPECT_EQ(b2->ValueType(), vtFixed);
+    EXPECT_EQ(b2->Printable(), pmNever);
+    EXPECT_EQ(b2->ValueType(), vtFixed) << "a barcode has no value type of its own";
+    EXPECT_EQ(back.PageAt(0)->Root().Child(1)->Description(), "kept while the label is fixed");
     EXPECT_DOUBLE_EQ(back.PageAt(0)->Root().Child(1)->Font().FontHeight(), 3.6);
 }
 

@@ -1,9 +1,16 @@
 #include "render_test_util.h"
+#include "test_support.h"
+
+#include "export/pdf_export.h"
+#include "files/design_file.h"
+#include "model/v_doc.h"
 
 #include "render/page_image.h"
 #include "render/text_font.h"
 #include "render/text_painter.h"
 
+#include <QPaintEngine>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace rendertest;
@@ -33,7 +40,81 @@ struct LabelScene {
     }
 };
 
+// A device that keeps the text drawn on it, as the screen, a printer or a picture receives it.
+class TextRecorder : public QPaintDevice
+{
+public:
+    QString text;
+    QPaintEngine *paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric m) const override
+    {
+        switch (m) {
+        case PdmWidth:
+        case PdmHeight:
+            return 4000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatioScaled:
+            return int(devicePixelRatioFScale());
+        default:
+            return 1;
+        }
+    }
+
+private:
+    struct Engine : QPaintEngine {
+        QString *out;
+        explicit Engine(QString *o) : QPaintEngine(AllFeatures), out(o) {}
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &) override {}
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF &, const QTextItem &item) override { *out += item.text(); }
+        Type type() const override { return User; }
+    };
+    mutable Engine m_engine{&text};
+};
+
 } // namespace
+
+TEST(RenderText, AmpersandsAreDrawnAsTheyStandAsInThePdf)
+{
+    const QString captions[] = {QString::fromUtf8("Müller & Söhne GmbH"), QStringLiteral("R&&D"),
+                                QStringLiteral("Trailing&")};
+    VDoc doc;
+    ASSERT_TRUE(ReadDesignFile(doc, QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
+    VGrfElement &root = doc.PageAt(0)->Root();
+    int i = 0;
+    for (const char *name : {"Label1", "Label2", "Label3"}) {
+        VGrfElement *label = testsupport::findElement(root, QLatin1String(name));
+        ASSERT_NE(label, nullptr);
+        label->SetCaption(captions[i]);
+        // On the screen, a printer or a picture the painter receives the caption as typed.
+        TextRecorder device;
+        QPainter painter(&device);
+        SetupTwips(painter, 96, 96);
+        DrawElementOutput(*label, painter, false, false, 0, 0);
+        painter.end();
+        EXPECT_EQ(device.text, captions[i]);
+        ++i;
+    }
+    if (!testsupport::haveTool("pdftotext")) GTEST_SKIP() << "pdftotext missing";
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("amp.pdf");
+    ASSERT_TRUE(ExportReportPdf(doc, pdf, 1252, QStringLiteral("t")).ok);
+    const testsupport::Run text = testsupport::runProgram("pdftotext", {pdf, "-"});
+    for (const QString &caption : captions)
+        EXPECT_TRUE(QString::fromUtf8(text.out).contains(caption)) << caption.toStdString();
+}
 
 TEST(RenderText, AlignmentAndManualPosition)
 {
@@ -133,15 +214,8 @@ TEST(RenderText, EscapementTurnsTheText)
     EXPECT_NEAR(upright.left(), flat.left(), 20);
 }
 
-TEST(RenderText, PartingAndPrefixCharacters)
+TEST(RenderText, Parting)
 {
-    // The prefixed character is underlined; a trailing prefix shows nothing.
-    int mark = -1;
-    EXPECT_EQ(StripMnemonic(QStringLiteral("Save &as"), &mark), QStringLiteral("Save as"));
-    EXPECT_EQ(mark, 5);
-    EXPECT_EQ(StripMnemonic(QStringLiteral("end&"), &mark), QStringLiteral("end"));
-    EXPECT_EQ(mark, -1);
-
     // TextLength 3 after Offset 2 of ABCDEFG shows CDE: the same pixels as the caption CDE.
     LabelScene parted(3000, 600, QStringLiteral("ABCDEFG"));
     parted.label->Font().SetTextLength(3);
@@ -155,14 +229,6 @@ TEST(RenderText, PartingAndPrefixCharacters)
     EXPECT_TRUE(inkBounds(parted.render()).isEmpty());
     parted.label->Font().SetTextLength(-1);
     EXPECT_GT(inkBounds(parted.render()).width(), inkBounds(a).width());
-
-    // "A&&B" aligned shows what the manual position (no prefix handling) shows for "A&B".
-    LabelScene prefixed(3000, 600, QStringLiteral("A&&B"));
-    prefixed.label->Font().SetHorzPos(0);
-    prefixed.label->Font().SetVertPos(0);
-    LabelScene literal(3000, 600, QStringLiteral("A&B"));
-    literal.label->Font().SetmmPos(true);
-    EXPECT_EQ(prefixed.render(), literal.render());
 }
 
 TEST(RenderText, BoolTickWithoutWebdings)
