@@ -280,8 +280,7 @@ ExportOutcome ReportTab::exportReport(int format, const QString &path, const Exp
     auto take = [&outcome](const ExportResult &r) {
         outcome.written = r.written;
         outcome.failed = !r;
-        outcome.error = r ? r.warnings.join(QLatin1Char('
-')) : r.message;
+        outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message;
     };
     switch (format) {
     case ExportTextFormat:
