@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 
 // Every seed, and every input a fuzz target once failed on, goes through the entry the target
-// uses: each must finish within the fuzzing time-out and keep the reader's promises.
+// uses: each must keep the reader's promises and finish (the bound only catches a hang; the
+// sanitizer build on a busy machine is many times slower than the fuzzer's own time-out).
 TEST(FuzzReplay, SeedsAndFoundInputsKeepTheReadersPromises)
 {
     const QString root = QStringLiteral(TESSALY_SOURCE_DIR);
@@ -21,7 +22,7 @@ TEST(FuzzReplay, SeedsAndFoundInputsKeepTheReadersPromises)
                 clock.start();
                 EXPECT_EQ(target.run(testsupport::readAll(file.filePath())), QString())
                     << qPrintable(file.filePath());
-                EXPECT_LT(clock.elapsed(), 10000) << qPrintable(file.filePath());
+                EXPECT_LT(clock.elapsed(), 120000) << qPrintable(file.filePath());
             }
         }
     }
