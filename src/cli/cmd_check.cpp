@@ -8,6 +8,8 @@
 
 namespace
 {
+const char *const kUsage = "check DOC";
+
 void countKinds(const VGrfElement &e, std::map<ElementKind, int> &counts)
 {
     ++counts[e.Kind()];
@@ -17,9 +19,9 @@ void countKinds(const VGrfElement &e, std::map<ElementKind, int> &counts)
 
 int runCheck(const QStringList &args)
 {
-    static const char *usage = "check DOC";
     CliArgs a(args, {}, {});
-    if (!a.ok() || a.positional().size() != 1) return cliUsage(usage);
+    if (const QString problem = a.problem({QStringLiteral("DOC")}); !problem.isEmpty())
+        return cliUsage(kUsage, problem);
     VDoc doc;
     if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
     std::map<ElementKind, int> total;
@@ -53,4 +55,4 @@ int runCheck(const QStringList &args)
 }
 } // namespace
 
-TESSALY_CLI_COMMAND("check", "check DOC", runCheck);
+TESSALY_CLI_COMMAND("check", kUsage, runCheck);

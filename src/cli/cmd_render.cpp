@@ -86,23 +86,19 @@ int runRender(const QStringList &args)
               {QStringLiteral("--data"), QStringLiteral("--page"), QStringLiteral("--zoom"),
                QStringLiteral("--dpi"), QStringLiteral("-o"), QLatin1String(kCodePageOption)},
               {QStringLiteral("--design-view"), QStringLiteral("--bw"), QStringLiteral("--printable-only")});
-    if (!a.ok()) {
-        cliError(a.error());
-        return cliUsage(kUsage);
-    }
+    if (const QString problem = a.problem({QStringLiteral("DOC")}, {QStringLiteral("-o")});
+        !problem.isEmpty())
+        return cliUsage(kUsage, problem);
     const auto out = a.value(QStringLiteral("-o"));
-    if (a.positional().size() != 1 || !out || out->isEmpty()) return cliUsage(kUsage);
-    if (!cliApplyCodePage(a)) return kExitUsage;
+    if (!cliApplyCodePage(a)) return cliUsage(kUsage);
 
     PageImageOptions options;
     int dpi = 0;
     if (!cliParseInt(a.value(QStringLiteral("--zoom")), 1, 1000, &options.zoom)) {
-        cliError(QStringLiteral("--zoom takes a percentage from 1 to 1000"));
-        return kExitUsage;
+        return cliUsage(kUsage, QStringLiteral("--zoom takes a percentage from 1 to 1000"));
     }
     if (!cliParseInt(a.value(QStringLiteral("--dpi")), 1, 4800, &dpi)) {
-        cliError(QStringLiteral("--dpi takes a resolution from 1 to 4800"));
-        return kExitUsage;
+        return cliUsage(kUsage, QStringLiteral("--dpi takes a resolution from 1 to 4800"));
     }
     options.dpi = dpi;
     options.designView = a.flag(QStringLiteral("--design-view"));
@@ -113,8 +109,7 @@ int runRender(const QStringList &args)
     const bool all = pageArg == QLatin1String("all");
     int pageNumber = 1;
     if (!all && !cliParseInt(pageArg, 1, INT_MAX, &pageNumber)) {
-        cliError(QStringLiteral("--page takes a page number from 1 or all"));
-        return kExitUsage;
+        return cliUsage(kUsage, QStringLiteral("--page takes a page number from 1 or all, not ") + pageArg);
     }
     const QString docPath = a.positional().first();
     const std::optional<QString> data = a.value(QStringLiteral("--data"));
