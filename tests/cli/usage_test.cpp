@@ -85,3 +85,18 @@ TEST(CliUsage, WrongArgumentsAreNamed)
                                                  << err.toStdString();
     }
 }
+
+// A page list that selects nothing is a failure told on stderr, before any printer is looked for.
+TEST(CliUsage, PrintOfNoPageFails)
+{
+    const QString data = QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edd");
+    for (const QStringList &args : {QStringList{"print", kInvoice, "--pages", "5"},
+                                    QStringList{"print", kInvoice, "--data", data, "--pages", "3-4"}}) {
+        // A print server that answers nothing: should the list pass, nothing could print either.
+        const auto r = runCli(args, {"CUPS_SERVER=127.0.0.1:9"});
+        EXPECT_EQ(r.exitCode, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains("names no page of the document")) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains("Printer not exists")) << r.err.toStdString();
+    }
+}
