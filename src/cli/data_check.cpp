@@ -123,6 +123,22 @@ struct NameList {
     }
 };
 
+// Problems in the order found; past kMaxProblems only counted.
+struct Problems {
+    QStringList texts;
+    int count = 0;
+    void add(const QString &text, bool first = false)
+    {
+        ++count;
+        if (first)
+            texts.prepend(text);
+        else if (texts.size() < kMaxProblems)
+            texts << text;
+        if (texts.size() > kMaxProblems) texts.removeLast();
+    }
+    bool isEmpty() const { return count == 0; }
+};
+
 struct Document {
     int line = 0;
     QString dataType;
@@ -141,15 +157,16 @@ struct Scan {
     NameList designFiles;
     LineList lineFeeds;
     LineList tooLong;
-    int unended = 0; // a last line without any line end
-    QStringList errors;
-    QStringList warnings;
+    int unended = 0;      // a last line without any line end
+    int elementNames = 0; // kept over all pages
+    Problems errors;
+    Problems warnings;
     bool readFailed = false;
 };
 
-void addProblem(QStringList &problems, int line, const QString &text)
+void addProblem(Problems &problems, int line, const QString &text)
 {
-    problems << QStringLiteral("line ") + QString::number(line) + QStringLiteral(": ") + text;
+    problems.add(QStringLiteral("line ") + QString::number(line) + QStringLiteral(": ") + text);
 }
 
 void scanLine(Scan &scan, const QString &text, int number, bool &inDocument, bool &inPage, QString &page,
@@ -232,9 +249,13 @@ void scanLine(Scan &scan, const QString &text, int number, bool &inDocument, boo
             integer(attributes, "Type");
             integer(attributes, "ValueType");
         }
-        if (attributes.Get(QStringLiteral("DesignName"), name)) {
+        // Only for pages whose name is kept, and a bounded number in all.
+        if (attributes.Get(QStringLiteral("DesignName"), name) && scan.pages.lines.contains(page) &&
+            scan.elementNames < kMaxNames) {
             NameList &names = scan.elements[page];
+            const qsizetype before = names.names.size();
             names.add(name, number);
+            scan.elementNames += int(names.names.size() - before);
         }
         break;
     }
@@ -322,12 +343,12 @@ public:
     QStringList warnings;
 };
 
-void printProblems(const QString &path, const QStringList &problems, const QString &prefix)
+void printProblems(const QString &path, const Problems &problems, const QString &prefix)
 {
-    for (int i = 0; i < problems.size() && i < kMaxProblems; ++i)
-        cliError(path + QStringLiteral(": ") + prefix + problems[i]);
-    if (problems.size() > kMaxProblems)
-        cliError(path + QStringLiteral(": ") + QString::number(problems.size() - kMaxProblems) +
+    for (const QString &text : problems.texts)
+        cliError(path + QStringLiteral(": ") + prefix + text);
+    if (problems.count > problems.texts.size())
+        cliError(path + QStringLiteral(": ") + QString::number(problems.count - problems.texts.size()) +
                  QStringLiteral(" more like these"));
 }
 } // namespace
@@ -397,30 +418,36 @@ int checkDataFile(const QString &path, const std::optional<QString> &designPath)
         cliOut(QStringLiteral("and ") + QString::number(scan.documentCount - scan.documents.size()) +
                QStringLiteral(" more document(s)"));
     if (!scan.pages.names.isEmpty()) cliOut(QStringLiteral("design pages used: ") + scan.pages.text());
-    for (const QString &page : scan.pages.names)
-        if (scan.elements.contains(page))
-            cliOut(QStringLiteral("elements named on ") + page + QStringLiteral(": ") +
-                   scan.elements[page].text());
+    int listed = 0;
+    for (const QString &page : scan.pages.names) {
+        if (!scan.elements.contains(page)) continue;
+        if (++listed > kListedDocuments) {
+            cliOut(QStringLiteral("(elements of further pages not listed)"));
+            break;
+        }
+        cliOut(QStringLiteral("elements named on ") + page + QStringLiteral(": ") +
+               scan.elements[page].text());
+    }
 
     if (scan.lineFeeds.count > 0)
-        scan.errors.prepend(
+        scan.errors.add(
             scan.lineFeeds.text(QStringLiteral("end")) +
-            QStringLiteral(" in LF alone; data files need CR LF, and the reader does not see them"));
+                QStringLiteral(" in LF alone; data files need CR LF, and the reader does not see them"),
+            true);
     if (scan.unended > 0)
-        scan.errors << QStringLiteral("line ") + QString::number(scan.unended) +
-                           QStringLiteral(" has no line end; the reader passes it over");
+        scan.errors.add(QStringLiteral("line ") + QString::number(scan.unended) +
+                        QStringLiteral(" has no line end; the reader passes it over"));
     if (scan.tooLong.count > 0)
-        scan.errors << scan.tooLong.text(QStringLiteral("hold")) +
-                           QStringLiteral(" more than 16 MiB, the most a data line may hold");
+        scan.errors.add(scan.tooLong.text(QStringLiteral("hold")) +
+                        QStringLiteral(" more than 16 MiB, the most a data line may hold"));
 
     // The design: given, or the one the data names beside it.
     const QString design = designPath.value_or(designBeside(path, scan));
     if (design.isEmpty()) {
         if (!scan.designFiles.names.isEmpty())
-            scan.warnings
-                << scan.designFiles.names.first() +
-                       QStringLiteral(
-                           " is not beside the data: its names are not looked up (--design DESIGN)");
+            scan.warnings.add(
+                scan.designFiles.names.first() +
+                QStringLiteral(" is not beside the data: its names are not looked up (--design DESIGN)"));
     }
     VDoc doc;
     const bool haveDesign = !design.isEmpty() && cliLoadDocument(design, doc);
