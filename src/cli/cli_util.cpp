@@ -16,7 +16,7 @@ CliArgs::CliArgs(const QStringList &args, const QStringList &valueOptions, const
         const QString &a = args[i];
         if (valueOptions.contains(a)) {
             if (i + 1 >= args.size()) {
-                m_error = QStringLiteral("option %1 needs a value").arg(a);
+                m_error = QStringLiteral("option ") + a + QStringLiteral(" needs a value");
                 return;
             }
             m_valueNames << a;
@@ -24,7 +24,7 @@ CliArgs::CliArgs(const QStringList &args, const QStringList &valueOptions, const
         } else if (flagOptions.contains(a)) {
             m_flags << a;
         } else if (a.startsWith(QLatin1Char('-')) && a.size() > 1) {
-            m_error = QStringLiteral("unknown option %1").arg(a);
+            m_error = QStringLiteral("unknown option ") + a;
             return;
         } else {
             m_positional << a;
@@ -39,6 +39,21 @@ std::optional<QString> CliArgs::value(const QString &option) const
     return m_values[i];
 }
 
+QString CliArgs::problem(const QStringList &operands, const QStringList &required) const
+{
+    if (!m_error.isEmpty()) return m_error;
+    if (m_positional.size() < operands.size())
+        return QStringLiteral("missing ") + operands.mid(m_positional.size()).join(QLatin1Char(' '));
+    if (m_positional.size() > operands.size())
+        return QStringLiteral("unexpected argument: ") + m_positional[operands.size()];
+    for (const QString &option : required) {
+        const std::optional<QString> v = value(option);
+        if (!v) return QStringLiteral("missing option ") + option;
+        if (v->isEmpty()) return QStringLiteral("option ") + option + QStringLiteral(" needs a value");
+    }
+    return QString();
+}
+
 void cliError(const QString &text)
 {
     std::fputs(text.toLocal8Bit().constData(), stderr);
@@ -51,9 +66,10 @@ void cliOut(const QString &text)
     std::fputc('\n', stdout);
 }
 
-int cliUsage(const char *usage)
+int cliUsage(const char *usage, const QString &problem)
 {
-    cliError(QStringLiteral("usage: tessaly-cli %1").arg(QLatin1String(usage)));
+    if (!problem.isEmpty()) cliError(problem);
+    cliError(QStringLiteral("usage: tessaly-cli ") + QString::fromUtf8(usage));
     return kExitUsage;
 }
 

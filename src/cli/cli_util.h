@@ -16,6 +16,10 @@ public:
     QStringList positional() const { return m_positional; }
     std::optional<QString> value(const QString &option) const;
     bool flag(const QString &option) const { return m_flags.contains(option); }
+    // The first thing wrong, naming the argument: what the reader refused, a missing or surplus
+    // operand (operands names them: "DOC", "DATA"), a required option that is missing or empty.
+    // Empty when the arguments are fine.
+    QString problem(const QStringList &operands, const QStringList &required = {}) const;
 
 private:
     QStringList m_positional;
@@ -28,7 +32,8 @@ private:
 // Prints to stderr (the program's own message) and to stdout.
 void cliError(const QString &text);
 void cliOut(const QString &text);
-int cliUsage(const char *usage);
+// Wrong usage: the problem (when given), then the command's usage, on stderr; returns 2.
+int cliUsage(const char *usage, const QString &problem = QString());
 
 // Loads a design or report file; prints the reader's message (and its warnings) under the
 // file's name and returns false on failure.

@@ -1,13 +1,21 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
+#include "cli/data_check.h"
 
 #include "model/page_fit.h"
 #include "model/v_doc.h"
 
+#include <QFileInfo>
 #include <map>
 
 namespace
 {
+const char *const kUsage =
+    "check DOC [--design DESIGN] [--code-page 1251|1252|1254]\n"
+    "  a design or report: its pages and elements; a data file (.edd, .ebd or data inside):\n"
+    "  its documents, pages, the design names it uses and its line ends, and with the design\n"
+    "  (--design, or the DesignFile beside it) whether its names are there and it merges";
+
 void countKinds(const VGrfElement &e, std::map<ElementKind, int> &counts)
 {
     ++counts[e.Kind()];
@@ -17,11 +25,21 @@ void countKinds(const VGrfElement &e, std::map<ElementKind, int> &counts)
 
 int runCheck(const QStringList &args)
 {
-    static const char *usage = "check DOC";
-    CliArgs a(args, {}, {});
-    if (!a.ok() || a.positional().size() != 1) return cliUsage(usage);
+    CliArgs a(args, {QStringLiteral("--design"), QLatin1String(kCodePageOption)}, {});
+    if (const QString problem = a.problem({QStringLiteral("DOC")}); !problem.isEmpty())
+        return cliUsage(kUsage, problem);
+    if (!cliApplyCodePage(a)) return cliUsage(kUsage);
+    const QString path = a.positional().first();
+    if (!QFileInfo::exists(path)) {
+        cliError(path + QStringLiteral(": the file does not exist"));
+        return kExitFailure;
+    }
+    if (looksLikeDataFile(path)) return checkDataFile(path, a.value(QStringLiteral("--design")));
+    if (a.value(QStringLiteral("--design")))
+        return cliUsage(kUsage, QStringLiteral("--design goes with a data file; ") + path +
+                                    QStringLiteral(" is none"));
     VDoc doc;
-    if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
+    if (!cliLoadDocument(path, doc)) return kExitFailure;
     std::map<ElementKind, int> total;
     cliOut(QStringLiteral("%1: %2 page(s), %3 document")
                .arg(a.positional().first(), QString::number(doc.PageCount()),
@@ -53,4 +71,4 @@ int runCheck(const QStringList &args)
 }
 } // namespace
 
-TESSALY_CLI_COMMAND("check", "check DOC", runCheck);
+TESSALY_CLI_COMMAND("check", kUsage, runCheck);

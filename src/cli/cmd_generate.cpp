@@ -14,22 +14,24 @@
 namespace
 {
 const char *const kUsage =
-    "generate DESIGN DATA [-o REPORT] [--outdir DIR] [--code-page 1251|1252|1254] [--keep-pictures]";
+    "generate DESIGN DATA [-o REPORT] [--outdir DIR] [--code-page 1251|1252|1254] [--keep-pictures]\n"
+    "  a convert file writes the PDFs it names (under --outdir DIR when given; --keep-pictures\n"
+    "  leaves their label pictures beside them); -o REPORT writes the report file";
 
 int runGenerate(const QStringList &args)
 {
     CliArgs a(args, {QStringLiteral("-o"), QStringLiteral("--outdir"), QLatin1String(kCodePageOption)},
               {QStringLiteral("--keep-pictures")});
-    if (!a.ok() || a.positional().size() != 2) return cliUsage(kUsage);
-    if (!cliApplyCodePage(a)) return kExitUsage;
+    if (const QString problem = a.problem({QStringLiteral("DESIGN"), QStringLiteral("DATA")});
+        !problem.isEmpty())
+        return cliUsage(kUsage, problem);
+    if (!cliApplyCodePage(a)) return cliUsage(kUsage);
     const QString designPath = a.positional().at(0);
     const QString dataPath = a.positional().at(1);
     const std::optional<QString> out = a.value(QStringLiteral("-o"));
     const bool convert = IsConvertFile(dataPath);
-    if (!out && !convert) {
-        cliError(QStringLiteral("-o REPORT is needed unless DATA is a convert file"));
-        return cliUsage(kUsage);
-    }
+    if ((!out && !convert) || (out && out->isEmpty()))
+        return cliUsage(kUsage, QStringLiteral("-o REPORT is needed unless DATA is a convert file"));
     if (out && !cliOutputIsNew(*out, {designPath, dataPath})) return kExitFailure;
     // A convert file's names come from whoever wrote the data: --outdir keeps them in one folder.
     const QString outdir = a.value(QStringLiteral("--outdir")).value_or(QString());

@@ -12,7 +12,8 @@ namespace
 {
 
 const char *const kUsage = "print DOC [--data DATA] [--printer NAME] [--pages LIST] [--copies N] [--quality 0-4] "
-                           "[--colour 0-2] [--bw] [--printable-only] [--code-page 1251|1252|1254]";
+                           "[--colour 0-2] [--bw] [--printable-only] [--code-page 1251|1252|1254]\n"
+                           "  LIST: page numbers and ranges (1,3,5-12); --printer defaults to the system's default";
 
 int runPrint(const QStringList &args)
 {
@@ -21,33 +22,25 @@ int runPrint(const QStringList &args)
                QStringLiteral("--copies"), QStringLiteral("--quality"), QStringLiteral("--colour"),
                QLatin1String(kCodePageOption)},
               {QStringLiteral("--bw"), QStringLiteral("--printable-only")});
-    if (!a.ok()) {
-        cliError(a.error());
-        return cliUsage(kUsage);
-    }
-    if (a.positional().size() != 1) return cliUsage(kUsage);
-    if (!cliApplyCodePage(a)) return kExitUsage;
+    if (const QString problem = a.problem({QStringLiteral("DOC")}); !problem.isEmpty())
+        return cliUsage(kUsage, problem);
+    if (!cliApplyCodePage(a)) return cliUsage(kUsage);
     VSetPrn settings;
-    if (!cliParseInt(a.value(QStringLiteral("--copies")), 1, 999, &settings.Copies) ||
-        !cliParseInt(a.value(QStringLiteral("--quality")), 0, 4, &settings.Quality) ||
-        !cliParseInt(a.value(QStringLiteral("--colour")), 0, 2, &settings.Colour)) {
-        cliError(QStringLiteral("--copies takes 1 to 999, --quality 0 to 4, --colour 0 to 2"));
-        return kExitUsage;
-    }
+    if (!cliParseInt(a.value(QStringLiteral("--copies")), 1, 999, &settings.Copies))
+        return cliUsage(kUsage, QStringLiteral("--copies takes 1 to 999"));
+    if (!cliParseInt(a.value(QStringLiteral("--quality")), 0, 4, &settings.Quality))
+        return cliUsage(kUsage, QStringLiteral("--quality takes 0 to 4"));
+    if (!cliParseInt(a.value(QStringLiteral("--colour")), 0, 2, &settings.Colour))
+        return cliUsage(kUsage, QStringLiteral("--colour takes 0 to 2"));
     const std::optional<QString> pages = a.value(QStringLiteral("--pages"));
     if (pages) {
         const PageList list = ParsePageList(*pages);
-        if (!list.error.isEmpty()) {
-            cliError(QStringLiteral("--pages: ") + list.error);
-            return kExitUsage;
-        }
+        if (!list.error.isEmpty()) return cliUsage(kUsage, QStringLiteral("--pages: ") + list.error);
         // The print keeps the first items only; rather than leave pages out unasked, refuse.
-        if (!list.dropped.isEmpty()) {
-            cliError(QStringLiteral("--pages: at most ") + QString::number(PageList::kMaxItems) +
-                     QStringLiteral(" items are printed; refused, as these would be left out: ") +
-                     list.dropped.join(QLatin1Char(',')));
-            return kExitUsage;
-        }
+        if (!list.dropped.isEmpty())
+            return cliUsage(kUsage, QStringLiteral("--pages: at most ") + QString::number(PageList::kMaxItems) +
+                                        QStringLiteral(" items are printed; refused, as these would be left out: ") +
+                                        list.dropped.join(QLatin1Char(',')));
         settings.PageSelection = 2;
         settings.PageNumbers = *pages;
     }

@@ -12,7 +12,7 @@ const char *const kUsage = "printers";
 // Each printer, the default one marked, with the papers it takes.
 int runPrinters(const QStringList &args)
 {
-    if (!args.isEmpty()) return cliUsage(kUsage);
+    if (!args.isEmpty()) return cliUsage(kUsage, QStringLiteral("unexpected argument: ") + args.first());
     const QStringList printers = ListPrinters();
     if (printers.isEmpty()) {
         // No queue at all, or a print server that does not answer: nothing a script can print on.

@@ -9,18 +9,23 @@
 
 namespace
 {
+const char *const kUsage =
+    "save DOC -o OUT\n"
+    "  OUT's extension picks the file: .edt .ebt .edr .ebr (design XML), .edf (print engine)";
+
 int runSave(const QStringList &args)
 {
-    static const char *usage = "save DOC -o OUT";
     CliArgs a(args, {QStringLiteral("-o")}, {});
-    if (!a.ok() || a.positional().size() != 1 || !a.value(QStringLiteral("-o"))) return cliUsage(usage);
+    if (const QString problem = a.problem({QStringLiteral("DOC")}, {QStringLiteral("-o")});
+        !problem.isEmpty())
+        return cliUsage(kUsage, problem);
     VDoc doc;
     if (!cliLoadDocument(a.positional().first(), doc)) return kExitFailure;
     const QString out = *a.value(QStringLiteral("-o"));
     const QString ext = QFileInfo(out).suffix().toLower();
     if (!QStringList{"edt", "ebt", "edr", "ebr", "xml", "edf"}.contains(ext)) {
-        cliError(QStringLiteral("cannot save as .%1 (use .edt, .ebt, .edr, .ebr or .edf)").arg(ext));
-        return kExitUsage;
+        return cliUsage(kUsage, QStringLiteral("-o ") + out + QStringLiteral(": cannot save as .") + ext +
+                                    QStringLiteral(" (use .edt, .ebt, .edr, .ebr or .edf)"));
     }
     if (doc.IsEmpty()) {
         cliError(QStringLiteral("the document has no pages; nothing was written"));
@@ -39,4 +44,4 @@ int runSave(const QStringList &args)
 }
 } // namespace
 
-TESSALY_CLI_COMMAND("save", "save DOC -o OUT", runSave);
+TESSALY_CLI_COMMAND("save", kUsage, runSave);

@@ -10,17 +10,21 @@
 
 namespace
 {
-const char *const kUsage = "template DESIGN [--type 1|2] [-o OUT] [--code-page 1251|1252|1254]";
+const char *const kUsage = "template DESIGN [--type 1|2] [-o OUT] [--code-page 1251|1252|1254]\n"
+                           "  the data template of the design (type 1 normal, 2 repeating) to OUT or stdout";
 
 int runTemplate(const QStringList &args)
 {
     CliArgs a(args, {QStringLiteral("--type"), QStringLiteral("-o"), QLatin1String(kCodePageOption)}, {});
-    if (!a.ok() || a.positional().size() != 1) return cliUsage(kUsage);
-    if (!cliApplyCodePage(a)) return kExitUsage;
+    if (const QString problem = a.problem({QStringLiteral("DESIGN")}); !problem.isEmpty())
+        return cliUsage(kUsage, problem);
+    if (!cliApplyCodePage(a)) return cliUsage(kUsage);
     const std::optional<QString> out = a.value(QStringLiteral("-o"));
     if (out && !cliOutputIsNew(*out, a.positional())) return kExitFailure;
     const QString type = a.value(QStringLiteral("--type")).value_or(QStringLiteral("1"));
-    if (type != QLatin1String("1") && type != QLatin1String("2")) return cliUsage(kUsage);
+    if (type != QLatin1String("1") && type != QLatin1String("2"))
+        return cliUsage(kUsage,
+                        QStringLiteral("--type takes 1 (normal data) or 2 (repeating design), not ") + type);
     VDoc design;
     if (!cliLoadDocument(a.positional().first(), design)) return kExitFailure;
     QStringList lines;

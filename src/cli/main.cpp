@@ -32,11 +32,42 @@ const CliCommand *FindCliCommand(const QString &name)
 
 QStringList CliUsageLines()
 {
+    // One line per command: the details under a usage belong to its own help.
     QStringList lines;
     for (const auto &[name, command] : commands())
-        lines << QStringLiteral("  tessaly-cli %1").arg(QLatin1String(command.usage));
+        lines << QStringLiteral("  tessaly-cli ") +
+                     QString::fromUtf8(command.usage).section(QLatin1Char('\n'), 0, 0);
     return lines;
 }
+
+namespace
+{
+QString overview()
+{
+    return QStringLiteral("usage:\n") + CliUsageLines().join(QLatin1Char('\n')) +
+           QStringLiteral(
+               "\n  tessaly-cli help COMMAND   (or tessaly-cli COMMAND --help) every option of a command");
+}
+
+bool asksForHelp(const QStringList &args)
+{
+    return args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"));
+}
+
+// Help is a result the user asked for: stdout, exit 0.
+int printHelp(const CliCommand &command)
+{
+    cliOut(QStringLiteral("usage: tessaly-cli ") + QString::fromUtf8(command.usage));
+    return kExitOk;
+}
+
+int unknownCommand(const QString &name)
+{
+    cliError(QStringLiteral("unknown command: ") + name);
+    cliError(overview());
+    return kExitUsage;
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -54,15 +85,29 @@ int main(int argc, char **argv)
     QGuiApplication app(argc, argv);
     // Data and text in the interface code page of the user's language, as the program does.
     SetInterfaceCodePage(CodePageForLocale(QLocale::system()));
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty() || args.first() == QLatin1String("--help") || args.first() == QLatin1String("-h")) {
-        cliError(QStringLiteral("usage:\n") + CliUsageLines().join(QLatin1Char('\n')));
-        return args.isEmpty() ? kExitUsage : kExitOk;
-    }
-    const CliCommand *command = FindCliCommand(args.first());
-    if (!command) {
-        cliError(QStringLiteral("unknown command: %1").arg(args.first()));
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        cliError(QStringLiteral("missing COMMAND"));
+        cliError(overview());
         return kExitUsage;
     }
+    const QString &first = args.first();
+    if (first == QLatin1String("--help") || first == QLatin1String("-h") ||
+        (first == QLatin1String("help") && args.size() == 1)) {
+        cliOut(overview());
+        return kExitOk;
+    }
+    if (first == QLatin1String("help")) {
+        if (args.size() > 2) {
+            cliError(QStringLiteral("unexpected argument: ") + args[2]);
+            cliError(QStringLiteral("usage: tessaly-cli help [COMMAND]"));
+            return kExitUsage;
+        }
+        const CliCommand *command = FindCliCommand(args[1]);
+        return command ? printHelp(*command) : unknownCommand(args[1]);
+    }
+    const CliCommand *command = FindCliCommand(first);
+    if (!command) return unknownCommand(first);
+    if (asksForHelp(args.mid(1))) return printHelp(*command);
     return command->run(args.mid(1));
 }

@@ -203,7 +203,7 @@ TEST(RealPrinter, PagesPaperCopiesColourAndWhatIsPreviewed)
     ASSERT_EQ(run2.exitCode, 0) << run2.err.toStdString();
     std::vector<QImage> shown;
     for (int n = 1; n <= 10; ++n)
-        shown.push_back(QImage(dir.filePath(QStringLiteral("shown_%1.png").arg(n))).convertToFormat(QImage::Format_Grayscale8));
+        shown.push_back(QImage(dir.filePath(QStringLiteral("shown(%1).png").arg(n))).convertToFormat(QImage::Format_Grayscale8));
     const QSize common = shown[0].size();
     std::vector<QPoint> differing;
     for (int y = 0; y < common.height(); ++y)

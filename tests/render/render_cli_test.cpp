@@ -1,6 +1,7 @@
 #include "render_test_util.h"
 #include "test_support.h"
 
+#include "export/picture_export.h"
 #include "files/design_file.h"
 #include "model/v_doc.h"
 
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 using namespace rendertest;
+using testsupport::readAll;
 using testsupport::runCli;
 
 namespace
@@ -63,14 +65,38 @@ TEST(RenderCli, PagesAndErrors)
     const QString doc = dir.filePath(QStringLiteral("two.edt"));
     ASSERT_TRUE(WriteDesignFile(design, doc).ok);
 
+    // Every page: named as the picture export names them, the names listed on stdout.
     const QString out = dir.filePath(QStringLiteral("page.png"));
-    render({doc, QStringLiteral("--page"), QStringLiteral("all")}, out);
-    const QImage first(dir.filePath(QStringLiteral("page_1.png")));
-    const QImage second(dir.filePath(QStringLiteral("page_2.png")));
+    const auto all = runCli({"render", doc, "--page", "all", "-o", out});
+    ASSERT_EQ(all.exitCode, 0) << all.err.toStdString();
+    const QStringList names = PicturePaths(2, out, PictureFormat::Png);
+    EXPECT_EQ(QString::fromUtf8(all.out).split('\n', Qt::SkipEmptyParts), names);
+    const QImage first(names.value(0));
+    const QImage second(names.value(1));
     ASSERT_FALSE(first.isNull() || second.isNull());
+    EXPECT_FALSE(QFile::exists(out));
     EXPECT_EQ(countPixels(first, colour(qRgb(255, 255, 0), 3)), 0);
     EXPECT_GT(countPixels(second, colour(qRgb(255, 255, 0), 3)), 1000);
     EXPECT_EQ(render({doc, QStringLiteral("--page"), QStringLiteral("2")}, out), second);
+
+    // The extension picks the format; a one-page document's every page is OUT itself.
+    const struct {
+        const char *name;
+        QByteArray magic;
+    } formats[] = {
+        {"p.jpg", "\xFF\xD8\xFF"}, {"p.JPEG", "\xFF\xD8\xFF"}, {"p.bmp", "BM"}, {"p.png", "\x89PNG"}};
+    for (const auto &f : formats) {
+        const QString path = dir.filePath(f.name);
+        const auto run = runCli({"render", kInvoice, "--page", "all", "-o", path});
+        EXPECT_EQ(run.exitCode, 0) << f.name << run.err.toStdString();
+        EXPECT_TRUE(readAll(path).startsWith(f.magic)) << f.name;
+        EXPECT_EQ(QImage(path).size(), QSize(793, 1122)) << f.name;
+    }
+    const auto gif = runCli({"render", kInvoice, "-o", dir.filePath("p.gif")});
+    EXPECT_EQ(gif.exitCode, 2);
+    EXPECT_TRUE(gif.err.contains("p.gif") && gif.err.contains(".png, .jpg, .jpeg, .bmp"))
+        << gif.err.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath("p.gif")));
 
     // Bad input: exit 1; wrong usage: exit 2; nothing is written.
     QFile::remove(out);
