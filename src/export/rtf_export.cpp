@@ -186,8 +186,7 @@ private:
         const QPoint centre = frame.center();
         for (auto it = m_fills.crbegin(); it != m_fills.crend(); ++it)
             if (it->first.contains(centre))
-                return "\\cbpat" + QByteArray::number(colorIndex(it->second)) +
-                       "\\shading0";
+                return "\\cbpat" + QByteArray::number(colorIndex(it->second)) + "\\shading0";
         return {};
     }
 
@@ -351,8 +350,9 @@ private:
         const int scale = int(std::lround(sx / sy * 100));
         if (scale < 100) run += "\\charscalex" + QByteArray::number(std::max(1, scale));
         static const char *const align[3] = {"\\ql", "\\qc", "\\qr"};
-        m_body += frame(left, top, width, lineHeight) + backdrop(QRect(left, top, width, lineHeight)) + align[horz] + "\\sl-" + QByteArray::number(lineHeight) +
-                  "\\slmult0" + run + ' ' + rtfText(text) + "\\par\n";
+        m_body += frame(left, top, width, lineHeight) + backdrop(QRect(left, top, width, lineHeight)) +
+                  align[horz] + "\\sl-" + QByteArray::number(lineHeight) + "\\slmult0" + run + ' ' +
+                  rtfText(text) + "\\par\n";
     }
 
     // Label pictures as the PDF places them: at 96 dpi from the corner, stretched to the box, or

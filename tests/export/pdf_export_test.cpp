@@ -126,9 +126,9 @@ std::unique_ptr<VDoc> mixedPapers()
         const QSize twips = page->TwipsSize();
         page->Root().Shape().SetWidth(twips.width());
         page->Root().Shape().SetHeight(twips.height());
-        TZelFont &font = addLabel(page->Root(), QStringLiteral("page%1").arg(doc->PageCount()), 1134, 1701,
-                                  3402, 454)
-                             ->Font();
+        TZelFont &font =
+            addLabel(page->Root(), QStringLiteral("page%1").arg(doc->PageCount()), 1134, 1701, 3402, 454)
+                ->Font();
         font.SetHorzPos(0);
         font.SetVertPos(0);
     }

@@ -163,8 +163,9 @@ TEST(RtfExport, CaptionsLeaveColouredFillsVisible)
     if (!haveOffice()) GTEST_SKIP() << "soffice missing";
     QTemporaryDir dir;
     const QString rtf = dir.filePath("invoice.rtf");
-    const testsupport::Run r = runCli({"export", TESSALY_SOURCE_DIR "/examples/invoice.edt", "--data",
-                                       TESSALY_SOURCE_DIR "/examples/invoice.edd", "--format", "rtf", "-o", rtf});
+    const testsupport::Run r =
+        runCli({"export", TESSALY_SOURCE_DIR "/examples/invoice.edt", "--data",
+                TESSALY_SOURCE_DIR "/examples/invoice.edd", "--format", "rtf", "-o", rtf});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QImage page = renderPdfPage(convert(rtf, "pdf", "pdf", dir.path()), 1, 72); // a pixel a point
     ASSERT_FALSE(page.isNull());

@@ -297,7 +297,8 @@ TEST_F(ConvertPdf, pagesKeepTheirOwnPaper)
         const QString data = out(QStringLiteral("papers%1.edd").arg(threads));
         QStringList lines{"<?xml version=\"1.0\"?>"};
         for (int i = 0; i < 3; ++i) {
-            lines += convertTo(out(QStringLiteral("p%1_%2.pdf").arg(QString::number(threads), QString::number(i))));
+            lines += convertTo(
+                out(QStringLiteral("p%1_%2.pdf").arg(QString::number(threads), QString::number(i))));
             lines += doc(page("Page1", "a") + page("Page2", "b"));
         }
         writeLines(data, lines);
@@ -307,10 +308,12 @@ TEST_F(ConvertPdf, pagesKeepTheirOwnPaper)
         ASSERT_TRUE(ReadDataFile(data, design, report, &pdfs));
         EXPECT_TRUE(pdfs.Finish());
         for (int i = 0; i < 3; ++i) {
-            const QString pdf = out(QStringLiteral("p%1_%2.pdf").arg(QString::number(threads), QString::number(i)));
+            const QString pdf =
+                out(QStringLiteral("p%1_%2.pdf").arg(QString::number(threads), QString::number(i)));
             const QString info =
                 QString::fromUtf8(runProgram("pdfinfo", {"-f", "1", "-l", "2", pdf}).out).simplified();
-            EXPECT_TRUE(info.contains("Page 1 size: 595 x 842 pts") && info.contains("Page 2 size: 595 x 420 pts"))
+            EXPECT_TRUE(info.contains("Page 1 size: 595 x 842 pts") &&
+                        info.contains("Page 2 size: 595 x 420 pts"))
                 << pdf.toStdString() << ": " << info.toStdString();
         }
     }
