@@ -42,7 +42,7 @@ void PageTab::printDocument()
         PrintAllPages(m_doc);
     } else if (settings.PageSelection == 1) {
         shown->Settings().Print = settings;
-        PrintPage(*shown);
+        PrintPage(*shown, m_doc.IndexOf(shown) + 1);
     } else {
         printList(m_doc, prompts());
     }
@@ -56,7 +56,7 @@ void PageTab::printShownPage()
     settings.PageSelection = 1;
     TfrmSets dialog(settings, prompts(), &m_shell);
     if (runDialog(dialog) != QDialog::Accepted) return;
-    if (settings.PageSelection == 1) return void(PrintPage(*shown));
+    if (settings.PageSelection == 1) return void(PrintPage(*shown, m_doc.IndexOf(shown) + 1));
     m_doc.Settings().Print = settings;
     if (settings.PageSelection == 0)
         PrintAllPages(m_doc);

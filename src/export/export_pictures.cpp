@@ -171,18 +171,6 @@ QSize ExportPageSize(const VPage &page)
     return QSize(w, h);
 }
 
-QSize PdfPageSize(const VPage &page, const QSize &screenSize)
-{
-    const int paper = page.Settings().PaperSize;
-    if (paper == 9 || paper == 10) {
-        const double divisor = paper == 10 ? 1.32 : 1.295;
-        return QSize(int(std::lround(screenSize.width() / divisor)),
-                     int(std::lround(screenSize.height() / divisor)));
-    }
-    const QSize twips = page.TwipsSize();
-    return QSize(int(std::lround(twips.width() / 20.0)), int(std::lround(twips.height() / 20.0)));
-}
-
 QString ExportTargetProblem(const QString &path)
 {
     const QFileInfo info(path);

@@ -14,9 +14,6 @@ class VPage;
 // Size in pixels (96 per inch, natural size) at which the exports draw a page: the A4 frame of the
 // screen, 793 x 1122 portrait; smaller landscape pages are widened to 1122 x 793.
 QSize ExportPageSize(const VPage &page);
-// PDF page size in points for a page drawn at screenSize: A4 (9) and A4 small (10) through
-// their screen divisors, every other paper at its own size.
-QSize PdfPageSize(const VPage &page, const QSize &screenSize);
 
 // Empty when path can name an output file, with the pictures beside it; otherwise why not: an
 // existing folder, a name ending in a separator, a folder that does not exist.

@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <cmath>
 
 namespace
 {
@@ -73,7 +74,7 @@ QString undrawablePicture(int page, const VGrfElement &element)
 void ReplayReportPage(PdfReplay &replay, VPage &page, const QString &fileName, bool writePictureFiles,
                       bool turnPage, int number, QStringList &warnings)
 {
-    if (turnPage) replay.line(PageBreakLine());
+    if (turnPage) replay.turnPage(ReportPdfPageSize(page));
     replay.setPageSwitches(page.BlackWhite(), page.PrintableOnly());
     for (const MarkupLine &line : PageMarkupLines(page, fileName, writePictureFiles, &warnings)) {
         replay.line(line.text, line.element);
@@ -161,16 +162,9 @@ bool PdfReportWriter::addPage(VPage &page)
     }
     if (!m_open) return false;
     ++m_pages;
-    if (m_pages > 1) m_open->replay->line(PageBreakLine());
-    m_open->replay->setPageSwitches(page.BlackWhite(), page.PrintableOnly());
     // A label bitmap that cannot be written beside the PDF is a warning: the PDF itself is whole.
-    for (const MarkupLine &line :
-         PageMarkupLines(page, m_fileName, m_writePictureFiles, &m_result.warnings)) {
-        m_open->replay->line(line.text, line.element);
-        const VPicture *picture = line.element ? line.element->Picture() : nullptr;
-        if (picture && picture->IsUndecodable())
-            m_result.warnings << undrawablePicture(m_pages, *line.element);
-    }
+    ReplayReportPage(*m_open->replay, page, m_fileName, m_writePictureFiles, m_pages > 1, m_pages,
+                     m_result.warnings);
     return true;
 }
 
@@ -190,18 +184,13 @@ void PdfReportWriter::abandon()
 
 QSize ReportPdfPageSize(const VPage &page)
 {
-    return PdfPageSize(page, ExportPageSize(page));
-}
-
-QSize UniformPdfPageSize(const VDoc &design)
-{
-    QSize size;
-    for (int i = 0; i < design.PageCount(); ++i) {
-        const QSize own = ReportPdfPageSize(*design.PageAt(i));
-        if (i > 0 && own != size) return QSize();
-        size = own;
-    }
-    return size;
+    // The paper itself, from its millimetres (the twips round up a little), in the page's
+    // orientation as TwipsSize turns it.
+    const VSetPage &s = page.Settings();
+    const auto points = [](double mm) { return int(std::lround(mm * 72.0 / 25.4)); };
+    int w = points(s.Width), h = points(s.Height);
+    if (s.Landscape() && w < h) std::swap(w, h);
+    return QSize(w, h);
 }
 
 PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPageSize)
@@ -211,7 +200,7 @@ PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPa
         WritePageMarkup(*report.PageAt(i), pages, i, fileName);
         if (i + 1 < report.PageCount()) pages[size_t(i)].append(PageBreakLine());
     }
-    if (pdfPageSize && report.LastPage()) *pdfPageSize = ReportPdfPageSize(*report.LastPage());
+    if (pdfPageSize && report.PageCount() > 0) *pdfPageSize = ReportPdfPageSize(*report.PageAt(0));
     return pages;
 }
 
@@ -231,7 +220,7 @@ PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codeP
         result.message = problem;
         return result;
     }
-    if (writer.begin(ReportPdfPageSize(*report.LastPage()))) {
+    if (writer.begin(ReportPdfPageSize(*report.PageAt(0)))) {
         for (int i = 0; i < report.PageCount(); ++i)
             if (!writer.addPage(*report.PageAt(i))) break;
         writer.finish();

@@ -23,7 +23,7 @@ struct PdfExportResult {
     explicit operator bool() const { return ok; }
 };
 
-// Replays the page markup into a PDF of pages pageWidth x pageHeight points. codePage selects
+// Replays the page markup into a PDF whose pages are all pageWidth x pageHeight points. codePage selects
 // the encoding name ("cp" + code page) and the language of the missing-font-map message.
 // resourceFile empty: pdflib.upr beside the program (or the path set with SetPdfResourceFile).
 // The file replaces an old one of that name only once it is complete.
@@ -31,7 +31,8 @@ PdfExportResult ExportPdf(const PageMarkup &pages, const QString &fileName, int 
                           int codePage, const QString &caption, const QString &resourceFile = QString());
 
 // A report's PDF written page by page, so that a report of any length needs the memory of one
-// page: begin() with the page size in points, addPage() for each page in order, finish().
+// page: begin() with the first page's size in points, addPage() for each page in order (each
+// later page turns to its own paper size), finish().
 // Groups, tables and barcodes are drawn as vectors; picture files (label bitmaps) are written
 // beside the PDF only when writePictureFiles is set.
 class PdfReportWriter
@@ -67,18 +68,14 @@ bool SetUpPdf(PdfEngine &pdf, int pageWidth, int pageHeight, int codePage, const
 void ReplayReportPage(PdfReplay &replay, VPage &page, const QString &fileName, bool writePictureFiles,
                       bool turnPage, int number, QStringList &warnings);
 
-// The PDF page size in points of a report page: A4 (9) and A4 small (10) through the screen
-// frame and its divisors, every other paper at its own size.
+// The PDF page size in points of a report page: its paper in its orientation (A4 595 x 842).
 QSize ReportPdfPageSize(const VPage &page);
-// The size every page of a report made from design shares, or an invalid size when the design's
-// pages differ (the PDF then takes the size of the report's last page, known only at its end).
-QSize UniformPdfPageSize(const VDoc &design);
 
-// The callers' preparation for ExportPdf: the markup of every page, a form-feed line closing
-// every page but the last. pdfPageSize receives the PDF page size, taken from the last page.
+// The preparation for ExportPdf: the markup of every page, a form-feed line closing every page
+// but the last. pdfPageSize receives the first page's size, which ExportPdf gives every page.
 PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPageSize);
 
-// Writes the whole report as a PDF (page size from its last page).
+// Writes the whole report as a PDF, each page the size of its own paper.
 PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
                                 bool writePictureFiles = false);
 

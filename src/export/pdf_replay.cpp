@@ -176,6 +176,17 @@ struct PdfReplay::Lines {
         pdf.setDash(0, 0);
     }
 
+    void turnPage(int width, int height)
+    {
+        PW = width;
+        PH = height;
+        pdf.endPage();
+        pdf.beginPage(PW, PH);
+        pdf.setParameter(QStringLiteral("openaction"), QStringLiteral("fitbbox"));
+        pdf.setTextPos(0, PH);
+        pdf.setFont(pdf.loadFont(QStringLiteral("Courier New"), encoding), 28);
+    }
+
     // With its element the picture comes from the element (an undecodable one as the
     // placeholder over the element), otherwise from the file the line names.
     void pictureLine(const MarkupTags &line, const VGrfElement *element)
@@ -298,13 +309,7 @@ struct PdfReplay::Lines {
     void line(const QString &text, const VGrfElement *element)
     {
         const MarkupTags tags(text);
-        if (tags.pageBreak()) {
-            pdf.endPage();
-            pdf.beginPage(PW, PH);
-            pdf.setParameter(QStringLiteral("openaction"), QStringLiteral("fitbbox"));
-            pdf.setTextPos(0, PH);
-            pdf.setFont(pdf.loadFont(QStringLiteral("Courier New"), encoding), 28);
-        }
+        if (tags.pageBreak()) turnPage(PW, PH);
         resetLine();
         if (has(tags, "ifn")) pictureLine(tags, element);
         if (has(tags, "gf")) frameLine(tags);
@@ -352,6 +357,11 @@ void PdfReplay::setPageSwitches(bool blackWhite, bool printableOnly)
 {
     d->blackWhite = blackWhite;
     d->printableOnly = printableOnly;
+}
+
+void PdfReplay::turnPage(const QSize &size)
+{
+    d->turnPage(size.width(), size.height());
 }
 
 void PdfReplay::line(const QString &text, const VGrfElement *element)

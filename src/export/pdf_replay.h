@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -23,6 +24,9 @@ public:
     // The page's own output switches, for what is drawn from elements.
     void setPageSwitches(bool blackWhite, bool printableOnly);
     void line(const QString &text, const VGrfElement *element = nullptr);
+    // Ends the page and begins one of size points, which the following lines are placed on; a
+    // form-feed line begins one of the current size.
+    void turnPage(const QSize &size);
     // Picture files the lines named that exist but were refused (not plain files, too large).
     QStringList warnings() const;
 

@@ -102,6 +102,7 @@ public:
             return;
         }
         m_pictures.clear();
+        m_fills.clear();
         if (m_options.savePictures)
             for (ElementPicture &p : DrawElementPictures(page, path, taken))
                 m_pictures.insert(p.element, std::move(p));
@@ -150,6 +151,7 @@ private:
     // True when the element went out as a picture, which then shows everything inside it.
     bool element(const VGrfElement &e)
     {
+        if (m_insidePicture) noteFill(e);
         const bool hasPicture = e.Picture() && e.Picture()->HasData();
         // As in the PDF a hollow group without a picture is its frame alone: as a picture it
         // would paint white over what lies below.
@@ -162,10 +164,30 @@ private:
             // A picture inside another one is drawn there already; a second copy would cover it.
             if (m_insidePicture) return false;
             pictureFrame(e, *picture);
+            noteFill(e);
             return true;
         }
         if (e.Kind() == ElementKind::Label && !hasPicture) label(e);
         return false;
+    }
+
+    // A solid brush now shows on the page (drawn into a picture or as a frame's shading).
+    void noteFill(const VGrfElement &e)
+    {
+        const VShape &s = e.Shape();
+        if (s.BrushStyle() == 0 && !m_blackWhite)
+            m_fills.push_back({QRect(s.Left(), s.Top(), s.Width(), s.Height()), s.BrushColor()});
+    }
+
+    // LibreOffice fills every frame, white unless told otherwise, so a frame over a coloured
+    // fill takes that fill's colour as its shading; empty over plain paper.
+    QByteArray backdrop(const QRect &frame)
+    {
+        const QPoint centre = frame.center();
+        for (auto it = m_fills.crbegin(); it != m_fills.crend(); ++it)
+            if (it->first.contains(centre))
+                return "\\cbpat" + QByteArray::number(colorIndex(it->second)) + "\\shading0";
+        return {};
     }
 
     int colorIndex(ColorRef color)
@@ -268,8 +290,12 @@ private:
                 borders += side(names[i], s.PenStyle(), s.PenWidth(), s.PenColor());
         }
         QByteArray fill;
-        if (s.BrushStyle() == 0 && !m_blackWhite)
+        if (s.BrushStyle() == 0 && !m_blackWhite) {
             fill = "\\cbpat" + QByteArray::number(colorIndex(s.BrushColor())) + "\\shading0";
+            noteFill(e);
+        } else if (!borders.isEmpty()) {
+            fill = backdrop(QRect(s.Left(), s.Top(), s.Width(), s.Height()));
+        }
         if (borders.isEmpty() && fill.isEmpty()) return;
         m_body += frame(s.Left(), s.Top(), s.Width(), s.Height()) + borders + fill + "\\sl-" +
                   QByteArray::number(std::max(1, s.Height())) + "\\slmult0\\fs2\\par\n";
@@ -324,8 +350,9 @@ private:
         const int scale = int(std::lround(sx / sy * 100));
         if (scale < 100) run += "\\charscalex" + QByteArray::number(std::max(1, scale));
         static const char *const align[3] = {"\\ql", "\\qc", "\\qr"};
-        m_body += frame(left, top, width, lineHeight) + align[horz] + "\\sl-" + QByteArray::number(lineHeight) +
-                  "\\slmult0" + run + ' ' + rtfText(text) + "\\par\n";
+        m_body += frame(left, top, width, lineHeight) + backdrop(QRect(left, top, width, lineHeight)) +
+                  align[horz] + "\\sl-" + QByteArray::number(lineHeight) + "\\slmult0" + run + ' ' +
+                  rtfText(text) + "\\par\n";
     }
 
     // Label pictures as the PDF places them: at 96 dpi from the corner, stretched to the box, or
@@ -385,6 +412,7 @@ private:
     QStringList m_fonts;
     QList<quint32> m_colors;
     QHash<const VGrfElement *, ElementPicture> m_pictures;
+    std::vector<std::pair<QRect, ColorRef>> m_fills; // the page's coloured areas, in drawing order
     QByteArray m_body;
     QSize m_firstPage;
     bool m_blackWhite = false;

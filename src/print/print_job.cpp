@@ -42,7 +42,13 @@ const PrinterMetrics &LastPrinterMetrics()
     return metrics();
 }
 
-bool PrintPage(VPage &page, const QString &printerName)
+QString PrintJobTitle(const VPage &page, int number)
+{
+    const QString name = page.Name().trimmed();
+    return PrintJobName(name.isEmpty() ? QString::number(number) : name);
+}
+
+bool PrintPage(VPage &page, int number, const QString &printerName)
 {
     QString name = printerName.isEmpty() ? SelectedPrinter() : printerName;
     if (name.isEmpty()) name = DefaultPrinterName();
@@ -51,7 +57,7 @@ bool PrintPage(VPage &page, const QString &printerName)
 
     QPrinter printer(info, QPrinter::HighResolution);
     ApplyDevMode(MakeDevMode(page.Settings(), info.defaultPageSize().windowsId()), printer);
-    printer.setDocName(PrintJobName(page.Settings().Print.Title));
+    printer.setDocName(PrintJobTitle(page, number));
     if (page.BlackWhite()) printer.setColorMode(QPrinter::GrayScale); // pictures too
     // Only what the printer cannot reach stays unprinted (Qt would add margins of its own).
     printer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
@@ -87,7 +93,7 @@ int PrintAllPages(VDoc &doc, const QString &printer)
     int printed = 0;
     for (int i = 0; i < doc.PageCount(); ++i) {
         takeDocumentSettings(doc, *doc.PageAt(i));
-        printed += PrintPage(*doc.PageAt(i), printer) ? 1 : 0;
+        printed += PrintPage(*doc.PageAt(i), i + 1, printer) ? 1 : 0;
     }
     return printed;
 }
@@ -99,7 +105,7 @@ int PrintPageList(VDoc &doc, QString *error, const QString &printer)
     int printed = 0;
     for (int index : PagesInList(list, doc.PageCount())) {
         takeDocumentSettings(doc, *doc.PageAt(index));
-        printed += PrintPage(*doc.PageAt(index), printer) ? 1 : 0;
+        printed += PrintPage(*doc.PageAt(index), index + 1, printer) ? 1 : 0;
     }
     return printed;
 }

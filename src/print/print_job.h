@@ -17,9 +17,13 @@ struct PrinterMetrics {
 };
 const PrinterMetrics &LastPrinterMetrics();
 
-// One page as one print job on printer (empty: the selected printer). Nothing happens, and false
-// comes back, when there is no such printer or the job cannot start.
-bool PrintPage(VPage &page, const QString &printer = QString());
+// One page as one print job on printer (empty: the selected printer), named by PrintJobTitle
+// with number, the page's place in its document from 1. Nothing happens, and false comes back,
+// when there is no such printer or the job cannot start.
+bool PrintPage(VPage &page, int number, const QString &printer = QString());
+// "Tessaly, Page: " and the page's name, or its number when it has none (a queue then still
+// tells the jobs of one report apart).
+QString PrintJobTitle(const VPage &page, int number);
 // Every page in order, each with the document's print settings copied into it (and its paper
 // too when the page follows the document's settings). Returns the pages printed.
 int PrintAllPages(VDoc &doc, const QString &printer = QString());

@@ -44,7 +44,6 @@ ConvertPdfSink::Options::Options() : codePage(InterfaceCodePage()) {}
 
 struct ConvertPdfSink::Pool {
     Options options;
-    QSize pageSize;  // invalid: each document's size is its last page's
     QString pdfPath; // the output named last
     ConvertOutput target; // where it goes, or why it may not
     int threads = 0;
@@ -76,8 +75,7 @@ struct ConvertPdfSink::Pool {
     // One document on its own (no batches, or on the reading thread).
     void writeAlone(Job &job, std::unique_lock<std::mutex> *lock)
     {
-        PdfJob pdf(job.absolute, options.codePage, QStringLiteral("Tessaly"), options.writePictureFiles,
-                   pageSize);
+        PdfJob pdf(job.absolute, options.codePage, QStringLiteral("Tessaly"), options.writePictureFiles);
         while (std::unique_ptr<VPage> page = nextPage(job, lock)) {
             if (lock) lock->unlock();
             if (job.refusal.isEmpty()) pdf.add(std::move(page));
@@ -97,32 +95,20 @@ struct ConvertPdfSink::Pool {
     // Puts the job's pages into the batch; false when the job has no part in it.
     bool addToBatch(PdfBatch &batch, Job &job, std::unique_lock<std::mutex> &lock)
     {
-        std::vector<std::unique_ptr<VPage>> held; // until the size is known: that of the last page
         bool begun = false;
         while (std::unique_ptr<VPage> page = nextPage(job, &lock)) {
             lock.unlock();
-            if (!job.refusal.isEmpty()) {
-                page.reset();
-            } else if (pageSize.isValid()) {
-                if (!begun) batch.beginDocument(job.absolute, pageSize);
+            if (job.refusal.isEmpty()) {
+                // The document begins with its first page's size; each page turns to its own.
+                if (!begun) batch.beginDocument(job.absolute, ReportPdfPageSize(*page));
                 begun = true;
                 batch.addPage(*page);
-                page.reset();
-            } else {
-                held.push_back(std::move(page));
             }
+            page.reset();
             lock.lock();
         }
         if (!job.refusal.isEmpty()) return false;
         lock.unlock();
-        if (!held.empty()) {
-            batch.beginDocument(job.absolute, ReportPdfPageSize(*held.back()));
-            begun = true;
-            for (auto &page : held) {
-                batch.addPage(*page);
-                page.reset();
-            }
-        }
         if (!begun) batch.beginDocument(job.absolute, QSize(100, 100)); // no pages: its result says so
         if (job.abandoned) batch.dropDocument();
         lock.lock();
@@ -261,10 +247,9 @@ struct ConvertPdfSink::Pool {
     }
 };
 
-ConvertPdfSink::ConvertPdfSink(const VDoc &design, Options options) : d(std::make_unique<Pool>())
+ConvertPdfSink::ConvertPdfSink(const VDoc &, Options options) : d(std::make_unique<Pool>())
 {
     d->options = std::move(options);
-    d->pageSize = UniformPdfPageSize(design);
     int threads = d->options.threads;
     // Qt 6 draws text on any thread on every platform it supports.
     if (threads < 0) threads = QThread::idealThreadCount();

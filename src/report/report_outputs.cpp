@@ -39,9 +39,8 @@ FileResult ReportFileSink::Finish(VDoc &report)
     return m_stream.commit();
 }
 
-PdfFileSink::PdfFileSink(const VDoc &design, const QString &path, int codePage, bool writePictureFiles)
-    : m_job(std::make_unique<PdfJob>(path, codePage, QStringLiteral("Tessaly"), writePictureFiles,
-                                     UniformPdfPageSize(design)))
+PdfFileSink::PdfFileSink(const VDoc &, const QString &path, int codePage, bool writePictureFiles)
+    : m_job(std::make_unique<PdfJob>(path, codePage, QStringLiteral("Tessaly"), writePictureFiles))
 {
 }
 

@@ -32,8 +32,8 @@ private:
     int m_pages = 0;
 };
 
-// Exports the report as one PDF while generation runs, page by page (held until the end only
-// when the design's pages differ in size, the PDF's page size being the last page's).
+// Exports the report as one PDF while generation runs, page by page, each PDF page the size of
+// its own paper (the design is not needed for that any more).
 class PdfFileSink : public ReportSink
 {
 public:

@@ -111,6 +111,19 @@ inline QString pdfInfo(const QString &pdf, const QString &key)
     return QString();
 }
 
+// pdfinfo's "W x H" of each page from the first to the last.
+inline QStringList pdfPageSizes(const QString &pdf)
+{
+    const testsupport::Run r =
+        testsupport::runProgram(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "1000", pdf});
+    static const QRegularExpression size(QStringLiteral("^Page +\\d+ size: +(\\S+ x \\S+) pts"),
+                                         QRegularExpression::MultilineOption);
+    QStringList sizes;
+    for (auto it = size.globalMatch(QString::fromUtf8(r.out)); it.hasNext();)
+        sizes << it.next().captured(1);
+    return sizes;
+}
+
 // One page (from 1) rasterised by poppler at dpi.
 inline QImage renderPdfPage(const QString &pdf, int page, int dpi)
 {

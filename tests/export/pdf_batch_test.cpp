@@ -47,7 +47,7 @@ TEST(PdfBatch, DocumentsComeOutWholeAndApart)
         EXPECT_NE(findWord(words, i == 0 ? "first" : "second"), nullptr);
         EXPECT_EQ(findWord(words, i == 0 ? "second" : "first"), nullptr);
     }
-    EXPECT_TRUE(pdfInfo(paths[0], "Page size").startsWith("612 x 866"));
+    EXPECT_TRUE(pdfInfo(paths[0], "Page size").startsWith("595 x 842"));
     const QSize own = ReportPdfPageSize(*card);
     EXPECT_TRUE(pdfInfo(paths[1], "Page size")
                     .startsWith(QStringLiteral("%1 x %2").arg(own.width()).arg(own.height())));

@@ -1,4 +1,6 @@
+#include "export/pdf_batch.h"
 #include "export/pdf_export.h"
+#include "export/pdf_job.h"
 #include "export_test_util.h"
 #include "files/design_file.h"
 #include "files/plain_file.h"
@@ -81,7 +83,7 @@ TEST(PdfExport, ReportPagesTextAndFontsAsReadersSeeThem)
 
     EXPECT_EQ(runProgram("qpdf", {"--check", pdf}).exitCode, 0);
     EXPECT_EQ(pdfInfo(pdf, "Pages"), "3");
-    EXPECT_TRUE(pdfInfo(pdf, "Page size").startsWith("612 x 866 pts"));
+    EXPECT_EQ(pdfPageSizes(pdf), QStringList({"595 x 842", "595 x 842", "595 x 842"}));
 
     const std::vector<PdfWord> found = pdfWords(pdf);
     for (int i = 0; i < 3; ++i) {
@@ -106,33 +108,82 @@ TEST(PdfExport, ReportPagesTextAndFontsAsReadersSeeThem)
         << fonts.toStdString();
 }
 
-TEST(PdfExport, PageSizeComesFromTheLastPage)
+namespace
 {
-    REQUIRE_READERS();
-    QTemporaryDir dir;
+// A4 portrait, A5 landscape and a 100 x 150 mm label, each with a word 20 mm, 30 mm from its
+// top-left corner; the word of page i is "page<i+1>".
+std::unique_ptr<VDoc> mixedPapers()
+{
+    auto doc = std::make_unique<VDoc>();
     const struct {
         int paper;
         double w, h;
         int orientation;
-        const char *expected;
-    } cases[] = {
-        {9, 210, 297, 1, "612 x 866 pts"},
-        {10, 210, 297, 1, "601 x 850 pts"},
-        {9, 210, 297, 2, "866 x 612 pts"},
-        {1, 215.9, 279.4, 1, "612 x 792 pts"},
-    };
-    for (const auto &c : cases) {
-        VDoc doc;
-        addPage(doc, 9); // the first page's own size does not count
-        VPage *last = addPage(doc, c.paper, c.w, c.h);
-        last->Settings().Orientation = c.orientation;
-        addLabel(last->Root(), "x", 1000, 1000, 1000, 300);
-        const QString pdf = dir.filePath(QStringLiteral("size%1.pdf").arg(c.expected));
-        ASSERT_TRUE(ExportReportPdf(doc, pdf, 1252, QString()));
-        EXPECT_EQ(pdfInfo(pdf, "Pages"), "2");
-        EXPECT_TRUE(pdfInfo(pdf, "Page size").startsWith(c.expected))
-            << pdfInfo(pdf, "Page size").toStdString();
+    } papers[] = {{9, 210, 297, 1}, {11, 148, 210, 2}, {256, 100, 150, 1}};
+    for (const auto &p : papers) {
+        VPage *page = addPage(*doc, p.paper, p.w, p.h);
+        page->Settings().Orientation = p.orientation;
+        const QSize twips = page->TwipsSize();
+        page->Root().Shape().SetWidth(twips.width());
+        page->Root().Shape().SetHeight(twips.height());
+        TZelFont &font =
+            addLabel(page->Root(), QStringLiteral("page%1").arg(doc->PageCount()), 1134, 1701, 3402, 454)
+                ->Font();
+        font.SetHorzPos(0);
+        font.SetVertPos(0);
     }
+    return doc;
+}
+
+// Every page the size of its paper in points (twips / 20, rounded) and the word where its
+// twips put it on that page, whichever way the PDF was written.
+void expectPapers(const QString &pdf)
+{
+    EXPECT_EQ(pdfPageSizes(pdf), QStringList({"595 x 842", "595 x 420", "283 x 425"})) << pdf.toStdString();
+    const std::vector<PdfWord> words = pdfWords(pdf);
+    for (int i = 0; i < 3; ++i) {
+        const PdfWord *w = findWord(words, QStringLiteral("page%1").arg(i + 1));
+        ASSERT_NE(w, nullptr) << i;
+        EXPECT_EQ(w->page, i);
+        EXPECT_NEAR(w->box.left(), 1134 * 72 / 1440.0, 1.0) << i;
+        EXPECT_GT(w->box.top(), 1701 * 72 / 1440.0 - 5) << i;
+        EXPECT_LT(w->box.top(), 1701 * 72 / 1440.0 + 1) << i;
+    }
+}
+} // namespace
+
+TEST(PdfExport, EachPageIsItsOwnPaper)
+{
+    REQUIRE_READERS();
+    QTemporaryDir dir;
+    const QString whole = dir.filePath("whole.pdf");
+    std::unique_ptr<VDoc> doc = mixedPapers();
+    ASSERT_TRUE(ExportReportPdf(*doc, whole, 1252, QString()));
+    expectPapers(whole);
+
+    // Streamed page by page, each page freed once written.
+    const QString streamed = dir.filePath("streamed.pdf");
+    PdfJob job(streamed, 1252, QString(), false);
+    doc = mixedPapers();
+    while (doc->PageCount() > 0)
+        job.add(doc->TakePage(0));
+    ASSERT_TRUE(job.finish());
+    expectPapers(streamed);
+
+    // Two documents in one batch: the second's first page turns from the first's last.
+    ASSERT_TRUE(PdfBatch::Works());
+    PdfBatch batch(1252, false);
+    doc = mixedPapers();
+    const QString parts[] = {dir.filePath("a.pdf"), dir.filePath("b.pdf")};
+    for (const QString &part : parts) {
+        batch.beginDocument(part, ReportPdfPageSize(*doc->PageAt(0)));
+        for (int i = 0; i < doc->PageCount(); ++i)
+            batch.addPage(*doc->PageAt(i));
+    }
+    for (const PdfExportResult &r : batch.finish())
+        EXPECT_TRUE(r) << r.message.toStdString();
+    for (const QString &part : parts)
+        expectPapers(part);
 }
 
 TEST(PdfExport, FramesBordersAndDashesWhereTheMarkupPutsThem)

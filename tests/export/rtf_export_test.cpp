@@ -156,6 +156,41 @@ TEST(RtfExport, PicturesEscapingAndHiddenLabels)
     }
 }
 
+// The invoice's captions lie on coloured fills (the yellow bill-to box, the grey table header);
+// LibreOffice paints a frame white unless it is shaded, which hid the fill around each caption.
+TEST(RtfExport, CaptionsLeaveColouredFillsVisible)
+{
+    if (!haveOffice()) GTEST_SKIP() << "soffice missing";
+    QTemporaryDir dir;
+    const QString rtf = dir.filePath("invoice.rtf");
+    const testsupport::Run r =
+        runCli({"export", TESSALY_SOURCE_DIR "/examples/invoice.edt", "--data",
+                TESSALY_SOURCE_DIR "/examples/invoice.edd", "--format", "rtf", "-o", rtf});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    const QImage page = renderPdfPage(convert(rtf, "pdf", "pdf", dir.path()), 1, 72); // a pixel a point
+    ASSERT_FALSE(page.isNull());
+    // Twip rectangles of the design, shrunk clear of their borders; no paper-white pixel inside.
+    const struct {
+        const char *name;
+        QRect twips;
+        QColor fill;
+    } areas[] = {{"bill-to box", QRect(1133, 2324, 5385, 1700), QColor(255, 250, 215)},
+                 {"table header", QRect(1133, 4535, 9637, 453), QColor(220, 220, 220)}};
+    for (const auto &a : areas) {
+        const QRect px = QRect(a.twips.topLeft() / 20, a.twips.size() / 20).adjusted(4, 4, -4, -4);
+        int white = 0, filled = 0;
+        for (int y = px.top(); y <= px.bottom(); ++y)
+            for (int x = px.left(); x <= px.right(); ++x) {
+                const QColor c = page.pixelColor(x, y);
+                white += c.red() > 240 && c.green() > 240 && c.blue() > 240;
+                filled += std::abs(c.red() - a.fill.red()) < 8 && std::abs(c.green() - a.fill.green()) < 8 &&
+                          std::abs(c.blue() - a.fill.blue()) < 8;
+            }
+        EXPECT_EQ(white, 0) << a.name;
+        EXPECT_GT(filled, px.width() * px.height() / 2) << a.name;
+    }
+}
+
 TEST(DocExport, WordFileHoldsTheCaptions)
 {
     if (!haveOffice()) GTEST_SKIP() << "soffice missing";

@@ -5,6 +5,7 @@
 #include "model/v_page.h"
 #include "print/dev_mode.h"
 #include "print/page_list.h"
+#include "print/print_job.h"
 #include "test_support.h"
 
 #include <QDir>
@@ -123,6 +124,11 @@ TEST(DevModeTest, FieldsFollowTheSettingsAndReachQt)
 
     EXPECT_EQ(PrintJobName("Invoice"), "Tessaly, Page: Invoice");
     EXPECT_EQ(PrintJobName(QString(100, QChar(0x00E7))).toUtf8().size(), 79); // whole characters
+    VPage named, unnamed;
+    named.Settings().Name = "Invoice";
+    unnamed.Settings().Name = " ";
+    EXPECT_EQ(PrintJobTitle(named, 2), "Tessaly, Page: Invoice");
+    EXPECT_EQ(PrintJobTitle(unnamed, 3), "Tessaly, Page: 3");
 }
 
 namespace

@@ -281,6 +281,44 @@ TEST_F(ConvertPdf, parallelDocumentsKeepTheirOrder)
     EXPECT_EQ(testsupport::readAll(data), bytes);
 }
 
+// Every page of a written PDF is its own paper, whether the document went out alone or in a
+// batch cut apart, and whichever paper the document before it ended on.
+TEST_F(ConvertPdf, pagesKeepTheirOwnPaper)
+{
+    for (int i = 0; i < 2; ++i) {
+        VPage &p = *design.PageAt(i);
+        p.SetFollowsDocumentSettings(false);
+        p.Settings().PaperSize = i == 0 ? 9 : 11;
+        p.Settings().Width = i == 0 ? 210 : 148;
+        p.Settings().Height = i == 0 ? 297 : 210;
+        p.Settings().Orientation = i == 0 ? 1 : 2;
+    }
+    for (const int threads : {0, 2}) {
+        const QString data = out(QStringLiteral("papers%1.edd").arg(threads));
+        QStringList lines{"<?xml version=\"1.0\"?>"};
+        for (int i = 0; i < 3; ++i) {
+            lines += convertTo(
+                out(QStringLiteral("p%1_%2.pdf").arg(QString::number(threads), QString::number(i))));
+            lines += doc(page("Page1", "a") + page("Page2", "b"));
+        }
+        writeLines(data, lines);
+        ConvertPdfSink::Options options;
+        options.threads = threads;
+        ConvertPdfSink pdfs(design, options);
+        ASSERT_TRUE(ReadDataFile(data, design, report, &pdfs));
+        EXPECT_TRUE(pdfs.Finish());
+        for (int i = 0; i < 3; ++i) {
+            const QString pdf =
+                out(QStringLiteral("p%1_%2.pdf").arg(QString::number(threads), QString::number(i)));
+            const QString info =
+                QString::fromUtf8(runProgram("pdfinfo", {"-f", "1", "-l", "2", pdf}).out).simplified();
+            EXPECT_TRUE(info.contains("Page 1 size: 595 x 842 pts") &&
+                        info.contains("Page 2 size: 595 x 420 pts"))
+                << pdf.toStdString() << ": " << info.toStdString();
+        }
+    }
+}
+
 // What a convert file names is held to rules: ".pdf" names only, an existing file only when it is
 // a PDF and not a symbolic link; with a folder, relative names that stay inside it. A refused
 // document is reported with its number and name, and the others are still written.
