@@ -53,6 +53,15 @@ void DesignEditor::remove(const std::vector<VGrfElement *> &elements)
     push(new RemoveElementsCommand(m_doc, m_listener, QStringLiteral("Delete"), removable));
 }
 
+bool DesignEditor::arrange(const std::vector<VGrfElement *> &elements, ArrangeMode mode)
+{
+    const std::vector<VGrfElement *> chosen = ArrangeableElements(elements);
+    auto before = GeometryCommand::Capture(chosen);
+    if (!ArrangeElements(chosen, mode)) return false;
+    push(new GeometryCommand(m_doc, m_listener, QString::fromLatin1(ArrangeText(mode)), std::move(before), 0));
+    return true;
+}
+
 QRect NewElementWindow(const VGrfElement &parent, ElementKind kind, const QPoint &at)
 {
     double w = 30, h = 5;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/arrange.h"
 #include "model/design_commands.h"
 #include "model/table_editing.h"
 
@@ -32,6 +33,9 @@ public:
     // Ctrl/Shift + arrow on the selection walk; a run of them on one selection is one step.
     void nudge(const std::vector<VGrfElement *> &elements, int dx, int dy, bool resize);
     void remove(const std::vector<VGrfElement *> &elements);
+    // Align, distribute or size elements against the first of them, as one step; false when
+    // nothing moved (too few elements that can be arranged, or all already in place).
+    bool arrange(const std::vector<VGrfElement *> &elements, ArrangeMode mode);
     // Fields the caller has already changed through the properties dialog's control (an id
     // above 0 merges a run of changes through it on the same elements; 0 never merges).
     void propertiesChanged(std::vector<PropertiesCommand::State> before, int control);
