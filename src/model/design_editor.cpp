@@ -89,7 +89,8 @@ QRect NewElementWindow(const VGrfElement &parent, ElementKind kind, const QPoint
     return r;
 }
 
-VGrfElement *DesignEditor::add(VGrfElement &parent, ElementKind kind, const QPoint &at)
+VGrfElement *DesignEditor::add(VGrfElement &parent, ElementKind kind, const QPoint &at,
+                               const std::function<void(VGrfElement &)> &setup)
 {
     VGrfElement *added = AddElement(parent, kind, NewElementWindow(parent, kind, at));
     if (kind == ElementKind::Table) {
@@ -108,6 +109,7 @@ VGrfElement *DesignEditor::add(VGrfElement &parent, ElementKind kind, const QPoi
         cell->SetWindowBounds(QRect(QPoint(0, 0), added->WindowBounds().size()));
         added->InsertChild(std::move(cell))->UpdateTwipsFromWindow();
     }
+    if (setup) setup(*added);
     push(new InsertElementCommand(m_doc, m_listener, QStringLiteral("Add"), added));
     return added;
 }

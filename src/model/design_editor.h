@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QUndoStack>
+#include <functional>
 
 // The edits of a design document, each one undoable step on the document's undo stack. The
 // design view and the properties dialog call these; tests call them without any window. The
@@ -41,8 +42,10 @@ public:
     void propertiesChanged(std::vector<PropertiesCommand::State> before, int control);
     // A page replaced by another (its source text edited); false when there is no page at index.
     bool replacePage(int index, std::unique_ptr<VPage> page);
-    // A new element in parent at the pixel point at of its window (the kind's usual size).
-    VGrfElement *add(VGrfElement &parent, ElementKind kind, const QPoint &at);
+    // A new element in parent at the pixel point at of its window (the kind's usual size); setup
+    // finishes it (a table's grid, a picture) within the same step.
+    VGrfElement *add(VGrfElement &parent, ElementKind kind, const QPoint &at,
+                     const std::function<void(VGrfElement &)> &setup = {});
     // Paste into target: the pending Cut moves there, else the copied element is copied there.
     // Null with refusal set when target lies inside the source's own subtree or takes no paste.
     VGrfElement *paste(VGrfElement &target, QString *refusal = nullptr);
