@@ -10,15 +10,15 @@
 #include "files/design_file.h"
 
 #include <QAction>
+#include <QApplication>
+#include <algorithm>
+#include <QMenu>
+#include <QTabBar>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QApplication>
-#include <algorithm>
-#include <QMenu>
-#include <QTabBar>
 
 namespace
 {
@@ -94,11 +94,16 @@ DesignTab::DesignTab(TfrmMain &shell)
     add("mnuDesign_Arrange_AlignLeft", "Align Left", [this] { arrangeSelection(ArrangeMode::AlignLeft); });
     add("mnuDesign_Arrange_AlignRight", "Align Right", [this] { arrangeSelection(ArrangeMode::AlignRight); });
     add("mnuDesign_Arrange_AlignTop", "Align Top", [this] { arrangeSelection(ArrangeMode::AlignTop); });
-    add("mnuDesign_Arrange_AlignBottom", "Align Bottom", [this] { arrangeSelection(ArrangeMode::AlignBottom); });
-    add("mnuDesign_Arrange_AlignHCentres", "Align Horizontal Centres", [this] { arrangeSelection(ArrangeMode::AlignCentresHorizontally); });
-    add("mnuDesign_Arrange_AlignVCentres", "Align Vertical Centres", [this] { arrangeSelection(ArrangeMode::AlignCentresVertically); });
-    add("mnuDesign_Arrange_DistributeH", "Distribute Horizontally", [this] { arrangeSelection(ArrangeMode::DistributeHorizontally); });
-    add("mnuDesign_Arrange_DistributeV", "Distribute Vertically", [this] { arrangeSelection(ArrangeMode::DistributeVertically); });
+    add("mnuDesign_Arrange_AlignBottom", "Align Bottom",
+        [this] { arrangeSelection(ArrangeMode::AlignBottom); });
+    add("mnuDesign_Arrange_AlignHCentres", "Align Horizontal Centres",
+        [this] { arrangeSelection(ArrangeMode::AlignCentresHorizontally); });
+    add("mnuDesign_Arrange_AlignVCentres", "Align Vertical Centres",
+        [this] { arrangeSelection(ArrangeMode::AlignCentresVertically); });
+    add("mnuDesign_Arrange_DistributeH", "Distribute Horizontally",
+        [this] { arrangeSelection(ArrangeMode::DistributeHorizontally); });
+    add("mnuDesign_Arrange_DistributeV", "Distribute Vertically",
+        [this] { arrangeSelection(ArrangeMode::DistributeVertically); });
     add("mnuDesign_Arrange_SameWidth", "Same Width", [this] { arrangeSelection(ArrangeMode::SameWidth); });
     add("mnuDesign_Arrange_SameHeight", "Same Height", [this] { arrangeSelection(ArrangeMode::SameHeight); });
     add("mnuDesign_Arrange_SameSize", "Same Size", [this] { arrangeSelection(ArrangeMode::SameSize); });
@@ -141,10 +146,16 @@ DesignTab::DesignTab(TfrmMain &shell)
             {"mnuDesign_Edit_Undo", "mnuDesign_Edit_Redo", nullptr, "mnuDesign_Edit_Cut", "mnuDesign_Edit_Copy",
              "mnuDesign_Edit_Paste", "mnuDesign_Edit_Delete", nullptr, "mnuDesign_Edit_SelectAll"},
             "mnuDesign_Edit");
-    addMenu("Insert", {"mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode", "mnuDesign_Insert_Group", "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture"}, "mnuDesign_Insert");
+    addMenu("Insert",
+            {"mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode", "mnuDesign_Insert_Group",
+             "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture"},
+            "mnuDesign_Insert");
     addMenu("Arrange",
-            {"mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode", "mnuDesign_Insert_Group", "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture", "mnuDesign_Arrange_AlignLeft", "mnuDesign_Arrange_AlignRight", "mnuDesign_Arrange_AlignTop", "mnuDesign_Arrange_AlignBottom", "mnuDesign_Arrange_AlignHCentres", "mnuDesign_Arrange_AlignVCentres", nullptr,
-             "mnuDesign_Arrange_DistributeH", "mnuDesign_Arrange_DistributeV", nullptr, "mnuDesign_Arrange_SameWidth", "mnuDesign_Arrange_SameHeight", "mnuDesign_Arrange_SameSize"},
+            {"mnuDesign_Arrange_AlignLeft", "mnuDesign_Arrange_AlignRight", "mnuDesign_Arrange_AlignTop",
+             "mnuDesign_Arrange_AlignBottom", "mnuDesign_Arrange_AlignHCentres",
+             "mnuDesign_Arrange_AlignVCentres", nullptr, "mnuDesign_Arrange_DistributeH",
+             "mnuDesign_Arrange_DistributeV", nullptr, "mnuDesign_Arrange_SameWidth",
+             "mnuDesign_Arrange_SameHeight", "mnuDesign_Arrange_SameSize"},
             "mnuDesign_Arrange");
     addMenu("Page",
             {"mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste",
@@ -155,9 +166,10 @@ DesignTab::DesignTab(TfrmMain &shell)
     setToolBar("ToolBar_Design",
                {"mnuDesign_File_New", "mnuDesign_File_Open", "mnuDesign_File_Save", "mnuDesign_File_Close",
                 nullptr, "mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy",
-                "mnuDesign_Page_Paste", nullptr, "mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode", "mnuDesign_Insert_Group", "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture", nullptr, "@zoom", "mnuDesign_File_Preview",
-                "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr, "mnuDesign_Page_Print",
-                "tbtnDesign_Page_ViewSource"});
+                "mnuDesign_Page_Paste", nullptr, "mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode",
+                "mnuDesign_Insert_Group", "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture", nullptr, "@zoom",
+                "mnuDesign_File_Preview", "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr,
+                "mnuDesign_Page_Print", "tbtnDesign_Page_ViewSource"});
     setHints({
         {"mnuDesign_File_New", "New Design"},
         {"mnuDesign_File_Open", "Open Design"},
@@ -292,7 +304,8 @@ void DesignTab::arrangeSelection(ArrangeMode mode)
         const ElementWidget *w = view->widgetOf(e);
         return w ? w->selectionOrder() : 0;
     };
-    std::stable_sort(chosen.begin(), chosen.end(), [&](VGrfElement *a, VGrfElement *b) { return order(a) < order(b); });
+    std::stable_sort(chosen.begin(), chosen.end(),
+                     [&](VGrfElement *a, VGrfElement *b) { return order(a) < order(b); });
     m_editor.arrange(chosen, mode);
 }
 
@@ -338,7 +351,8 @@ bool DesignTab::placeInsert(VGrfElement &element, const QPoint &at)
     static const ElementKind kinds[] = {ElementKind::Label, ElementKind::BarCode, ElementKind::Group,
                                         ElementKind::Table, ElementKind::Label};
     m_editor.add(*target, kinds[int(pending.kind)], point, [&](VGrfElement &added) {
-        if (pending.kind == InsertKind::Table) MakeTableGrid(added, pending.grid.height(), pending.grid.width());
+        if (pending.kind == InsertKind::Table)
+            MakeTableGrid(added, pending.grid.height(), pending.grid.width());
         if (pending.picture) added.SetPicture(std::make_unique<VPicture>(*pending.picture));
     });
     return true;
@@ -389,7 +403,12 @@ void DesignTab::refreshMenus()
           "mnuDesign_Edit_SelectAll", "tbtnDesign_Page_ViewSource"})
         action(name)->setEnabled(pages);
     for (const char *name :
-         {"mnuDesign_Arrange_AlignLeft", "mnuDesign_Arrange_AlignRight", "mnuDesign_Arrange_AlignTop", "mnuDesign_Arrange_AlignBottom", "mnuDesign_Arrange_AlignHCentres", "mnuDesign_Arrange_AlignVCentres", "mnuDesign_Arrange_DistributeH", "mnuDesign_Arrange_DistributeV", "mnuDesign_Arrange_SameWidth", "mnuDesign_Arrange_SameHeight", "mnuDesign_Arrange_SameSize"})
+         {"mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode", "mnuDesign_Insert_Group",
+          "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture", "mnuDesign_Arrange_AlignLeft",
+          "mnuDesign_Arrange_AlignRight", "mnuDesign_Arrange_AlignTop", "mnuDesign_Arrange_AlignBottom",
+          "mnuDesign_Arrange_AlignHCentres", "mnuDesign_Arrange_AlignVCentres",
+          "mnuDesign_Arrange_DistributeH", "mnuDesign_Arrange_DistributeV", "mnuDesign_Arrange_SameWidth",
+          "mnuDesign_Arrange_SameHeight", "mnuDesign_Arrange_SameSize"})
         action(name)->setEnabled(pages);
     for (const char *name :
          {"mnuDesign_Page_Paste", "mnuDesign_File_Save",

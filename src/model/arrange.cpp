@@ -23,7 +23,8 @@ bool Place(VGrfElement &e, const Box &box)
         box.height == e.Shape().Height())
         return false;
     const VGrfElement *parent = e.Parent();
-    const int originLeft = parent ? parent->Shape().Left() : 0, originTop = parent ? parent->Shape().Top() : 0;
+    const int originLeft = parent ? parent->Shape().Left() : 0,
+              originTop = parent ? parent->Shape().Top() : 0;
     VShape &s = e.Shape();
     s.SetRelLeft(box.left - originLeft);
     s.SetRelTop(box.top - originTop);
@@ -45,8 +46,9 @@ bool Distribute(const std::vector<VGrfElement *> &elements, int Box::*start, int
                      [&](const auto &a, const auto &b) { return a.second.*start < b.second.*start; });
     const Box &first = items.front().second;
     const Box &last = items.back().second;
-    const long long sizes = std::accumulate(items.begin(), items.end(), 0LL,
-                                            [&](long long sum, const auto &item) { return sum + item.second.*size; });
+    const long long sizes =
+        std::accumulate(items.begin(), items.end(), 0LL,
+                        [&](long long sum, const auto &item) { return sum + item.second.*size; });
     const long long free = (static_cast<long long>(last.*start) + last.*size - first.*start) - sizes;
     const long long gaps = static_cast<long long>(items.size()) - 1;
     bool changed = false;
@@ -54,7 +56,8 @@ bool Distribute(const std::vector<VGrfElement *> &elements, int Box::*start, int
     for (size_t i = 1; i + 1 < items.size(); ++i) {
         before += items[i - 1].second.*size;
         Box box = items[i].second;
-        // Rounded down at each step, so the leftover twips spread over the gaps instead of piling up at the end.
+        // Rounded down at each step, so the leftover twips spread over the gaps instead of piling up at the
+        // end.
         box.*start = int(first.*start + before + free * static_cast<long long>(i) / gaps);
         changed = Place(*items[i].first, box) || changed;
     }
@@ -71,7 +74,8 @@ std::vector<VGrfElement *> ArrangeableElements(const std::vector<VGrfElement *> 
         kept.push_back(e);
     }
     std::erase_if(kept, [&](VGrfElement *e) {
-        return std::any_of(kept.begin(), kept.end(), [e](VGrfElement *c) { return c != e && c->IsAncestorOf(e); });
+        return std::any_of(kept.begin(), kept.end(),
+                           [e](VGrfElement *c) { return c != e && c->IsAncestorOf(e); });
     });
     return kept;
 }

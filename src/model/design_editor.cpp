@@ -58,7 +58,8 @@ bool DesignEditor::arrange(const std::vector<VGrfElement *> &elements, ArrangeMo
     const std::vector<VGrfElement *> chosen = ArrangeableElements(elements);
     auto before = GeometryCommand::Capture(chosen);
     if (!ArrangeElements(chosen, mode)) return false;
-    push(new GeometryCommand(m_doc, m_listener, QString::fromLatin1(ArrangeText(mode)), std::move(before), 0));
+    push(
+        new GeometryCommand(m_doc, m_listener, QString::fromLatin1(ArrangeText(mode)), std::move(before), 0));
     return true;
 }
 

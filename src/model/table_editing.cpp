@@ -120,8 +120,9 @@ void MakeTableGrid(VGrfElement &table, int rows, int columns)
 {
     rows = std::max(1, rows);
     columns = std::max(1, columns);
-    std::unique_ptr<VGrfElement> model =
-        table.ChildList().empty() ? std::make_unique<VGrfElement>(ElementKind::Cell) : table.TakeChild(table.Child(0));
+    std::unique_ptr<VGrfElement> model = table.ChildList().empty()
+                                             ? std::make_unique<VGrfElement>(ElementKind::Cell)
+                                             : table.TakeChild(table.Child(0));
     while (!table.ChildList().empty())
         table.DeleteChild(table.Child(0));
     model->SetZoom(table.Zoom());

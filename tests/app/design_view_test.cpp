@@ -15,8 +15,8 @@
 #include "test_support.h"
 
 #include <QAction>
-#include <QImage>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -315,6 +315,8 @@ TEST_F(DesignViewTest, EditMenuCutCopyPasteDeleteSelectAllAndNoPages)
     EXPECT_FALSE(w->action("mnuDesign_Page_Delete")->isEnabled());
     EXPECT_FALSE(w->action("mnuDesign_Page_Properties")->isEnabled());
     EXPECT_FALSE(w->action("mnuDesign_Edit_Delete")->isEnabled());
+    EXPECT_FALSE(w->action("mnuDesign_Insert_Table")->isEnabled());
+    EXPECT_FALSE(w->action("mnuDesign_Arrange_SameSize")->isEnabled());
 }
 
 TEST_F(DesignViewTest, ArrangeMenuLinesUpWithTheElementSelectedFirst)
@@ -324,7 +326,8 @@ TEST_F(DesignViewTest, ArrangeMenuLinesUpWithTheElementSelectedFirst)
     const QByteArray original = saved();
     VGrfElement *title = find("Label2"), *company = find("Label1");
     ASSERT_TRUE(title && company);
-    ASSERT_NE(title->Shape().Left() + title->Shape().Width(), company->Shape().Left() + company->Shape().Width());
+    ASSERT_NE(title->Shape().Left() + title->Shape().Width(),
+              company->Shape().Left() + company->Shape().Width());
     auto select = [&](VGrfElement *first, VGrfElement *second) {
         QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300));
         QTest::mouseClick(widget(first), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));

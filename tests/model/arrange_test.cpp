@@ -56,21 +56,54 @@ TEST(Arrange, AlignAndSizeAgainstTheFirstAcrossContainers)
     };
     const Case cases[] = {
         {ArrangeMode::AlignLeft,
-         [](auto r, auto m, auto o) { EXPECT_EQ(m.left, r.left); EXPECT_EQ(m.right - m.left, o.right - o.left); EXPECT_EQ(m.top, o.top); }},
-        {ArrangeMode::AlignRight, [](auto r, auto m, auto o) { EXPECT_EQ(m.right, r.right); EXPECT_EQ(m.top, o.top); }},
-        {ArrangeMode::AlignTop, [](auto r, auto m, auto o) { EXPECT_EQ(m.top, r.top); EXPECT_EQ(m.left, o.left); }},
-        {ArrangeMode::AlignBottom, [](auto r, auto m, auto o) { EXPECT_EQ(m.bottom, r.bottom); EXPECT_EQ(m.left, o.left); }},
+         [](auto r, auto m, auto o) {
+             EXPECT_EQ(m.left, r.left);
+             EXPECT_EQ(m.right - m.left, o.right - o.left);
+             EXPECT_EQ(m.top, o.top);
+         }},
+        {ArrangeMode::AlignRight,
+         [](auto r, auto m, auto o) {
+             EXPECT_EQ(m.right, r.right);
+             EXPECT_EQ(m.top, o.top);
+         }},
+        {ArrangeMode::AlignTop,
+         [](auto r, auto m, auto o) {
+             EXPECT_EQ(m.top, r.top);
+             EXPECT_EQ(m.left, o.left);
+         }},
+        {ArrangeMode::AlignBottom,
+         [](auto r, auto m, auto o) {
+             EXPECT_EQ(m.bottom, r.bottom);
+             EXPECT_EQ(m.left, o.left);
+         }},
         {ArrangeMode::AlignCentresHorizontally,
-         [](auto r, auto m, auto o) { EXPECT_LE(std::abs((m.left + m.right) - (r.left + r.right)), 1); EXPECT_EQ(m.top, o.top); }},
+         [](auto r, auto m, auto o) {
+             EXPECT_LE(std::abs((m.left + m.right) - (r.left + r.right)), 1);
+             EXPECT_EQ(m.top, o.top);
+         }},
         {ArrangeMode::AlignCentresVertically,
-         [](auto r, auto m, auto o) { EXPECT_LE(std::abs((m.top + m.bottom) - (r.top + r.bottom)), 1); EXPECT_EQ(m.left, o.left); }},
+         [](auto r, auto m, auto o) {
+             EXPECT_LE(std::abs((m.top + m.bottom) - (r.top + r.bottom)), 1);
+             EXPECT_EQ(m.left, o.left);
+         }},
         {ArrangeMode::SameWidth,
-         [](auto r, auto m, auto o) { EXPECT_EQ(m.right - m.left, r.right - r.left); EXPECT_EQ(m.bottom, o.bottom); EXPECT_EQ(m.left, o.left); }},
+         [](auto r, auto m, auto o) {
+             EXPECT_EQ(m.right - m.left, r.right - r.left);
+             EXPECT_EQ(m.bottom, o.bottom);
+             EXPECT_EQ(m.left, o.left);
+         }},
         {ArrangeMode::SameHeight,
-         [](auto r, auto m, auto o) { EXPECT_EQ(m.bottom - m.top, r.bottom - r.top); EXPECT_EQ(m.right, o.right); EXPECT_EQ(m.top, o.top); }},
-        {ArrangeMode::SameSize, [](auto r, auto m, auto o) {
-             EXPECT_EQ(m.right - m.left, r.right - r.left); EXPECT_EQ(m.bottom - m.top, r.bottom - r.top);
-             EXPECT_EQ(m.left, o.left); EXPECT_EQ(m.top, o.top);
+         [](auto r, auto m, auto o) {
+             EXPECT_EQ(m.bottom - m.top, r.bottom - r.top);
+             EXPECT_EQ(m.right, o.right);
+             EXPECT_EQ(m.top, o.top);
+         }},
+        {ArrangeMode::SameSize,
+         [](auto r, auto m, auto o) {
+             EXPECT_EQ(m.right - m.left, r.right - r.left);
+             EXPECT_EQ(m.bottom - m.top, r.bottom - r.top);
+             EXPECT_EQ(m.left, o.left);
+             EXPECT_EQ(m.top, o.top);
          }},
     };
     for (const Case &c : cases) {

@@ -134,7 +134,9 @@ TEST(DesignEditing, EveryStepUndoesAndRedoesToTheSavedBytes)
             SetElementWindow(*label, label->WindowBounds().adjusted(-3, 2, 4, 9));
             editor.geometryChanged(before, "Move");
         },
-        [&] { editor.arrange({table, label}, ArrangeMode::AlignRight); },
+        [&] {
+            editor.arrange({table, label}, ArrangeMode::AlignRight);
+        },
         [&] { editor.add(root, ElementKind::Group, QPoint(30, 40)); },
         [&] { editor.add(root, ElementKind::Table, QPoint(30, 400)); },
         [&] { editor.setCaption(*label, "Typed in place"); },
