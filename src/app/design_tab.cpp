@@ -353,7 +353,15 @@ bool DesignTab::placeInsert(VGrfElement &element, const QPoint &at)
     m_editor.add(*target, kinds[int(pending.kind)], point, [&](VGrfElement &added) {
         if (pending.kind == InsertKind::Table)
             MakeTableGrid(added, pending.grid.height(), pending.grid.width());
-        if (pending.picture) added.SetPicture(std::make_unique<VPicture>(*pending.picture));
+        if (!pending.picture) return;
+        added.SetPicture(std::make_unique<VPicture>(*pending.picture));
+        // The label takes the picture's own size at the page's zoom, as far as its container has room.
+        const int zoom = added.Zoom() > 0 ? added.Zoom() : 100;
+        const QSize room =
+            target->WindowBounds().size() - QSize(added.WindowBounds().left(), added.WindowBounds().top());
+        const QSize size =
+            (pending.picture->Image().size() * zoom / 100).boundedTo(room).expandedTo(QSize(5, 5));
+        SetElementWindow(added, QRect(added.WindowBounds().topLeft(), size));
     });
     return true;
 }

@@ -437,6 +437,7 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
     ASSERT_EQ(picture->Kind(), ElementKind::Label);
     ASSERT_TRUE(picture->Picture() && picture->Picture()->HasImage());
     EXPECT_EQ(picture->Picture()->Image().size(), QSize(8, 6));
+    EXPECT_EQ(picture->WindowBounds(), QRect(QPoint(300, 20), QSize(8, 6) * picture->Zoom() / 100));
     EXPECT_EQ(steps(), start + 4);
 
     QAction *undo = w->action("mnuDesign_Edit_Undo");
