@@ -446,6 +446,7 @@ bool DesignTab::askSave()
 
 void DesignTab::clearDocument()
 {
+    cancelInsert();
     m_editor.forgetSteps();
     editingState() = EditingState{}; // the elements they name are gone
     canvas()->view()->setPage(nullptr);
