@@ -1650,5 +1650,105 @@ The codes are read from:
         <source>Page Properties</source>
         <translation>Свойства страницы</translation>
     </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Упорядочить</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Выровнять по левому краю</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Выровнять по правому краю</translation>
+    </message>
+    <message>
+        <source>Align Top</source>
+        <translation>Выровнять по верхнему краю</translation>
+    </message>
+    <message>
+        <source>Align Bottom</source>
+        <translation>Выровнять по нижнему краю</translation>
+    </message>
+    <message>
+        <source>Align Horizontal Centres</source>
+        <translation>Выровнять центры по горизонтали</translation>
+    </message>
+    <message>
+        <source>Align Vertical Centres</source>
+        <translation>Выровнять центры по вертикали</translation>
+    </message>
+    <message>
+        <source>Distribute Horizontally</source>
+        <translation>Распределить по горизонтали</translation>
+    </message>
+    <message>
+        <source>Distribute Vertically</source>
+        <translation>Распределить по вертикали</translation>
+    </message>
+    <message>
+        <source>Same Width</source>
+        <translation>Одинаковая ширина</translation>
+    </message>
+    <message>
+        <source>Same Height</source>
+        <translation>Одинаковая высота</translation>
+    </message>
+    <message>
+        <source>Same Size</source>
+        <translation>Одинаковый размер</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Вставка</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Надпись</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Группа</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Таблица</translation>
+    </message>
+    <message>
+        <source>Insert a label</source>
+        <translation>Вставить надпись</translation>
+    </message>
+    <message>
+        <source>Insert a barcode</source>
+        <translation>Вставить штрихкод</translation>
+    </message>
+    <message>
+        <source>Insert a group</source>
+        <translation>Вставить группу</translation>
+    </message>
+    <message>
+        <source>Insert a table</source>
+        <translation>Вставить таблицу</translation>
+    </message>
+    <message>
+        <source>Insert a picture</source>
+        <translation>Вставить рисунок</translation>
+    </message>
+    <message>
+        <source>Insert Table</source>
+        <translation>Вставка таблицы</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Строки:</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Столбцы:</translation>
+    </message>
+    <message>
+        <source>Click where the element goes; Escape cancels.</source>
+        <translation>Щёлкните там, где должен быть элемент; Escape отменяет.</translation>
+    </message>
 </context>
 </TS>

@@ -1650,5 +1650,105 @@ Kodlar şu dosyadan okunur:
         <source>Page Properties</source>
         <translation>Sayfa özellikleri</translation>
     </message>
+    <message>
+        <source>Arrange</source>
+        <translation>Yerleşim</translation>
+    </message>
+    <message>
+        <source>Align Left</source>
+        <translation>Sola Hizala</translation>
+    </message>
+    <message>
+        <source>Align Right</source>
+        <translation>Sağa Hizala</translation>
+    </message>
+    <message>
+        <source>Align Top</source>
+        <translation>Üste Hizala</translation>
+    </message>
+    <message>
+        <source>Align Bottom</source>
+        <translation>Alta Hizala</translation>
+    </message>
+    <message>
+        <source>Align Horizontal Centres</source>
+        <translation>Yatay Ortalara Hizala</translation>
+    </message>
+    <message>
+        <source>Align Vertical Centres</source>
+        <translation>Dikey Ortalara Hizala</translation>
+    </message>
+    <message>
+        <source>Distribute Horizontally</source>
+        <translation>Yatay Dağıt</translation>
+    </message>
+    <message>
+        <source>Distribute Vertically</source>
+        <translation>Dikey Dağıt</translation>
+    </message>
+    <message>
+        <source>Same Width</source>
+        <translation>Aynı Genişlik</translation>
+    </message>
+    <message>
+        <source>Same Height</source>
+        <translation>Aynı Yükseklik</translation>
+    </message>
+    <message>
+        <source>Same Size</source>
+        <translation>Aynı Boyut</translation>
+    </message>
+    <message>
+        <source>Insert</source>
+        <translation>Ekle</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiket</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Grup</translation>
+    </message>
+    <message>
+        <source>Table</source>
+        <translation>Tablo</translation>
+    </message>
+    <message>
+        <source>Insert a label</source>
+        <translation>Etiket ekle</translation>
+    </message>
+    <message>
+        <source>Insert a barcode</source>
+        <translation>Barkod ekle</translation>
+    </message>
+    <message>
+        <source>Insert a group</source>
+        <translation>Grup ekle</translation>
+    </message>
+    <message>
+        <source>Insert a table</source>
+        <translation>Tablo ekle</translation>
+    </message>
+    <message>
+        <source>Insert a picture</source>
+        <translation>Resim ekle</translation>
+    </message>
+    <message>
+        <source>Insert Table</source>
+        <translation>Tablo Ekle</translation>
+    </message>
+    <message>
+        <source>Rows:</source>
+        <translation>Satırlar:</translation>
+    </message>
+    <message>
+        <source>Columns:</source>
+        <translation>Sütunlar:</translation>
+    </message>
+    <message>
+        <source>Click where the element goes; Escape cancels.</source>
+        <translation>Öğenin konacağı yere tıklayın; Escape iptal eder.</translation>
+    </message>
 </context>
 </TS>

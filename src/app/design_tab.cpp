@@ -14,6 +14,11 @@
 #include <algorithm>
 #include <QMenu>
 #include <QTabBar>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QSpinBox>
+#include <QStatusBar>
 
 namespace
 {
@@ -22,6 +27,27 @@ template <class F> void WalkElements(VGrfElement &element, F &&visit)
     visit(element);
     for (const auto &child : element.ChildList())
         WalkElements(*child, visit);
+}
+
+// The rows and columns of a new table, columns x rows; none when cancelled.
+std::optional<QSize> AskTableSize(QWidget *parent)
+{
+    QDialog dialog(parent);
+    dialog.setWindowTitle(T("Insert Table"));
+    auto *form = new QFormLayout(&dialog);
+    auto *rows = new QSpinBox(&dialog), *columns = new QSpinBox(&dialog);
+    rows->setRange(1, 100);
+    columns->setRange(1, 50);
+    rows->setValue(2);
+    columns->setValue(3);
+    form->addRow(T("Rows:"), rows);
+    form->addRow(T("Columns:"), columns);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    form->addRow(buttons);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return QSize(columns->value(), rows->value());
 }
 } // namespace
 
@@ -65,6 +91,32 @@ DesignTab::DesignTab(TfrmMain &shell)
     add("mnuDesign_Edit_Paste", "Paste", [this] { runOnCurrent(cmdPaste); }, QKeySequence::Paste);
     add("mnuDesign_Edit_Delete", "Delete", [this] { deleteSelection(); }, QKeySequence::Delete);
     add("mnuDesign_Edit_SelectAll", "Select All", [this] { selectAll(); }, QKeySequence::SelectAll);
+    add("mnuDesign_Arrange_AlignLeft", "Align Left", [this] { arrangeSelection(ArrangeMode::AlignLeft); });
+    add("mnuDesign_Arrange_AlignRight", "Align Right", [this] { arrangeSelection(ArrangeMode::AlignRight); });
+    add("mnuDesign_Arrange_AlignTop", "Align Top", [this] { arrangeSelection(ArrangeMode::AlignTop); });
+    add("mnuDesign_Arrange_AlignBottom", "Align Bottom",
+        [this] { arrangeSelection(ArrangeMode::AlignBottom); });
+    add("mnuDesign_Arrange_AlignHCentres", "Align Horizontal Centres",
+        [this] { arrangeSelection(ArrangeMode::AlignCentresHorizontally); });
+    add("mnuDesign_Arrange_AlignVCentres", "Align Vertical Centres",
+        [this] { arrangeSelection(ArrangeMode::AlignCentresVertically); });
+    add("mnuDesign_Arrange_DistributeH", "Distribute Horizontally",
+        [this] { arrangeSelection(ArrangeMode::DistributeHorizontally); });
+    add("mnuDesign_Arrange_DistributeV", "Distribute Vertically",
+        [this] { arrangeSelection(ArrangeMode::DistributeVertically); });
+    add("mnuDesign_Arrange_SameWidth", "Same Width", [this] { arrangeSelection(ArrangeMode::SameWidth); });
+    add("mnuDesign_Arrange_SameHeight", "Same Height", [this] { arrangeSelection(ArrangeMode::SameHeight); });
+    add("mnuDesign_Arrange_SameSize", "Same Size", [this] { arrangeSelection(ArrangeMode::SameSize); });
+    add(
+        "mnuDesign_Insert_Label", "Label", [this] { insertElement(InsertKind::Label); }, {}, "label");
+    add(
+        "mnuDesign_Insert_BarCode", "BarCode", [this] { insertElement(InsertKind::BarCode); }, {}, "barcode");
+    add(
+        "mnuDesign_Insert_Group", "Group", [this] { insertElement(InsertKind::Group); }, {}, "group");
+    add(
+        "mnuDesign_Insert_Table", "Table", [this] { insertElement(InsertKind::Table); }, {}, "table");
+    add(
+        "mnuDesign_Insert_Picture", "Picture", [this] { insertElement(InsertKind::Picture); }, {}, "picture");
     add(
         "mnuDesign_Page_New", "New", [this] { mnuDesign_Page_NewClick(); }, {}, "pagenew");
     add(
@@ -94,6 +146,17 @@ DesignTab::DesignTab(TfrmMain &shell)
             {"mnuDesign_Edit_Undo", "mnuDesign_Edit_Redo", nullptr, "mnuDesign_Edit_Cut", "mnuDesign_Edit_Copy",
              "mnuDesign_Edit_Paste", "mnuDesign_Edit_Delete", nullptr, "mnuDesign_Edit_SelectAll"},
             "mnuDesign_Edit");
+    addMenu("Insert",
+            {"mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode", "mnuDesign_Insert_Group",
+             "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture"},
+            "mnuDesign_Insert");
+    addMenu("Arrange",
+            {"mnuDesign_Arrange_AlignLeft", "mnuDesign_Arrange_AlignRight", "mnuDesign_Arrange_AlignTop",
+             "mnuDesign_Arrange_AlignBottom", "mnuDesign_Arrange_AlignHCentres",
+             "mnuDesign_Arrange_AlignVCentres", nullptr, "mnuDesign_Arrange_DistributeH",
+             "mnuDesign_Arrange_DistributeV", nullptr, "mnuDesign_Arrange_SameWidth",
+             "mnuDesign_Arrange_SameHeight", "mnuDesign_Arrange_SameSize"},
+            "mnuDesign_Arrange");
     addMenu("Page",
             {"mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste",
              nullptr, "@zoom", nullptr, "mnuDesign_Page_PrintProperties", "mnuDesign_Page_Print", nullptr,
@@ -103,9 +166,10 @@ DesignTab::DesignTab(TfrmMain &shell)
     setToolBar("ToolBar_Design",
                {"mnuDesign_File_New", "mnuDesign_File_Open", "mnuDesign_File_Save", "mnuDesign_File_Close",
                 nullptr, "mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy",
-                "mnuDesign_Page_Paste", nullptr, "@zoom", "mnuDesign_File_Preview",
-                "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr, "mnuDesign_Page_Print",
-                "tbtnDesign_Page_ViewSource"});
+                "mnuDesign_Page_Paste", nullptr, "mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode",
+                "mnuDesign_Insert_Group", "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture", nullptr, "@zoom",
+                "mnuDesign_File_Preview", "mnuDesign_File_CheckPrintable", "mnuDesign_File_BlackWhite", nullptr,
+                "mnuDesign_Page_Print", "tbtnDesign_Page_ViewSource"});
     setHints({
         {"mnuDesign_File_New", "New Design"},
         {"mnuDesign_File_Open", "Open Design"},
@@ -121,6 +185,11 @@ DesignTab::DesignTab(TfrmMain &shell)
         {"mnuDesign_File_BlackWhite", "Black/White mode of preview"},
         {"mnuDesign_Page_Print", "Print page"},
         {"tbtnDesign_Page_ViewSource", "Page properties"},
+        {"mnuDesign_Insert_Label", "Insert a label"},
+        {"mnuDesign_Insert_BarCode", "Insert a barcode"},
+        {"mnuDesign_Insert_Group", "Insert a group"},
+        {"mnuDesign_Insert_Table", "Insert a table"},
+        {"mnuDesign_Insert_Picture", "Insert a picture"},
     });
 
     canvas()->view()->setContext(this);
@@ -225,6 +294,86 @@ void DesignTab::selectAll()
         if (ElementWidget *w = view->widgetOf(child.get())) w->setSelected(true);
 }
 
+void DesignTab::arrangeSelection(ArrangeMode mode)
+{
+    ElementWidget *current = currentElementWidget();
+    if (!current) return;
+    PageView *view = canvas()->view();
+    std::vector<VGrfElement *> chosen = SelectionWalk(current->element());
+    auto order = [view](VGrfElement *e) {
+        const ElementWidget *w = view->widgetOf(e);
+        return w ? w->selectionOrder() : 0;
+    };
+    std::stable_sort(chosen.begin(), chosen.end(),
+                     [&](VGrfElement *a, VGrfElement *b) { return order(a) < order(b); });
+    m_editor.arrange(chosen, mode);
+}
+
+void DesignTab::insertElement(InsertKind kind)
+{
+    cancelInsert();
+    if (!canvas()->view()->page()) return;
+    PendingInsert pending{kind, {}, nullptr};
+    if (kind == InsertKind::Table) {
+        const std::optional<QSize> size = m_tableSizeAsker ? m_tableSizeAsker() : AskTableSize(&m_shell);
+        if (!size) return;
+        pending.grid = *size;
+    } else if (kind == InsertKind::Picture) {
+        const QString path = prompts().openFileName(
+            T("Picture"), QStringLiteral("*.jpg|*.jpg|*.jpeg|*.jpeg|*.bmp|*.bmp|*.gif|*.gif|*.png|*.png"));
+        if (path.isEmpty()) return;
+        pending.picture = std::make_shared<VPicture>();
+        if (!pending.picture->LoadFile(path)) return prompts().warning(T("Design Editor"), path);
+        // A new label is smaller than most pictures: shown whole, in proportion.
+        pending.picture->SetSizeSet(VPicture::StretchProportional);
+    }
+    m_pending = std::move(pending);
+    ElementWidget *current = currentElementWidget();
+    if (current && current->element().Kind() == ElementKind::Group && current->element().Selected()) {
+        placeInsert(current->element(), QPoint(0, 0));
+        return;
+    }
+    m_shell.statusBar()->showMessage(T("Click where the element goes; Escape cancels."));
+}
+
+bool DesignTab::placeInsert(VGrfElement &element, const QPoint &at)
+{
+    if (!m_pending) return false;
+    const PendingInsert pending = *m_pending;
+    cancelInsert();
+    // The click lands in the innermost window; the element goes into the group or panel holding it.
+    VGrfElement *target = &element;
+    QPoint point = at;
+    while (target->Parent() && target->Kind() != ElementKind::Group && target->Kind() != ElementKind::Panel) {
+        point += target->WindowBounds().topLeft();
+        target = target->Parent();
+    }
+    static const ElementKind kinds[] = {ElementKind::Label, ElementKind::BarCode, ElementKind::Group,
+                                        ElementKind::Table, ElementKind::Label};
+    m_editor.add(*target, kinds[int(pending.kind)], point, [&](VGrfElement &added) {
+        if (pending.kind == InsertKind::Table)
+            MakeTableGrid(added, pending.grid.height(), pending.grid.width());
+        if (!pending.picture) return;
+        added.SetPicture(std::make_unique<VPicture>(*pending.picture));
+        // The label takes the picture's own size at the page's zoom, as far as its container has room.
+        const int zoom = added.Zoom() > 0 ? added.Zoom() : 100;
+        const QSize room =
+            target->WindowBounds().size() - QSize(added.WindowBounds().left(), added.WindowBounds().top());
+        const QSize size =
+            (pending.picture->Image().size() * zoom / 100).boundedTo(room).expandedTo(QSize(5, 5));
+        SetElementWindow(added, QRect(added.WindowBounds().topLeft(), size));
+    });
+    return true;
+}
+
+bool DesignTab::cancelInsert()
+{
+    if (!m_pending) return false;
+    m_pending.reset();
+    m_shell.statusBar()->clearMessage();
+    return true;
+}
+
 void DesignTab::refuse(const QString &text)
 {
     prompts().warning(T("Design Editor"), text);
@@ -262,6 +411,14 @@ void DesignTab::refreshMenus()
           "mnuDesign_Edit_SelectAll", "tbtnDesign_Page_ViewSource"})
         action(name)->setEnabled(pages);
     for (const char *name :
+         {"mnuDesign_Insert_Label", "mnuDesign_Insert_BarCode", "mnuDesign_Insert_Group",
+          "mnuDesign_Insert_Table", "mnuDesign_Insert_Picture", "mnuDesign_Arrange_AlignLeft",
+          "mnuDesign_Arrange_AlignRight", "mnuDesign_Arrange_AlignTop", "mnuDesign_Arrange_AlignBottom",
+          "mnuDesign_Arrange_AlignHCentres", "mnuDesign_Arrange_AlignVCentres",
+          "mnuDesign_Arrange_DistributeH", "mnuDesign_Arrange_DistributeV", "mnuDesign_Arrange_SameWidth",
+          "mnuDesign_Arrange_SameHeight", "mnuDesign_Arrange_SameSize"})
+        action(name)->setEnabled(pages);
+    for (const char *name :
          {"mnuDesign_Page_Paste", "mnuDesign_File_Save",
           "mnuDesign_File_Print", "mnuDesign_File_PrintProperties", "mnuDesign_Page_Print",
           "mnuDesign_Page_PrintProperties",
@@ -289,6 +446,7 @@ bool DesignTab::askSave()
 
 void DesignTab::clearDocument()
 {
+    cancelInsert();
     m_editor.forgetSteps();
     editingState() = EditingState{}; // the elements they name are gone
     canvas()->view()->setPage(nullptr);

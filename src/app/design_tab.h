@@ -4,7 +4,10 @@
 #include "app/page_tab.h"
 #include "model/design_editor.h"
 
+#include <QSize>
 #include <functional>
+#include <memory>
+#include <optional>
 
 // The Design tab: the design document, its pages and element windows that edit it, its file
 // commands, and undo and redo of every edit.
@@ -53,6 +56,20 @@ public:
     void runOnCurrent(int command);
     void deleteSelection();
     void selectAll();
+    // The Arrange menu: the selection walk of the current element, the element selected first
+    // as the reference.
+    void arrangeSelection(ArrangeMode mode);
+    // The Insert menu: a selected group takes the element at once, else the next left click on
+    // the page places it (into the group under the click); Escape calls it off. A table asks for
+    // its rows and columns first, a picture for its file.
+    enum class InsertKind { Label, BarCode, Group, Table, Picture };
+    void insertElement(InsertKind kind);
+    bool insertPending() const { return m_pending.has_value(); }
+    bool placeInsert(VGrfElement &element, const QPoint &at) override;
+    bool cancelInsert() override;
+    // Tests give the table's size instead of a person: columns x rows, none to cancel.
+    using TableSizeAsker = std::function<std::optional<QSize>()>;
+    void setTableSizeAsker(TableSizeAsker asker) { m_tableSizeAsker = std::move(asker); }
 
 protected:
     SaveDialog saveDialog() const override;
@@ -71,6 +88,13 @@ private:
 
     DesignEditor m_editor{m_doc};
     MenuRunner m_menuRunner;
+    TableSizeAsker m_tableSizeAsker;
+    struct PendingInsert {
+        InsertKind kind;
+        QSize grid; // columns x rows of a table
+        std::shared_ptr<VPicture> picture;
+    };
+    std::optional<PendingInsert> m_pending;
     bool m_refreshQueued = false;
     bool m_pagesChanged = false;
     int m_pageToShow = -1;

@@ -57,6 +57,8 @@ ElementWidget *ElementWidget::widgetOf(VGrfElement *element) const
 
 void ElementWidget::setSelected(bool on)
 {
+    static quint64 selections = 0;
+    if (on && !m_element.Selected()) m_selectionOrder = ++selections;
     m_element.SetSelected(on);
     update();
 }
@@ -85,6 +87,7 @@ void ElementWidget::focusOutEvent(QFocusEvent *event)
 void ElementWidget::mousePressEvent(QMouseEvent *event)
 {
     if (!m_context) return QWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && m_context->placeInsert(m_element, event->pos())) return;
     m_pressAt = event->pos();
     if (event->modifiers() & Qt::ShiftModifier) {
         // Shift adds to the selection or takes the element out of it.
@@ -161,6 +164,7 @@ void ElementWidget::mouseDoubleClickEvent(QMouseEvent *event)
 void ElementWidget::keyPressEvent(QKeyEvent *event)
 {
     if (!m_context) return QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_Escape && m_context->cancelInsert()) return;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const bool shift = event->modifiers() & Qt::ShiftModifier;
     int dx = 0, dy = 0;

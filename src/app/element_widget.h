@@ -24,6 +24,14 @@ public:
     virtual int runContextMenu(const std::vector<ContextMenuItem> &items, const QPoint &globalPos) = 0;
     // Tells the user why a command did nothing.
     virtual void refuse(const QString &text) = 0;
+    // An Insert command waiting for a click places its element at at (pixels of element's
+    // window); false when none waits. Escape calls off the waiting one.
+    virtual bool placeInsert(VGrfElement &element, const QPoint &at)
+    {
+        (void)element, (void)at;
+        return false;
+    }
+    virtual bool cancelInsert() { return false; }
 };
 
 // One element's window in the design view; its children are child windows, as in the tree. With
@@ -43,6 +51,9 @@ public:
     // at is where an added element goes, in this window's pixels.
     void run(int command, const QPoint &at);
     void setSelected(bool on);
+    // When the element joined the selection, counted across all windows: the arrangements take
+    // the element selected first as their reference.
+    quint64 selectionOrder() const { return m_selectionOrder; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -74,4 +85,5 @@ private:
     std::vector<VGrfElement *> m_moving; // the elements a drag moves together
     std::vector<GeometryCommand::State> m_before;
     QLineEdit *m_editor = nullptr;
+    quint64 m_selectionOrder = 0;
 };

@@ -53,6 +53,16 @@ void DesignEditor::remove(const std::vector<VGrfElement *> &elements)
     push(new RemoveElementsCommand(m_doc, m_listener, QStringLiteral("Delete"), removable));
 }
 
+bool DesignEditor::arrange(const std::vector<VGrfElement *> &elements, ArrangeMode mode)
+{
+    const std::vector<VGrfElement *> chosen = ArrangeableElements(elements);
+    auto before = GeometryCommand::Capture(chosen);
+    if (!ArrangeElements(chosen, mode)) return false;
+    push(
+        new GeometryCommand(m_doc, m_listener, QString::fromLatin1(ArrangeText(mode)), std::move(before), 0));
+    return true;
+}
+
 QRect NewElementWindow(const VGrfElement &parent, ElementKind kind, const QPoint &at)
 {
     double w = 30, h = 5;
@@ -80,7 +90,8 @@ QRect NewElementWindow(const VGrfElement &parent, ElementKind kind, const QPoint
     return r;
 }
 
-VGrfElement *DesignEditor::add(VGrfElement &parent, ElementKind kind, const QPoint &at)
+VGrfElement *DesignEditor::add(VGrfElement &parent, ElementKind kind, const QPoint &at,
+                               const std::function<void(VGrfElement &)> &setup)
 {
     VGrfElement *added = AddElement(parent, kind, NewElementWindow(parent, kind, at));
     if (kind == ElementKind::Table) {
@@ -99,6 +110,7 @@ VGrfElement *DesignEditor::add(VGrfElement &parent, ElementKind kind, const QPoi
         cell->SetWindowBounds(QRect(QPoint(0, 0), added->WindowBounds().size()));
         added->InsertChild(std::move(cell))->UpdateTwipsFromWindow();
     }
+    if (setup) setup(*added);
     push(new InsertElementCommand(m_doc, m_listener, QStringLiteral("Add"), added));
     return added;
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "model/arrange.h"
 #include "model/design_commands.h"
 #include "model/table_editing.h"
 
 #include <QObject>
 #include <QPoint>
 #include <QUndoStack>
+#include <functional>
 
 // The edits of a design document, each one undoable step on the document's undo stack. The
 // design view and the properties dialog call these; tests call them without any window. The
@@ -32,13 +34,18 @@ public:
     // Ctrl/Shift + arrow on the selection walk; a run of them on one selection is one step.
     void nudge(const std::vector<VGrfElement *> &elements, int dx, int dy, bool resize);
     void remove(const std::vector<VGrfElement *> &elements);
+    // Align, distribute or size elements against the first of them, as one step; false when
+    // nothing moved (too few elements that can be arranged, or all already in place).
+    bool arrange(const std::vector<VGrfElement *> &elements, ArrangeMode mode);
     // Fields the caller has already changed through the properties dialog's control (an id
     // above 0 merges a run of changes through it on the same elements; 0 never merges).
     void propertiesChanged(std::vector<PropertiesCommand::State> before, int control);
     // A page replaced by another (its source text edited); false when there is no page at index.
     bool replacePage(int index, std::unique_ptr<VPage> page);
-    // A new element in parent at the pixel point at of its window (the kind's usual size).
-    VGrfElement *add(VGrfElement &parent, ElementKind kind, const QPoint &at);
+    // A new element in parent at the pixel point at of its window (the kind's usual size); setup
+    // finishes it (a table's grid, a picture) within the same step.
+    VGrfElement *add(VGrfElement &parent, ElementKind kind, const QPoint &at,
+                     const std::function<void(VGrfElement &)> &setup = {});
     // Paste into target: the pending Cut moves there, else the copied element is copied there.
     // Null with refusal set when target lies inside the source's own subtree or takes no paste.
     VGrfElement *paste(VGrfElement &target, QString *refusal = nullptr);

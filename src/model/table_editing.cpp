@@ -115,3 +115,27 @@ std::optional<TableLayout> EditedTable(const VGrfElement &table, const VGrfEleme
     });
     return layout;
 }
+
+void MakeTableGrid(VGrfElement &table, int rows, int columns)
+{
+    rows = std::max(1, rows);
+    columns = std::max(1, columns);
+    std::unique_ptr<VGrfElement> model = table.ChildList().empty()
+                                             ? std::make_unique<VGrfElement>(ElementKind::Cell)
+                                             : table.TakeChild(table.Child(0));
+    while (!table.ChildList().empty())
+        table.DeleteChild(table.Child(0));
+    model->SetZoom(table.Zoom());
+    const QSize size = table.WindowBounds().size();
+    // Rows and columns never thinner than a pixel, even when the table is.
+    rows = std::min(rows, std::max(1, size.height()));
+    columns = std::min(columns, std::max(1, size.width()));
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < columns; ++c) {
+            std::unique_ptr<VGrfElement> cell = newCellLike(*model, r * columns + c + 1);
+            const int left = c * size.width() / columns, right = (c + 1) * size.width() / columns;
+            const int top = r * size.height() / rows, bottom = (r + 1) * size.height() / rows;
+            cell->SetWindowBounds(QRect(left, top, right - left, bottom - top));
+            table.InsertChild(std::move(cell))->UpdateTwipsFromWindow();
+        }
+}

@@ -29,3 +29,8 @@ struct TableLayout {
     std::vector<std::unique_ptr<VGrfElement>> cells;
 };
 std::optional<TableLayout> EditedTable(const VGrfElement &table, const VGrfElement &cell, TableEdit edit);
+
+// Replaces a new table's cells by a grid of rows x columns cells in the style of its first cell,
+// filling the table's window (whole pixels, spread evenly), with twips from the windows as a drag computes
+// them. Counts below 1 count as 1.
+void MakeTableGrid(VGrfElement &table, int rows, int columns);

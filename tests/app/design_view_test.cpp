@@ -10,11 +10,13 @@
 #include "fake_prompts.h"
 #include "files/design_file.h"
 #include "model/code_page.h"
+#include "model/table_editing.h"
 #include "report/report_generation.h"
 #include "test_support.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
@@ -313,4 +315,134 @@ TEST_F(DesignViewTest, EditMenuCutCopyPasteDeleteSelectAllAndNoPages)
     EXPECT_FALSE(w->action("mnuDesign_Page_Delete")->isEnabled());
     EXPECT_FALSE(w->action("mnuDesign_Page_Properties")->isEnabled());
     EXPECT_FALSE(w->action("mnuDesign_Edit_Delete")->isEnabled());
+    EXPECT_FALSE(w->action("mnuDesign_Insert_Table")->isEnabled());
+    EXPECT_FALSE(w->action("mnuDesign_Arrange_SameSize")->isEnabled());
+}
+
+TEST_F(DesignViewTest, ArrangeMenuLinesUpWithTheElementSelectedFirst)
+{
+    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
+    settle();
+    const QByteArray original = saved();
+    VGrfElement *title = find("Label2"), *company = find("Label1");
+    ASSERT_TRUE(title && company);
+    ASSERT_NE(title->Shape().Left() + title->Shape().Width(),
+              company->Shape().Left() + company->Shape().Width());
+    auto select = [&](VGrfElement *first, VGrfElement *second) {
+        QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300));
+        QTest::mouseClick(widget(first), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+        QTest::keyPress(widget(first), Qt::Key_Shift);
+        QTest::mouseClick(widget(second), Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 8));
+        QTest::keyRelease(widget(second), Qt::Key_Shift);
+        ASSERT_TRUE(first->Selected() && second->Selected());
+    };
+    const int steps = design().editor().undoStack().count();
+    const int companyRight = company->Shape().Left() + company->Shape().Width();
+    select(company, title);
+    w->action("mnuDesign_Arrange_AlignRight")->trigger();
+    settle();
+    EXPECT_EQ(title->Shape().Left() + title->Shape().Width(), companyRight);
+    EXPECT_EQ(company->Shape().Left() + company->Shape().Width(), companyRight);
+    EXPECT_EQ(widget(title)->geometry(), title->WindowBounds()); // the window follows the model
+    EXPECT_EQ(design().editor().undoStack().count(), steps + 1);
+
+    // Chosen the other way round, the title is the reference.
+    const int titleTop = title->Shape().Top(), titleHeight = title->Shape().Height();
+    ASSERT_NE(company->Shape().Height(), titleHeight);
+    select(title, company);
+    w->action("mnuDesign_Arrange_SameHeight")->trigger();
+    settle();
+    EXPECT_EQ(company->Shape().Height(), titleHeight);
+    EXPECT_EQ(title->Shape().Top(), titleTop);
+    EXPECT_EQ(widget(company)->geometry(), company->WindowBounds());
+
+    QAction *undo = w->action("mnuDesign_Edit_Undo");
+    while (undo->isEnabled())
+        undo->trigger();
+    settle();
+    EXPECT_EQ(saved(), original);
+}
+
+TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
+{
+    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
+    settle();
+    const QByteArray original = saved();
+    const size_t children = root().ChildList().size();
+    auto trigger = [this](const char *name) {
+        w->action(QLatin1String(name))->trigger();
+        settle();
+    };
+    auto steps = [this] { return design().editor().undoStack().count(); };
+    const int start = steps();
+
+    // Armed: nothing happens until the click, which places the group there.
+    trigger("mnuDesign_Insert_Group");
+    EXPECT_TRUE(design().insertPending());
+    EXPECT_EQ(root().ChildList().size(), children);
+    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(40, 500));
+    settle();
+    ASSERT_EQ(root().ChildList().size(), children + 1);
+    VGrfElement *group = root().ChildList().back().get();
+    EXPECT_EQ(group->Kind(), ElementKind::Group);
+    EXPECT_EQ(group->WindowBounds().topLeft(), QPoint(40, 500));
+    EXPECT_FALSE(design().insertPending());
+    EXPECT_EQ(steps(), start + 1);
+
+    // With the group selected, a label goes straight into it.
+    QTest::mouseClick(widget(group), Qt::LeftButton, Qt::NoModifier, QPoint(60, 30));
+    ASSERT_TRUE(group->Selected());
+    trigger("mnuDesign_Insert_Label");
+    ASSERT_EQ(group->ChildList().size(), 1u);
+    VGrfElement *label = group->Child(0);
+    EXPECT_EQ(label->Kind(), ElementKind::Label);
+    EXPECT_EQ(steps(), start + 2);
+
+    // Escape calls an insert off; a cancelled table dialog arms nothing.
+    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300)); // leave the group
+    trigger("mnuDesign_Insert_BarCode");
+    EXPECT_TRUE(design().insertPending());
+    QTest::keyClick(widget(&root()), Qt::Key_Escape);
+    EXPECT_FALSE(design().insertPending());
+    design().setTableSizeAsker([] { return std::optional<QSize>(); });
+    trigger("mnuDesign_Insert_Table");
+    EXPECT_FALSE(design().insertPending());
+
+    // A click on the label inside the group puts the table into the group, at the click.
+    design().setTableSizeAsker([] { return std::optional<QSize>(QSize(3, 2)); });
+    trigger("mnuDesign_Insert_Table");
+    ASSERT_TRUE(widget(label));
+    QTest::mouseClick(widget(label), Qt::LeftButton, Qt::NoModifier, QPoint(2, 1));
+    settle();
+    ASSERT_EQ(group->ChildList().size(), 2u);
+    VGrfElement *table = group->Child(1);
+    EXPECT_EQ(table->Kind(), ElementKind::Table);
+    EXPECT_EQ(table->WindowBounds().top(), label->WindowBounds().top() + 1); // its left kept inside the group
+    const std::optional<TableGrid> grid = GridOf(*table);
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->rows(), 2);
+    EXPECT_EQ(grid->columns(), 3);
+    EXPECT_EQ(steps(), start + 3);
+
+    // A picture: a label holding the chosen file's image.
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString png = dir.filePath("dot.png");
+    ASSERT_TRUE(image.save(png));
+    prompts.files.push_back(png);
+    trigger("mnuDesign_Insert_Picture");
+    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(300, 20));
+    settle();
+    VGrfElement *picture = root().ChildList().back().get();
+    ASSERT_EQ(picture->Kind(), ElementKind::Label);
+    ASSERT_TRUE(picture->Picture() && picture->Picture()->HasImage());
+    EXPECT_EQ(picture->Picture()->Image().size(), QSize(8, 6));
+    EXPECT_EQ(picture->WindowBounds(), QRect(QPoint(300, 20), QSize(8, 6) * picture->Zoom() / 100));
+    EXPECT_EQ(steps(), start + 4);
+
+    QAction *undo = w->action("mnuDesign_Edit_Undo");
+    while (undo->isEnabled())
+        undo->trigger();
+    settle();
+    EXPECT_EQ(saved(), original);
 }

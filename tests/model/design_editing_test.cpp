@@ -134,6 +134,9 @@ TEST(DesignEditing, EveryStepUndoesAndRedoesToTheSavedBytes)
             SetElementWindow(*label, label->WindowBounds().adjusted(-3, 2, 4, 9));
             editor.geometryChanged(before, "Move");
         },
+        [&] {
+            editor.arrange({table, label}, ArrangeMode::AlignRight);
+        },
         [&] { editor.add(root, ElementKind::Group, QPoint(30, 40)); },
         [&] { editor.add(root, ElementKind::Table, QPoint(30, 400)); },
         [&] { editor.setCaption(*label, "Typed in place"); },
@@ -237,4 +240,38 @@ TEST(DesignEditing, PasteRulesAndTableGrids)
     // Cells that are no grid are left alone.
     child(*table, ElementKind::Cell, QRect(3, 3, 10, 10));
     EXPECT_FALSE(editor.editTable(*table->Child(0), TableEdit::AddRowUp));
+}
+
+TEST(DesignEditing, InsertedTableIsAGridOfCellsInOneStep)
+{
+    VDoc doc;
+    VPage *page = doc.AddPage();
+    page->SetZoom(100);
+    DesignEditor editor(doc);
+    VGrfElement *table = editor.add(page->Root(), ElementKind::Table, QPoint(10, 20),
+                                    [](VGrfElement &t) { MakeTableGrid(t, 3, 4); });
+    EXPECT_EQ(editor.undoStack().count(), 1);
+    const std::optional<TableGrid> grid = GridOf(*table);
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->rows(), 3);
+    EXPECT_EQ(grid->columns(), 4);
+    // The cells tile the table: no gap, no overlap, the last ones ending at its edges.
+    const QRect window = table->WindowBounds();
+    QRect covered;
+    int area = 0;
+    for (const auto &c : table->ChildList()) {
+        covered |= c->WindowBounds();
+        area += c->WindowBounds().width() * c->WindowBounds().height();
+        EXPECT_EQ(c->Shape().Left(), table->Shape().Left() + c->Shape().RelLeft());
+        EXPECT_TRUE(c->Shape().BorderLine(VShape::BorderTop).visible); // in the style of the first cell
+    }
+    EXPECT_EQ(covered, QRect(QPoint(0, 0), window.size()));
+    EXPECT_EQ(area, window.width() * window.height());
+    EXPECT_EQ(table->Child(11)->Name(), "Cell12");
+    // Row and column edits work on it.
+    EXPECT_TRUE(editor.editTable(*grid->at(1, 2), TableEdit::DeleteColumn));
+    EXPECT_EQ(GridOf(*table)->columns(), 3);
+    editor.undoStack().undo();
+    editor.undoStack().undo();
+    EXPECT_TRUE(page->Root().ChildList().empty());
 }
