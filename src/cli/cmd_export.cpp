@@ -1,10 +1,11 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
 
+#include "export/export_report.h"
 #include "export/html_export.h"
 #include "export/pdf_export.h"
 #include "export/rtf_export.h"
-#include "files/edf_writer.h"
+#include "export/edf_writer.h"
 #include "export/picture_export.h"
 #include "export/text_export.h"
 #include "model/code_page.h"
@@ -21,7 +22,8 @@ namespace
 
 const char *const kUsage =
     "export DOC [--data DATA] --format txt|html|mht|rtf|doc|pdf|bmp|jpeg|gif|ico|png|edf -o OUT "
-    "[--new-page-char] [--eof-char] [--no-pictures] [--code-page 1251|1252|1254] [--keep-pictures]\n"
+    "[--new-page-char] [--eof-char] [--no-pictures] [--code-page 1251|1252|1254|utf-8] [--keep-pictures]\n"
+    "  --code-page: the interface code page by default; utf-8 for txt, html and mht only\n"
     "  txt: --new-page-char puts a form-feed line between pages, --eof-char ends with character 26\n"
     "  html: pictures beside OUT unless --no-pictures; mht: one MIME HTML file\n"
     "  rtf: pictures inside OUT unless --no-pictures; doc: the same as Word 97 (needs LibreOffice)\n"
@@ -38,10 +40,23 @@ PictureFormat pictureFormat(const QString &name)
     return formats[kPictureFormats.indexOf(name)];
 }
 
+bool asksUtf8(const CliArgs &a)
+{
+    const std::optional<QString> value = a.value(QLatin1String(kCodePageOption));
+    return value && (value->compare(QLatin1String("utf-8"), Qt::CaseInsensitive) == 0 ||
+                     value->compare(QLatin1String("utf8"), Qt::CaseInsensitive) == 0);
+}
+
+// The text and HTML outputs may be UTF-8 for a pipeline; everything else keeps the interface's.
+int textCodePage(const CliArgs &a)
+{
+    return asksUtf8(a) ? kUtf8CodePage : InterfaceCodePage();
+}
+
 HtmlOptions htmlOptions(const QString &format, const CliArgs &a)
 {
     HtmlOptions options;
-    options.codePage = InterfaceCodePage();
+    options.codePage = textCodePage(a);
     options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
     options.mht = format == QLatin1String("mht");
     options.version = QStringLiteral(TESSALY_VERSION);
@@ -143,7 +158,7 @@ int streamExport(const VDoc &design, const QString &dataPath, const QString &for
     }
     if (format == QLatin1String("txt")) {
         TextWriter writer(path, a.flag(QStringLiteral("--new-page-char")),
-                          a.flag(QStringLiteral("--eof-char")), InterfaceCodePage());
+                          a.flag(QStringLiteral("--eof-char")), textCodePage(a));
         return streamReport(design, dataPath, writer, reportResult);
     }
     if (format == QLatin1String("html") || format == QLatin1String("mht")) {
@@ -169,27 +184,33 @@ int streamExport(const VDoc &design, const QString &dataPath, const QString &for
     return -1;
 }
 
+ExportOptions exportOptions(const QString &format, const CliArgs &a, const QStringList &inputs)
+{
+    ExportOptions options;
+    options.newPageChar = a.flag(QStringLiteral("--new-page-char"));
+    options.eofChar = a.flag(QStringLiteral("--eof-char"));
+    options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
+    options.mht = format == QLatin1String("mht");
+    options.keepPictures = a.flag(QStringLiteral("--keep-pictures"));
+    options.version = QStringLiteral(TESSALY_VERSION);
+    options.inputs = inputs;
+    if (asksUtf8(a)) options.codePage = kUtf8CodePage;
+    if (kPictureFormats.contains(format)) options.pictures = pictureFormat(format);
+    return options;
+}
+
 // The outputs of a whole report in memory.
 int exportReport(VDoc &report, const QString &format, const QString &out, const CliArgs &a,
                  const QStringList &inputs)
 {
     const QString path = QFileInfo(out).absoluteFilePath();
-    if (format == QLatin1String("edf")) return cliFileResult(ExportEdf(report, path));
-    if (format == QLatin1String("txt"))
-        return reportResult(ExportText(report, path, a.flag(QStringLiteral("--new-page-char")),
-                                       a.flag(QStringLiteral("--eof-char")), InterfaceCodePage()));
-    if (format == QLatin1String("html") || format == QLatin1String("mht"))
-        return reportResult(ExportHtml(report, path, htmlOptions(format, a)));
-    if (format == QLatin1String("rtf")) return reportResult(ExportRtf(report, path, rtfOptions(a)));
-    if (format == QLatin1String("doc"))
-        return reportResult(ExportDoc(report, path, !a.flag(QStringLiteral("--no-pictures"))));
-    // One file per page and format; none of them may be an input.
-    for (const QString &file : PicturePaths(report.PageCount(), path, pictureFormat(format)))
-        if (!cliOutputIsNew(file, inputs)) return kExitFailure;
-    QStringList written;
-    const ExportResult r = ExportPictures(report, path, pictureFormat(format), &written);
-    for (const QString &file : written)
-        cliOut(file);
+    const ExportResult r =
+        ExportReport(report, ExportFormatForExtension(format), path, exportOptions(format, a, inputs));
+    if (format == QLatin1String("edf")) // its warnings have always come without a prefix
+        return cliFileResult(r ? FileResult{true, {}, r.warnings} : FileResult::failure(r.message));
+    if (kPictureFormats.contains(format))
+        for (const QString &file : r.written)
+            cliOut(file);
     return reportResult(r);
 }
 
@@ -203,11 +224,18 @@ int runExport(const QStringList &args)
     const auto format = a.value(QStringLiteral("--format"));
     const auto out = a.value(QStringLiteral("-o"));
     if (!a.ok() || a.positional().size() != 1 || !format || !out || out->isEmpty()) return cliUsage(kUsage);
-    if (!cliApplyCodePage(a)) return kExitUsage;
     static const QStringList available =
         QStringList{"txt", "html", "mht", "rtf", "doc", "pdf", "edf"} + kPictureFormats;
     const QString f = format->toLower();
     if (!available.contains(f)) return cliUsage(kUsage);
+    if (asksUtf8(a)) {
+        if (f != QLatin1String("txt") && f != QLatin1String("html") && f != QLatin1String("mht")) {
+            cliError(QStringLiteral("--code-page utf-8 is for txt, html and mht only"));
+            return kExitUsage;
+        }
+    } else if (!cliApplyCodePage(a)) {
+        return kExitUsage;
+    }
     const QString docPath = a.positional().first();
     const std::optional<QString> data = a.value(QStringLiteral("--data"));
     const QStringList inputs = {docPath, data.value_or(QString())};
@@ -230,9 +258,7 @@ int runExport(const QStringList &args)
     const bool keepPictures = a.flag(QStringLiteral("--keep-pictures"));
     VDoc doc;
     if (!cliLoadDocument(docPath, doc)) return kExitFailure;
-    if (!data)
-        return reportPdf(
-            ExportReportPdf(doc, pdfPath, InterfaceCodePage(), QStringLiteral("Tessaly"), keepPictures));
+    if (!data) return exportReport(doc, f, *out, a, inputs);
 
     // DOC is the design; its report is exported page by page while the data is read.
     PdfFileSink pdf(doc, pdfPath, InterfaceCodePage(), keepPictures);
