@@ -47,30 +47,6 @@ bool asksUtf8(const CliArgs &a)
                      value->compare(QLatin1String("utf8"), Qt::CaseInsensitive) == 0);
 }
 
-// The text and HTML outputs may be UTF-8 for a pipeline; everything else keeps the interface's.
-int textCodePage(const CliArgs &a)
-{
-    return asksUtf8(a) ? kUtf8CodePage : InterfaceCodePage();
-}
-
-HtmlOptions htmlOptions(const QString &format, const CliArgs &a)
-{
-    HtmlOptions options;
-    options.codePage = textCodePage(a);
-    options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
-    options.mht = format == QLatin1String("mht");
-    options.version = QStringLiteral(TESSALY_VERSION);
-    return options;
-}
-
-RtfOptions rtfOptions(const CliArgs &a)
-{
-    RtfOptions options;
-    options.codePage = InterfaceCodePage();
-    options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
-    return options;
-}
-
 // The file is written even when something could not be drawn; the exit code says it is incomplete.
 int reportPdf(const PdfExportResult &r)
 {
@@ -124,66 +100,6 @@ private:
     bool m_failed = false;
 };
 
-// A writer with AddPage(page) and Finish(), fed from the data as it is read. The writer's own
-// message wins over the data's when it was the writer that stopped the reading.
-template <typename Writer, typename Report>
-int streamReport(const VDoc &design, const QString &dataPath, Writer &writer, Report report)
-{
-    PageSink sink([&writer](VPage &page) { return writer.AddPage(page); });
-    VDoc doc;
-    QString reason;
-    const bool read = ReadDataFile(dataPath, design, doc, &sink, &reason);
-    if (read) sink.finish(doc);
-    if (!read && !sink.failed()) {
-        cliDataError(dataPath, reason);
-        return kExitFailure;
-    }
-    return report(writer.Finish());
-}
-
-// The outputs that take their pages one by one (all but PDF, which has a sink of its own); -1 for
-// the others.
-int streamExport(const VDoc &design, const QString &dataPath, const QString &format, const QString &out,
-                 const CliArgs &a)
-{
-    // Report pages take their design pages' paper: a size no output can hold stops before writing.
-    if (const QString problem = design.PaperSizeProblem(); !problem.isEmpty()) {
-        cliError(problem);
-        return kExitFailure;
-    }
-    const QString path = QFileInfo(out).absoluteFilePath();
-    if (format == QLatin1String("edf")) {
-        EdfWriter writer(path, {design.FileName(), dataPath});
-        return streamReport(design, dataPath, writer, cliFileResult);
-    }
-    if (format == QLatin1String("txt")) {
-        TextWriter writer(path, a.flag(QStringLiteral("--new-page-char")),
-                          a.flag(QStringLiteral("--eof-char")), textCodePage(a));
-        return streamReport(design, dataPath, writer, reportResult);
-    }
-    if (format == QLatin1String("html") || format == QLatin1String("mht")) {
-        HtmlWriter writer(path, design.Font().FontName(), htmlOptions(format, a));
-        return streamReport(design, dataPath, writer, reportResult);
-    }
-    if (format == QLatin1String("rtf")) {
-        RtfWriter writer(path, rtfOptions(a));
-        return streamReport(design, dataPath, writer, reportResult);
-    }
-    if (format == QLatin1String("doc")) {
-        DocWriter writer(path, !a.flag(QStringLiteral("--no-pictures")));
-        return streamReport(design, dataPath, writer, reportResult);
-    }
-    if (kPictureFormats.contains(format)) {
-        PictureWriter writer(path, pictureFormat(format), {design.FileName(), dataPath});
-        return streamReport(design, dataPath, writer, [](const ExportResult &r) {
-            for (const QString &file : r.written)
-                cliOut(file);
-            return reportResult(r);
-        });
-    }
-    return -1;
-}
-
 ExportOptions exportOptions(const QString &format, const CliArgs &a, const QStringList &inputs)
 {
     ExportOptions options;
@@ -197,6 +113,35 @@ ExportOptions exportOptions(const QString &format, const CliArgs &a, const QStri
     if (asksUtf8(a)) options.codePage = kUtf8CodePage;
     if (kPictureFormats.contains(format)) options.pictures = pictureFormat(format);
     return options;
+}
+
+// The outputs that take their pages one by one (all but PDF, which has a sink of its own), fed
+// from the data as it is read.
+int streamExport(const VDoc &design, const QString &dataPath, const QString &format, const QString &out,
+                 const CliArgs &a, const QStringList &inputs)
+{
+    // Report pages take their design pages' paper: a size no output can hold stops before writing.
+    if (const QString problem = design.PaperSizeProblem(); !problem.isEmpty()) {
+        cliError(problem);
+        return kExitFailure;
+    }
+    const PageSource source = [&](const std::function<bool(VPage &)> &add, QString *reason) {
+        PageSink sink(add);
+        VDoc doc;
+        QString why;
+        const bool read = ReadDataFile(dataPath, design, doc, &sink, &why);
+        if (read) sink.finish(doc);
+        if (!read) *reason = DataErrorMessage(QStringLiteral("Data structure error =>  ") + dataPath, why);
+        return read;
+    };
+    const ExportResult r = ExportPages(source, ExportFormatForExtension(format), QFileInfo(out).absoluteFilePath(),
+                                       exportOptions(format, a, inputs), design.Font().FontName());
+    if (format == QLatin1String("edf")) // its warnings have always come without a prefix
+        return cliFileResult(r ? FileResult{true, {}, r.warnings} : FileResult::failure(r.message));
+    if (kPictureFormats.contains(format))
+        for (const QString &file : r.written)
+            cliOut(file);
+    return reportResult(r);
 }
 
 // The outputs of a whole report in memory.
@@ -244,15 +189,7 @@ int runExport(const QStringList &args)
         VDoc doc;
         if (!cliLoadDocument(docPath, doc)) return kExitFailure;
         if (!data) return exportReport(doc, f, *out, a, inputs);
-        if (const int code = streamExport(doc, *data, f, *out, a); code >= 0) return code;
-        ReportSink keep;
-        VDoc report;
-        QString reason;
-        if (!ReadDataFile(*data, doc, report, &keep, &reason)) {
-            cliDataError(*data, reason);
-            return kExitFailure;
-        }
-        return exportReport(report, f, *out, a, inputs);
+        return streamExport(doc, *data, f, *out, a, inputs);
     }
     const QString pdfPath = QFileInfo(*out).absoluteFilePath();
     const bool keepPictures = a.flag(QStringLiteral("--keep-pictures"));

@@ -30,6 +30,22 @@ ExportResult fromFile(const FileResult &r, const QString &path)
     return result;
 }
 
+template <typename Writer>
+ExportResult feed(Writer &writer, const PageSource &source)
+{
+    bool failed = false;
+    QString reason;
+    const bool read = source(
+        [&](VPage &page) {
+            if (!failed && !writer.AddPage(page)) failed = true;
+            return !failed;
+        },
+        &reason);
+    // The writer's own message wins when it was the writer that stopped the source.
+    if (!read && !failed) return ExportResult::failure(reason);
+    return writer.Finish();
+}
+
 // The first of paths that would replace an input, as a refusal; empty when none does.
 QString overwritesInput(const QStringList &paths, const QStringList &inputs)
 {
@@ -80,6 +96,55 @@ ExportResult ExportReport(VDoc &report, int format, const QString &path, const E
         return ExportResult::failure(QStringLiteral("The spreadsheet output is not available yet"));
     default:
         return ExportResult::failure(QStringLiteral("Unknown export format"));
+    }
+}
+
+ExportResult ExportPages(const PageSource &source, int format, const QString &path, const ExportOptions &options,
+                         const QString &fontName)
+{
+    const int codePage = options.codePage ? options.codePage : InterfaceCodePage();
+    switch (format) {
+    case ExportTextFormat: {
+        TextWriter writer(path, options.newPageChar, options.eofChar, codePage);
+        return feed(writer, source);
+    }
+    case ExportHtmlFormat: {
+        HtmlOptions html;
+        html.codePage = codePage;
+        html.savePictures = options.savePictures;
+        html.mht = options.mht;
+        html.title = options.title;
+        html.version = options.version;
+        HtmlWriter writer(path, fontName, html);
+        return feed(writer, source);
+    }
+    case ExportRtfFormat: {
+        RtfOptions rtf;
+        rtf.codePage = codePage;
+        rtf.savePictures = options.savePictures;
+        RtfWriter writer(path, rtf);
+        return feed(writer, source);
+    }
+    case ExportDocFormat: {
+        DocWriter writer(path, options.savePictures);
+        return feed(writer, source);
+    }
+    case ExportPictureFormat: {
+        PictureWriter writer(path, options.pictures, options.inputs);
+        return feed(writer, source);
+    }
+    case ExportEdfFormat: {
+        // EdfWriter's result is a file's; it names no file, so the target is added here.
+        struct Edf {
+            EdfWriter writer;
+            QString target;
+            bool AddPage(VPage &page) { return writer.AddPage(page); }
+            ExportResult Finish() { return fromFile(writer.Finish(), target); }
+        } edf{EdfWriter(path, options.inputs), EdfPath(path)};
+        return feed(edf, source);
+    }
+    default:
+        return ExportResult::failure(QStringLiteral("This output is not written page by page"));
     }
 }
 

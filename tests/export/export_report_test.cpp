@@ -72,3 +72,34 @@ TEST(ExportReport, OptionsReachTheWritersAndInputsStay)
     EXPECT_FALSE(r.message.isEmpty());
     EXPECT_FALSE(QFile::exists(dir.filePath("s.xlsx")));
 }
+
+// Page by page the output is the whole report's; a source that fails leaves no file and its reason.
+TEST(ExportReport, PagesFromASource)
+{
+    QTemporaryDir dir;
+    VDoc report;
+    for (int i = 0; i < 3; ++i)
+        addLabel(addPage(report)->Root(), QStringLiteral("Line %1").arg(i + 1), 1440, 1440 + 400 * i, 4000, 400);
+    ExportOptions options;
+    options.eofChar = true;
+    const auto everyPage = [&report](const std::function<bool(VPage &)> &add, QString *) {
+        for (int i = 0; i < report.PageCount(); ++i)
+            if (!add(*report.PageAt(i))) return false;
+        return true;
+    };
+    ExportResult r = ExportPages(everyPage, ExportTextFormat, dir.filePath("s.txt"), options, "Arial");
+    ASSERT_TRUE(r) << r.message.toStdString();
+    ASSERT_TRUE(ExportReport(report, ExportTextFormat, dir.filePath("w.txt"), options));
+    EXPECT_EQ(readAll(dir.filePath("s.txt")), readAll(dir.filePath("w.txt")));
+    EXPECT_TRUE(readAll(dir.filePath("s.txt")).contains("Line 3"));
+
+    const auto broken = [&report](const std::function<bool(VPage &)> &add, QString *reason) {
+        add(*report.PageAt(0));
+        *reason = QStringLiteral("line 7: no page");
+        return false;
+    };
+    r = ExportPages(broken, ExportHtmlFormat, dir.filePath("b.html"), options, "Arial");
+    EXPECT_FALSE(r);
+    EXPECT_EQ(r.message, QStringLiteral("line 7: no page"));
+    EXPECT_FALSE(QFile::exists(dir.filePath("b.html")));
+}
