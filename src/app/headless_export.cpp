@@ -38,10 +38,12 @@ HeadlessOutcome RunHeadlessExport(const CommandLineOptions &options)
     PictureFormats pictures;
     const int format = ExportFormatForExtension(extension, &pictures);
     if (format < 0)
-        return failure(QStringLiteral("-e: unknown export format '") + options.exportExtension +
-                       QStringLiteral("'; one of pdf, rtf, doc, txt, html, mht, bmp, jpeg, gif, ico, png, edf"));
+        return failure(
+            QStringLiteral("-e: unknown export format '") + options.exportExtension +
+            QStringLiteral("'; one of pdf, rtf, doc, txt, html, mht, bmp, jpeg, gif, ico, png, edf"));
     if (format == ExportSheetFormat)
-        return failure(QStringLiteral("-e xlsx: the spreadsheet output is not available yet; nothing was written"));
+        return failure(
+            QStringLiteral("-e xlsx: the spreadsheet output is not available yet; nothing was written"));
 
     HeadlessOutcome outcome;
     QString error;

@@ -1,12 +1,12 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
 
+#include "export/edf_writer.h"
 #include "export/export_report.h"
 #include "export/html_export.h"
 #include "export/pdf_export.h"
-#include "export/rtf_export.h"
-#include "export/edf_writer.h"
 #include "export/picture_export.h"
+#include "export/rtf_export.h"
 #include "export/text_export.h"
 #include "model/code_page.h"
 #include "model/v_doc.h"
@@ -134,8 +134,9 @@ int streamExport(const VDoc &design, const QString &dataPath, const QString &for
         if (!read) *reason = DataErrorMessage(QStringLiteral("Data structure error =>  ") + dataPath, why);
         return read;
     };
-    const ExportResult r = ExportPages(source, ExportFormatForExtension(format), QFileInfo(out).absoluteFilePath(),
-                                       exportOptions(format, a, inputs), design.Font().FontName());
+    const ExportResult r =
+        ExportPages(source, ExportFormatForExtension(format), QFileInfo(out).absoluteFilePath(),
+                    exportOptions(format, a, inputs), design.Font().FontName());
     if (format == QLatin1String("edf")) // its warnings have always come without a prefix
         return cliFileResult(r ? FileResult{true, {}, r.warnings} : FileResult::failure(r.message));
     if (kPictureFormats.contains(format))

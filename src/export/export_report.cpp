@@ -30,8 +30,7 @@ ExportResult fromFile(const FileResult &r, const QString &path)
     return result;
 }
 
-template <typename Writer>
-ExportResult feed(Writer &writer, const PageSource &source)
+template <typename Writer> ExportResult feed(Writer &writer, const PageSource &source)
 {
     bool failed = false;
     QString reason;
@@ -59,10 +58,10 @@ QString overwritesInput(const QStringList &paths, const QStringList &inputs)
 ExportResult ExportReport(VDoc &report, int format, const QString &path, const ExportOptions &options)
 {
     const int codePage = options.codePage ? options.codePage : InterfaceCodePage();
-    const QStringList targets =
-        format == ExportPictureFormat  ? PicturePaths(report.PageCount(), path, options.pictures)
-        : format == ExportEdfFormat ? QStringList{EdfPath(path)}
-                                    : QStringList{path};
+    const QStringList targets = format == ExportPictureFormat
+                                    ? PicturePaths(report.PageCount(), path, options.pictures)
+                                : format == ExportEdfFormat ? QStringList{EdfPath(path)}
+                                                            : QStringList{path};
     if (const QString refusal = overwritesInput(targets, options.inputs); !refusal.isEmpty())
         return ExportResult::failure(refusal);
 
@@ -99,8 +98,8 @@ ExportResult ExportReport(VDoc &report, int format, const QString &path, const E
     }
 }
 
-ExportResult ExportPages(const PageSource &source, int format, const QString &path, const ExportOptions &options,
-                         const QString &fontName)
+ExportResult ExportPages(const PageSource &source, int format, const QString &path,
+                         const ExportOptions &options, const QString &fontName)
 {
     const int codePage = options.codePage ? options.codePage : InterfaceCodePage();
     switch (format) {

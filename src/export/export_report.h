@@ -39,8 +39,8 @@ using PageSource = std::function<bool(const std::function<bool(VPage &)> &add, Q
 // The same outputs page by page, so that memory stays that of one page: all but PDF, which
 // generation feeds through a sink of its own, and the spreadsheet. fontName is the design's, for
 // HTML. A source that fails leaves no output; its reason is the result's message.
-ExportResult ExportPages(const PageSource &source, int format, const QString &path, const ExportOptions &options,
-                         const QString &fontName);
+ExportResult ExportPages(const PageSource &source, int format, const QString &path,
+                         const ExportOptions &options, const QString &fontName);
 
 // The format an extension names (txt, html, htm, mht, rtf, doc, pdf, edf, xlsx and the picture
 // extensions, in any case); for a picture extension pictures receives its format. -1 when unknown.

@@ -79,7 +79,8 @@ TEST(ExportReport, PagesFromASource)
     QTemporaryDir dir;
     VDoc report;
     for (int i = 0; i < 3; ++i)
-        addLabel(addPage(report)->Root(), QStringLiteral("Line %1").arg(i + 1), 1440, 1440 + 400 * i, 4000, 400);
+        addLabel(addPage(report)->Root(), QStringLiteral("Line %1").arg(i + 1), 1440, 1440 + 400 * i, 4000,
+                 400);
     ExportOptions options;
     options.eofChar = true;
     const auto everyPage = [&report](const std::function<bool(VPage &)> &add, QString *) {
