@@ -30,7 +30,12 @@ int exportWithoutWindow(int argc, char **argv)
     CommandLineOptions &options = commandLineOptions();
     // Help or a missing file: the message is out, and nothing was exported.
     if (StartupExitCode(app.arguments().mid(1), QDir::currentPath(), options, prompts)) return 1;
-    const HeadlessOutcome outcome = RunHeadlessExport(options);
+    HeadlessOutcome outcome;
+    try {
+        outcome = RunHeadlessExport(options);
+    } catch (const std::exception &e) {
+        outcome.error = QString::fromLocal8Bit(e.what());
+    }
     for (const QString &file : outcome.written)
         std::fprintf(stdout, "%s\n", qPrintable(file));
     for (const QString &warning : outcome.warnings)

@@ -76,5 +76,14 @@ TEST(HeadlessExport, WritesBesideTheDataAndFailsClearly)
         EXPECT_TRUE(r.err.contains(f.reason)) << f.reason << ": " << r.err.constData();
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("in/invoice.xlsx")));
+
+    // -dd: the data goes only after its report is out.
+    r = runProgram({"-t", design, "-d", data, "-g", "-e", "xlsx", "-dd"});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(QFile::exists(data));
+    r = runProgram({"-t", design, "-d", data, "-g", "-e", "txt", "-dd"});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_TRUE(QFile::exists(dir.filePath("in/invoice.txt")));
+    EXPECT_FALSE(QFile::exists(data));
     EXPECT_FALSE(QFile::exists(dir.filePath("invoice.txt")));
 }
