@@ -3,7 +3,7 @@
 #include "export/page_markup.h"
 #include "export/pdf_export.h"
 #include "files/design_file.h"
-#include "files/edf_writer.h"
+#include "export/edf_writer.h"
 #include "files/picture_text.h"
 #include "model/v_doc.h"
 #include "model/v_picture.h"

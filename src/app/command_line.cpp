@@ -194,6 +194,8 @@ bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, 
     if (hasWord(words, "-dd", "-DD")) options.deleteDataOnExit = true;
     if (hasWord(words, "-pf", "-PF")) options.checkPrintable = true;
     if (hasWord(words, "-bw", "-BW")) options.blackWhite = true;
+    if (hasWord(words, "-g", "-G")) options.noWindow = true;
+    if (optionValue("-e", "-E", words, value)) options.exportExtension = value;
     // Never the first word: the accounting system always puts it after the files.
     if (optionValue("-mail", "-MAIL", words, value, 1)) {
         bool ok = false;
@@ -205,6 +207,12 @@ bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, 
         options.mailId = id;
     }
     return false;
+}
+
+bool AsksHeadlessExport(const QStringList &arguments)
+{
+    const QList<Word> words = splitWords(JoinArguments(arguments));
+    return hasWord(words, "-g", "-G") && hasWord(words, "-e", "-E");
 }
 
 std::optional<int> StartupExitCode(const QStringList &arguments, const QString &currentFolder,

@@ -16,6 +16,8 @@ struct CommandLineOptions {
     bool checkPrintable = false;
     bool blackWhite = false;
     int mailId = 0;
+    bool noWindow = false;   // -g
+    QString exportExtension; // -e: with -g, the report is exported in this format and no window opens
 };
 
 CommandLineOptions &commandLineOptions();
@@ -45,6 +47,9 @@ bool ParseArguments(const QStringList &arguments, const QString &currentFolder, 
 // throws std::invalid_argument.
 bool ParseCommandLine(const QString &commandLine, const QString &currentFolder, CommandLineOptions &options,
                       Prompts &prompts);
+
+// Whether the arguments ask for the report to be exported without a window: -g and -e together.
+bool AsksHeadlessExport(const QStringList &arguments);
 
 // The start-up's reading of arguments: the exit code to end with at once (255, that is -1, after
 // help or a missing file; 1 after a bad option value, whose message has been shown), or nothing

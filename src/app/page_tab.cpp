@@ -8,7 +8,7 @@
 #include "app/page_view.h"
 #include "app/prompts.h"
 #include "files/design_file.h"
-#include "files/edf_writer.h"
+#include "export/edf_writer.h"
 #include "files/file_checks.h"
 
 #include <QAction>

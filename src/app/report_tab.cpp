@@ -8,12 +8,8 @@
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "export/export_names.h"
-#include "export/html_export.h"
+#include "export/export_report.h"
 #include "export/mail_handoff.h"
-#include "export/pdf_export.h"
-#include "export/picture_export.h"
-#include "export/rtf_export.h"
-#include "export/text_export.h"
 #include "files/design_file.h"
 #include "model/code_page.h"
 #include "report/convert_pdf_sink.h"
@@ -274,61 +270,35 @@ void ReportTab::cmdView_ConvertClick()
     m_shell.setStatusText(0, dialog.fileName());
 }
 
-ExportOutcome ReportTab::exportReport(int format, const QString &path, const ExportSettings &options, bool mht)
+ExportOutcome ReportTab::exportReport(int format, const QString &path, const ExportSettings &settings, bool mht)
 {
     ExportOutcome outcome;
-    auto take = [&outcome](const ExportResult &r) {
-        outcome.written = r.written;
-        outcome.failed = !r;
-        outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message;
-    };
-    switch (format) {
-    case ExportTextFormat:
-        take(ExportText(m_doc, path, options.CheckNewPage, options.CheckEOFChar, InterfaceCodePage()));
-        break;
-    case ExportHtmlFormat: {
-        HtmlOptions html;
-        html.codePage = InterfaceCodePage();
-        html.savePictures = options.ImageSaveHTML;
-        html.mht = mht;
-        html.title = T("Tessaly");
-        html.version = QStringLiteral(TESSALY_VERSION);
-        take(ExportHtml(m_doc, path, html));
-        break;
-    }
-    case ExportRtfFormat: {
-        RtfOptions rtf;
-        rtf.codePage = InterfaceCodePage();
-        rtf.savePictures = options.ImageSaveRtf;
-        take(ExportRtf(m_doc, path, rtf));
-        break;
-    }
-    case ExportDocFormat:
-        take(ExportDoc(m_doc, path, options.ImageSaveDoc));
-        break;
-    case ExportPdfFormat: {
-        const PdfExportResult r = ExportReportPdf(m_doc, path, InterfaceCodePage(), T("Tessaly"));
-        if (r) outcome.written << path;
-        outcome.failed = !r;
-        outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message.trimmed();
-        break;
-    }
-    case ExportPictureFormat: {
-        PictureFormats chosen;
-        chosen.setFlag(PictureFormat::Bmp, options.CheckBMP);
-        chosen.setFlag(PictureFormat::Jpeg, options.CheckJPEG);
-        chosen.setFlag(PictureFormat::Gif, options.CheckGIF);
-        chosen.setFlag(PictureFormat::Ico, options.CheckICO);
-        chosen.setFlag(PictureFormat::Png, options.CheckPNG);
-        take(ExportPictures(m_doc, path, chosen));
-        break;
-    }
-    case ExportSheetFormat: // nothing is written, as the accounting system's own format is not made
-        break;
-    default:
+    // The accounting system's own spreadsheet format is not made: nothing is written, as ever.
+    if (format == ExportSheetFormat) return outcome;
+    if (format < ExportTextFormat || format > ExportPictureFormat) {
         outcome.error = T("This output is not available yet.");
         outcome.failed = true;
-        break;
+        return outcome;
     }
+    ExportOptions options;
+    options.newPageChar = settings.CheckNewPage;
+    options.eofChar = settings.CheckEOFChar;
+    options.savePictures = format == ExportHtmlFormat  ? settings.ImageSaveHTML
+                           : format == ExportRtfFormat ? settings.ImageSaveRtf
+                                                       : settings.ImageSaveDoc;
+    options.mht = mht;
+    options.title = T("Tessaly");
+    options.version = QStringLiteral(TESSALY_VERSION);
+    PictureFormats chosen;
+    chosen.setFlag(PictureFormat::Bmp, settings.CheckBMP);
+    chosen.setFlag(PictureFormat::Jpeg, settings.CheckJPEG);
+    chosen.setFlag(PictureFormat::Gif, settings.CheckGIF);
+    chosen.setFlag(PictureFormat::Ico, settings.CheckICO);
+    chosen.setFlag(PictureFormat::Png, settings.CheckPNG);
+    options.pictures = chosen;
+    const ExportResult r = ExportReport(m_doc, format, path, options);
+    outcome.written = r.written;
+    outcome.failed = !r;
+    outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message;
     return outcome;
 }

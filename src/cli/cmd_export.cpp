@@ -1,11 +1,12 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
 
+#include "export/edf_writer.h"
+#include "export/export_report.h"
 #include "export/html_export.h"
 #include "export/pdf_export.h"
-#include "export/rtf_export.h"
-#include "files/edf_writer.h"
 #include "export/picture_export.h"
+#include "export/rtf_export.h"
 #include "export/text_export.h"
 #include "model/code_page.h"
 #include "model/v_doc.h"
@@ -21,7 +22,8 @@ namespace
 
 const char *const kUsage =
     "export DOC [--data DATA] --format txt|html|mht|rtf|doc|pdf|bmp|jpeg|gif|ico|png|edf -o OUT "
-    "[--new-page-char] [--eof-char] [--no-pictures] [--code-page 1251|1252|1254] [--keep-pictures]\n"
+    "[--new-page-char] [--eof-char] [--no-pictures] [--code-page 1251|1252|1254|utf-8] [--keep-pictures]\n"
+    "  --code-page: the interface code page by default; utf-8 for txt, html and mht only\n"
     "  txt: --new-page-char puts a form-feed line between pages, --eof-char ends with character 26\n"
     "  html: pictures beside OUT unless --no-pictures; mht: one MIME HTML file\n"
     "  rtf: pictures inside OUT unless --no-pictures; doc: the same as Word 97 (needs LibreOffice)\n"
@@ -38,22 +40,11 @@ PictureFormat pictureFormat(const QString &name)
     return formats[kPictureFormats.indexOf(name)];
 }
 
-HtmlOptions htmlOptions(const QString &format, const CliArgs &a)
+bool asksUtf8(const CliArgs &a)
 {
-    HtmlOptions options;
-    options.codePage = InterfaceCodePage();
-    options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
-    options.mht = format == QLatin1String("mht");
-    options.version = QStringLiteral(TESSALY_VERSION);
-    return options;
-}
-
-RtfOptions rtfOptions(const CliArgs &a)
-{
-    RtfOptions options;
-    options.codePage = InterfaceCodePage();
-    options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
-    return options;
+    const std::optional<QString> value = a.value(QLatin1String(kCodePageOption));
+    return value && (value->compare(QLatin1String("utf-8"), Qt::CaseInsensitive) == 0 ||
+                     value->compare(QLatin1String("utf8"), Qt::CaseInsensitive) == 0);
 }
 
 // The file is written even when something could not be drawn; the exit code says it is incomplete.
@@ -109,64 +100,49 @@ private:
     bool m_failed = false;
 };
 
-// A writer with AddPage(page) and Finish(), fed from the data as it is read. The writer's own
-// message wins over the data's when it was the writer that stopped the reading.
-template <typename Writer, typename Report>
-int streamReport(const VDoc &design, const QString &dataPath, Writer &writer, Report report)
+ExportOptions exportOptions(const QString &format, const CliArgs &a, const QStringList &inputs)
 {
-    PageSink sink([&writer](VPage &page) { return writer.AddPage(page); });
-    VDoc doc;
-    QString reason;
-    const bool read = ReadDataFile(dataPath, design, doc, &sink, &reason);
-    if (read) sink.finish(doc);
-    if (!read && !sink.failed()) {
-        cliDataError(dataPath, reason);
-        return kExitFailure;
-    }
-    return report(writer.Finish());
+    ExportOptions options;
+    options.newPageChar = a.flag(QStringLiteral("--new-page-char"));
+    options.eofChar = a.flag(QStringLiteral("--eof-char"));
+    options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
+    options.mht = format == QLatin1String("mht");
+    options.keepPictures = a.flag(QStringLiteral("--keep-pictures"));
+    options.version = QStringLiteral(TESSALY_VERSION);
+    options.inputs = inputs;
+    if (asksUtf8(a)) options.codePage = kUtf8CodePage;
+    if (kPictureFormats.contains(format)) options.pictures = pictureFormat(format);
+    return options;
 }
 
-// The outputs that take their pages one by one (all but PDF, which has a sink of its own); -1 for
-// the others.
+// The outputs that take their pages one by one (all but PDF, which has a sink of its own), fed
+// from the data as it is read.
 int streamExport(const VDoc &design, const QString &dataPath, const QString &format, const QString &out,
-                 const CliArgs &a)
+                 const CliArgs &a, const QStringList &inputs)
 {
     // Report pages take their design pages' paper: a size no output can hold stops before writing.
     if (const QString problem = design.PaperSizeProblem(); !problem.isEmpty()) {
         cliError(problem);
         return kExitFailure;
     }
-    const QString path = QFileInfo(out).absoluteFilePath();
-    if (format == QLatin1String("edf")) {
-        EdfWriter writer(path, {design.FileName(), dataPath});
-        return streamReport(design, dataPath, writer, cliFileResult);
-    }
-    if (format == QLatin1String("txt")) {
-        TextWriter writer(path, a.flag(QStringLiteral("--new-page-char")),
-                          a.flag(QStringLiteral("--eof-char")), InterfaceCodePage());
-        return streamReport(design, dataPath, writer, reportResult);
-    }
-    if (format == QLatin1String("html") || format == QLatin1String("mht")) {
-        HtmlWriter writer(path, design.Font().FontName(), htmlOptions(format, a));
-        return streamReport(design, dataPath, writer, reportResult);
-    }
-    if (format == QLatin1String("rtf")) {
-        RtfWriter writer(path, rtfOptions(a));
-        return streamReport(design, dataPath, writer, reportResult);
-    }
-    if (format == QLatin1String("doc")) {
-        DocWriter writer(path, !a.flag(QStringLiteral("--no-pictures")));
-        return streamReport(design, dataPath, writer, reportResult);
-    }
-    if (kPictureFormats.contains(format)) {
-        PictureWriter writer(path, pictureFormat(format), {design.FileName(), dataPath});
-        return streamReport(design, dataPath, writer, [](const ExportResult &r) {
-            for (const QString &file : r.written)
-                cliOut(file);
-            return reportResult(r);
-        });
-    }
-    return -1;
+    const PageSource source = [&](const std::function<bool(VPage &)> &add, QString *reason) {
+        PageSink sink(add);
+        VDoc doc;
+        QString why;
+        const bool read = ReadDataFile(dataPath, design, doc, &sink, &why);
+        if (read) sink.finish(doc);
+        if (!read) *reason = DataErrorMessage(QStringLiteral("Data structure error =>  ") + dataPath, why);
+        return read;
+    };
+    const ExportResult r =
+        ExportPages(source, ExportFormatForExtension(format), QFileInfo(out).absoluteFilePath(),
+                    exportOptions(format, a, inputs), design.Font().FontName());
+    if (format == QLatin1String("edf")) // its warnings have always come without a prefix
+        return cliFileResult(r ? FileResult{true, {}, r.warnings} : FileResult::failure(r.message));
+    if (kPictureFormats.contains(format))
+        for (const QString &file : r.written)
+            cliOut(file);
+    return reportResult(r);
 }
 
 // The outputs of a whole report in memory.
@@ -174,22 +150,13 @@ int exportReport(VDoc &report, const QString &format, const QString &out, const 
                  const QStringList &inputs)
 {
     const QString path = QFileInfo(out).absoluteFilePath();
-    if (format == QLatin1String("edf")) return cliFileResult(ExportEdf(report, path));
-    if (format == QLatin1String("txt"))
-        return reportResult(ExportText(report, path, a.flag(QStringLiteral("--new-page-char")),
-                                       a.flag(QStringLiteral("--eof-char")), InterfaceCodePage()));
-    if (format == QLatin1String("html") || format == QLatin1String("mht"))
-        return reportResult(ExportHtml(report, path, htmlOptions(format, a)));
-    if (format == QLatin1String("rtf")) return reportResult(ExportRtf(report, path, rtfOptions(a)));
-    if (format == QLatin1String("doc"))
-        return reportResult(ExportDoc(report, path, !a.flag(QStringLiteral("--no-pictures"))));
-    // One file per page and format; none of them may be an input.
-    for (const QString &file : PicturePaths(report.PageCount(), path, pictureFormat(format)))
-        if (!cliOutputIsNew(file, inputs)) return kExitFailure;
-    QStringList written;
-    const ExportResult r = ExportPictures(report, path, pictureFormat(format), &written);
-    for (const QString &file : written)
-        cliOut(file);
+    const ExportResult r =
+        ExportReport(report, ExportFormatForExtension(format), path, exportOptions(format, a, inputs));
+    if (format == QLatin1String("edf")) // its warnings have always come without a prefix
+        return cliFileResult(r ? FileResult{true, {}, r.warnings} : FileResult::failure(r.message));
+    if (kPictureFormats.contains(format))
+        for (const QString &file : r.written)
+            cliOut(file);
     return reportResult(r);
 }
 
@@ -203,11 +170,18 @@ int runExport(const QStringList &args)
     const auto format = a.value(QStringLiteral("--format"));
     const auto out = a.value(QStringLiteral("-o"));
     if (!a.ok() || a.positional().size() != 1 || !format || !out || out->isEmpty()) return cliUsage(kUsage);
-    if (!cliApplyCodePage(a)) return kExitUsage;
     static const QStringList available =
         QStringList{"txt", "html", "mht", "rtf", "doc", "pdf", "edf"} + kPictureFormats;
     const QString f = format->toLower();
     if (!available.contains(f)) return cliUsage(kUsage);
+    if (asksUtf8(a)) {
+        if (f != QLatin1String("txt") && f != QLatin1String("html") && f != QLatin1String("mht")) {
+            cliError(QStringLiteral("--code-page utf-8 is for txt, html and mht only"));
+            return kExitUsage;
+        }
+    } else if (!cliApplyCodePage(a)) {
+        return kExitUsage;
+    }
     const QString docPath = a.positional().first();
     const std::optional<QString> data = a.value(QStringLiteral("--data"));
     const QStringList inputs = {docPath, data.value_or(QString())};
@@ -216,23 +190,13 @@ int runExport(const QStringList &args)
         VDoc doc;
         if (!cliLoadDocument(docPath, doc)) return kExitFailure;
         if (!data) return exportReport(doc, f, *out, a, inputs);
-        if (const int code = streamExport(doc, *data, f, *out, a); code >= 0) return code;
-        ReportSink keep;
-        VDoc report;
-        QString reason;
-        if (!ReadDataFile(*data, doc, report, &keep, &reason)) {
-            cliDataError(*data, reason);
-            return kExitFailure;
-        }
-        return exportReport(report, f, *out, a, inputs);
+        return streamExport(doc, *data, f, *out, a, inputs);
     }
     const QString pdfPath = QFileInfo(*out).absoluteFilePath();
     const bool keepPictures = a.flag(QStringLiteral("--keep-pictures"));
     VDoc doc;
     if (!cliLoadDocument(docPath, doc)) return kExitFailure;
-    if (!data)
-        return reportPdf(
-            ExportReportPdf(doc, pdfPath, InterfaceCodePage(), QStringLiteral("Tessaly"), keepPictures));
+    if (!data) return exportReport(doc, f, *out, a, inputs);
 
     // DOC is the design; its report is exported page by page while the data is read.
     PdfFileSink pdf(doc, pdfPath, InterfaceCodePage(), keepPictures);

@@ -2,7 +2,7 @@
 #include "cli/cli_util.h"
 
 #include "files/design_file.h"
-#include "files/edf_writer.h"
+#include "export/edf_writer.h"
 #include "model/v_doc.h"
 
 #include <QFileInfo>

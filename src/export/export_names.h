@@ -11,6 +11,8 @@ enum ExportFormat : int {
     ExportPdfFormat = 4,
     ExportPictureFormat = 5,
     ExportSheetFormat = 6,
+    // Not a tab of the dialog: the command line's way to the print engine's file.
+    ExportEdfFormat = 7,
 };
 
 // The output name the dialog proposes for a report file: its folder and base name with the

@@ -174,6 +174,8 @@ QString HtmlCharset(int codePage)
     case 1252:
     case 1254:
         return QStringLiteral("windows-") + QString::number(codePage);
+    case kUtf8CodePage:
+        return QStringLiteral("utf-8");
     default:
         return QString();
     }

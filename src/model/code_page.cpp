@@ -10,6 +10,7 @@ int g_codePage = 1252;
 QByteArray encodingName(int codePage)
 {
     // The DOS code pages (866, 437, 850, 857) are known by their "cp" names only.
+    if (codePage == kUtf8CodePage) return "UTF-8";
     if (codePage < 1000) return "cp" + QByteArray::number(codePage);
     return "windows-" + QByteArray::number(codePage);
 }

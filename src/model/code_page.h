@@ -12,6 +12,8 @@ int CodePageForLocale(const QLocale &locale);
 void SetInterfaceCodePage(int codePage);
 // Font character set that goes with a code page (204, 0, 162).
 int CharSetForCodePage(int codePage);
+// Windows' number for UTF-8: the text and HTML outputs take it for pipelines; the interface never does.
+constexpr int kUtf8CodePage = 65001;
 
 QString DecodeAnsi(const QByteArray &bytes, int codePage = InterfaceCodePage());
 QByteArray EncodeAnsi(const QString &text, int codePage = InterfaceCodePage());

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -50,4 +51,33 @@ TEST(CliExportStream, PageByPageWritesWhatTheWholeReportWrites)
             EXPECT_EQ(a, b) << format << " " << file.toStdString();
         }
     }
+}
+
+// UTF-8 is there for pipelines: the same text as the interface code page gives, other bytes, and
+// the HTML head says which; the outputs with fonts of their own refuse it.
+TEST(CliExportStream, Utf8TextAndHtml)
+{
+    const QString design = QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt");
+    const QString data = QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edd");
+    QTemporaryDir dir;
+    const auto run = [&](const char *format, const char *codePage) {
+        const QString out = dir.filePath(QStringLiteral("%1-%2.%1").arg(format, codePage));
+        const testsupport::Run r =
+            runCli({"export", design, "--data", data, "--format", format, "-o", out, "--code-page", codePage});
+        EXPECT_EQ(r.exitCode, 0) << format << codePage << r.err.toStdString();
+        return readAll(out);
+    };
+    const QByteArray ansi = run("txt", "1252");
+    const QByteArray utf8 = run("txt", "utf-8");
+    EXPECT_NE(ansi, utf8); // the invoice has umlauts
+    EXPECT_EQ(QString::fromUtf8(utf8), QString(QStringDecoder("windows-1252").decode(ansi)));
+    const QByteArray html = run("html", "UTF-8");
+    EXPECT_TRUE(html.contains("charset=utf-8\">")) << html.left(300).constData();
+    EXPECT_TRUE(html.contains(QStringLiteral("M\u00fcller").toUtf8()));
+
+    const testsupport::Run r = runCli({"export", design, "--data", data, "--format", "rtf", "-o",
+                                       dir.filePath("x.rtf"), "--code-page", "utf-8"});
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(r.err.contains("utf-8")) << r.err.constData();
+    EXPECT_FALSE(QFile::exists(dir.filePath("x.rtf")));
 }

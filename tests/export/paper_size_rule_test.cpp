@@ -4,7 +4,7 @@
 #include "export/rtf_export.h"
 #include "export/text_export.h"
 #include "export_test_util.h"
-#include "files/edf_writer.h"
+#include "export/edf_writer.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,5 +1,5 @@
 #include "files/design_file.h"
-#include "files/edf_writer.h"
+#include "export/edf_writer.h"
 #include "model/code_page.h"
 #include "model/v_doc.h"
 #include "test_support.h"

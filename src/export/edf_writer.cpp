@@ -1,6 +1,6 @@
 // The print engine reads each data row on its own, so every item carries its complete font and
 // pen; nothing is inherited from an item before it.
-#include "files/edf_writer.h"
+#include "export/edf_writer.h"
 
 #include "export/export_pictures.h"
 #include "files/atomic_file.h"
