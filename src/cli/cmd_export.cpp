@@ -169,18 +169,21 @@ int runExport(const QStringList &args)
                QStringLiteral("--keep-pictures"), QStringLiteral("--no-pictures")});
     const auto format = a.value(QStringLiteral("--format"));
     const auto out = a.value(QStringLiteral("-o"));
-    if (!a.ok() || a.positional().size() != 1 || !format || !out || out->isEmpty()) return cliUsage(kUsage);
+    if (!a.ok() || a.positional().size() != 1 || !format || !out || out->isEmpty())
+        return cliUsage(kUsage, a.problem({QStringLiteral("DOC")}, {QStringLiteral("--format"), QStringLiteral("-o")}));
     static const QStringList available =
         QStringList{"txt", "html", "mht", "rtf", "doc", "pdf", "edf"} + kPictureFormats;
     const QString f = format->toLower();
-    if (!available.contains(f)) return cliUsage(kUsage);
+    if (!available.contains(f))
+        return cliUsage(kUsage, QStringLiteral("--format: unknown format ") + *format + QStringLiteral(" (") +
+                                    available.join(QStringLiteral(", ")) + QLatin1Char(')'));
     if (asksUtf8(a)) {
         if (f != QLatin1String("txt") && f != QLatin1String("html") && f != QLatin1String("mht")) {
             cliError(QStringLiteral("--code-page utf-8 is for txt, html and mht only"));
             return kExitUsage;
         }
     } else if (!cliApplyCodePage(a)) {
-        return kExitUsage;
+        return cliUsage(kUsage);
     }
     const QString docPath = a.positional().first();
     const std::optional<QString> data = a.value(QStringLiteral("--data"));
