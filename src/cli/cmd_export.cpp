@@ -115,6 +115,18 @@ ExportOptions exportOptions(const QString &format, const CliArgs &a, const QStri
     return options;
 }
 
+// What the export wrote or why not: pictures name their files; the print-engine file's warnings
+// have always come without a prefix.
+int finishExport(const QString &format, const ExportResult &r)
+{
+    if (format == QLatin1String("edf"))
+        return cliFileResult(r ? FileResult{true, {}, r.warnings} : FileResult::failure(r.message));
+    if (kPictureFormats.contains(format))
+        for (const QString &file : r.written)
+            cliOut(file);
+    return reportResult(r);
+}
+
 // The outputs that take their pages one by one (all but PDF, which has a sink of its own), fed
 // from the data as it is read.
 int streamExport(const VDoc &design, const QString &dataPath, const QString &format, const QString &out,
@@ -137,12 +149,7 @@ int streamExport(const VDoc &design, const QString &dataPath, const QString &for
     const ExportResult r =
         ExportPages(source, ExportFormatForExtension(format), QFileInfo(out).absoluteFilePath(),
                     exportOptions(format, a, inputs), design.Font().FontName());
-    if (format == QLatin1String("edf")) // its warnings have always come without a prefix
-        return cliFileResult(r ? FileResult{true, {}, r.warnings} : FileResult::failure(r.message));
-    if (kPictureFormats.contains(format))
-        for (const QString &file : r.written)
-            cliOut(file);
-    return reportResult(r);
+    return finishExport(format, r);
 }
 
 // The outputs of a whole report in memory.
@@ -152,12 +159,7 @@ int exportReport(VDoc &report, const QString &format, const QString &out, const 
     const QString path = QFileInfo(out).absoluteFilePath();
     const ExportResult r =
         ExportReport(report, ExportFormatForExtension(format), path, exportOptions(format, a, inputs));
-    if (format == QLatin1String("edf")) // its warnings have always come without a prefix
-        return cliFileResult(r ? FileResult{true, {}, r.warnings} : FileResult::failure(r.message));
-    if (kPictureFormats.contains(format))
-        for (const QString &file : r.written)
-            cliOut(file);
-    return reportResult(r);
+    return finishExport(format, r);
 }
 
 int runExport(const QStringList &args)

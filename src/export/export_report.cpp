@@ -55,6 +55,20 @@ QString overwritesInput(const QStringList &paths, const QStringList &inputs)
 
 } // namespace
 
+namespace
+{
+HtmlOptions htmlOptions(const ExportOptions &options, int codePage)
+{
+    HtmlOptions html;
+    html.codePage = codePage;
+    html.savePictures = options.savePictures;
+    html.mht = options.mht;
+    html.title = options.title;
+    html.version = options.version;
+    return html;
+}
+} // namespace
+
 ExportResult ExportReport(VDoc &report, int format, const QString &path, const ExportOptions &options)
 {
     const int codePage = options.codePage ? options.codePage : InterfaceCodePage();
@@ -68,15 +82,8 @@ ExportResult ExportReport(VDoc &report, int format, const QString &path, const E
     switch (format) {
     case ExportTextFormat:
         return ExportText(report, path, options.newPageChar, options.eofChar, codePage);
-    case ExportHtmlFormat: {
-        HtmlOptions html;
-        html.codePage = codePage;
-        html.savePictures = options.savePictures;
-        html.mht = options.mht;
-        html.title = options.title;
-        html.version = options.version;
-        return ExportHtml(report, path, html);
-    }
+    case ExportHtmlFormat:
+        return ExportHtml(report, path, htmlOptions(options, codePage));
     case ExportRtfFormat: {
         RtfOptions rtf;
         rtf.codePage = codePage;
@@ -108,13 +115,7 @@ ExportResult ExportPages(const PageSource &source, int format, const QString &pa
         return feed(writer, source);
     }
     case ExportHtmlFormat: {
-        HtmlOptions html;
-        html.codePage = codePage;
-        html.savePictures = options.savePictures;
-        html.mht = options.mht;
-        html.title = options.title;
-        html.version = options.version;
-        HtmlWriter writer(path, fontName, html);
+        HtmlWriter writer(path, fontName, htmlOptions(options, codePage));
         return feed(writer, source);
     }
     case ExportRtfFormat: {
