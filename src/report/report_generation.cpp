@@ -6,6 +6,7 @@
 #include "files/xml_check.h"
 #include "model/v_doc.h"
 #include "report/convert_pdf_sink.h"
+#include "report/data_pictures.h"
 #include "report/data_type_state.h"
 #include "report/report_page.h"
 
@@ -130,70 +131,6 @@ private:
     std::unordered_map<const VGrfElement *, std::unique_ptr<ContainerIndex>> m_index;
 };
 
-int pictureSizeSet(int valueType)
-{
-    switch (valueType) {
-    case vtPictureStretch:
-        return VPicture::Stretch;
-    case vtPictureStretchProportion:
-        return VPicture::StretchProportional;
-    default:
-        return VPicture::OriginalSize;
-    }
-}
-
-QByteArray pictureFormat(const QString &path)
-{
-    const QString ext = QFileInfo(path).suffix().toUpper();
-    if (ext == QLatin1String("JPEG") || ext == QLatin1String("JPG")) return "JPEG";
-    if (ext == QLatin1String("GIF")) return "GIF";
-    if (ext == QLatin1String("BMP")) return "BMP";
-    if (ext == QLatin1String("PNG")) return "PNG";
-    return {};
-}
-
-// Data files often name the same picture on every page (a logo, a signature): the last picture
-// read is kept, so that such pages share one image instead of each holding its own copy.
-// Pictures are read only from plain files of at most kMaxPictureFileBytes: a value naming a
-// device, pipe or folder would otherwise read without end or wait for ever.
-class PictureLoader
-{
-public:
-    QImage load(const QString &path, const QByteArray &format)
-    {
-        const QFileInfo info(path);
-        const QDateTime stamp = info.lastModified();
-        if (!m_image.isNull() && path == m_path && format == m_format && stamp == m_stamp &&
-            info.size() == m_size)
-            return m_image;
-        QByteArray bytes;
-        QString problem;
-        if (!ReadPlainFile(path, kMaxPictureFileBytes, bytes, problem))
-            fail(QStringLiteral("picture ") + problem);
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
-        QImageReader reader(&buffer, format);
-        reader.setDecideFormatFromContent(false);
-        const QImage image = reader.read();
-        if (image.isNull())
-            fail(QStringLiteral("picture ") + path + QStringLiteral(" cannot be read as ") +
-                 QLatin1String(format));
-        m_path = path;
-        m_format = format;
-        m_stamp = stamp;
-        m_size = info.size();
-        m_image = image;
-        return image;
-    }
-
-private:
-    QString m_path;
-    QByteArray m_format;
-    QDateTime m_stamp;
-    qint64 m_size = -1;
-    QImage m_image;
-};
-
 // Report files are XML, which cannot hold most control characters, not even escaped; a value
 // with one is refused where it is read, so that the report can always be saved.
 void checkStorable(const QString &value)
@@ -215,11 +152,14 @@ void setLabelValue(VGrfElement &label, const QString &value, PictureLoader &pict
     if (!IsPictureValueType(label.ValueType()) || value.isEmpty() || !QFileInfo::exists(value)) return;
     if (!QFileInfo(value).isFile())
         fail(QStringLiteral("picture ") + value + QStringLiteral(" is not a plain file"));
-    const QByteArray format = pictureFormat(value);
+    const QByteArray format = DataPictureFormat(value);
     if (format.isEmpty()) return;
+    QString problem;
+    const QImage image = pictures.load(value, format, problem);
+    if (image.isNull()) fail(problem);
     auto picture = std::make_unique<VPicture>();
-    picture->SetImage(pictures.load(value, format));
-    picture->SetSizeSet(pictureSizeSet(label.ValueType()));
+    picture->SetImage(image);
+    picture->SetSizeSet(DataPictureSizeSet(label.ValueType()));
     label.SetPicture(std::move(picture));
     label.SetCaption(QString());
 }
