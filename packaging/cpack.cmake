@@ -15,14 +15,15 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tessaly developers <tessaly@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "report edit and print utility")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Designs of reports and barcode labels, filled from data files, previewed, printed and\nexported (PDF, RTF, Word, HTML, pictures). Includes the command-line tool tessaly-cli\nand the mail utility ZelUtlMail.")
+    "Designs of reports and barcode labels, filled from data files, previewed, printed and\nexported (PDF, RTF, Word, HTML, spreadsheet, pictures). Includes the command-line tool tessaly-cli\nand the mail utility ZelUtlMail.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME ${TESSALY_DEB_FILE})
 set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE ${TESSALY_DEB_ARCH})
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The shared libraries give the rest of Depends; these are programs and files we only call or read.
+# The shared libraries give the rest of Depends (libxlsxwriter4 for the spreadsheet output among
+# them, checked by tests/package/check-package); these are programs and files we only call or read.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libqt6svg6 holds the plugins that draw our SVG icons; nothing links it, so shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, xdg-utils, fonts-liberation")

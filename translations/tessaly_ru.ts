@@ -664,12 +664,12 @@ Built with Qt %2.</source>
         <translation>Для окна Tessaly нужен дисплей. Вместо этого отчет записан в PDF: %1</translation>
     </message>
     <message>
-        <source>F5 - Send by e-mail</source>
-        <translation>F5 - Отправить по электронной почте</translation>
+        <source>Mail</source>
+        <translation>Отправить по почте</translation>
     </message>
     <message>
-        <source>F6 - File Export</source>
-        <translation>F6 - Экспорт в файл</translation>
+        <source>Export</source>
+        <translation>Экспорт в файл</translation>
     </message>
     <message>
         <source>Module Name</source>
@@ -1749,6 +1749,22 @@ The codes are read from:
     <message>
         <source>Click where the element goes; Escape cancels.</source>
         <translation>Щёлкните там, где должен быть элемент; Escape отменяет.</translation>
+    </message>
+    <message>
+        <source>No file was written</source>
+        <translation>Ни один файл не записан</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>файлов: %1</translation>
+    </message>
+    <message>
+        <source>the design without data</source>
+        <translation>макет без данных</translation>
+    </message>
+    <message>
+        <source>One sheet per page: each text in the cell of its row and column, numbers as numbers, tables as grids (.xlsx).</source>
+        <translation>Один лист на страницу: каждый текст в ячейке своей строки и столбца, числа как числа, таблицы как сетки (.xlsx).</translation>
     </message>
 </context>
 </TS>

@@ -664,12 +664,12 @@ Qt %2 ile derlendi.</translation>
         <translation>Tessaly penceresi için bir ekran gerekiyor. Bunun yerine rapor PDF olarak yazıldı: %1</translation>
     </message>
     <message>
-        <source>F5 - Send by e-mail</source>
-        <translation>F5 - E-Posta ile gönder</translation>
+        <source>Mail</source>
+        <translation>E-Posta ile gönder</translation>
     </message>
     <message>
-        <source>F6 - File Export</source>
-        <translation>F6 - Dosya Export</translation>
+        <source>Export</source>
+        <translation>Dosya Export</translation>
     </message>
     <message>
         <source>Module Name</source>
@@ -1749,6 +1749,22 @@ Kodlar şu dosyadan okunur:
     <message>
         <source>Click where the element goes; Escape cancels.</source>
         <translation>Öğenin konacağı yere tıklayın; Escape iptal eder.</translation>
+    </message>
+    <message>
+        <source>No file was written</source>
+        <translation>Hiçbir dosya yazılmadı</translation>
+    </message>
+    <message>
+        <source>%1 files</source>
+        <translation>%1 dosya</translation>
+    </message>
+    <message>
+        <source>the design without data</source>
+        <translation>verisiz tasarım</translation>
+    </message>
+    <message>
+        <source>One sheet per page: each text in the cell of its row and column, numbers as numbers, tables as grids (.xlsx).</source>
+        <translation>Her sayfa bir çalışma sayfası: her metin kendi satır ve sütununun hücresinde, sayılar sayı olarak, tablolar ızgara olarak (.xlsx).</translation>
     </message>
 </context>
 </TS>

@@ -22,6 +22,14 @@ QString ExportOutcome::notMailable() const
     return T("Nothing was sent by e-mail:") + QLatin1Char(' ') + why;
 }
 
+QString WrittenFilesText(const QStringList &written)
+{
+    if (written.isEmpty()) return T("No file was written");
+    if (written.size() == 1) return written.first();
+    return written.first() + QStringLiteral(" ... ") + written.last() + QStringLiteral(" (") +
+           T("%1 files").arg(written.size()) + QLatin1Char(')');
+}
+
 TfrmConvert::TfrmConvert(const ExportSettings &settings, const QString &reportPath, Exporter exporter,
                          Prompts &prompts, QWidget *parent)
     : TextedDialog(parent), m_settings(settings), m_reportPath(reportPath), m_exporter(std::move(exporter)),
@@ -70,6 +78,14 @@ TfrmConvert::TfrmConvert(const ExportSettings &settings, const QString &reportPa
     }
     page("tabPict", {{&m_bmp, "BMP"}, {&m_jpeg, "JPEG"}, {&m_gif, "GIF"}, {&m_ico, "ICO"}, {&m_png, "PNG"}});
     page("tabXls", {});
+    {
+        auto *sheet = static_cast<QVBoxLayout *>(m_tabs->widget(m_tabs->count() - 1)->layout());
+        auto *about = texted(new QLabel(m_tabs), "One sheet per page: each text in the cell of its row and "
+                                                 "column, numbers as numbers, tables as grids (.xlsx).");
+        about->setObjectName(QStringLiteral("lblXls"));
+        about->setWordWrap(true);
+        sheet->insertWidget(0, about);
+    }
     const std::pair<QCheckBox *, const char *> names[] = {
         {m_newPage, "chkUseNewPageChar"}, {m_eof, "chkUseEOFChar"}, {m_htmlPictures, "chkSaveHtmlPictures"},
         {m_mht, "chkSaveAsMHT"}, {m_rtfPictures, "chkSaveRtfPictures"}, {m_docPictures, "chkSaveDocPictures"},
@@ -77,6 +93,8 @@ TfrmConvert::TfrmConvert(const ExportSettings &settings, const QString &reportPa
     for (const auto &[box, name] : names)
         box->setObjectName(QLatin1String(name));
     connect(m_tabs, &QTabWidget::currentChanged, this, [this] { propose(); });
+    for (QCheckBox *box : {m_bmp, m_jpeg, m_gif, m_ico, m_png})
+        connect(box, &QCheckBox::toggled, this, [this] { followPictureFormats(); });
 
     m_preview = texted(new QCheckBox(this), "Open the file after export");
     m_preview->setObjectName(QStringLiteral("chkPreview"));
@@ -125,6 +143,13 @@ void TfrmConvert::applyTexts()
     static const char *const titles[] = {"Text", "HTML", "RTF", "Word", "PDF", "Pictures", "Excel"};
     for (int i = 0; i < m_tabs->count(); ++i)
         m_tabs->setTabText(i, T(titles[i]));
+    if (m_subject) setWindowTitle(windowTitle() + QStringLiteral(" - ") + T(m_subject));
+}
+
+void TfrmConvert::setSubject(const char *english)
+{
+    m_subject = english;
+    applyTexts();
 }
 
 int TfrmConvert::format() const
@@ -145,6 +170,24 @@ QString TfrmConvert::fileName() const
 void TfrmConvert::propose()
 {
     m_fileName->setText(ProposedExportName(m_reportPath, format()));
+    followPictureFormats();
+}
+
+PictureFormats TfrmConvert::pictureFormats() const
+{
+    PictureFormats chosen;
+    chosen.setFlag(PictureFormat::Bmp, m_bmp->isChecked());
+    chosen.setFlag(PictureFormat::Jpeg, m_jpeg->isChecked());
+    chosen.setFlag(PictureFormat::Gif, m_gif->isChecked());
+    chosen.setFlag(PictureFormat::Ico, m_ico->isChecked());
+    chosen.setFlag(PictureFormat::Png, m_png->isChecked());
+    return chosen;
+}
+
+void TfrmConvert::followPictureFormats()
+{
+    if (format() == ExportPictureFormat && !m_fileName->text().isEmpty())
+        m_fileName->setText(PictureExportName(m_fileName->text(), pictureFormats()));
 }
 
 ExportSettings TfrmConvert::settings() const

@@ -2,6 +2,7 @@
 
 #include "app/export_settings.h"
 #include "app/texted_dialog.h"
+#include "export/picture_export.h"
 
 #include <functional>
 
@@ -18,6 +19,10 @@ struct ExportOutcome {
     // Why these files may not be mailed (a failed export, or none written); empty when they may.
     QString notMailable() const;
 };
+
+// The status bar's account of an export: the file written, or the first and last of several
+// with their number, or that nothing was written.
+QString WrittenFilesText(const QStringList &written);
 
 // The export dialog of the report mode: a tab per output format with its options, the output
 // name, and what to do with the file afterwards.
@@ -47,9 +52,14 @@ public:
     std::function<void(const QString &)> openFile;
     // Hands the written files to the mail utility; "Send by e-mail" is offered only with it.
     void setMailer(std::function<void(const QStringList &)> mailer);
+    // What is exported when it is not the report, added to the title ("the design without data").
+    void setSubject(const char *english);
 
 private:
     void propose();
+    // The picture tab's name takes the extension of the first ticked format.
+    void followPictureFormats();
+    PictureFormats pictureFormats() const;
 
     ExportSettings m_settings;
     QString m_reportPath;
@@ -64,4 +74,5 @@ private:
     std::function<void(const QStringList &)> m_mailer;
     QString m_result;
     QStringList m_written;
+    const char *m_subject = nullptr;
 };

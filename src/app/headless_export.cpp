@@ -40,10 +40,7 @@ HeadlessOutcome RunHeadlessExport(const CommandLineOptions &options)
     if (format < 0)
         return failure(
             QStringLiteral("-e: unknown export format '") + options.exportExtension +
-            QStringLiteral("'; one of pdf, rtf, doc, txt, html, mht, bmp, jpeg, gif, ico, png, edf"));
-    if (format == ExportSheetFormat)
-        return failure(
-            QStringLiteral("-e xlsx: the spreadsheet output is not available yet; nothing was written"));
+            QStringLiteral("'; one of pdf, rtf, doc, txt, html, mht, xlsx, bmp, jpeg, gif, ico, png, edf"));
 
     HeadlessOutcome outcome;
     QString error;

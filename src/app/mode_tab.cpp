@@ -95,16 +95,26 @@ void ModeTab::setHints(std::initializer_list<std::pair<const char *, const char 
     m_hints.assign(hints);
 }
 
+namespace
+{
+// A toolbar button names its command and, when it has one, its key: "Export (F6)".
+QString withKey(const QString &text, const QAction *a)
+{
+    const QKeySequence key = a->shortcut();
+    return key.isEmpty() ? text : text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
+}
+} // namespace
+
 void ModeTab::applyTexts()
 {
     for (const auto &[a, text] : m_texts) {
         a->setText(T(text));
-        a->setToolTip(T(text));
+        a->setToolTip(withKey(T(text), a));
     }
     for (const auto &[m, text] : m_menuTexts)
         m->setTitle(T(text));
     for (const auto &[name, hint] : m_hints)
-        action(name)->setToolTip(T(hint));
+        action(name)->setToolTip(withKey(T(hint), action(name)));
 }
 
 Prompts &ModeTab::prompts() const

@@ -63,15 +63,15 @@ ReportTab::ReportTab(TfrmMain &shell)
         "mnuReport_Page_Print", "Print", [this] { printShownPage(); }, {}, "print");
     add("mnuReport_Page_Properties", "Properties", [this] { editShownPageProperties(); });
     add(
-        "cmdView_Mail", "F5 - Send by e-mail", [this] { cmdView_MailClick(); }, {}, "mail");
+        "cmdView_Mail", "Mail", [this] { cmdView_MailClick(); }, QKeySequence(Qt::Key_F5), "mail");
     add(
-        "cmdView_Convert", "F6 - File Export", [this] { cmdView_ConvertClick(); }, {}, "export");
+        "cmdView_Convert", "Export", [this] { cmdView_ConvertClick(); }, QKeySequence(Qt::Key_F6), "export");
 
     QMenu *report =
         addMenu("Report", {"mnuReport_Report_Generate", "mnuReport_Report_Clear", nullptr,
                            "mnuReport_Report_Open", "mnuReport_Report_Save", "mnuReport_Report_SaveAs",
                            nullptr, "mnuReport_Report_PrintProperties", "mnuReport_Report_Print",
-                           "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
+                           "cmdView_Convert", "cmdView_Mail", nullptr, "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
                            "mnuReport_Report_BlackWhite", nullptr, "mnuReport_Report_Exit"});
     // Generate is re-evaluated each time the menu opens.
     connect(report, &QMenu::aboutToShow, this, [this] { m_shell.refreshMenus(); });
@@ -112,7 +112,8 @@ void ReportTab::refreshMenus()
     for (const char *name :
          {"mnuReport_Report_Clear", "mnuReport_Report_Save", "mnuReport_Report_SaveAs",
           "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable", "mnuReport_Report_BlackWhite",
-          "mnuReport_Report_Print", "mnuReport_Report_PrintProperties", "mnuReport_Page_Print",
+          "mnuReport_Report_Print", "mnuReport_Report_PrintProperties", "mnuReport_Page_Print", "cmdView_Convert",
+          "cmdView_Mail",
           "mnuReport_Page_PrintProperties", "mnuReport_Page_Properties"})
         action(name)->setEnabled(pages);
     checkSwitches("mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
@@ -157,9 +158,9 @@ bool ReportTab::generateReport(const QString &dataFile, QString *reason)
     return ok;
 }
 
-void ReportTab::mnuReport_Report_GenerateClick()
+bool ReportTab::mnuReport_Report_GenerateClick()
 {
-    if (!generateEnabled() || !askSave()) return;
+    if (!generateEnabled() || !askSave()) return false;
     m_doc.Clear();
     fillPageTabs();
     // The current folder may be read-only (or someone else's); the system's temporary folder is not.
@@ -172,10 +173,11 @@ void ReportTab::mnuReport_Report_GenerateClick()
         prompts().information(QString(),
                               DataErrorMessage(QStringLiteral("Data structure error => 2 ") + temp, reason));
         m_shell.refreshCaption();
-        return;
+        return false;
     }
     if (!m_doc.IsEmpty()) showGeneratedReport();
     refreshShell();
+    return !m_doc.IsEmpty();
 }
 
 void ReportTab::showGeneratedReport()
@@ -219,24 +221,6 @@ QString ReportTab::exportNamesFrom() const
     return m_doc.FileName().isEmpty() ? m_shell.design().document().FileName() : m_doc.FileName();
 }
 
-void ReportTab::cmdView_MailClick()
-{
-    if (m_doc.IsEmpty()) return;
-    const ExportSettings &settings = m_shell.exportSettings();
-    const int format = settings.ID_of_Convert;
-    const QString path = prompts().saveFileName(T("File Export"), ExportFilter(format), ExportSuffix(format),
-                                                ProposedExportName(exportNamesFrom(), format));
-    if (path.isEmpty()) return;
-    const ExportOutcome outcome = exportReport(format, path, settings, false);
-    m_shell.setStatusText(0, path);
-    if (const QString why = outcome.notMailable(); !why.isEmpty()) {
-        prompts().warning(T("File Export"), why);
-        return;
-    }
-    if (!outcome.error.isEmpty()) prompts().warning(T("File Export"), outcome.error);
-    handOffToMail(outcome.written);
-}
-
 void ReportTab::handOffToMail(const QStringList &files)
 {
     QString error;
@@ -251,54 +235,4 @@ void ReportTab::handOffToMail(const QStringList &files)
     const QStringList arguments = MailArguments(commandLineOptions().mailId, list);
     const bool started = startProgram ? startProgram(program, arguments) : QProcess::startDetached(program, arguments);
     if (!started) std::fprintf(stderr, "tessaly: cannot start %s\n", qPrintable(program)); // no message box, as ever
-}
-
-void ReportTab::cmdView_ConvertClick()
-{
-    if (m_doc.IsEmpty()) return;
-    const QString named = exportNamesFrom();
-    TfrmConvert dialog(
-        m_shell.exportSettings(), named,
-        [this](int format, const QString &path, const ExportSettings &options, bool mht) {
-            return exportReport(format, path, options, mht);
-        },
-        prompts(), &m_shell);
-    dialog.setMailer([this](const QStringList &files) { handOffToMail(files); });
-    if (runDialog(dialog) != QDialog::Accepted) return;
-    m_shell.storeExportSettings(dialog.settings());
-    m_shell.setStatusText(0, dialog.resultText());
-    m_shell.setStatusText(0, dialog.fileName());
-}
-
-ExportOutcome ReportTab::exportReport(int format, const QString &path, const ExportSettings &settings, bool mht)
-{
-    ExportOutcome outcome;
-    // The accounting system's own spreadsheet format is not made: nothing is written, as ever.
-    if (format == ExportSheetFormat) return outcome;
-    if (format < ExportTextFormat || format > ExportPictureFormat) {
-        outcome.error = T("This output is not available yet.");
-        outcome.failed = true;
-        return outcome;
-    }
-    ExportOptions options;
-    options.newPageChar = settings.CheckNewPage;
-    options.eofChar = settings.CheckEOFChar;
-    options.savePictures = format == ExportHtmlFormat  ? settings.ImageSaveHTML
-                           : format == ExportRtfFormat ? settings.ImageSaveRtf
-                                                       : settings.ImageSaveDoc;
-    options.mht = mht;
-    options.title = T("Tessaly");
-    options.version = QStringLiteral(TESSALY_VERSION);
-    PictureFormats chosen;
-    chosen.setFlag(PictureFormat::Bmp, settings.CheckBMP);
-    chosen.setFlag(PictureFormat::Jpeg, settings.CheckJPEG);
-    chosen.setFlag(PictureFormat::Gif, settings.CheckGIF);
-    chosen.setFlag(PictureFormat::Ico, settings.CheckICO);
-    chosen.setFlag(PictureFormat::Png, settings.CheckPNG);
-    options.pictures = chosen;
-    const ExportResult r = ExportReport(m_doc, format, path, options);
-    outcome.written = r.written;
-    outcome.failed = !r;
-    outcome.error = r ? r.warnings.join(QLatin1Char('\n')) : r.message;
-    return outcome;
 }

@@ -21,11 +21,16 @@ public:
     // A report fresh from generation: preview at the report zoom, named after the design.
     void showGeneratedReport();
 
-    void mnuReport_Report_GenerateClick();
+    // True when a report with pages was made.
+    bool mnuReport_Report_GenerateClick();
     // The export dialog (F6), and one export of the report by format index.
     void cmdView_ConvertClick();
     // Mail (F5): the report exported in the stored format and handed to the mail utility.
     void cmdView_MailClick();
+    // F6 and F5 in the Design tab: with data loaded the report is generated from it first and
+    // exported; without data the design's own pages are, and the dialog's title says so.
+    void exportFromDesign();
+    void mailFromDesign();
     void handOffToMail(const QStringList &files);
     QString exportNamesFrom() const;
     // Starts the mail utility detached; tests record the call instead.
@@ -39,4 +44,11 @@ public:
 
 protected:
     SaveDialog saveDialog() const override;
+
+private:
+    // subject: what is exported when it is not the report, for the titles; nullptr for the report.
+    void convertDocument(VDoc &doc, const QString &namesFrom, const char *subject);
+    void mailDocument(VDoc &doc, const QString &namesFrom, const char *subject);
+    ExportOutcome exportDocument(VDoc &doc, int format, const QString &path, const ExportSettings &options,
+                                 bool mht);
 };

@@ -21,14 +21,15 @@ namespace
 {
 
 const char *const kUsage =
-    "export DOC [--data DATA] --format txt|html|mht|rtf|doc|pdf|bmp|jpeg|gif|ico|png|edf -o OUT "
+    "export DOC [--data DATA] --format txt|html|mht|rtf|doc|pdf|xlsx|bmp|jpeg|gif|ico|png|edf -o OUT "
     "[--new-page-char] [--eof-char] [--no-pictures] [--code-page 1251|1252|1254|utf-8] [--keep-pictures]\n"
-    "  --code-page: the interface code page by default; utf-8 for txt, html and mht only\n"
+    "  --code-page: the interface code page by default; utf-8 for txt, html, mht and xlsx only\n"
     "  txt: --new-page-char puts a form-feed line between pages, --eof-char ends with character 26\n"
     "  html: pictures beside OUT unless --no-pictures; mht: one MIME HTML file\n"
     "  rtf: pictures inside OUT unless --no-pictures; doc: the same as Word 97 (needs LibreOffice)\n"
     "  bmp|jpeg|gif|ico|png: OUT(page).ext per page (OUT.ext for one page); the files are listed\n"
     "  pdf: --keep-pictures leaves the label pictures beside OUT\n"
+    "  xlsx: a sheet per page, each text in the cell of its place, numbers as numbers (always Unicode)\n"
     "  edf: the print engine's file (OUT with .edf)";
 
 const QStringList kPictureFormats = {"bmp", "jpeg", "gif", "ico", "png"};
@@ -174,14 +175,14 @@ int runExport(const QStringList &args)
     if (!a.ok() || a.positional().size() != 1 || !format || !out || out->isEmpty())
         return cliUsage(kUsage, a.problem({QStringLiteral("DOC")}, {QStringLiteral("--format"), QStringLiteral("-o")}));
     static const QStringList available =
-        QStringList{"txt", "html", "mht", "rtf", "doc", "pdf", "edf"} + kPictureFormats;
+        QStringList{"txt", "html", "mht", "rtf", "doc", "pdf", "xlsx", "edf"} + kPictureFormats;
     const QString f = format->toLower();
     if (!available.contains(f))
         return cliUsage(kUsage, QStringLiteral("--format: unknown format ") + *format + QStringLiteral(" (") +
                                     available.join(QStringLiteral(", ")) + QLatin1Char(')'));
     if (asksUtf8(a)) {
-        if (f != QLatin1String("txt") && f != QLatin1String("html") && f != QLatin1String("mht")) {
-            cliError(QStringLiteral("--code-page utf-8 is for txt, html and mht only"));
+        if (!QStringList{"txt", "html", "mht", "xlsx"}.contains(f)) {
+            cliError(QStringLiteral("--code-page utf-8 is for txt, html, mht and xlsx only"));
             return kExitUsage;
         }
     } else if (!cliApplyCodePage(a)) {

@@ -9,7 +9,7 @@ struct FormatNames {
 };
 const FormatNames kNames[] = {
     {"txt", "*.txt|*.txt"}, {"html", "*.html|*.html|*.htm|*.htm"}, {"rtf", "*.rtf|*.rtf"}, {"doc", "*.doc|*.doc"},
-    {"pdf", "*.pdf|*.pdf"}, {"jpeg", "*.jpeg|*.jpeg"},             {"xls", "*.xls|*.xls"},
+    {"pdf", "*.pdf|*.pdf"}, {"jpeg", "*.jpeg|*.jpeg"},             {"xlsx", "*.xlsx|*.xlsx"},
 };
 bool known(int format)
 {

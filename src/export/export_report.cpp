@@ -5,6 +5,7 @@
 #include "export/pdf_export.h"
 #include "export/rtf_export.h"
 #include "export/text_export.h"
+#include "export/xlsx_export.h"
 #include "files/file_checks.h"
 #include "model/code_page.h"
 #include "model/v_doc.h"
@@ -99,7 +100,7 @@ ExportResult ExportReport(VDoc &report, int format, const QString &path, const E
     case ExportEdfFormat:
         return fromFile(ExportEdf(report, path), EdfPath(path));
     case ExportSheetFormat:
-        return ExportResult::failure(QStringLiteral("The spreadsheet output is not available yet"));
+        return ExportXlsx(report, path);
     default:
         return ExportResult::failure(QStringLiteral("Unknown export format"));
     }
@@ -131,6 +132,10 @@ ExportResult ExportPages(const PageSource &source, int format, const QString &pa
     }
     case ExportPictureFormat: {
         PictureWriter writer(path, options.pictures, options.inputs);
+        return feed(writer, source);
+    }
+    case ExportSheetFormat: {
+        XlsxWriter writer(path);
         return feed(writer, source);
     }
     case ExportEdfFormat: {

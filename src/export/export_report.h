@@ -14,6 +14,7 @@ class VPage;
 // What an output may be asked for; each format reads the options that concern it.
 struct ExportOptions {
     // Code page of the text and HTML outputs, and of the RTF and PDF fonts; 0 for the interface's.
+    // The spreadsheet is Unicode whatever it says.
     int codePage = 0;
     bool newPageChar = false; // text: a form-feed line between pages
     bool eofChar = false;     // text: character 26 at the end
@@ -37,7 +38,7 @@ ExportResult ExportReport(VDoc &report, int format, const QString &path, const E
 using PageSource = std::function<bool(const std::function<bool(VPage &)> &add, QString *reason)>;
 
 // The same outputs page by page, so that memory stays that of one page: all but PDF, which
-// generation feeds through a sink of its own, and the spreadsheet. fontName is the design's, for
+// generation feeds through a sink of its own. fontName is the design's, for
 // HTML. A source that fails leaves no output; its reason is the result's message.
 ExportResult ExportPages(const PageSource &source, int format, const QString &path,
                          const ExportOptions &options, const QString &fontName);

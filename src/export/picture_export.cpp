@@ -58,6 +58,13 @@ QStringList PicturePaths(int pageCount, const QString &path, PictureFormats form
     return paths;
 }
 
+QString PictureExportName(const QString &path, PictureFormats formats)
+{
+    for (const FormatInfo &f : kFormats)
+        if (formats.testFlag(f.format)) return OutputBase(path) + QLatin1String(f.extension);
+    return path;
+}
+
 QImage ExportPageImage(VPage &page)
 {
     const QSize twips = page.TwipsSize();

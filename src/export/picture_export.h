@@ -20,6 +20,9 @@ Q_DECLARE_OPERATORS_FOR_FLAGS(PictureFormats)
 // format (BMP, JPEG, GIF, ICO, PNG) base + "(" + page + ")" + extension, base + extension for a
 // single page; base is path without its extension.
 QStringList PicturePaths(int pageCount, const QString &path, PictureFormats formats);
+// The name that stands for those files: path with the extension of the first chosen format (path
+// as it is when none is chosen), so that the name shown is the name written.
+QString PictureExportName(const QString &path, PictureFormats formats);
 
 // The page as the exports picture it: drawn at 96 pixels per inch, cut to at most 793 x 1122.
 // Null when the page cannot be drawn.

@@ -14,19 +14,18 @@ namespace
 
 const QString kLineEnd = QStringLiteral("\r\n");
 
-void appendElement(const VGrfElement &e, QString &text)
+void collectLines(const VGrfElement &e, std::vector<TextLine> &lines)
 {
     if (e.Printable() == pmNever) return;
     if (e.Kind() == ElementKind::Panel || e.Kind() == ElementKind::Group)
         for (const auto &child : e.ChildList())
-            appendElement(*child, text);
+            collectLines(*child, lines);
+    TextLine line{&e, {}};
     if (e.Kind() == ElementKind::Label && !(e.Picture() && e.Picture()->HasData())) {
-        // A caption of several lines keeps the file's own line ends.
-        QString caption = DisplayedCaption(e);
-        caption.replace(kLineEnd, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        text += caption.replace(QLatin1Char('\n'), kLineEnd);
+        line.text = DisplayedCaption(e);
+        line.text.replace(kLineEnd, QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     }
-    text += kLineEnd;
+    lines.push_back(std::move(line));
 }
 
 QString characterName(const QString &one)
@@ -37,6 +36,13 @@ QString characterName(const QString &one)
 }
 
 } // namespace
+
+std::vector<TextLine> PageTextLines(const VPage &page)
+{
+    std::vector<TextLine> lines;
+    collectLines(page.Root(), lines);
+    return lines;
+}
 
 struct TextWriter::Private {
     AtomicFile file;
@@ -114,7 +120,9 @@ bool TextWriter::AddPage(const VPage &page)
     if (!d->result) return false;
     QString text;
     if (d->pages > 0 && d->newPageChar) text += QChar(0x0C) + kLineEnd;
-    appendElement(page.Root(), text);
+    // A caption of several lines keeps the file's own line ends.
+    for (TextLine &line : PageTextLines(page))
+        text += line.text.replace(QLatin1Char('\n'), kLineEnd) + kLineEnd;
     ++d->pages;
     return d->write(text);
 }

@@ -4,9 +4,19 @@
 
 #include <QString>
 #include <memory>
+#include <vector>
 
 class VDoc;
+class VGrfElement;
 class VPage;
+
+// One line of the text output and the element it comes from.
+struct TextLine {
+    const VGrfElement *element = nullptr;
+    QString text; // line ends as "\n"; empty for every element but a label without a picture
+};
+// The lines of one page, in the text output's order (the spreadsheet places the same texts).
+std::vector<TextLine> PageTextLines(const VPage &page);
 
 // The report's texts, one line per element of every page (a label without a picture gives its
 // displayed caption, every other element an empty line; panels and groups give their children's

@@ -9,8 +9,13 @@
 #include "fake_prompts.h"
 #include "test_support.h"
 
+#include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QLineEdit>
 #include <QSettings>
 #include <QTabWidget>
@@ -24,7 +29,7 @@ TEST(ConvertDialog, ProposedNamesKeepTheFolder)
     EXPECT_EQ(ProposedExportName("/R/inv.edr", ExportPdfFormat), "/R/inv.pdf");
     EXPECT_EQ(ProposedExportName("/R/inv.DOC", ExportDocFormat), "/R/inv(conv).doc");
     EXPECT_EQ(ProposedExportName("/R/a.b.edr", ExportPictureFormat), "/R/a.b.jpeg");
-    EXPECT_EQ(ProposedExportName("/R/inv", ExportSheetFormat), "/R/inv.xls");
+    EXPECT_EQ(ProposedExportName("/R/inv", ExportSheetFormat), "/R/inv.xlsx");
 }
 
 TEST(ConvertDialog, OptionsOkAndStoredSettings)
@@ -92,8 +97,26 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
     w.report().cmdView_ConvertClick();
     SelectLanguage(1252);
 
-    // The spreadsheet tab writes nothing and then says nothing.
-    const size_t messages = prompts.shown.size();
+    // The picture tab's name takes the ticked format, the files are named after the box, and the
+    // status bar names what was written.
+    w.report().setDialogRunner([&](QDialog &d) {
+        auto &convert = static_cast<TfrmConvert &>(d);
+        convert.setFormat(ExportPictureFormat);
+        EXPECT_EQ(convert.fileName(), dir.filePath("inv.bmp")); // BMP and PNG ticked
+        convert.findChild<QCheckBox *>("chbBMP")->setChecked(false);
+        EXPECT_EQ(convert.fileName(), dir.filePath("inv.png"));
+        convert.findChild<QLineEdit *>("txtFileName")->setText(dir.filePath("typed.png"));
+        convert.findChild<QCheckBox *>("chbPNG")->setChecked(false);
+        convert.findChild<QCheckBox *>("chbJPEG")->setChecked(true);
+        EXPECT_EQ(convert.fileName(), dir.filePath("typed.jpeg"));
+        convert.cmdOkClick();
+        return convert.result();
+    });
+    w.report().cmdView_ConvertClick();
+    EXPECT_EQ(w.statusText(0), dir.filePath("typed(1).jpeg") + " ... " + dir.filePath("typed(2).jpeg") + " (2 files)");
+    EXPECT_TRUE(QFileInfo::exists(dir.filePath("typed(2).jpeg")));
+
+    // The spreadsheet tab writes a workbook.
     w.report().setDialogRunner([](QDialog &d) {
         auto &convert = static_cast<TfrmConvert &>(d);
         convert.setFormat(ExportSheetFormat);
@@ -101,8 +124,71 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
         return convert.result();
     });
     w.report().cmdView_ConvertClick();
-    EXPECT_EQ(prompts.shown.size(), messages);
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("inv.xls")));
+    EXPECT_TRUE(testsupport::readAll(dir.filePath("inv.xlsx")).startsWith("PK"));
+    EXPECT_EQ(w.statusText(0), dir.filePath("inv.xlsx"));
+}
+
+// Export (F6) and Mail (F5) are in the Report menu and act in the Design tab too: on the report
+// generated from the loaded data, or else on the design's own pages, which the title says.
+TEST(ConvertDialog, ReportMenuTooltipsAndKeysInTheDesignTab)
+{
+    QTemporaryDir dir;
+    FakePrompts prompts;
+    TfrmMain w(prompts, TfrmMain::SettingsFactory());
+    for (const char *name : {"invoice.edt", "invoice.edd"})
+        ASSERT_TRUE(QFile::copy(QStringLiteral(TESSALY_SOURCE_DIR "/examples/") + name, dir.filePath(name)));
+    ASSERT_TRUE(w.design().openDesign(dir.filePath("invoice.edt")));
+
+    QAction *exportAction = w.action("cmdView_Convert"), *mailAction = w.action("cmdView_Mail");
+    const QList<QAction *> reportMenu = w.tab(TfrmMain::ReportMode).menus().first()->actions();
+    EXPECT_TRUE(reportMenu.contains(exportAction) && reportMenu.contains(mailAction));
+    EXPECT_EQ(exportAction->toolTip(), "Export (F6)");
+    EXPECT_EQ(mailAction->toolTip(), "Mail (F5)");
+    EXPECT_EQ(w.action("mnuReport_Report_Open")->toolTip(), "Open report");
+    w.chooseLanguage(1254);
+    EXPECT_EQ(exportAction->toolTip(), QString::fromUtf8("Dosya Export (F6)"));
+    w.chooseLanguage(1252);
+
+    ExportSettings text;
+    text.ID_of_Convert = ExportTextFormat;
+    w.storeExportSettings(text);
+    QString title;
+    w.report().setDialogRunner([&](QDialog &d) {
+        auto &convert = static_cast<TfrmConvert &>(d);
+        title = convert.windowTitle();
+        EXPECT_EQ(convert.fileName(), dir.filePath("invoice.txt"));
+        convert.cmdOkClick();
+        return convert.result();
+    });
+    const auto press = [&w](Qt::Key key) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QCoreApplication::sendEvent(&w, &event);
+    };
+    w.showMode(TfrmMain::DesignMode);
+    press(Qt::Key_F6);
+    EXPECT_EQ(title, "File Export - the design without data");
+    EXPECT_TRUE(testsupport::readAll(dir.filePath("invoice.txt")).contains("Invoice no."));
+    EXPECT_TRUE(w.report().document().IsEmpty());
+
+    ASSERT_TRUE(w.data().openData(dir.filePath("invoice.edd")));
+    press(Qt::Key_F6);
+    EXPECT_EQ(title, "File Export");
+    EXPECT_EQ(w.report().document().PageCount(), 2);
+    EXPECT_TRUE(testsupport::readAll(dir.filePath("invoice.txt")).contains("No. 2026-0418"));
+    EXPECT_EQ(w.currentMode(), TfrmMain::DesignMode);
+
+    // F5: the same report, mailed.
+    QStringList mailed;
+    w.report().startProgram = [&](const QString &, const QStringList &a) {
+        mailed = a;
+        return true;
+    };
+    prompts.files.push_back(dir.filePath("mailed.txt"));
+    prompts.answers.push_back(Prompts::No); // should the generated report be saved first
+    press(Qt::Key_F5);
+    ASSERT_EQ(mailed.size(), 4);
+    EXPECT_EQ(testsupport::readAll(mailed[2]), (dir.filePath("mailed.txt") + "\r\n").toUtf8());
+    EXPECT_TRUE(testsupport::readAll(dir.filePath("mailed.txt")).contains("No. 2026-0418"));
 }
 
 TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
@@ -142,12 +228,12 @@ TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
 
     // A failed export, or one that writes nothing, hands nothing over, not even an older file of
     // that name, and says why.
-    testsupport::writeAll(dir.filePath("old.xls"), "older");
+    testsupport::writeAll(dir.filePath("old.jpeg"), "older");
     QDir(dir.path()).mkdir("folder.txt");
     const struct {
         int format;
         const char *name;
-    } failing[] = {{ExportSheetFormat, "old.xls"}, {ExportTextFormat, "folder.txt"}};
+    } failing[] = {{ExportPictureFormat, "old.jpeg"}, {ExportTextFormat, "folder.txt"}}; // no picture format ticked
     for (const auto &f : failing) {
         ExportSettings settings;
         settings.ID_of_Convert = f.format;
@@ -161,7 +247,7 @@ TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
         EXPECT_EQ(prompts.shown.back().kind, "warning");
         EXPECT_TRUE(prompts.shown.back().text.startsWith("Nothing was sent by e-mail: ")) << f.name;
     }
-    EXPECT_EQ(testsupport::readAll(dir.filePath("old.xls")), "older");
+    EXPECT_EQ(testsupport::readAll(dir.filePath("old.jpeg")), "older");
     commandLineOptions().mailId = mailId;
 }
 
