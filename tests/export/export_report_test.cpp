@@ -67,10 +67,14 @@ TEST(ExportReport, OptionsReachTheWritersAndInputsStay)
     EXPECT_EQ(readAll(input), QByteArray("mine"));
     EXPECT_FALSE(QFile::exists(dir.filePath("q(1).png")));
 
-    r = ExportReport(report, ExportSheetFormat, dir.filePath("s.xlsx"), options);
-    EXPECT_FALSE(r);
-    EXPECT_FALSE(r.message.isEmpty());
-    EXPECT_FALSE(QFile::exists(dir.filePath("s.xlsx")));
+    // The spreadsheet may not replace an input either, and names what it wrote.
+    options.inputs = {dir.filePath("s.xlsx")};
+    writeAll(dir.filePath("s.xlsx"), "mine");
+    EXPECT_FALSE(ExportReport(report, ExportSheetFormat, dir.filePath("s.xlsx"), options));
+    EXPECT_EQ(readAll(dir.filePath("s.xlsx")), QByteArray("mine"));
+    r = ExportReport(report, ExportSheetFormat, dir.filePath("t.xlsx"), options);
+    ASSERT_TRUE(r) << r.message.toStdString();
+    EXPECT_EQ(r.written, QStringList{dir.filePath("t.xlsx")});
 }
 
 // Page by page the output is the whole report's; a source that fails leaves no file and its reason.
