@@ -101,7 +101,9 @@ namespace
 QString withKey(const QString &text, const QAction *a)
 {
     const QKeySequence key = a->shortcut();
-    return key.isEmpty() ? text : text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
+    return key.isEmpty()
+               ? text
+               : text + QStringLiteral(" (") + key.toString(QKeySequence::NativeText) + QLatin1Char(')');
 }
 } // namespace
 

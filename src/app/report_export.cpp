@@ -87,13 +87,14 @@ void ReportTab::mailDocument(VDoc &doc, const QString &namesFrom, const char *su
     handOffToMail(outcome.written);
 }
 
-ExportOutcome ReportTab::exportReport(int format, const QString &path, const ExportSettings &settings, bool mht)
+ExportOutcome ReportTab::exportReport(int format, const QString &path, const ExportSettings &settings,
+                                      bool mht)
 {
     return exportDocument(m_doc, format, path, settings, mht);
 }
 
-ExportOutcome ReportTab::exportDocument(VDoc &doc, int format, const QString &path, const ExportSettings &settings,
-                                        bool mht)
+ExportOutcome ReportTab::exportDocument(VDoc &doc, int format, const QString &path,
+                                        const ExportSettings &settings, bool mht)
 {
     ExportOutcome outcome;
     if (format < ExportTextFormat || format > ExportSheetFormat) {

@@ -67,12 +67,12 @@ ReportTab::ReportTab(TfrmMain &shell)
     add(
         "cmdView_Convert", "Export", [this] { cmdView_ConvertClick(); }, QKeySequence(Qt::Key_F6), "export");
 
-    QMenu *report =
-        addMenu("Report", {"mnuReport_Report_Generate", "mnuReport_Report_Clear", nullptr,
-                           "mnuReport_Report_Open", "mnuReport_Report_Save", "mnuReport_Report_SaveAs",
-                           nullptr, "mnuReport_Report_PrintProperties", "mnuReport_Report_Print",
-                           "cmdView_Convert", "cmdView_Mail", nullptr, "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
-                           "mnuReport_Report_BlackWhite", nullptr, "mnuReport_Report_Exit"});
+    QMenu *report = addMenu("Report", {"mnuReport_Report_Generate", "mnuReport_Report_Clear", nullptr,
+                                       "mnuReport_Report_Open", "mnuReport_Report_Save",
+                                       "mnuReport_Report_SaveAs", nullptr, "mnuReport_Report_PrintProperties",
+                                       "mnuReport_Report_Print", "cmdView_Convert", "cmdView_Mail", nullptr,
+                                       "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
+                                       "mnuReport_Report_BlackWhite", nullptr, "mnuReport_Report_Exit"});
     // Generate is re-evaluated each time the menu opens.
     connect(report, &QMenu::aboutToShow, this, [this] { m_shell.refreshMenus(); });
     addMenu("Page", {"@zoom", nullptr, "mnuReport_Page_PrintProperties", "mnuReport_Page_Print", nullptr,
@@ -112,9 +112,8 @@ void ReportTab::refreshMenus()
     for (const char *name :
          {"mnuReport_Report_Clear", "mnuReport_Report_Save", "mnuReport_Report_SaveAs",
           "mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable", "mnuReport_Report_BlackWhite",
-          "mnuReport_Report_Print", "mnuReport_Report_PrintProperties", "mnuReport_Page_Print", "cmdView_Convert",
-          "cmdView_Mail",
-          "mnuReport_Page_PrintProperties", "mnuReport_Page_Properties"})
+          "mnuReport_Report_Print", "mnuReport_Report_PrintProperties", "mnuReport_Page_Print",
+          "cmdView_Convert", "cmdView_Mail", "mnuReport_Page_PrintProperties", "mnuReport_Page_Properties"})
         action(name)->setEnabled(pages);
     checkSwitches("mnuReport_Report_Preview", "mnuReport_Report_CheckPrintable",
                   "mnuReport_Report_BlackWhite");

@@ -8,8 +8,10 @@ struct FormatNames {
     const char *suffix, *filter;
 };
 const FormatNames kNames[] = {
-    {"txt", "*.txt|*.txt"}, {"html", "*.html|*.html|*.htm|*.htm"}, {"rtf", "*.rtf|*.rtf"}, {"doc", "*.doc|*.doc"},
-    {"pdf", "*.pdf|*.pdf"}, {"jpeg", "*.jpeg|*.jpeg"},             {"xlsx", "*.xlsx|*.xlsx"},
+    {"txt", "*.txt|*.txt"},    {"html", "*.html|*.html|*.htm|*.htm"},
+    {"rtf", "*.rtf|*.rtf"},    {"doc", "*.doc|*.doc"},
+    {"pdf", "*.pdf|*.pdf"},    {"jpeg", "*.jpeg|*.jpeg"},
+    {"xlsx", "*.xlsx|*.xlsx"},
 };
 bool known(int format)
 {

@@ -24,7 +24,8 @@ struct Anchor {
 void collectCells(const VGrfElement &e, std::vector<const VGrfElement *> &cells)
 {
     if (e.Printable() == pmNever) return;
-    if (e.Kind() == ElementKind::Cell && e.Parent() && e.Parent()->Kind() == ElementKind::Table) cells.push_back(&e);
+    if (e.Kind() == ElementKind::Cell && e.Parent() && e.Parent()->Kind() == ElementKind::Table)
+        cells.push_back(&e);
     for (const auto &child : e.ChildList())
         collectCells(*child, cells);
 }
@@ -88,7 +89,8 @@ std::vector<int> assignColumns(std::vector<Anchor> &anchors)
     std::vector<Anchor *> byLeft;
     for (Anchor &a : anchors)
         byLeft.push_back(&a);
-    std::stable_sort(byLeft.begin(), byLeft.end(), [](const Anchor *a, const Anchor *b) { return a->x < b->x; });
+    std::stable_sort(byLeft.begin(), byLeft.end(),
+                     [](const Anchor *a, const Anchor *b) { return a->x < b->x; });
     std::vector<int> lefts;
     for (Anchor *a : byLeft) {
         if (lefts.empty() || a->x >= lefts.back() + kColumnSlack) lefts.push_back(a->x);

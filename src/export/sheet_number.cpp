@@ -98,8 +98,9 @@ std::optional<SheetNumber> ReadSheetNumber(const QString &text)
     if (significant.size() > 15) return std::nullopt;
 
     bool ok = false;
-    const double value = (sign + digits + QLatin1Char('.') + (decimals.isEmpty() ? QStringLiteral("0") : decimals))
-                             .toDouble(&ok);
+    const double value =
+        (sign + digits + QLatin1Char('.') + (decimals.isEmpty() ? QStringLiteral("0") : decimals))
+            .toDouble(&ok);
     if (!ok) return std::nullopt;
     SheetNumber number;
     number.value = value;

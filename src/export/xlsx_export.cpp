@@ -37,7 +37,8 @@ QString sheetName(const QString &pageName, int number)
     QString name;
     for (QChar c : pageName)
         if (!QStringLiteral("[]:*?/\\").contains(c) && c.unicode() >= 0x20) name += c;
-    while (name.startsWith(QLatin1Char('\''))) name.remove(0, 1);
+    while (name.startsWith(QLatin1Char('\'')))
+        name.remove(0, 1);
     name = name.trimmed().left(kMaxSheetName - suffix.size()).trimmed();
     return name.isEmpty() ? QString::number(number) : name + suffix;
 }
@@ -72,7 +73,9 @@ struct XlsxWriter::Private {
     using FormatKey = std::tuple<QString, bool, bool, unsigned, qint64>;
     std::map<FormatKey, lxw_format *> formats;
 
-    explicit Private(const QString &p) : path(p), folder(QDir::tempPath() + QStringLiteral("/tessaly-XXXXXX")) {}
+    explicit Private(const QString &p) : path(p), folder(QDir::tempPath() + QStringLiteral("/tessaly-XXXXXX"))
+    {
+    }
 
     ~Private()
     {
@@ -92,7 +95,8 @@ struct XlsxWriter::Private {
     }
 
     // Formats are made once and shared by every sheet of the workbook.
-    lxw_format *format(const QString &numbers, bool bold, bool wrap, unsigned sides, std::optional<ColorRef> fill)
+    lxw_format *format(const QString &numbers, bool bold, bool wrap, unsigned sides,
+                       std::optional<ColorRef> fill)
     {
         const FormatKey key{numbers, bold, wrap, sides, fill ? qint64(*fill) : -1};
         if (numbers.isEmpty() && !bold && !wrap && !sides && !fill) return nullptr;
@@ -121,7 +125,8 @@ struct XlsxWriter::Private {
     {
         const SheetPage sheet = LayOutSheet(page);
         const QString where = QStringLiteral("page ") + QString::number(pages);
-        if (sheet.columnTwips.size() > LXW_COL_MAX || (!sheet.cells.empty() && sheet.cells.back().row >= int(LXW_ROW_MAX))) {
+        if (sheet.columnTwips.size() > LXW_COL_MAX ||
+            (!sheet.cells.empty() && sheet.cells.back().row >= int(LXW_ROW_MAX))) {
             fail(where + QStringLiteral(" has more rows or columns than a sheet holds"));
             return false;
         }
@@ -132,7 +137,8 @@ struct XlsxWriter::Private {
             return false;
         }
         for (size_t c = 0; c < sheet.columnTwips.size(); ++c)
-            if (!check(worksheet_set_column(ws, lxw_col_t(c), lxw_col_t(c), columnCharacters(sheet.columnTwips[c]), nullptr),
+            if (!check(worksheet_set_column(ws, lxw_col_t(c), lxw_col_t(c),
+                                            columnCharacters(sheet.columnTwips[c]), nullptr),
                        where))
                 return false;
         bool replaced = false, cut = false;
@@ -143,10 +149,12 @@ struct XlsxWriter::Private {
             const std::optional<SheetNumber> number =
                 cell.text.contains(QLatin1Char('\n')) ? std::nullopt : ReadSheetNumber(cell.text);
             if (cell.text.isEmpty()) {
-                error = worksheet_write_blank(ws, row, column, format({}, false, false, cell.sides, cell.fill));
+                error =
+                    worksheet_write_blank(ws, row, column, format({}, false, false, cell.sides, cell.fill));
             } else if (number) {
-                error = worksheet_write_number(ws, row, column, number->value,
-                                               format(number->format, cell.bold, false, cell.sides, cell.fill));
+                error =
+                    worksheet_write_number(ws, row, column, number->value,
+                                           format(number->format, cell.bold, false, cell.sides, cell.fill));
             } else {
                 QString text = withoutControls(cell.text, &replaced);
                 if (text.size() > kMaxCellText) {
@@ -183,8 +191,10 @@ struct XlsxWriter::Private {
         while (!made.atEnd()) {
             const QByteArray chunk = made.read(1 << 16);
             if (chunk.isEmpty() || file.write(chunk) != chunk.size()) {
-                if (chunk.isEmpty()) fail(QStringLiteral("Cannot read the workbook: ") + made.errorString());
-                else fail(file.error());
+                if (chunk.isEmpty())
+                    fail(QStringLiteral("Cannot read the workbook: ") + made.errorString());
+                else
+                    fail(file.error());
                 file.discard();
                 return;
             }

@@ -15,8 +15,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
-#include <QMenu>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -113,7 +113,8 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
         return convert.result();
     });
     w.report().cmdView_ConvertClick();
-    EXPECT_EQ(w.statusText(0), dir.filePath("typed(1).jpeg") + " ... " + dir.filePath("typed(2).jpeg") + " (2 files)");
+    EXPECT_EQ(w.statusText(0),
+              dir.filePath("typed(1).jpeg") + " ... " + dir.filePath("typed(2).jpeg") + " (2 files)");
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("typed(2).jpeg")));
 
     // The spreadsheet tab writes a workbook.
@@ -233,7 +234,8 @@ TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
     const struct {
         int format;
         const char *name;
-    } failing[] = {{ExportPictureFormat, "old.jpeg"}, {ExportTextFormat, "folder.txt"}}; // no picture format ticked
+    } failing[] = {{ExportPictureFormat, "old.jpeg"},
+                   {ExportTextFormat, "folder.txt"}}; // no picture format ticked
     for (const auto &f : failing) {
         ExportSettings settings;
         settings.ID_of_Convert = f.format;

@@ -37,8 +37,8 @@ TEST(SheetNumber, NumbersAsTheTextShowsThemAndLookalikesStayText)
         EXPECT_DOUBLE_EQ(read->value, n.value) << n.text;
         EXPECT_EQ(read->format, QString::fromUtf8(n.format)) << n.text;
     }
-    for (const char *text : {"20457 Hamburg", "007", "1234567890123456", "+49 40 123", "1,23,456", "12.", ".5",
-                             "1.234.56", "1,234.5,6", "€", "", "5 € €", "12-3", "1e5", "0x10"})
+    for (const char *text : {"20457 Hamburg", "007", "1234567890123456", "+49 40 123", "1,23,456", "12.",
+                             ".5", "1.234.56", "1,234.5,6", "€", "", "5 € €", "12-3", "1e5", "0x10"})
         EXPECT_FALSE(ReadSheetNumber(QString::fromUtf8(text))) << text;
 }
 
@@ -88,7 +88,9 @@ TEST(SheetLayout, TextsTakeTheCellsOfTheirPlaces)
     addLabel(root, "Total", 3050, 2000, 1500, 400);
     addLabel(root, "Note", 6000, 2000, 1500, 400); // beside the table: a column of its own
     addLabel(root, "hidden", 1000, 2600, 1500, 400)->SetPrintable(pmNever);
-    addLabel(root, "with picture", 1000, 3000, 600, 600)->EnsurePicture().SetImage(QImage(4, 4, QImage::Format_RGB32));
+    addLabel(root, "with picture", 1000, 3000, 600, 600)
+        ->EnsurePicture()
+        .SetImage(QImage(4, 4, QImage::Format_RGB32));
 
     const SheetPage sheet = LayOutSheet(*page);
     auto cells = byPlace(sheet);
@@ -97,8 +99,8 @@ TEST(SheetLayout, TextsTakeTheCellsOfTheirPlaces)
     for (const auto &[place, cell] : cells)
         if (!cell.text.isEmpty()) texts[place] = cell.text;
     const std::map<std::pair<int, int>, QString> expected = {
-        {{0, 0}, "ACME"}, {{0, 1}, "INVOICE"}, {{1, 0}, "Qty"},  {{2, 0}, "b\na"},
-        {{2, 1}, "12,50"}, {{3, 1}, "Total"},  {{3, 2}, "Note"}};
+        {{0, 0}, "ACME"},  {{0, 1}, "INVOICE"}, {{1, 0}, "Qty"}, {{2, 0}, "b\na"},
+        {{2, 1}, "12,50"}, {{3, 1}, "Total"},   {{3, 2}, "Note"}};
     EXPECT_EQ(texts, expected);
     EXPECT_TRUE(at(0, 1).bold);
     EXPECT_FALSE(at(0, 0).bold);
@@ -107,7 +109,8 @@ TEST(SheetLayout, TextsTakeTheCellsOfTheirPlaces)
     EXPECT_EQ(at(1, 0).sides, unsigned(SheetCell::Top | SheetCell::Bottom | SheetCell::Left));
     EXPECT_EQ(at(1, 1).sides, unsigned(SheetCell::Top | SheetCell::Bottom | SheetCell::Right));
     EXPECT_EQ(at(1, 1).fill, std::optional<ColorRef>(0xC0C0C0));
-    EXPECT_EQ(at(2, 1).sides, unsigned(SheetCell::Top | SheetCell::Right | SheetCell::Bottom | SheetCell::Left));
+    EXPECT_EQ(at(2, 1).sides,
+              unsigned(SheetCell::Top | SheetCell::Right | SheetCell::Bottom | SheetCell::Left));
     EXPECT_EQ(at(2, 1).fill, std::nullopt);
     EXPECT_EQ(cells.count(std::make_pair(3, 0)), 0u);
     // Rows come in order, and each column is as wide as the way to the next one.
@@ -149,7 +152,8 @@ TEST(XlsxExport, InvoiceAsLibreOfficeReadsIt)
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
 
     const QString book = part(out, "xl/workbook.xml");
-    EXPECT_TRUE(book.contains("name=\"Page1 (1)\"") && book.contains("name=\"Page1 (2)\"")) << book.toStdString();
+    EXPECT_TRUE(book.contains("name=\"Page1 (1)\"") && book.contains("name=\"Page1 (2)\""))
+        << book.toStdString();
     const QString sheet = part(out, "xl/worksheets/sheet1.xml");
     // The table's rows: description, quantity, price and amount in columns A to D.
     const std::pair<const char *, std::pair<QString, bool>> expected[] = {
@@ -168,18 +172,22 @@ TEST(XlsxExport, InvoiceAsLibreOfficeReadsIt)
         EXPECT_EQ(cellAt(sheet, ref), value) << ref << "\n" << sheet.toStdString();
     EXPECT_TRUE(cellAt(part(out, "xl/worksheets/sheet2.xml"), "D13") == std::make_pair(QString("54"), true));
 
-    if (!testsupport::haveTool("soffice")) GTEST_SKIP() << "soffice missing: LibreOffice's reading not checked";
+    if (!testsupport::haveTool("soffice"))
+        GTEST_SKIP() << "soffice missing: LibreOffice's reading not checked";
     // Every sheet to a CSV file of its own (sheet -1), values as the cells show them.
     r = testsupport::runProgram(
-        "soffice", {"-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("profile")).toString(), "--headless",
-                    "--norestore", "--convert-to", "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true,false,false,-1",
+        "soffice", {"-env:UserInstallation=" + QUrl::fromLocalFile(dir.filePath("profile")).toString(),
+                    "--headless", "--norestore", "--convert-to",
+                    "csv:Text - txt - csv (StarCalc):44,34,76,1,,0,false,true,true,false,false,-1",
                     "--outdir", dir.path(), out});
     ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
     const QStringList rows =
         QString::fromUtf8(testsupport::readAll(dir.filePath("invoice-Page1 (1).csv"))).split('\n');
     ASSERT_GE(rows.size(), 13) << r.out.toStdString();
-    EXPECT_TRUE(rows[8].startsWith("\"Ballpoint pens, blue (box of 50)\",4,12.50,50.00")) << rows[8].toStdString();
-    EXPECT_TRUE(rows[9].startsWith("\"Copy paper A4, 80 g (500 sheets)\",10,4.20,42.00")) << rows[9].toStdString();
+    EXPECT_TRUE(rows[8].startsWith("\"Ballpoint pens, blue (box of 50)\",4,12.50,50.00"))
+        << rows[8].toStdString();
+    EXPECT_TRUE(rows[9].startsWith("\"Copy paper A4, 80 g (500 sheets)\",10,4.20,42.00"))
+        << rows[9].toStdString();
     EXPECT_TRUE(rows[12].startsWith(QString::fromUtf8(",,Total:,115.90 €"))) << rows[12].toStdString();
     const QString second = QString::fromUtf8(testsupport::readAll(dir.filePath("invoice-Page1 (2).csv")));
     EXPECT_TRUE(second.contains("Espresso cups (set of 6),3,18.00,54.00")) << second.toStdString();
@@ -196,22 +204,23 @@ TEST(XlsxExport, OlderFileStaysAndOutputIsReproducible)
     QByteArray data = testsupport::readAll(TESSALY_SOURCE_DIR "/examples/invoice.edd");
     data.insert(data.lastIndexOf("<Page ID=\"2\""), "<Data Status=\"Label\" DesignName=\"Label3\"");
     testsupport::writeAll(broken, data);
-    const testsupport::Run r = testsupport::runCli({"export", TESSALY_SOURCE_DIR "/examples/invoice.edt", "--data",
-                                                    broken, "--format", "xlsx", "-o", out});
+    const testsupport::Run r = testsupport::runCli({"export", TESSALY_SOURCE_DIR "/examples/invoice.edt",
+                                                    "--data", broken, "--format", "xlsx", "-o", out});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("Data structure error")) << r.err.toStdString();
     VDoc empty;
     EXPECT_FALSE(ExportXlsx(empty, out));
     EXPECT_EQ(testsupport::readAll(out), QByteArray("older"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"broken.edd", "r.xlsx"})) << "nothing left behind";
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"broken.edd", "r.xlsx"}))
+        << "nothing left behind";
 
     const QStringList epoch = {"SOURCE_DATE_EPOCH=1700000000"};
     QByteArray first;
     for (const char *name : {"a.xlsx", "b.xlsx"}) {
-        const testsupport::Run made =
-            testsupport::runCli({"export", TESSALY_SOURCE_DIR "/examples/invoice.edt", "--data",
-                                 TESSALY_SOURCE_DIR "/examples/invoice.edd", "--format", "xlsx", "-o", dir.filePath(name)},
-                                epoch);
+        const testsupport::Run made = testsupport::runCli(
+            {"export", TESSALY_SOURCE_DIR "/examples/invoice.edt", "--data",
+             TESSALY_SOURCE_DIR "/examples/invoice.edd", "--format", "xlsx", "-o", dir.filePath(name)},
+            epoch);
         ASSERT_EQ(made.exitCode, 0) << made.err.toStdString();
         if (first.isEmpty()) first = testsupport::readAll(dir.filePath(name));
     }
