@@ -458,11 +458,13 @@ void TfrmMain::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Escape:
         close();
         return;
-    case Qt::Key_F6: // in the Design tab on the design (the report tab knows how)
-        if (currentMode() != DataMode) m_report->cmdView_ConvertClick();
+    case Qt::Key_F6:
+        if (currentMode() == ReportMode) m_report->cmdView_ConvertClick();
+        if (currentMode() == DesignMode) m_report->exportFromDesign();
         return;
     case Qt::Key_F5:
-        if (currentMode() != DataMode) m_report->cmdView_MailClick();
+        if (currentMode() == ReportMode) m_report->cmdView_MailClick();
+        if (currentMode() == DesignMode) m_report->mailFromDesign();
         return;
     case Qt::Key_Up:
     case Qt::Key_Down:

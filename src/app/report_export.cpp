@@ -21,14 +21,12 @@ constexpr const char *kDesignWithoutData = "the design without data";
 
 void ReportTab::cmdView_ConvertClick()
 {
-    if (m_shell.currentMode() == TfrmMain::DesignMode) return exportFromDesign();
     if (m_doc.IsEmpty()) return;
     convertDocument(m_doc, exportNamesFrom(), nullptr);
 }
 
 void ReportTab::cmdView_MailClick()
 {
-    if (m_shell.currentMode() == TfrmMain::DesignMode) return mailFromDesign();
     if (m_doc.IsEmpty()) return;
     mailDocument(m_doc, exportNamesFrom(), nullptr);
 }

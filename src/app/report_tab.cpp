@@ -62,10 +62,14 @@ ReportTab::ReportTab(TfrmMain &shell)
     add(
         "mnuReport_Page_Print", "Print", [this] { printShownPage(); }, {}, "print");
     add("mnuReport_Page_Properties", "Properties", [this] { editShownPageProperties(); });
+    // F5 and F6 in the Design tab act on the design (TfrmMain hands their keys over).
+    const auto inDesign = [this] { return m_shell.currentMode() == TfrmMain::DesignMode; };
     add(
-        "cmdView_Mail", "Mail", [this] { cmdView_MailClick(); }, QKeySequence(Qt::Key_F5), "mail");
+        "cmdView_Mail", "Mail", [this, inDesign] { inDesign() ? mailFromDesign() : cmdView_MailClick(); },
+        QKeySequence(Qt::Key_F5), "mail");
     add(
-        "cmdView_Convert", "Export", [this] { cmdView_ConvertClick(); }, QKeySequence(Qt::Key_F6), "export");
+        "cmdView_Convert", "Export", [this, inDesign] { inDesign() ? exportFromDesign() : cmdView_ConvertClick(); },
+        QKeySequence(Qt::Key_F6), "export");
 
     QMenu *report = addMenu("Report", {"mnuReport_Report_Generate", "mnuReport_Report_Clear", nullptr,
                                        "mnuReport_Report_Open", "mnuReport_Report_Save",

@@ -37,8 +37,9 @@ ExportResult ExportReport(VDoc &report, int format, const QString &path, const E
 // answers false once the output has failed) and returns false, with its reason, when it failed.
 using PageSource = std::function<bool(const std::function<bool(VPage &)> &add, QString *reason)>;
 
-// The same outputs page by page, so that memory stays that of one page: all but PDF, which
-// generation feeds through a sink of its own. fontName is the design's, for
+// The same outputs page by page, so that memory stays that of one page (the spreadsheet keeps
+// its cells, not its pages, until the end): all but PDF, which generation feeds through a sink of
+// its own. fontName is the design's, for
 // HTML. A source that fails leaves no output; its reason is the result's message.
 ExportResult ExportPages(const PageSource &source, int format, const QString &path,
                          const ExportOptions &options, const QString &fontName);

@@ -215,8 +215,9 @@ XlsxWriter::XlsxWriter(const QString &path) : d(std::make_unique<Private>(path))
     }
     d->workbookPath = QFile::encodeName(d->folder.filePath(QStringLiteral("book.xlsx")));
     d->tmpdir = QFile::encodeName(d->folder.path());
+    // Not the library's constant-memory mode: it holds a temporary file open per sheet until the
+    // end, and a report of a thousand pages would run out of file handles.
     lxw_workbook_options options = {};
-    options.constant_memory = LXW_TRUE;
     options.tmpdir = d->tmpdir.data();
     d->book = workbook_new_opt(d->workbookPath.constData(), &options);
     if (!d->book) {

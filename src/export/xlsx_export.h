@@ -14,9 +14,9 @@ class VPage;
 // their frames and fills. The text is Unicode whatever the code page.
 ExportResult ExportXlsx(VDoc &report, const QString &path);
 
-// The same, page by page as the report is made: each page's sheet goes to a temporary file as it
-// comes (the workbook keeps one row in memory), and only a complete workbook replaces the target,
-// in Finish().
+// The same, page by page as the report is made: the pages can be freed as they come, their cells
+// stay in the workbook (some 11 KB for a page like the invoice example's) until Finish() writes it
+// to a temporary file; only a complete workbook replaces the target.
 class XlsxWriter
 {
 public:

@@ -1,6 +1,7 @@
 // The export dialog: proposed names, options from and back to the stored settings, and OK.
 #include "app/command_line.h"
 #include "app/convert_dialog.h"
+#include "app/data_tab.h"
 #include "app/design_tab.h"
 #include "app/language.h"
 #include "app/main_window.h"
@@ -225,7 +226,7 @@ TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
     EXPECT_EQ(QFileInfo(arguments[2]).absolutePath(), QFileInfo(dir.path()).absoluteFilePath());
     const QByteArray list = testsupport::readAll(arguments[2]);
     EXPECT_EQ(list, (dir.filePath("to send(1).jpeg") + "\r\n" + dir.filePath("to send(2).jpeg") + "\r\n").toUtf8());
-    EXPECT_EQ(w.statusText(0), dir.filePath("to send.jpeg"));
+    EXPECT_EQ(w.statusText(0), dir.filePath("to send(1).jpeg") + " ... " + dir.filePath("to send(2).jpeg") + " (2 files)");
 
     // A failed export, or one that writes nothing, hands nothing over, not even an older file of
     // that name, and says why.
