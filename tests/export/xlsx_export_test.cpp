@@ -128,14 +128,26 @@ QString part(const QString &xlsx, const char *name)
     return QString::fromUtf8(testsupport::runProgram("unzip", {"-p", xlsx, name}).out);
 }
 
-// The cell of a sheet's XML at ref ("D7"): its value, and whether it is a number (no string type).
-std::pair<QString, bool> cellAt(const QString &sheet, const QString &ref)
+// The cell at ref ("D7") of a sheet's XML: its text (shared strings looked up), and whether it is
+// a number (no string type).
+std::pair<QString, bool> cellAt(const QString &sheet, const QString &ref, const QStringList &strings)
 {
     const QRegularExpression cell("<c r=\"" + ref + "\"([^>]*)>(.*?)</c>");
     const QRegularExpressionMatch m = cell.match(sheet);
     if (!m.hasMatch()) return {};
-    static const QRegularExpression text("<(?:v|t[^>]*)>([^<]*)</");
-    return {text.match(m.captured(2)).captured(1), !m.captured(1).contains("t=")};
+    static const QRegularExpression value("<v>([^<]*)</v>");
+    const QString v = value.match(m.captured(2)).captured(1);
+    const bool shared = m.captured(1).contains("t=\"s\"");
+    return {shared ? strings.value(v.toInt()) : v, !m.captured(1).contains("t=")};
+}
+
+QStringList sharedStrings(const QString &xlsx)
+{
+    QStringList strings;
+    static const QRegularExpression item("<si><t[^>]*>([^<]*)</t></si>");
+    for (const QRegularExpressionMatch &m : item.globalMatch(part(xlsx, "xl/sharedStrings.xml")))
+        strings << m.captured(1);
+    return strings;
 }
 } // namespace
 
@@ -168,9 +180,10 @@ TEST(XlsxExport, InvoiceAsLibreOfficeReadsIt)
         {"C13", {"Total:", false}},
         {"D13", {"115.9", true}},
     };
+    const QStringList strings = sharedStrings(out);
     for (const auto &[ref, value] : expected)
-        EXPECT_EQ(cellAt(sheet, ref), value) << ref << "\n" << sheet.toStdString();
-    EXPECT_TRUE(cellAt(part(out, "xl/worksheets/sheet2.xml"), "D13") == std::make_pair(QString("54"), true));
+        EXPECT_EQ(cellAt(sheet, ref, strings), value) << ref << "\n" << sheet.toStdString();
+    EXPECT_TRUE(cellAt(part(out, "xl/worksheets/sheet2.xml"), "D13", strings) == std::make_pair(QString("54"), true));
 
     if (!testsupport::haveTool("soffice"))
         GTEST_SKIP() << "soffice missing: LibreOffice's reading not checked";
