@@ -171,12 +171,12 @@ void DataFieldPanel::fillList()
     else if (m_names.fields.empty())
         m_heading->setText(T("The data (%1) names no element of page \"%2\".").arg(m_source, m_pageName));
     else
-        m_heading->setText(T("Elements that the data (%1) names on page \"%2\"; double-click one to give "
-                             "the selected element its name.")
-                               .arg(m_source, m_pageName) +
-                           (m_names.cut ? QLatin1Char(' ') + T("Only the first %1 names are listed.")
-                                                                 .arg(kMaxDataFieldNames)
-                                        : QString()));
+        m_heading->setText(
+            T("Elements that the data (%1) names on page \"%2\"; double-click one to give "
+              "the selected element its name.")
+                .arg(m_source, m_pageName) +
+            (m_names.cut ? QLatin1Char(' ') + T("Only the first %1 names are listed.").arg(kMaxDataFieldNames)
+                         : QString()));
     const int current = m_list->currentItem() ? m_list->indexOfTopLevelItem(m_list->currentItem()) : -1;
     m_list->clear();
     const QIcon bound = style()->standardIcon(QStyle::SP_DialogApplyButton);
@@ -195,7 +195,8 @@ void DataFieldPanel::fillList()
         items << item;
     }
     m_list->addTopLevelItems(items);
-    if (current >= 0 && current < m_list->topLevelItemCount()) m_list->setCurrentItem(m_list->topLevelItem(current));
+    if (current >= 0 && current < m_list->topLevelItemCount())
+        m_list->setCurrentItem(m_list->topLevelItem(current));
     m_give->setEnabled(!items.isEmpty());
 }
 
@@ -204,7 +205,8 @@ VGrfElement *DataFieldPanel::chosenElement() const
     PageView *view = m_design.canvas()->view();
     if (!view->page()) return nullptr;
     for (QWidget *w = QApplication::focusWidget(); w; w = w->parentWidget())
-        if (auto *e = dynamic_cast<ElementWidget *>(w); e && view->widgetOf(&e->element()) == e) return &e->element();
+        if (auto *e = dynamic_cast<ElementWidget *>(w); e && view->widgetOf(&e->element()) == e)
+            return &e->element();
     VGrfElement *selected = nullptr;
     std::function<void(VGrfElement &)> walk = [&](VGrfElement &e) {
         if (!selected && e.Selected()) selected = &e;
@@ -222,16 +224,19 @@ bool DataFieldPanel::choose(int row)
     Prompts &prompts = m_shell.prompts();
     VGrfElement *element = chosenElement();
     if (!element || !element->Parent()) {
-        prompts.information(T("Design Editor"), T("Select the element that takes the name \"%1\" first.").arg(field.name));
+        prompts.information(T("Design Editor"),
+                            T("Select the element that takes the name \"%1\" first.").arg(field.name));
         return false;
     }
     if (element->Kind() != field.kind) {
-        prompts.warning(T("Design Editor"), T("The data fills a %1 named \"%2\"; the selected element is a %3.")
-                                                .arg(T(kindText(field.kind)), field.name, T(kindText(element->Kind()))));
+        prompts.warning(T("Design Editor"),
+                        T("The data fills a %1 named \"%2\"; the selected element is a %3.")
+                            .arg(T(kindText(field.kind)), field.name, T(kindText(element->Kind()))));
         return false;
     }
     if (!m_design.editor().rename(*element, field.name)) {
-        prompts.warning(T("Design Editor"), T("The name \"%1\" is already used on this page.").arg(field.name));
+        prompts.warning(T("Design Editor"),
+                        T("The name \"%1\" is already used on this page.").arg(field.name));
         return false;
     }
     refresh();

@@ -8,7 +8,6 @@
 #include "model/v_page.h"
 
 #include <QAbstractButton>
-#include <algorithm>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,6 +23,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace
 {
@@ -97,10 +97,11 @@ TfrmProperties::TfrmProperties(DesignEditor &editor, VPage &page, VGrfElement &e
     auto *grid = new QGridLayout(summary);
     grid->setVerticalSpacing(2);
     // The geometry rows take typed millimetres; the others only show.
-    static const std::pair<const char *, GeometrySide> geometryRows[] = {{"Top   (mm) ", GeometrySide::Top},
-                                                                         {"Left  (mm) ", GeometrySide::Left},
-                                                                         {"Height  (mm) ", GeometrySide::Height},
-                                                                         {"Width   (mm) ", GeometrySide::Width}};
+    static const std::pair<const char *, GeometrySide> geometryRows[] = {
+        {"Top   (mm) ", GeometrySide::Top},
+        {"Left  (mm) ", GeometrySide::Left},
+        {"Height  (mm) ", GeometrySide::Height},
+        {"Width   (mm) ", GeometrySide::Width}};
     for (const char *row : kSummaryRows) {
         const int r = grid->rowCount();
         grid->addWidget(texted(new QLabel(summary), row), r, 0, Qt::AlignTop);
@@ -231,8 +232,9 @@ QDoubleSpinBox *TfrmProperties::geometryBox(QWidget *parent, GeometrySide side)
     if (side == GeometrySide::Left || side == GeometrySide::Top) box->setMinimum(-9999.9);
     // A half-typed number would move the element at every key.
     box->setKeyboardTracking(false);
-    bindReal(box, [side](const VGrfElement &e) { return GeometryMm(e, side); },
-             [side](VGrfElement &e, double mm) { SetGeometryMm(e, side, mm); });
+    bindReal(
+        box, [side](const VGrfElement &e) { return GeometryMm(e, side); },
+        [side](VGrfElement &e, double mm) { SetGeometryMm(e, side, mm); });
     return box;
 }
 

@@ -152,7 +152,8 @@ void DesignEditor::toFront(VGrfElement &element)
 bool DesignEditor::rename(VGrfElement &element, const QString &name)
 {
     if (name.isEmpty() || ElementNamed(*element.Root(), name, &element)) return false;
-    if (element.Name() != name) push(new RenameCommand(m_doc, m_listener, QStringLiteral("Rename"), element, name));
+    if (element.Name() != name)
+        push(new RenameCommand(m_doc, m_listener, QStringLiteral("Rename"), element, name));
     return true;
 }
 

@@ -4,7 +4,8 @@
 
 // The element of the tree under root that carries name, other than except; null when none does.
 // Data reaches elements by name, so two elements of a page under one name are ambiguous.
-const VGrfElement *ElementNamed(const VGrfElement &root, const QString &name, const VGrfElement *except = nullptr);
+const VGrfElement *ElementNamed(const VGrfElement &root, const QString &name,
+                                const VGrfElement *except = nullptr);
 
 // An element given another name (a data field chosen for it).
 class RenameCommand : public DesignCommand

@@ -59,7 +59,8 @@ TEST(TypedGeometry, MillimetresReadBackAndSmallSizesAreHeldAsADragHoldsThem)
     inner.SetZoom(150);
     for (int tenths = -50; tenths <= 3000; ++tenths) {
         const double mm = tenths / 10.0;
-        for (GeometrySide side : {GeometrySide::Left, GeometrySide::Top, GeometrySide::Width, GeometrySide::Height}) {
+        for (GeometrySide side :
+             {GeometrySide::Left, GeometrySide::Top, GeometrySide::Width, GeometrySide::Height}) {
             if (mm < 1.0 && (side == GeometrySide::Width || side == GeometrySide::Height)) continue;
             SetGeometryMm(inner, side, mm);
             ASSERT_DOUBLE_EQ(GeometryMm(inner, side), mm) << tenths << " side " << int(side);
@@ -74,7 +75,8 @@ TEST(TypedGeometry, MillimetresReadBackAndSmallSizesAreHeldAsADragHoldsThem)
     VGrfElement &dragged = *testsupport::findElement(root, "Group1_E2");
     dragged.SetZoom(150);
     SetGeometryMm(inner, GeometrySide::Width, 0.2);
-    SetElementWindow(dragged, QRect(dragged.WindowBounds().topLeft(), QSize(1, dragged.WindowBounds().height())));
+    SetElementWindow(dragged,
+                     QRect(dragged.WindowBounds().topLeft(), QSize(1, dragged.WindowBounds().height())));
     EXPECT_EQ(inner.WindowBounds().width(), dragged.WindowBounds().width());
     EXPECT_EQ(inner.Shape().Width(), dragged.Shape().Width());
     EXPECT_GT(inner.Shape().Width(), MmToTwips(0.2));
@@ -107,7 +109,8 @@ TEST(TypedGeometry, MillimetresReadBackAndSmallSizesAreHeldAsADragHoldsThem)
     while (editor.undoStack().canUndo())
         editor.undoStack().undo();
     EXPECT_EQ(inner.Shape(), before);
-    EXPECT_DOUBLE_EQ(left->value(), GeometryMm(inner, GeometrySide::Left)) << "the box shows the undone value";
+    EXPECT_DOUBLE_EQ(left->value(), GeometryMm(inner, GeometrySide::Left))
+        << "the box shows the undone value";
 }
 
 TEST(DataFields, ListNamesThePageElementsOfTheDataAndChoosingBindsOne)
@@ -117,20 +120,27 @@ TEST(DataFields, ListNamesThePageElementsOfTheDataAndChoosingBindsOne)
     ASSERT_TRUE(QFile::copy(kInvoice, design));
     testsupport::writeAll(
         dir.filePath("inv.edd"),
-        dataBytes({R"(<?xml version="1.0"?>)", R"(<Document DesignFile="inv.edt" DataType="1">)",
-                   R"(  <Page ID="1" DesignName="Page1">)",
-                   R"(    <Data Status="Label" DesignName="Label3" Caption="No. 1"/>)",
-                   R"(    <Data Status="Label" ID="7" Caption="by number"/>)",
-                   R"(    <Data Status="Group" DesignName="Group1">)", R"(      <f1="x"/>)",
-                   R"(      <Data Status="Label" DesignName="Customer" Caption="c"/>)", R"(    </Data>)",
-                   R"(    <Data Status="BarCode" DesignName="Code" Caption="" Type="6" Value="A" ValueType="0"/>)",
-                   R"(    <Data Status="Label" DesignName="Total" Caption="1"/>)", R"(  </Page>)",
-                   R"(  <Page ID="2" DesignName="Other">)",
-                   R"(    <Data Status="Label" DesignName="Elsewhere" Caption="z"/>)", R"(  </Page>)",
-                   R"(  <Page ID="3" DesignName="Page1">)",
-                   R"(    <Data Status="Label" DesignName="Label3" Caption="No. 2"/>)",
-                   R"(    <Data Status="Label" DesignName="Late" Caption="y"/>)", R"(  </Page>)",
-                   R"(</Document>)"}));
+        dataBytes(
+            {R"(<?xml version="1.0"?>)",
+             R"(<Document DesignFile="inv.edt" DataType="1">)",
+             R"(  <Page ID="1" DesignName="Page1">)",
+             R"(    <Data Status="Label" DesignName="Label3" Caption="No. 1"/>)",
+             R"(    <Data Status="Label" ID="7" Caption="by number"/>)",
+             R"(    <Data Status="Group" DesignName="Group1">)",
+             R"(      <f1="x"/>)",
+             R"(      <Data Status="Label" DesignName="Customer" Caption="c"/>)",
+             R"(    </Data>)",
+             R"(    <Data Status="BarCode" DesignName="Code" Caption="" Type="6" Value="A" ValueType="0"/>)",
+             R"(    <Data Status="Label" DesignName="Total" Caption="1"/>)",
+             R"(  </Page>)",
+             R"(  <Page ID="2" DesignName="Other">)",
+             R"(    <Data Status="Label" DesignName="Elsewhere" Caption="z"/>)",
+             R"(  </Page>)",
+             R"(  <Page ID="3" DesignName="Page1">)",
+             R"(    <Data Status="Label" DesignName="Label3" Caption="No. 2"/>)",
+             R"(    <Data Status="Label" DesignName="Late" Caption="y"/>)",
+             R"(  </Page>)",
+             R"(</Document>)"}));
 
     FakePrompts prompts;
     TfrmMain w(prompts, TfrmMain::SettingsFactory());
