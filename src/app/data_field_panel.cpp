@@ -195,6 +195,8 @@ void DataFieldPanel::fillList()
         items << item;
     }
     m_list->addTopLevelItems(items);
+    m_list->resizeColumnToContents(0);
+    m_list->resizeColumnToContents(1);
     if (current >= 0 && current < m_list->topLevelItemCount())
         m_list->setCurrentItem(m_list->topLevelItem(current));
     m_give->setEnabled(!items.isEmpty());

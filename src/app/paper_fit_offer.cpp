@@ -7,6 +7,7 @@
 #include "model/units.h"
 #include "model/v_page.h"
 
+#include <QSet>
 #include <QStringList>
 
 namespace
@@ -29,7 +30,14 @@ QString outsideList(const std::vector<VPage *> &pages)
         const std::vector<const VGrfElement *> outside = ElementsOutsidePaper(*page);
         if (outside.empty()) continue;
         if (pages.size() > 1) lines << T("Page \"%1\":").arg(page->Name());
+        QSet<const VGrfElement *> named;
         for (const VGrfElement *e : outside) {
+            named.insert(e);
+            // What a container past the paper holds moves with it: the container alone is named.
+            bool inside = false;
+            for (const VGrfElement *p = e->Parent(); p && !inside; p = p->Parent())
+                inside = named.contains(p);
+            if (inside) continue;
             if (lines.size() < kListedElements)
                 lines << QStringLiteral("  ") + OutsideElementText(*e);
             else
