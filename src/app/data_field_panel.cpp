@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDateTime>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -133,23 +134,41 @@ void DataFieldPanel::refresh()
     m_timer->stop();
     DataTab &data = m_shell.data();
     if (!m_dataWatched) {
-        connect(data.editor(), &QPlainTextEdit::textChanged, this, [this] { scheduleRefresh(); });
+        connect(data.editor(), &QPlainTextEdit::textChanged, this, [this] {
+            ++m_dataRevision;
+            scheduleRefresh();
+        });
         m_dataWatched = true;
     }
     const VPage *page = m_design.canvas()->view()->page();
     m_pageName = page ? page->Name() : QString();
     const QString before = m_source;
-    m_names = {};
-    m_source.clear();
+    // Every step of the design comes here; the data is read again only when it or the page changed.
+    QString key;
+    QString beside;
     if (data.isShown()) {
-        QByteArray bytes = data.editor()->fileBytes();
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::ReadOnly);
         m_source = data.fileName().isEmpty() ? T("the Data tab") : QFileInfo(data.fileName()).fileName();
-        if (page) m_names = ReadDataFieldNames(buffer, m_pageName);
-    } else if (const QString beside = DataBesideDesign(m_design.document().FileName()); !beside.isEmpty()) {
-        m_source = QFileInfo(beside).fileName();
-        if (page) m_names = ReadDataFieldNames(beside, m_pageName);
+        key = QStringLiteral("tab:%1").arg(m_dataRevision);
+    } else if (beside = DataBesideDesign(m_design.document().FileName()); !beside.isEmpty()) {
+        const QFileInfo info(beside);
+        m_source = info.fileName();
+        key = beside + QLatin1Char(':') + QString::number(info.size()) + QLatin1Char(':') +
+              QString::number(info.lastModified().toMSecsSinceEpoch());
+    } else {
+        m_source.clear();
+    }
+    key += QLatin1Char('|') + m_pageName;
+    if (key != m_readKey || !page) {
+        m_readKey = key;
+        m_names = {};
+        if (page && data.isShown()) {
+            QByteArray bytes = data.editor()->fileBytes();
+            QBuffer buffer(&bytes);
+            buffer.open(QIODevice::ReadOnly);
+            m_names = ReadDataFieldNames(buffer, m_pageName);
+        } else if (page && !beside.isEmpty()) {
+            m_names = ReadDataFieldNames(beside, m_pageName);
+        }
     }
     if (page) MarkBoundNames(m_names, page->Root());
     // Data that turns up shows the panel; once closed it stays closed until other data comes.

@@ -51,6 +51,8 @@ private:
     DataFieldNames m_names;
     QString m_source;
     QString m_pageName;
+    QString m_readKey;          // what m_names were read from
+    quint64 m_dataRevision = 0; // counts edits of the Data tab's text
     bool m_dataWatched = false;
     bool m_wanted = false;  // shown with the design while the user has not closed it
     bool m_placing = false; // the panel's own showing and hiding
