@@ -1838,5 +1838,9 @@ Fit each page&apos;s panel to its new paper?</source>
         <source>The name &quot;%1&quot; is already used on this page.</source>
         <translation>Имя «%1» уже используется на этой странице.</translation>
     </message>
+    <message>
+        <source>Its lines end in LF alone, and data files need CR LF.</source>
+        <translation>Его строки заканчиваются одним LF, а файлам данных нужен CR LF.</translation>
+    </message>
 </context>
 </TS>

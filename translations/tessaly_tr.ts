@@ -1838,5 +1838,9 @@ Her sayfanın paneli yeni kağıdına uydurulsun mu?</translation>
         <source>The name &quot;%1&quot; is already used on this page.</source>
         <translation>&quot;%1&quot; adı bu sayfada zaten kullanılıyor.</translation>
     </message>
+    <message>
+        <source>Its lines end in LF alone, and data files need CR LF.</source>
+        <translation>Satırları yalnızca LF ile bitiyor; veri dosyaları CR LF gerektirir.</translation>
+    </message>
 </context>
 </TS>

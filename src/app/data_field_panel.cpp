@@ -188,7 +188,11 @@ void DataFieldPanel::fillList()
     if (m_source.isEmpty())
         m_heading->setText(T("No data: open a data file in the Data tab, or keep one beside the design."));
     else if (m_names.fields.empty())
-        m_heading->setText(T("The data (%1) names no element of page \"%2\".").arg(m_source, m_pageName));
+        m_heading->setText(
+            T("The data (%1) names no element of page \"%2\".").arg(m_source, m_pageName) +
+            (m_names.bareLineFeeds
+                 ? QLatin1Char(' ') + T("Its lines end in LF alone, and data files need CR LF.")
+                 : QString()));
     else
         m_heading->setText(
             T("Elements that the data (%1) names on page \"%2\"; double-click one to give "

@@ -65,6 +65,7 @@ DataFieldNames ReadDataFieldNames(QIODevice &device, const QString &pageName)
             break;
         }
     }
+    out.bareLineFeeds = reader.SawBareLineFeed();
     return out;
 }
 

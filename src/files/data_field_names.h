@@ -20,6 +20,7 @@ struct DataFieldName {
 struct DataFieldNames {
     std::vector<DataFieldName> fields; // in the order first met, each name once
     bool cut = false;                  // more names than are kept
+    bool bareLineFeeds = false;        // lines ending in LF alone, which the reader never sees
 };
 
 // How many names are kept: a list past that helps nobody, and a hostile file must not grow memory.

@@ -141,6 +141,15 @@ TEST(DataFields, ListNamesThePageElementsOfTheDataAndChoosingBindsOne)
              R"(  </Page>)",
              R"(</Document>)"}));
 
+    // Lines ending in LF alone are never read, and the list says why it is empty.
+    QByteArray unix = dataBytes({R"(<Page DesignName="Page1">)", R"(<Data Status="Label" DesignName="A"/>)"});
+    unix.replace("\r\n", "\n");
+    QBuffer lf(&unix);
+    ASSERT_TRUE(lf.open(QIODevice::ReadOnly));
+    const DataFieldNames none = ReadDataFieldNames(lf, "Page1");
+    EXPECT_TRUE(none.fields.empty());
+    EXPECT_TRUE(none.bareLineFeeds);
+
     FakePrompts prompts;
     TfrmMain w(prompts, TfrmMain::SettingsFactory());
     DesignTab &designTab = w.design();
