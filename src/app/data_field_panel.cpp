@@ -82,6 +82,8 @@ DataFieldPanel::DataFieldPanel(DesignTab &design, TfrmMain &shell)
     m_timer->setInterval(250); // typing in the data text reads it once a pause
     connect(m_timer, &QTimer::timeout, this, [this] { refresh(); });
     connect(&design.editor().undoStack(), &QUndoStack::indexChanged, this, [this] { scheduleRefresh(); });
+    // A save under another name may put the design beside a data template.
+    connect(&design.editor().undoStack(), &QUndoStack::cleanChanged, this, [this] { scheduleRefresh(); });
     connect(design.pageTabs(), &QTabBar::currentChanged, this, [this] { scheduleRefresh(); });
     connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
         if (!m_placing && m_design.sheet()->isVisible()) m_wanted = visible;
