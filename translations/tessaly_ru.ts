@@ -1765,6 +1765,96 @@ The codes are read from:
     <message>
         <source>One sheet per page: each text in the cell of its row and column, numbers as numbers, tables as grids (.xlsx).</source>
         <translation>Один лист на страницу: каждый текст в ячейке своей строки и столбца, числа как числа, таблицы как сетки (.xlsx).</translation>
+        <source>Page &quot;%1&quot;:</source>
+        <translation>Страница «%1»:</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
+    </message>
+    <message>
+        <source>These elements lie outside the paper:</source>
+        <translation>Эти элементы выходят за пределы бумаги:</translation>
+    </message>
+    <message>
+        <source>The paper of page &quot;%1&quot; is now %2 mm.
+Fit the page&apos;s panel to the new paper?</source>
+        <translation>Бумага страницы «%1» теперь %2 мм.
+Подогнать панель страницы под новую бумагу?</translation>
+    </message>
+    <message>
+        <source>The paper of %1 pages changed.
+Fit each page&apos;s panel to its new paper?</source>
+        <translation>Бумага %1 страниц изменилась.
+Подогнать панель каждой страницы под её новую бумагу?</translation>
+    </message>
+    <message>
+        <source>Fit Panel to Paper</source>
+        <translation>Подогнать панель под бумагу</translation>
+    </message>
+    <message>
+        <source>Data Fields</source>
+        <translation>Поля данных</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>В группе</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Ячейка</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Панель</translation>
+    </message>
+    <message>
+        <source>Name the Selected Element</source>
+        <translation>Назвать выбранный элемент</translation>
+    </message>
+    <message>
+        <source>the Data tab</source>
+        <translation>вкладка «Данные»</translation>
+    </message>
+    <message>
+        <source>No data: open a data file in the Data tab, or keep one beside the design.</source>
+        <translation>Нет данных: откройте файл данных на вкладке данных или положите его рядом с макетом.</translation>
+    </message>
+    <message>
+        <source>The data (%1) names no element of page &quot;%2&quot;.</source>
+        <translation>Данные (%1) не называют ни одного элемента страницы «%2».</translation>
+    </message>
+    <message>
+        <source>Elements that the data (%1) names on page &quot;%2&quot;; double-click one to give the selected element its name.</source>
+        <translation>Элементы страницы «%2», которые называют данные (%1); двойной щелчок даёт выбранному элементу это имя.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 names are listed.</source>
+        <translation>Показаны только первые %1 имён.</translation>
+    </message>
+    <message>
+        <source>An element of this page has this name.</source>
+        <translation>Элемент этой страницы уже носит это имя.</translation>
+    </message>
+    <message>
+        <source>Select the element that takes the name &quot;%1&quot; first.</source>
+        <translation>Сначала выберите элемент, который получит имя «%1».</translation>
+    </message>
+    <message>
+        <source>The data fills a %1 named &quot;%2&quot;; the selected element is a %3.</source>
+        <translation>Данные заполняют элемент «%2» вида %1; выбранный элемент — %3.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is already used on this page.</source>
+        <translation>Имя «%1» уже используется на этой странице.</translation>
+    </message>
+    <message>
+        <source>Its lines end in LF alone, and data files need CR LF.</source>
+        <translation>Его строки заканчиваются одним LF, а файлам данных нужен CR LF.</translation>
     </message>
 </context>
 </TS>

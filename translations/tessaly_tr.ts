@@ -1765,6 +1765,96 @@ Kodlar şu dosyadan okunur:
     <message>
         <source>One sheet per page: each text in the cell of its row and column, numbers as numbers, tables as grids (.xlsx).</source>
         <translation>Her sayfa bir çalışma sayfası: her metin kendi satır ve sütununun hücresinde, sayılar sayı olarak, tablolar ızgara olarak (.xlsx).</translation>
+        <source>Page &quot;%1&quot;:</source>
+        <translation>&quot;%1&quot; sayfası:</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ve %1 tane daha</translation>
+    </message>
+    <message>
+        <source>These elements lie outside the paper:</source>
+        <translation>Bu öğeler kağıdın dışında kalıyor:</translation>
+    </message>
+    <message>
+        <source>The paper of page &quot;%1&quot; is now %2 mm.
+Fit the page&apos;s panel to the new paper?</source>
+        <translation>&quot;%1&quot; sayfasının kağıdı artık %2 mm.
+Sayfanın paneli yeni kağıda uydurulsun mu?</translation>
+    </message>
+    <message>
+        <source>The paper of %1 pages changed.
+Fit each page&apos;s panel to its new paper?</source>
+        <translation>%1 sayfanın kağıdı değişti.
+Her sayfanın paneli yeni kağıdına uydurulsun mu?</translation>
+    </message>
+    <message>
+        <source>Fit Panel to Paper</source>
+        <translation>Paneli Kağıda Uydur</translation>
+    </message>
+    <message>
+        <source>Data Fields</source>
+        <translation>Veri Alanları</translation>
+    </message>
+    <message>
+        <source>Kind</source>
+        <translation>Tür</translation>
+    </message>
+    <message>
+        <source>In group</source>
+        <translation>Grupta</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Hücre</translation>
+    </message>
+    <message>
+        <source>Panel</source>
+        <translation>Panel</translation>
+    </message>
+    <message>
+        <source>Name the Selected Element</source>
+        <translation>Seçili Öğeye Bu Adı Ver</translation>
+    </message>
+    <message>
+        <source>the Data tab</source>
+        <translation>Veri sekmesi</translation>
+    </message>
+    <message>
+        <source>No data: open a data file in the Data tab, or keep one beside the design.</source>
+        <translation>Veri yok: Veri sekmesinde bir veri dosyası açın ya da tasarımın yanına bir tane koyun.</translation>
+    </message>
+    <message>
+        <source>The data (%1) names no element of page &quot;%2&quot;.</source>
+        <translation>Veri (%1), &quot;%2&quot; sayfasının hiçbir öğesini adlandırmıyor.</translation>
+    </message>
+    <message>
+        <source>Elements that the data (%1) names on page &quot;%2&quot;; double-click one to give the selected element its name.</source>
+        <translation>Verinin (%1) &quot;%2&quot; sayfasında adlandırdığı öğeler; seçili öğeye adını vermek için birine çift tıklayın.</translation>
+    </message>
+    <message>
+        <source>Only the first %1 names are listed.</source>
+        <translation>Yalnızca ilk %1 ad listelenir.</translation>
+    </message>
+    <message>
+        <source>An element of this page has this name.</source>
+        <translation>Bu sayfanın bir öğesi bu adı taşıyor.</translation>
+    </message>
+    <message>
+        <source>Select the element that takes the name &quot;%1&quot; first.</source>
+        <translation>Önce &quot;%1&quot; adını alacak öğeyi seçin.</translation>
+    </message>
+    <message>
+        <source>The data fills a %1 named &quot;%2&quot;; the selected element is a %3.</source>
+        <translation>Veri &quot;%2&quot; adlı bir %1 öğesini dolduruyor; seçili öğe bir %3.</translation>
+    </message>
+    <message>
+        <source>The name &quot;%1&quot; is already used on this page.</source>
+        <translation>&quot;%1&quot; adı bu sayfada zaten kullanılıyor.</translation>
+    </message>
+    <message>
+        <source>Its lines end in LF alone, and data files need CR LF.</source>
+        <translation>Satırları yalnızca LF ile bitiyor; veri dosyaları CR LF gerektirir.</translation>
     </message>
 </context>
 </TS>

@@ -1,6 +1,7 @@
 #include "app/design_tab.h"
 
 #include "app/app_texts.h"
+#include "app/data_field_panel.h"
 #include "app/main_window.h"
 #include "app/element_widget.h"
 #include "app/page_view.h"
@@ -198,6 +199,7 @@ DesignTab::DesignTab(TfrmMain &shell)
         m_shell.refreshStatus();
         m_shell.refreshMenus();
     });
+    m_fields = new DataFieldPanel(*this, shell);
 }
 
 void DesignTab::changed(const DesignChange &change)

@@ -2,6 +2,7 @@
 
 #include "app/element_widget.h"
 #include "app/page_tab.h"
+#include "app/paper_fit_offer.h"
 #include "model/design_editor.h"
 
 #include <QSize>
@@ -11,6 +12,7 @@
 
 // The Design tab: the design document, its pages and element windows that edit it, its file
 // commands, and undo and redo of every edit.
+class DataFieldPanel;
 class ElementWidget;
 
 class DesignTab : public PageTab, public DesignViewContext
@@ -70,13 +72,15 @@ public:
     // Tests give the table's size instead of a person: columns x rows, none to cancel.
     using TableSizeAsker = std::function<std::optional<QSize>()>;
     void setTableSizeAsker(TableSizeAsker asker) { m_tableSizeAsker = std::move(asker); }
+    // The data fields of the shown page, beside the design.
+    DataFieldPanel *fieldPanel() const { return m_fields; }
 
 protected:
     SaveDialog saveDialog() const override;
     void saved() override { m_editor.markSaved(); }
     void applyPageSettings(const std::vector<PageSettingsCommand::State> &states) override
     {
-        m_editor.setPageSettings(states);
+        ApplyPageSettingsOfferingFit(m_editor, prompts(), states);
     }
 
 private:
@@ -98,4 +102,5 @@ private:
     bool m_refreshQueued = false;
     bool m_pagesChanged = false;
     int m_pageToShow = -1;
+    DataFieldPanel *m_fields = nullptr;
 };

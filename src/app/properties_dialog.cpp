@@ -4,6 +4,7 @@
 #include "app/colour_button.h"
 #include "model/design_editing.h"
 #include "model/design_editor.h"
+#include "model/typed_geometry.h"
 #include "model/v_page.h"
 
 #include <QAbstractButton>
@@ -22,6 +23,7 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <algorithm>
 
 namespace
 {
@@ -94,11 +96,26 @@ TfrmProperties::TfrmProperties(DesignEditor &editor, VPage &page, VGrfElement &e
     auto *summary = new QWidget(splitter);
     auto *grid = new QGridLayout(summary);
     grid->setVerticalSpacing(2);
+    // The geometry rows take typed millimetres; the others only show.
+    static const std::pair<const char *, GeometrySide> geometryRows[] = {
+        {"Top   (mm) ", GeometrySide::Top},
+        {"Left  (mm) ", GeometrySide::Left},
+        {"Height  (mm) ", GeometrySide::Height},
+        {"Width   (mm) ", GeometrySide::Width}};
     for (const char *row : kSummaryRows) {
-        auto *value = new QLabel(summary);
-        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         const int r = grid->rowCount();
         grid->addWidget(texted(new QLabel(summary), row), r, 0, Qt::AlignTop);
+        const auto geometry = std::find_if(std::begin(geometryRows), std::end(geometryRows),
+                                           [row](const auto &g) { return qstrcmp(g.first, row) == 0; });
+        if (geometry != std::end(geometryRows)) {
+            QDoubleSpinBox *box = geometryBox(summary, geometry->second);
+            grid->addWidget(box, r, 1, Qt::AlignLeft);
+            m_geometryBoxes.insert(QString::fromLatin1(row), box);
+            m_summary.emplace_back(QString::fromLatin1(row), nullptr);
+            continue;
+        }
+        auto *value = new QLabel(summary);
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         grid->addWidget(value, r, 1);
         m_summary.emplace_back(QString::fromLatin1(row), value);
     }
@@ -202,9 +219,23 @@ void TfrmProperties::fill()
 
 QString TfrmProperties::summary(const QString &label) const
 {
-    for (const auto &[row, value] : m_summary)
-        if (row == label) return value->text();
+    for (size_t i = 0; i < m_summary.size(); ++i)
+        if (m_summary[i].first == label)
+            return m_summary[i].second ? m_summary[i].second->text() : m_geometryBoxes.value(label)->text();
     return {};
+}
+
+QDoubleSpinBox *TfrmProperties::geometryBox(QWidget *parent, GeometrySide side)
+{
+    static const char *const names[] = {"edElementLeft", "edElementTop", "edElementWidth", "edElementHeight"};
+    auto *box = MillimetreBox(parent, names[int(side)], 9999.9);
+    if (side == GeometrySide::Left || side == GeometrySide::Top) box->setMinimum(-9999.9);
+    // A half-typed number would move the element at every key.
+    box->setKeyboardTracking(false);
+    bindReal(
+        box, [side](const VGrfElement &e) { return GeometryMm(e, side); },
+        [side](VGrfElement &e, double mm) { SetGeometryMm(e, side, mm); });
+    return box;
 }
 
 void TfrmProperties::fillSummary()
@@ -253,7 +284,7 @@ void TfrmProperties::fillSummary()
                                 b ? QStringLiteral("%1, %2").arg(b->Type()).arg(b->Value()) : QStringLiteral("-"),
                                 QStringLiteral("-")};
     for (size_t i = 0; i < m_summary.size(); ++i)
-        m_summary[i].second->setText(values[int(i)]);
+        if (m_summary[i].second) m_summary[i].second->setText(values[int(i)]);
 }
 
 void TfrmProperties::edit(int control, const Edit &change, bool walk)

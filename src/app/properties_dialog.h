@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/element_types.h"
+#include "model/typed_geometry.h"
 #include "model/units.h"
 
 #include "app/texted_dialog.h"
@@ -89,6 +90,8 @@ private:
     void bindColour(VDropDownPalette *button, std::function<ColorRef(const VGrfElement &)> get,
                     std::function<void(VGrfElement &, ColorRef)> set);
     void onFill(std::function<void()> filler) { m_fillers.push_back(std::move(filler)); }
+    // A summary row's box for typed millimetres, bound to one side of the element's geometry.
+    QDoubleSpinBox *geometryBox(QWidget *parent, GeometrySide side);
     // A text shown by a widget, set again on a language change.
 
     QWidget *fontTab();
@@ -115,7 +118,8 @@ private:
     QHash<QTreeWidgetItem *, VGrfElement *> m_items;
     QTabWidget *m_tabs;
     QHash<QString, QWidget *> m_pages; // by English title
-    std::vector<std::pair<QString, QLabel *>> m_summary;
+    std::vector<std::pair<QString, QLabel *>> m_summary; // no label for the geometry rows
+    QHash<QString, QDoubleSpinBox *> m_geometryBoxes;    // by summary row
     std::vector<std::function<void()>> m_fillers;
     QLabel *m_preview = nullptr;
     QLabel *m_checkSum = nullptr;

@@ -1,6 +1,7 @@
 #include "model/design_editor.h"
 
 #include "model/design_editing.h"
+#include "model/element_naming.h"
 #include "model/element_ops.h"
 #include "model/units.h"
 
@@ -146,6 +147,14 @@ void DesignEditor::toFront(VGrfElement &element)
 {
     if (!element.Parent()) return;
     push(new ToFrontCommand(m_doc, m_listener, QStringLiteral("to Front"), element));
+}
+
+bool DesignEditor::rename(VGrfElement &element, const QString &name)
+{
+    if (name.isEmpty() || ElementNamed(*element.Root(), name, &element)) return false;
+    if (element.Name() != name)
+        push(new RenameCommand(m_doc, m_listener, QStringLiteral("Rename"), element, name));
+    return true;
 }
 
 void DesignEditor::setCaption(VGrfElement &label, const QString &caption)

@@ -51,6 +51,9 @@ public:
     VGrfElement *paste(VGrfElement &target, QString *refusal = nullptr);
     void toFront(VGrfElement &element);
     void setCaption(VGrfElement &label, const QString &caption);
+    // Gives the element another name as one step; false when the name is empty or another element
+    // of its page already carries it (nothing changes then).
+    bool rename(VGrfElement &element, const QString &name);
     // Row and column edits at a cell; false when the table's cells are not a grid (or the edit
     // would leave the table without cells), and nothing changes.
     bool editTable(VGrfElement &cell, TableEdit edit);

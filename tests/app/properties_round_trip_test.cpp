@@ -93,6 +93,12 @@ void changeEverything(TfrmProperties &dialog, FakePrompts &prompts, const QStrin
             }
         }
     }
+    // The geometry typed beside the tabs.
+    for (const char *name : {"edElementLeft", "edElementTop", "edElementWidth", "edElementHeight"}) {
+        auto *box = dialog.findChild<QDoubleSpinBox *>(QLatin1String(name));
+        ASSERT_NE(box, nullptr) << name;
+        box->setValue(box->value() + 0.3);
+    }
 }
 } // namespace
 
