@@ -6,6 +6,7 @@
 #include "export/pdf_engine.h"
 #include "export/pdf_job.h"
 #include "files/file_checks.h"
+#include "files/source_date.h"
 #include "model/code_page.h"
 #include "model/v_doc.h"
 
@@ -169,7 +170,9 @@ struct ConvertPdfSink::Pool {
     Job &start()
     {
         if (threads > 0 && workers.empty()) {
-            batching = PdfBatch::Works();
+            // A batch shares its fonts' subsets among its documents, so a document's bytes would
+            // depend on which others shared its batch: reproducible output writes each alone.
+            batching = !ReproducibleOutput() && PdfBatch::Works();
             // Every writer finds the fonts registered once, before any of them starts.
             PdfEngine::preloadFontMap(PdfResourceFile());
             for (int i = 0; i < threads; ++i)
