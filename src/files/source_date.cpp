@@ -92,7 +92,7 @@ QDateTime OutputTime()
     return QDateTime::currentDateTimeUtc();
 }
 
-bool StampReproduciblePdf(int fd)
+bool StampReproduciblePdf(int fd, const QDateTime &time)
 {
     struct stat s {
     };
@@ -100,7 +100,7 @@ bool StampReproduciblePdf(int fd)
     QByteArray head(qsizetype(std::min<off_t>(kHead, s.st_size)), '\0');
     if (!readAt(fd, head, 0)) return false;
     if (!head.startsWith("%PDF-")) return true;
-    const QByteArray date = OutputTime().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    const QByteArray date = time.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
     const QByteArray before = head;
     stampDates(head, "/CreationDate", date);
     stampDates(head, "/ModDate", date);

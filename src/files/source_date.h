@@ -16,7 +16,7 @@ QDateTime OutputTime();
 
 // For a file that is a PDF (anything else is left alone): rewrites in place, at the same length,
 // what the PDF writer takes from the clock or from chance, so that offsets stay valid: the
-// CreationDate and ModDate strings near the start become OutputTime() in UTC, and the trailer's
-// /ID the digest of everything before it. fd is open for reading and writing. False only when
-// the file could not be read or written.
-bool StampReproduciblePdf(int fd);
+// CreationDate and ModDate strings near the start become time in UTC, and the trailer's /ID the
+// digest of everything before it. fd is open for reading and writing. False only when the file
+// could not be read or written.
+bool StampReproduciblePdf(int fd, const QDateTime &time);
