@@ -47,7 +47,8 @@ int runGenerate(const QStringList &args)
     }
     const bool skipExisting = a.flag(QStringLiteral("--skip-existing"));
     if (!convert && (a.value(QStringLiteral("--shard")) || skipExisting)) {
-        cliError(QStringLiteral("--shard and --skip-existing are for convert files, and %1 is none").arg(dataPath));
+        cliError(QStringLiteral("--shard and --skip-existing are for convert files, and %1 is none")
+                     .arg(dataPath));
         return kExitFailure;
     }
     // A convert file's names come from whoever wrote the data: --outdir keeps them in one folder.

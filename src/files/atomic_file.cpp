@@ -260,7 +260,8 @@ void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
 void AtomicFile::stamp()
 {
     // Every PDF passes here, whichever writer made it.
-    if (m_error.isEmpty() && ReproducibleOutput() && !StampReproduciblePdf(m_fd, OutputTime())) fail(SystemErrorText(errno));
+    if (m_error.isEmpty() && ReproducibleOutput() && !StampReproduciblePdf(m_fd, OutputTime()))
+        fail(SystemErrorText(errno));
 }
 
 void AtomicFile::discard()

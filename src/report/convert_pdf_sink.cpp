@@ -53,10 +53,10 @@ struct ConvertPdfSink::Pool {
     int written = 0;
     bool failed = false;
     int numbered = 0;
-    int ended = 0;       // documents that have ended: the index of the one being read
-    int decided = -1;    // the document skip is for
+    int ended = 0;    // documents that have ended: the index of the one being read
+    int decided = -1; // the document skip is for
     bool skip = false;
-    int skipped = 0;     // as already there
+    int skipped = 0;    // as already there
     QSet<QString> ours; // outputs of this run, under skipExisting: never taken for old ones
 
     bool skips()

@@ -25,7 +25,8 @@ bool IsCompletePdf(const QString &path)
 {
     // The trailer is at most a few hundred bytes; a valid PDF has %%EOF within its last 1024.
     constexpr off_t kTail = 1024;
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return false;
     struct stat s {
     };

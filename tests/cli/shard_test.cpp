@@ -27,8 +27,8 @@ QString writeBatch(const QTemporaryDir &dir, int count)
         const QByteArray n = QByteArray::number(i);
         lines += "<ConvertFile ConvertFileName=\"doc" + n.rightJustified(4, '0') +
                  ".pdf\">\r\n<Document DataType=\"1\">\r\n<Page ID=\"1\" DesignName=\"Page1\">\r\n"
-                 "<Data Status=\"Label\" DesignName=\"Label3\" Caption=\"No. " + n +
-                 "\"/>\r\n<Data Status=\"Group\" DesignName=\"Group1\">\r\n<f1=\"Customer " + n +
+                 "<Data Status=\"Label\" DesignName=\"Label3\" Caption=\"No. " +
+                 n + "\"/>\r\n<Data Status=\"Group\" DesignName=\"Group1\">\r\n<f1=\"Customer " + n +
                  "\"/>\r\n</Data>\r\n</Page>\r\n</Document>\r\n</ConvertFile>\r\n";
     }
     const QString path = dir.filePath("batch.edd");
@@ -69,8 +69,9 @@ TEST(CliShard, ShardsTogetherAreTheWholeBatch)
     ASSERT_EQ(all.size(), 11);
     for (int k = 1; k <= 3; ++k) {
         const QStringList before = pdfsIn(shards);
-        const auto r = runCli({"generate", kDesign, data, "--outdir", shards, "--shard", QStringLiteral("%1/3").arg(k)},
-                              kReproducible);
+        const auto r =
+            runCli({"generate", kDesign, data, "--outdir", shards, "--shard", QStringLiteral("%1/3").arg(k)},
+                   kReproducible);
         ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
         QStringList added;
         for (const QString &f : pdfsIn(shards))
@@ -103,8 +104,8 @@ TEST(CliShard, ShardsTogetherAreTheWholeBatch)
         EXPECT_EQ(r.exitCode, 1) << bad;
         EXPECT_TRUE(r.err.contains("--shard")) << bad << r.err.toStdString();
     }
-    const auto report = runCli({"generate", kDesign, examples + "invoice.edd", "-o", dir.filePath("r.edr"),
-                                "--shard", "1/2"});
+    const auto report = runCli(
+        {"generate", kDesign, examples + "invoice.edd", "-o", dir.filePath("r.edr"), "--shard", "1/2"});
     EXPECT_EQ(report.exitCode, 1);
     EXPECT_TRUE(report.err.contains("convert files")) << report.err.toStdString();
 }

@@ -37,7 +37,8 @@ TEST(ReproduciblePdf, DatesAndIdentifierAreRewrittenInPlace)
     ASSERT_EQ(out.size(), pdf.size());
     EXPECT_TRUE(out.contains("/CreationDate (D:20231114221320+00'00')")) << out.constData();
     EXPECT_TRUE(out.contains("/ModDate (D:20231114221320Z)")) << out.constData();
-    const QByteArray digest = QCryptographicHash::hash(out.left(body.size()), QCryptographicHash::Md5).toHex();
+    const QByteArray digest =
+        QCryptographicHash::hash(out.left(body.size()), QCryptographicHash::Md5).toHex();
     EXPECT_TRUE(out.contains("/ID [<" + digest + "> <" + digest + ">]")) << out.constData();
     // Another time, another date: nothing else in the file decides it.
     EXPECT_TRUE(stamped(pdf, time.addDays(1)).contains("D:20231115221320Z"));
