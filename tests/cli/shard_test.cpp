@@ -104,6 +104,17 @@ TEST(CliShard, ShardsTogetherAreTheWholeBatch)
         EXPECT_EQ(r.exitCode, 1) << bad;
         EXPECT_TRUE(r.err.contains("--shard")) << bad << r.err.toStdString();
     }
+    // Another shard's documents are not even built: a data error in one fails only its own shard.
+    QByteArray broken = readAll(data);
+    broken.replace("Caption=\"No. 1\"/>",
+                   "Caption=\"No. 1\"/>\r\n<Data Status=\"BarCode\" DesignName=\"B\" Type=\"x\"/>");
+    testsupport::writeAll(data, broken);
+    for (int k = 1; k <= 3; ++k) {
+        const auto r =
+            runCli({"generate", kDesign, data, "--outdir", folder(dir, QStringLiteral("broken%1").arg(k)),
+                    "--shard", QStringLiteral("%1/3").arg(k)});
+        EXPECT_EQ(r.exitCode, k == 2 ? 1 : 0) << k << r.err.toStdString();
+    }
     const auto report = runCli(
         {"generate", kDesign, examples + "invoice.edd", "-o", dir.filePath("r.edr"), "--shard", "1/2"});
     EXPECT_EQ(report.exitCode, 1);
