@@ -4,6 +4,7 @@
 #include "app/main_window.h"
 #include "app/prompts.h"
 #include "app/temporary_pictures.h"
+#include "files/source_date.h"
 
 #include <QApplication>
 #include <QDir>
@@ -48,6 +49,7 @@ int exportWithoutWindow(int argc, char **argv)
 
 int main(int argc, char **argv)
 {
+    SetUpReproducibleOutput();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

@@ -15,13 +15,18 @@ namespace
 {
 const char *const kUsage =
     "generate DESIGN DATA [-o REPORT] [--outdir DIR] [--code-page 1251|1252|1254] [--keep-pictures]\n"
+    "         [--shard K/N] [--skip-existing]\n"
     "  a convert file writes the PDFs it names (under --outdir DIR when given; --keep-pictures\n"
-    "  leaves their label pictures beside them); -o REPORT writes the report file";
+    "  leaves their label pictures beside them); -o REPORT writes the report file.\n"
+    "  --shard K/N writes only the documents whose 0-based index i has i mod N = K-1;\n"
+    "  --skip-existing leaves every output that is already a complete PDF";
 
 int runGenerate(const QStringList &args)
 {
-    CliArgs a(args, {QStringLiteral("-o"), QStringLiteral("--outdir"), QLatin1String(kCodePageOption)},
-              {QStringLiteral("--keep-pictures")});
+    CliArgs a(args,
+              {QStringLiteral("-o"), QStringLiteral("--outdir"), QLatin1String(kCodePageOption),
+               QStringLiteral("--shard")},
+              {QStringLiteral("--keep-pictures"), QStringLiteral("--skip-existing")});
     if (const QString problem = a.problem({QStringLiteral("DESIGN"), QStringLiteral("DATA")});
         !problem.isEmpty())
         return cliUsage(kUsage, problem);
@@ -33,6 +38,19 @@ int runGenerate(const QStringList &args)
     if ((!out && !convert) || (out && out->isEmpty()))
         return cliUsage(kUsage, QStringLiteral("-o REPORT is needed unless DATA is a convert file"));
     if (out && !cliOutputIsNew(*out, {designPath, dataPath})) return kExitFailure;
+    ConvertShard shard;
+    if (const std::optional<QString> text = a.value(QStringLiteral("--shard"))) {
+        if (const QString problem = ConvertShard::Parse(*text, &shard); !problem.isEmpty()) {
+            cliError(problem);
+            return kExitFailure;
+        }
+    }
+    const bool skipExisting = a.flag(QStringLiteral("--skip-existing"));
+    if (!convert && (a.value(QStringLiteral("--shard")) || skipExisting)) {
+        cliError(QStringLiteral("--shard and --skip-existing are for convert files, and %1 is none")
+                     .arg(dataPath));
+        return kExitFailure;
+    }
     // A convert file's names come from whoever wrote the data: --outdir keeps them in one folder.
     const QString outdir = a.value(QStringLiteral("--outdir")).value_or(QString());
     if (a.value(QStringLiteral("--outdir")) && !QFileInfo(outdir).isDir()) {
@@ -51,6 +69,8 @@ int runGenerate(const QStringList &args)
         options.writePictureFiles = a.flag(QStringLiteral("--keep-pictures"));
         options.inputs = {designPath, dataPath};
         options.outputFolder = outdir;
+        options.shard = shard;
+        options.skipExisting = skipExisting;
         const bool showProgress = isatty(STDERR_FILENO);
         int written = 0;
         options.message = [&](const QString &message, bool failed) {
@@ -62,6 +82,11 @@ int runGenerate(const QStringList &args)
         ConvertPdfSink pdfs(design, options);
         const bool read = ReadDataFile(dataPath, design, report, &pdfs, &reason);
         ok = pdfs.Finish();
+        // A rerun that finishes a batch says how much was left to do.
+        if (skipExisting)
+            cliError(QStringLiteral("%1 written, %2 already complete and left as they were")
+                         .arg(pdfs.Written())
+                         .arg(pdfs.Skipped()));
         if (!read) {
             cliDataError(dataPath, reason);
             return kExitFailure;

@@ -1,5 +1,6 @@
 #include "cli/cli_command.h"
 #include "cli/cli_util.h"
+#include "files/source_date.h"
 
 #include "model/code_page.h"
 
@@ -71,6 +72,7 @@ int unknownCommand(const QString &name)
 
 int main(int argc, char **argv)
 {
+    SetUpReproducibleOutput();
     // Headless: drawing and PDF writing work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {

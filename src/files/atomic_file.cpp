@@ -1,6 +1,7 @@
 #include "files/atomic_file.h"
 
 #include "files/file_checks.h"
+#include "files/source_date.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -191,6 +192,7 @@ bool AtomicFile::commit()
     }
     QIODevice::close();
     flushBuffer();
+    stamp();
     // Full disks and network file systems report some failures only when the data is flushed.
     if (m_error.isEmpty() && ::fsync(m_fd) != 0) fail(SystemErrorText(errno));
     if (::close(m_fd) != 0) fail(SystemErrorText(errno));
@@ -217,7 +219,7 @@ void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
 {
     std::vector<dev_t> synced;
     for (AtomicFile *f : files) {
-        if (f->m_fd >= 0) f->flushBuffer();
+        if (f->m_fd >= 0 && f->flushBuffer()) f->stamp();
         if (f->m_fd < 0 || !f->m_error.isEmpty()) continue;
         struct stat s {
         };
@@ -253,6 +255,13 @@ void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
             ::close(dir);
         }
     }
+}
+
+void AtomicFile::stamp()
+{
+    // Every PDF passes here, whichever writer made it.
+    if (m_error.isEmpty() && ReproducibleOutput() && !StampReproduciblePdf(m_fd, OutputTime()))
+        fail(SystemErrorText(errno));
 }
 
 void AtomicFile::discard()

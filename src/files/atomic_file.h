@@ -47,6 +47,8 @@ private:
     void closeDescriptor();
     // Writes the buffered bytes to the system; false after the first failure.
     bool flushBuffer();
+    // With SOURCE_DATE_EPOCH set, a PDF loses what its writer took from the clock.
+    void stamp();
 
     QString m_target; // as the caller named it, for messages
     QString m_final;  // links resolved

@@ -6,10 +6,12 @@
 #include "export/pdf_engine.h"
 #include "export/pdf_job.h"
 #include "files/file_checks.h"
+#include "files/source_date.h"
 #include "model/code_page.h"
 #include "model/v_doc.h"
 
 #include <QFileInfo>
+#include <QSet>
 #include <QThread>
 
 #include <condition_variable>
@@ -51,6 +53,24 @@ struct ConvertPdfSink::Pool {
     int written = 0;
     bool failed = false;
     int numbered = 0;
+    int ended = 0;    // documents that have ended: the index of the one being read
+    int decided = -1; // the document skip is for
+    bool skip = false;
+    int skipped = 0;    // as already there
+    QSet<QString> ours; // outputs of this run, under skipExisting: never taken for old ones
+
+    bool skips()
+    {
+        if (decided == ended) return skip;
+        decided = ended;
+        skip = !options.shard.Owns(ended);
+        if (!skip && options.skipExisting && !pdfPath.trimmed().isEmpty() && target.refusal.isEmpty() &&
+            !ours.contains(target.path) && IsCompletePdf(target.path)) {
+            skip = true;
+            ++skipped;
+        }
+        return skip;
+    }
 
     std::mutex mutex;
     std::condition_variable changed;
@@ -150,7 +170,9 @@ struct ConvertPdfSink::Pool {
     Job &start()
     {
         if (threads > 0 && workers.empty()) {
-            batching = PdfBatch::Works();
+            // A batch shares its fonts' subsets among its documents, so a document's bytes would
+            // depend on which others shared its batch: reproducible output writes each alone.
+            batching = !ReproducibleOutput() && PdfBatch::Works();
             // Every writer finds the fonts registered once, before any of them starts.
             PdfEngine::preloadFontMap(PdfResourceFile());
             for (int i = 0; i < threads; ++i)
@@ -161,6 +183,7 @@ struct ConvertPdfSink::Pool {
         job->path = pdfPath;
         job->absolute = target.path.isEmpty() ? QFileInfo(pdfPath).absoluteFilePath() : target.path;
         job->refusal = target.refusal;
+        if (options.skipExisting) ours.insert(job->absolute);
         Job *raw = job.get();
         std::unique_lock<std::mutex> lock(mutex);
         // Documents in flight are bounded (and with them memory), and never two go into one
@@ -271,6 +294,10 @@ void ConvertPdfSink::OutputNamed(const QString &pdfPath)
 void ConvertPdfSink::PageDone(VDoc &report, int index)
 {
     if (d->pdfPath.trimmed().isEmpty()) return; // not a convert document's page: the report keeps it
+    if (d->skips()) {
+        report.TakePage(index);
+        return;
+    }
     if (!d->current) d->current = &d->start();
     d->hand(*d->current, report.TakePage(index));
     d->deliver();
@@ -278,6 +305,13 @@ void ConvertPdfSink::PageDone(VDoc &report, int index)
 
 void ConvertPdfSink::DocumentDone(VDoc &report, const ConvertDocument &document)
 {
+    const bool skip = d->skips();
+    ++d->ended;
+    if (skip) {
+        while (!report.IsEmpty())
+            report.TakePage(0);
+        return;
+    }
     if (!d->current) d->current = &d->start();
     // Pages read before the output was named go with the document they belong to.
     while (!report.IsEmpty())
@@ -323,7 +357,17 @@ bool ConvertPdfSink::Finish()
     return !d->failed;
 }
 
+bool ConvertPdfSink::SkipsDocument()
+{
+    return d->skips();
+}
+
 int ConvertPdfSink::Written() const
 {
     return d->written;
+}
+
+int ConvertPdfSink::Skipped() const
+{
+    return d->skipped;
 }

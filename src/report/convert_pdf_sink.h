@@ -1,5 +1,6 @@
 #pragma once
 
+#include "report/convert_shard.h"
 #include "report/report_sink.h"
 
 #include <QSize>
@@ -27,6 +28,10 @@ public:
         QStringList inputs; // files no PDF may replace (the design and the data file)
         // When set, every output is named relative to this folder and must stay inside it.
         QString outputFolder;
+        ConvertShard shard; // the documents this run writes; the others are not even built
+        // A document whose output is already a complete PDF (IsCompletePdf) is left as it is,
+        // unless a document before it in this run writes that file.
+        bool skipExisting = false;
         // For every document: its PDF written (failed false), or why not, or what it left out.
         std::function<void(const QString &message, bool failed)> message;
         Options();
@@ -40,11 +45,14 @@ public:
     void DocumentDone(VDoc &report, const ConvertDocument &document) override;
     // Given as a failed message, after the messages of the documents before it.
     void DataWarning(const QString &text) override;
+    bool SkipsDocument() override;
 
     // Waits for every document and gives the last messages. False when any PDF failed or was
     // incomplete. A document whose end was never read is not written.
     bool Finish();
     int Written() const;
+    // Documents left as they were under skipExisting (those of other shards are not counted).
+    int Skipped() const;
 
 private:
     struct Pool;

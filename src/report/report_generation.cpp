@@ -244,7 +244,12 @@ private:
     // Each line is what its leading tag says; its values never make it anything else.
     void dispatch(const QString &line)
     {
-        switch (LeadingTag(line)) {
+        const DataTag tag = LeadingTag(line);
+        // A skipped document's pages are not built; the lines that shape the file still count.
+        if (m_skipping && tag != DataTag::DocumentEnd && tag != DataTag::DocumentStart &&
+            tag != DataTag::ConvertStart && tag != DataTag::ConvertEnd)
+            return;
+        switch (tag) {
         case DataTag::DataEnd:
             if (!m_groups.empty()) {
                 m_container = m_groups.back();
@@ -334,6 +339,7 @@ private:
         m_pageNumber = 0;
         m_documentPages = 0;
         m_documentStart = 0;
+        m_skipping = false;
         m_reader.ForgetBareLineFeed();
     }
 
@@ -350,6 +356,13 @@ private:
         if (!attributes.Get(QStringLiteral("DesignName"), name)) return;
         const VPage *designPage = m_design.FindPage(name);
         if (!designPage) return; // its data lines meet the container of before, at document level none
+        if (m_convert && m_documentPages == 0 && !m_pdfPath.trimmed().isEmpty() && m_sink.SkipsDocument()) {
+            finishPage();
+            m_skipping = true;
+            m_container = nullptr;
+            m_groups.clear();
+            return;
+        }
         finishPage();
         VPage *added = AddReportPage(m_report, *designPage, name);
         // Numbered as if every page were still there: streaming outputs take finished ones away.
@@ -501,6 +514,7 @@ private:
     PictureLoader m_pictures;
     int m_lineNumber = 0;
     bool m_stop = false;
+    bool m_skipping = false; // the document being read is not the sink's to write
 };
 } // namespace
 

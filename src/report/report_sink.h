@@ -38,6 +38,10 @@ public:
     // Something in the data that was passed over although the reading succeeded (a convert
     // file's document that never ended, lines that end in LF alone).
     virtual void DataWarning(const QString &text) { (void)text; }
+    // Asked as a convert-file document's first page begins: true when the sink will not write it
+    // (another run's share of the batch, an output already there), so that its pages are neither
+    // built nor filled. DocumentDone still comes for it.
+    virtual bool SkipsDocument() { return false; }
     // Set when an output failed so that reading on would be pointless (a full disk).
     virtual QString StopReason() const { return {}; }
 };
