@@ -68,6 +68,7 @@ TfrmMain::TfrmMain(Prompts &prompts, SettingsFactory settings, QWidget *parent)
     }
     m_status[0]->setMinimumWidth(20);
     m_status[1]->setMinimumWidth(60);
+    m_status[3]->setObjectName(QStringLiteral("stSelection"));
 
     buildShellActions();
     applyTexts();
@@ -232,6 +233,7 @@ void TfrmMain::showMode(Mode mode)
     menuBar()->clear();
     for (QMenu *m : tab(mode).menus() + m_shellMenus[mode])
         menuBar()->addMenu(m);
+    m_status[3]->setVisible(mode == DesignMode);
     // Each mode has its own Ctrl+S and Ctrl+W: only the shown mode's actions are live.
     for (Mode other : {DesignMode, DataMode, ReportMode}) {
         ModeTab &t = tab(other);
@@ -272,6 +274,11 @@ void TfrmMain::storeExportSettings(const ExportSettings &settings)
     m_exportSettings = settings;
     if (!m_settings) return;
     if (std::unique_ptr<QSettings> store = m_settings()) WriteExportSettings(*store, settings);
+}
+
+std::unique_ptr<QSettings> TfrmMain::openSettings() const
+{
+    return m_settings ? m_settings() : nullptr;
 }
 
 QString TfrmMain::statusText(int panel) const
@@ -488,8 +495,14 @@ bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
         if (watched != pages->scrollArea()->viewport()) continue;
         if (event->type() == QEvent::Resize) pages->relayout();
         if (event->type() == QEvent::Wheel) {
+            const auto *wheel = static_cast<QWheelEvent *>(event);
+            // Ctrl zooms around the pointer, as layout programs do.
+            if (wheel->modifiers() & Qt::ControlModifier) {
+                pages->wheelZoom(wheel->angleDelta().y(), wheel->position().toPoint());
+                return true;
+            }
             QScrollBar *v = pages->scrollArea()->verticalScrollBar();
-            v->setValue(v->value() - static_cast<QWheelEvent *>(event)->angleDelta().y());
+            v->setValue(v->value() - wheel->angleDelta().y());
             return true;
         }
     }
