@@ -1750,5 +1750,37 @@ Kodlar şu dosyadan okunur:
         <source>Click where the element goes; Escape cancels.</source>
         <translation>Öğenin konacağı yere tıklayın; Escape iptal eder.</translation>
     </message>
+    <message>
+        <source>Show Grid</source>
+        <translation>Izgarayı Göster</translation>
+    </message>
+    <message>
+        <source>Snap to Grid</source>
+        <translation>Izgaraya Yapıştır</translation>
+    </message>
+    <message>
+        <source>Grid Step...</source>
+        <translation>Izgara Aralığı...</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Izgara</translation>
+    </message>
+    <message>
+        <source>Grid step:</source>
+        <translation>Izgara aralığı:</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Sayfaya Sığdır</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Genişliğe Sığdır</translation>
+    </message>
+    <message>
+        <source>Left %1, top %2, width %3, height %4 mm</source>
+        <translation>Sol %1, üst %2, genişlik %3, yükseklik %4 mm</translation>
+    </message>
 </context>
 </TS>
