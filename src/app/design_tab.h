@@ -108,6 +108,7 @@ private:
     void setUpView();
     void showSelection();
     void fitPicture(VGrfElement &added, const VGrfElement &target, const VPicture &picture);
+    void snapInside(VGrfElement &added, const VGrfElement &container, double step);
     // The placed element becomes the selection once the view holds its window.
     void selectAfterRefresh(VGrfElement *element);
 

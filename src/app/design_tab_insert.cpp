@@ -6,6 +6,7 @@
 #include "app/prompts.h"
 #include "model/grid_snap.h"
 #include "model/table_editing.h"
+#include "model/units.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -85,10 +86,24 @@ bool DesignTab::placeInsert(VGrfElement &element, const QPoint &at)
         if (pending.kind == InsertKind::Table)
             MakeTableGrid(added, pending.grid.height(), pending.grid.width());
         if (pending.picture) fitPicture(added, *target, *pending.picture);
-        if (snap > 0) SnapElementToGrid(added, 0, snap);
+        if (snap > 0) snapInside(added, *target, snap);
     });
     selectAfterRefresh(added);
     return true;
+}
+
+void DesignTab::snapInside(VGrfElement &added, const VGrfElement &container, double step)
+{
+    SnapElementToGrid(added, 0, step);
+    // A line before the container's edge gives way to the next one: the element stays inside.
+    auto inside = [step](int twips, int edge) {
+        while (twips < edge)
+            twips = NearestGridLine(twips + MmToTwips(step), step);
+        return twips;
+    };
+    const int left = added.Shape().Left(), top = added.Shape().Top();
+    const int dx = inside(left, container.Shape().Left()) - left, dy = inside(top, container.Shape().Top()) - top;
+    if (dx || dy) MoveElementEdges(added, QMargins(-dx, -dy, dx, dy));
 }
 
 void DesignTab::fitPicture(VGrfElement &added, const VGrfElement &target, const VPicture &picture)
