@@ -13,6 +13,7 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTabBar>
 
@@ -54,6 +55,9 @@ void DesignTab::setUpView()
     action("mnuDesign_View_ShowGrid")->setChecked(m_grid.show);
     action("mnuDesign_View_SnapToGrid")->setChecked(m_grid.snap);
     m_rulers = new RulerFrame(*scrollArea(), *view);
+    // A click on an element would first hand the focus to the scroll box, and the focused element
+    // of a multiple selection would drop out of it before the press could move them all.
+    scrollArea()->setFocusPolicy(Qt::NoFocus);
     view->setSelectionListener([this] { showSelection(); });
     // An insert waiting for its click belongs to the page it was chosen on.
     connect(pageTabs(), &QTabBar::currentChanged, this, [this] { cancelInsert(); });

@@ -196,8 +196,7 @@ void ElementWidget::dragTo(const QRect &now)
     if (step > 0) {
         // The element snaps in twips; the others of the selection follow by its change in twips.
         const QRect before = AbsoluteTwips(m_element);
-        SetElementWindow(m_element, now);
-        SnapElementToGrid(m_element, m_zone, step);
+        SnapDraggedElement(m_element, now, m_zone, step);
         const QRect after = AbsoluteTwips(m_element);
         const QMargins edges(before.left() - after.left(), before.top() - after.top(),
                              after.left() + after.width() - before.left() - before.width(),

@@ -1,5 +1,6 @@
 #include "model/grid_snap.h"
 
+#include "model/design_editing.h"
 #include "model/units.h"
 #include "model/v_grf_element.h"
 
@@ -52,32 +53,61 @@ void PlaceTwips(VGrfElement &element, int left, int top, int right, int bottom)
 }
 } // namespace
 
-void SnapElementToGrid(VGrfElement &element, int zone, double stepMm)
+namespace
 {
-    if (stepMm <= 0 || zone < 0 || zone > 8) return;
-    const VShape &s = element.Shape();
-    int left = s.Left(), top = s.Top(), right = left + s.Width(), bottom = top + s.Height();
-    const int zoom = element.Zoom() > 0 ? element.Zoom() : 100;
-    const ScreenMetrics &m = screenMetrics();
+// Puts the edges that zone moves (raw places in absolute twips) on their nearest lines and gives
+// the element the result.
+void SnapEdges(VGrfElement &element, int zone, double stepMm, int left, int top, int right, int bottom)
+{
     if (zone == 0) {
         const int dx = NearestGridLine(left, stepMm) - left, dy = NearestGridLine(top, stepMm) - top;
         PlaceTwips(element, left + dx, top + dy, right + dx, bottom + dy);
         return;
     }
-    const bool topEdge = zone == 1 || zone == 5 || zone == 6;
-    const bool bottomEdge = zone == 2 || zone == 7 || zone == 8;
-    const bool leftEdge = zone == 3 || zone == 5 || zone == 7;
-    const bool rightEdge = zone == 4 || zone == 6 || zone == 8;
+    const int zoom = element.Zoom() > 0 ? element.Zoom() : 100;
+    const ScreenMetrics &m = screenMetrics();
     auto snap = [&](int &edge, int opposite, int twipsPerPixel) {
         const int line = NearestGridLine(edge, stepMm);
         const bool sameSide = (edge < opposite) == (line < opposite);
         if (sameSide && KeepsSize(std::abs(opposite - line), zoom, twipsPerPixel)) edge = line;
     };
-    if (leftEdge) snap(left, right, m.twipsPerPixelX());
-    if (rightEdge) snap(right, left, m.twipsPerPixelX());
-    if (topEdge) snap(top, bottom, m.twipsPerPixelY());
-    if (bottomEdge) snap(bottom, top, m.twipsPerPixelY());
+    if (zone == 3 || zone == 5 || zone == 7) snap(left, right, m.twipsPerPixelX());
+    if (zone == 4 || zone == 6 || zone == 8) snap(right, left, m.twipsPerPixelX());
+    if (zone == 1 || zone == 5 || zone == 6) snap(top, bottom, m.twipsPerPixelY());
+    if (zone == 2 || zone == 7 || zone == 8) snap(bottom, top, m.twipsPerPixelY());
     PlaceTwips(element, left, top, right, bottom);
+}
+} // namespace
+
+void SnapElementToGrid(VGrfElement &element, int zone, double stepMm)
+{
+    if (stepMm <= 0 || zone < 0 || zone > 8) return;
+    const VShape &s = element.Shape();
+    SnapEdges(element, zone, stepMm, s.Left(), s.Top(), s.Left() + s.Width(), s.Top() + s.Height());
+}
+
+void SnapDraggedElement(VGrfElement &element, const QRect &window, int zone, double stepMm)
+{
+    if (stepMm <= 0 || zone < 0 || zone > 8) return SetElementWindow(element, window);
+    const int zoom = element.Zoom() > 0 ? element.Zoom() : 100;
+    const ScreenMetrics &m = screenMetrics();
+    // The drag's rule for pixels to twips, trunc(pixels x twips-per-pixel x 100 / zoom).
+    auto twips = [zoom](int pixels, int twipsPerPixel) {
+        return int(std::trunc(double(pixels) * twipsPerPixel * 100.0 / zoom));
+    };
+    const VShape &s = element.Shape();
+    const VGrfElement *parent = element.Parent();
+    const int originLeft = parent ? parent->Shape().Left() : 0, originTop = parent ? parent->Shape().Top() : 0;
+    int left = s.Left(), top = s.Top(), right = left + s.Width(), bottom = top + s.Height();
+    if (zone == 0 || zone == 3 || zone == 5 || zone == 7) left = originLeft + twips(window.left(), m.twipsPerPixelX());
+    if (zone == 0 || zone == 1 || zone == 5 || zone == 6) top = originTop + twips(window.top(), m.twipsPerPixelY());
+    if (zone == 0) {
+        right = left + s.Width();
+        bottom = top + s.Height();
+    }
+    if (zone == 4 || zone == 6 || zone == 8) right = left + twips(window.width(), m.twipsPerPixelX());
+    if (zone == 2 || zone == 7 || zone == 8) bottom = top + twips(window.height(), m.twipsPerPixelY());
+    SnapEdges(element, zone, stepMm, left, top, right, bottom);
 }
 
 void MoveElementEdges(VGrfElement &element, const QMargins &edges)

@@ -18,6 +18,12 @@ int NearestGridLine(int twips, double stepMm);
 // its place. The window follows from the twips by the model's truncation, as when a design is read.
 void SnapElementToGrid(VGrfElement &element, int zone, double stepMm);
 
+// A drag step in zone that gives the element the window (pixels in its parent): the edges the zone
+// moves take their twips from the window by the drag's truncation and then the nearest lines,
+// the others keep their twips, so that a snapped move keeps the size to the twip. Without a step
+// it is the plain drag step (SetElementWindow).
+void SnapDraggedElement(VGrfElement &element, const QRect &window, int zone, double stepMm);
+
 // Moves the element's edges by the twips in edges (left, top, right, bottom, outwards positive)
 // and its window after them: the others of a selection follow a snapped element by its change.
 void MoveElementEdges(VGrfElement &element, const QMargins &edges);

