@@ -170,12 +170,17 @@ void dragStepGridSnapRulers(benchmark::State &state)
     BusyPage &p = busyPage();
     p.view->setPage(p.doc.PageAt(0));
     p.view->setGrid(DesignGrid{2.0, true, true});
-    // The rulers and the status text follow the selection at every step, as in the window.
+    // The rulers beside the page and the status text below it follow the selection at every
+    // step, as in the window.
+    const QSize page = p.view->size();
+    const int t = Ruler::kThickness;
+    p.window.resize(page + QSize(t, 2 * t));
+    p.view->move(t, t);
     Ruler top(Qt::Horizontal, *p.view, &p.window), left(Qt::Vertical, *p.view, &p.window);
-    top.setGeometry(0, 0, p.window.width(), Ruler::kThickness);
-    left.setGeometry(0, 0, Ruler::kThickness, p.window.height());
+    top.setGeometry(t, 0, page.width(), t);
+    left.setGeometry(0, t, t, page.height());
     QLabel status(&p.window);
-    status.setGeometry(30, 30, 300, 20);
+    status.setGeometry(t, t + page.height(), 300, t);
     for (QWidget *w : {static_cast<QWidget *>(&top), static_cast<QWidget *>(&left), static_cast<QWidget *>(&status)})
         w->show();
     const VGrfElement &root = p.doc.PageAt(0)->Root();
@@ -215,6 +220,8 @@ void dragStepGridSnapRulers(benchmark::State &state)
     QApplication::sendEvent(grabbed, &release);
     p.view->setSelectionListener({});
     p.view->setGrid(DesignGrid{});
+    p.view->move(0, 0);
+    p.window.resize(page);
     state.counters["paints/step"] = benchmark::Counter(double(counter.paints) / std::max(1, step));
     state.counters["snapped"] = snapped && grabbed->element().Shape().Left() != startLeft;
 }

@@ -16,6 +16,8 @@ Ruler::Ruler(Qt::Orientation orientation, PageView &view, QWidget *parent)
     : QWidget(parent), m_orientation(orientation), m_view(view)
 {
     setObjectName(orientation == Qt::Horizontal ? QStringLiteral("rulerTop") : QStringLiteral("rulerLeft"));
+    // The paint covers the whole ruler: nothing beneath it needs painting at every drag step.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     if (orientation == Qt::Horizontal)
         setFixedHeight(kThickness);
     else
