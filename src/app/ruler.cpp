@@ -102,11 +102,13 @@ void Ruler::paintEvent(QPaintEvent *)
     QFont font = p.font();
     font.setPixelSize(9);
     p.setFont(font);
+    // Only along the paper: its edges are the places that matter.
     const int origin = pageOrigin();
-    const int firstMm = int(std::floor(-origin / pixelsPerMm / tick)) * tick;
-    const int lastMm = int(std::ceil((length - origin) / pixelsPerMm));
+    const int paperMm = int(TwipsToMm(horizontal ? page->TwipsSize().width() : page->TwipsSize().height()));
+    const int firstMm = std::max(0, int(std::floor(-origin / pixelsPerMm / tick)) * tick);
+    const int lastMm = std::min(paperMm, int(std::ceil((length - origin) / pixelsPerMm)));
     for (int mm = firstMm; mm <= lastMm; mm += tick) {
-        const int at = toPixels(mm >= 0 ? MmToTwips(mm) : -MmToTwips(-mm));
+        const int at = toPixels(MmToTwips(mm));
         const bool numbered = mm % label == 0;
         const int size = numbered ? kThickness - 2 : (mm % (tick * 5) == 0 ? kThickness / 2 : kThickness / 4);
         if (horizontal)
@@ -118,9 +120,9 @@ void Ruler::paintEvent(QPaintEvent *)
         if (horizontal) {
             p.drawText(at + 2, 9, text);
         } else {
-            // Read from below, as the left rulers of layout programs are.
+            // Read from below, as the left rulers of layout programs are, just below the tick.
             p.save();
-            p.translate(9, at - 2);
+            p.translate(9, at + 2 + p.fontMetrics().horizontalAdvance(text));
             p.rotate(-90);
             p.drawText(0, 0, text);
             p.restore();
