@@ -5,9 +5,9 @@
 #include "app/element_widget.h"
 #include "app/page_view.h"
 #include "app/ruler.h"
-#include "model/grid_snap.h"
 #include "model/design_editing.h"
 #include "model/design_editor.h"
+#include "model/grid_snap.h"
 #include "model/v_doc.h"
 #include "model/v_page.h"
 
@@ -181,14 +181,19 @@ void dragStepGridSnapRulers(benchmark::State &state)
     left.setGeometry(0, t, t, page.height());
     QLabel status(&p.window);
     status.setGeometry(t, t + page.height(), 300, t);
-    for (QWidget *w : {static_cast<QWidget *>(&top), static_cast<QWidget *>(&left), static_cast<QWidget *>(&status)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(&top), static_cast<QWidget *>(&left), static_cast<QWidget *>(&status)})
         w->show();
     const VGrfElement &root = p.doc.PageAt(0)->Root();
     p.view->setSelectionListener([&] {
         const QRect extent = SelectionExtentTwips(root);
         top.setMark(extent.left(), extent.left() + extent.width());
         left.setMark(extent.top(), extent.top() + extent.height());
-        status.setText(QStringLiteral("%1 %2 %3 %4").arg(extent.left()).arg(extent.top()).arg(extent.width()).arg(extent.height()));
+        status.setText(QStringLiteral("%1 %2 %3 %4")
+                           .arg(extent.left())
+                           .arg(extent.top())
+                           .arg(extent.width())
+                           .arg(extent.height()));
     });
     for (const auto &label : p.firstNested->ChildList())
         label->SetSelected(true);
@@ -214,7 +219,8 @@ void dragStepGridSnapRulers(benchmark::State &state)
         status.repaint();
     }
     qApp->removeEventFilter(&counter);
-    const bool snapped = grabbed->element().Shape().Left() == NearestGridLine(grabbed->element().Shape().Left(), 2.0);
+    const bool snapped =
+        grabbed->element().Shape().Left() == NearestGridLine(grabbed->element().Shape().Left(), 2.0);
     QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 6), grabbed->mapToGlobal(QPointF(20, 6)),
                         Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(grabbed, &release);

@@ -11,9 +11,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <algorithm>
 #include <QMenu>
 #include <QTabBar>
+#include <algorithm>
 
 DesignTab::DesignTab(TfrmMain &shell)
     : PageTab(shell, {"tabDesign", "scrDesign", "mnuZoom", "mnuZoom_ByWidth", "tbtnDesign_Page_Zoom"})
@@ -195,7 +195,8 @@ void DesignTab::scheduleRefresh(bool pages)
             } else {
                 canvas()->view()->refresh();
             }
-            if (ElementWidget *w = canvas()->view()->widgetOf(m_focusAfterRefresh)) w->setFocus(Qt::OtherFocusReason);
+            if (ElementWidget *w = canvas()->view()->widgetOf(m_focusAfterRefresh))
+                w->setFocus(Qt::OtherFocusReason);
             m_focusAfterRefresh = nullptr;
             m_shell.refreshStatus();
         },

@@ -102,7 +102,8 @@ void DesignTab::snapInside(VGrfElement &added, const VGrfElement &container, dou
         return twips;
     };
     const int left = added.Shape().Left(), top = added.Shape().Top();
-    const int dx = inside(left, container.Shape().Left()) - left, dy = inside(top, container.Shape().Top()) - top;
+    const int dx = inside(left, container.Shape().Left()) - left,
+              dy = inside(top, container.Shape().Top()) - top;
     if (dx || dy) MoveElementEdges(added, QMargins(-dx, -dy, dx, dy));
 }
 
@@ -111,7 +112,8 @@ void DesignTab::fitPicture(VGrfElement &added, const VGrfElement &target, const 
     added.SetPicture(std::make_unique<VPicture>(picture));
     // The label takes the picture's own size at the page's zoom, as far as its container has room.
     const int zoom = added.Zoom() > 0 ? added.Zoom() : 100;
-    const QSize room = target.WindowBounds().size() - QSize(added.WindowBounds().left(), added.WindowBounds().top());
+    const QSize room =
+        target.WindowBounds().size() - QSize(added.WindowBounds().left(), added.WindowBounds().top());
     const QSize size = (picture.Image().size() * zoom / 100).boundedTo(room).expandedTo(QSize(5, 5));
     SetElementWindow(added, QRect(added.WindowBounds().topLeft(), size));
 }

@@ -102,8 +102,9 @@ void ElementWidget::mousePressEvent(QMouseEvent *event)
     const bool band = event->button() == Qt::LeftButton && m_element.Kind() == ElementKind::Panel &&
                       !m_element.Parent() && DragZone(event->pos(), size()) == 0;
     m_band.reset();
-    if (band) m_band.emplace(*this, event->pos(), bool(mods & (Qt::ShiftModifier | Qt::ControlModifier)),
-                             m_element.Selected());
+    if (band)
+        m_band.emplace(*this, event->pos(), bool(mods & (Qt::ShiftModifier | Qt::ControlModifier)),
+                       m_element.Selected());
     // Ctrl keeps the selection for the band; a Ctrl-click without a band selects at the release.
     if (band && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) return;
     if (mods & Qt::ShiftModifier) {
@@ -151,7 +152,8 @@ void ElementWidget::selectAlone()
 
 void ElementWidget::finishBand()
 {
-    const bool drawn = m_band->drawn(), additive = m_band->additive(), panelWasSelected = m_band->panelWasSelected();
+    const bool drawn = m_band->drawn(), additive = m_band->additive(),
+               panelWasSelected = m_band->panelWasSelected();
     const QRect rect = m_band->rect();
     m_band.reset();
     if (!drawn) {
@@ -226,7 +228,8 @@ void ElementWidget::mouseReleaseEvent(QMouseEvent *event)
     auto twips = [](const VShape &s) { return QRect(s.RelLeft(), s.RelTop(), s.Width(), s.Height()); };
     bool changed = false;
     for (const GeometryCommand::State &s : m_before)
-        changed = changed || s.window != s.element->WindowBounds() || twips(s.shape) != twips(s.element->Shape());
+        changed =
+            changed || s.window != s.element->WindowBounds() || twips(s.shape) != twips(s.element->Shape());
     if (changed) m_context->editor().geometryChanged(m_before, m_zone == 0 ? T("Move") : T("Resize"));
     m_before.clear();
 }

@@ -100,7 +100,8 @@ void PageView::paintEvent(QPaintEvent *event)
     } else if (m_page->Background() && m_page->Background()->HasImage()) {
         painter.drawImage(rect(), m_page->Background()->Image());
     }
-    if (!m_page->Preview() && m_grid.show) PaintGrid(painter, event->rect(), QPoint(0, 0), m_page->Zoom(), m_grid.stepMm);
+    if (!m_page->Preview() && m_grid.show)
+        PaintGrid(painter, event->rect(), QPoint(0, 0), m_page->Zoom(), m_grid.stepMm);
     painter.setPen(QColor(160, 160, 160));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -24,7 +24,8 @@ int FitZoom(const QSize &pageTwips, const QSize &client, bool widthOnly, int scr
     const int byHeight = fit(client.height() - 10, pageTwips.height(), m.twipsPerPixelY());
     int byWidth = fit(client.width() - 14, pageTwips.width(), m.twipsPerPixelX());
     if (!widthOnly) return bounded(std::min(byWidth, byHeight));
-    if (byWidth > byHeight) byWidth = fit(client.width() - 14 - scrollBar, pageTwips.width(), m.twipsPerPixelX());
+    if (byWidth > byHeight)
+        byWidth = fit(client.width() - 14 - scrollBar, pageTwips.width(), m.twipsPerPixelX());
     return bounded(byWidth);
 }
 

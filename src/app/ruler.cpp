@@ -72,7 +72,8 @@ void Ruler::paintEvent(QPaintEvent *)
         // The paper white, the selection's extent in the highlight colour.
         const int from = std::max(0, toPixels(0)), to = std::min(length, toPixels(page->TwipsSize().width()));
         const int toV = std::min(length, toPixels(page->TwipsSize().height()));
-        p.fillRect(horizontal ? QRect(from, 0, to - from, kThickness) : QRect(0, from, kThickness, toV - from),
+        p.fillRect(horizontal ? QRect(from, 0, to - from, kThickness)
+                              : QRect(0, from, kThickness, toV - from),
                    palette().base());
         if (m_markTo != m_markFrom) {
             QColor mark = palette().highlight().color();

@@ -97,10 +97,13 @@ void SnapDraggedElement(VGrfElement &element, const QRect &window, int zone, dou
     };
     const VShape &s = element.Shape();
     const VGrfElement *parent = element.Parent();
-    const int originLeft = parent ? parent->Shape().Left() : 0, originTop = parent ? parent->Shape().Top() : 0;
+    const int originLeft = parent ? parent->Shape().Left() : 0,
+              originTop = parent ? parent->Shape().Top() : 0;
     int left = s.Left(), top = s.Top(), right = left + s.Width(), bottom = top + s.Height();
-    if (zone == 0 || zone == 3 || zone == 5 || zone == 7) left = originLeft + twips(window.left(), m.twipsPerPixelX());
-    if (zone == 0 || zone == 1 || zone == 5 || zone == 6) top = originTop + twips(window.top(), m.twipsPerPixelY());
+    if (zone == 0 || zone == 3 || zone == 5 || zone == 7)
+        left = originLeft + twips(window.left(), m.twipsPerPixelX());
+    if (zone == 0 || zone == 1 || zone == 5 || zone == 6)
+        top = originTop + twips(window.top(), m.twipsPerPixelY());
     if (zone == 0) {
         right = left + s.Width();
         bottom = top + s.Height();

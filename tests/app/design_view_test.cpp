@@ -7,10 +7,10 @@
 #include "app/main_window.h"
 #include "app/page_view.h"
 #include "app/report_tab.h"
+#include "app/ruler.h"
 #include "export/pdf_export.h"
 #include "fake_prompts.h"
 #include "files/design_file.h"
-#include "app/ruler.h"
 #include "model/code_page.h"
 #include "model/grid_snap.h"
 #include "model/table_editing.h"
@@ -20,16 +20,16 @@
 #include <QAction>
 #include <QApplication>
 #include <QDoubleSpinBox>
-#include <QScrollArea>
-#include <QScrollBar>
-#include <QTabBar>
-#include <cmath>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace
@@ -480,8 +480,8 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
     ElementWidget *t = widget(title);
     auto onGrid = [](int twips) { return twips == NearestGridLine(twips, 5.0); };
     auto windowFollowsTwips = [](const VGrfElement &e) {
-        return e.WindowBounds() ==
-               QRect(e.Shape().RelLeft() / 15, e.Shape().RelTop() / 15, e.Shape().Width() / 15, e.Shape().Height() / 15);
+        return e.WindowBounds() == QRect(e.Shape().RelLeft() / 15, e.Shape().RelTop() / 15,
+                                         e.Shape().Width() / 15, e.Shape().Height() / 15);
     };
     auto drag = [&](QPoint press, QPoint by) {
         QTest::mousePress(t, Qt::LeftButton, Qt::NoModifier, press);
@@ -564,7 +564,8 @@ TEST_F(DesignViewTest, SelectionBandTakesTheEnclosedElements)
 {
     ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
     settle();
-    VGrfElement *company = find("Label1"), *title = find("Label2"), *number = find("Label3"), *date = find("Label4");
+    VGrfElement *company = find("Label1"), *title = find("Label2"), *number = find("Label3"),
+                *date = find("Label4");
     ASSERT_TRUE(company && title && number && date);
     ElementWidget *panel = widget(&root());
     auto band = [&](QPoint from, QPoint to, Qt::KeyboardModifiers mods) {
@@ -591,7 +592,8 @@ TEST_F(DesignViewTest, SelectionBandTakesTheEnclosedElements)
     // Around the title, the number and the date; then around the title and half the number.
     band(corner, date->WindowBounds().bottomRight() + QPoint(4, 4), Qt::NoModifier);
     EXPECT_EQ(selected(), (std::vector<QString>{"Label2", "Label3", "Label4"}));
-    band(corner, QPoint(title->WindowBounds().right() + 4, number->WindowBounds().center().y()), Qt::NoModifier);
+    band(corner, QPoint(title->WindowBounds().right() + 4, number->WindowBounds().center().y()),
+         Qt::NoModifier);
     EXPECT_EQ(selected(), (std::vector<QString>{"Label2"}));
 
     // Shift (held in the focused element) and Ctrl add to what is selected.
@@ -627,8 +629,10 @@ TEST_F(DesignViewTest, WheelZoomKeepsThePointAndFitZoomsFillTheBox)
     auto pixels = [](int twips, int zoom) { return int(std::trunc(double(twips) * zoom / 100.0 / 15)); };
     for (const QSize client : {QSize(800, 600), QSize(300, 1000), QSize(1500, 700)}) {
         const int z = FitZoom(a4, client, false, 0);
-        EXPECT_TRUE(pixels(a4.width(), z) + 14 <= client.width() && pixels(a4.height(), z) + 10 <= client.height());
-        EXPECT_TRUE(pixels(a4.width(), z + 1) + 14 > client.width() || pixels(a4.height(), z + 1) + 10 > client.height())
+        EXPECT_TRUE(pixels(a4.width(), z) + 14 <= client.width() &&
+                    pixels(a4.height(), z) + 10 <= client.height());
+        EXPECT_TRUE(pixels(a4.width(), z + 1) + 14 > client.width() ||
+                    pixels(a4.height(), z + 1) + 10 > client.height())
             << client.width();
         const int byWidth = FitZoom(a4, client, true, 16);
         const int room = client.width() - 14 - (pixels(a4.height(), byWidth) + 10 > client.height() ? 16 : 0);
@@ -647,8 +651,8 @@ TEST_F(DesignViewTest, WheelZoomKeepsThePointAndFitZoomsFillTheBox)
     scroll->verticalScrollBar()->setValue(100);
     const QPoint at(viewport->width() / 2, viewport->height() / 3);
     auto wheel = [&](int delta) {
-        QWheelEvent e(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QWheelEvent e(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(viewport, &e);
         settle();
     };
