@@ -36,6 +36,7 @@ void PageView::refresh()
     if (!m_page) {
         resize(0, 0);
         update();
+        selectionChanged();
         return;
     }
     m_page->Root().UpdateWindowFromTwips(true);
