@@ -618,6 +618,13 @@ TEST_F(DesignViewTest, SelectionBandTakesTheEnclosedElements)
     EXPECT_EQ(title->WindowBounds().topLeft(), before[1] + QPoint(6, 3));
     EXPECT_EQ(number->WindowBounds().topLeft(), before[2] + QPoint(6, 3));
     EXPECT_EQ(selected(), (std::vector<QString>{"Label1", "Label2", "Label3"}));
+    // The status bar gives the box around the three, and nothing once the design is closed.
+    EXPECT_TRUE(w->statusText(3).startsWith(
+        QStringLiteral("Left %1,").arg(QString::number(TwipsToMm(company->Shape().Left()), 'f', 1))));
+    design().clearDocument();
+    design().fillPageTabs();
+    settle();
+    EXPECT_EQ(w->statusText(3), QString());
 }
 
 // Ctrl + wheel keeps the page point under the pointer; the fit zooms fill the box; the rulers
