@@ -1,14 +1,18 @@
 // The design view of a busy page: 2,000 elements (40 groups, each with a 3 x 4 table, a nested
 // group of 20 labels and 15 labels of its own) at zoom 100. Building the element windows,
-// painting them all, and one mouse-move step of a drag of 20 selected labels, painted.
+// painting them all, and one mouse-move step of a drag of 20 selected labels, painted: plain, and
+// with the grid drawn, snapping on and the rulers marking the selection.
 #include "app/element_widget.h"
 #include "app/page_view.h"
+#include "app/ruler.h"
 #include "model/design_editing.h"
 #include "model/design_editor.h"
+#include "model/grid_snap.h"
 #include "model/v_doc.h"
 #include "model/v_page.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QWindow>
 #include <benchmark/benchmark.h>
@@ -160,5 +164,73 @@ void dragStep(benchmark::State &state)
     state.counters["paints/step"] = benchmark::Counter(double(counter.paints) / std::max(1, step));
 }
 BENCHMARK(dragStep)->Unit(benchmark::kMillisecond);
+
+void dragStepGridSnapRulers(benchmark::State &state)
+{
+    BusyPage &p = busyPage();
+    p.view->setPage(p.doc.PageAt(0));
+    p.view->setGrid(DesignGrid{2.0, true, true});
+    // The rulers beside the page and the status text below it follow the selection at every
+    // step, as in the window.
+    const QSize page = p.view->size();
+    const int t = Ruler::kThickness;
+    p.window.resize(page + QSize(t, 2 * t));
+    p.view->move(t, t);
+    Ruler top(Qt::Horizontal, *p.view, &p.window), left(Qt::Vertical, *p.view, &p.window);
+    top.setGeometry(t, 0, page.width(), t);
+    left.setGeometry(0, t, t, page.height());
+    QLabel status(&p.window);
+    status.setGeometry(t, t + page.height(), 300, t);
+    for (QWidget *w :
+         {static_cast<QWidget *>(&top), static_cast<QWidget *>(&left), static_cast<QWidget *>(&status)})
+        w->show();
+    const VGrfElement &root = p.doc.PageAt(0)->Root();
+    p.view->setSelectionListener([&] {
+        const QRect extent = SelectionExtentTwips(root);
+        top.setMark(extent.left(), extent.left() + extent.width());
+        left.setMark(extent.top(), extent.top() + extent.height());
+        status.setText(QStringLiteral("%1 %2 %3 %4")
+                           .arg(extent.left())
+                           .arg(extent.top())
+                           .arg(extent.width())
+                           .arg(extent.height()));
+    });
+    for (const auto &label : p.firstNested->ChildList())
+        label->SetSelected(true);
+    ElementWidget *grabbed = p.view->widgetOf(p.firstNested->Child(0));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 6), grabbed->mapToGlobal(QPointF(20, 6)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grabbed, &press);
+    ElementWidget *area = p.view->widgetOf(p.firstNested);
+    area->repaint();
+    PaintCounter counter;
+    qApp->installEventFilter(&counter);
+    int step = 0;
+    const int startLeft = grabbed->element().Shape().Left();
+    for (auto _ : state) {
+        // 8 pixels is past the next 2 mm line: every step snaps the 20 windows to another place.
+        const QPointF at(step++ % 2 ? 20 : 28, 6);
+        QMouseEvent move(QEvent::MouseMove, at, grabbed->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(grabbed, &move);
+        area->repaint();
+        top.repaint();
+        left.repaint();
+        status.repaint();
+    }
+    qApp->removeEventFilter(&counter);
+    const bool snapped =
+        grabbed->element().Shape().Left() == NearestGridLine(grabbed->element().Shape().Left(), 2.0);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 6), grabbed->mapToGlobal(QPointF(20, 6)),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(grabbed, &release);
+    p.view->setSelectionListener({});
+    p.view->setGrid(DesignGrid{});
+    p.view->move(0, 0);
+    p.window.resize(page);
+    state.counters["paints/step"] = benchmark::Counter(double(counter.paints) / std::max(1, step));
+    state.counters["snapped"] = snapped && grabbed->element().Shape().Left() != startLeft;
+}
+BENCHMARK(dragStepGridSnapRulers)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1855,6 +1855,36 @@ Fit each page&apos;s panel to its new paper?</source>
     <message>
         <source>Its lines end in LF alone, and data files need CR LF.</source>
         <translation>Его строки заканчиваются одним LF, а файлам данных нужен CR LF.</translation>
+        <source>Show Grid</source>
+        <translation>Показать сетку</translation>
+    </message>
+    <message>
+        <source>Snap to Grid</source>
+        <translation>Привязка к сетке</translation>
+    </message>
+    <message>
+        <source>Grid Step...</source>
+        <translation>Шаг сетки...</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Сетка</translation>
+    </message>
+    <message>
+        <source>Grid step:</source>
+        <translation>Шаг сетки:</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>По размеру страницы</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>По ширине</translation>
+    </message>
+    <message>
+        <source>Left %1, top %2, width %3, height %4 mm</source>
+        <translation>Слева %1, сверху %2, ширина %3, высота %4 мм</translation>
     </message>
 </context>
 </TS>

@@ -1855,6 +1855,36 @@ Her sayfanın paneli yeni kağıdına uydurulsun mu?</translation>
     <message>
         <source>Its lines end in LF alone, and data files need CR LF.</source>
         <translation>Satırları yalnızca LF ile bitiyor; veri dosyaları CR LF gerektirir.</translation>
+        <source>Show Grid</source>
+        <translation>Izgarayı Göster</translation>
+    </message>
+    <message>
+        <source>Snap to Grid</source>
+        <translation>Izgaraya Yapıştır</translation>
+    </message>
+    <message>
+        <source>Grid Step...</source>
+        <translation>Izgara Aralığı...</translation>
+    </message>
+    <message>
+        <source>Grid</source>
+        <translation>Izgara</translation>
+    </message>
+    <message>
+        <source>Grid step:</source>
+        <translation>Izgara aralığı:</translation>
+    </message>
+    <message>
+        <source>Fit Page</source>
+        <translation>Sayfaya Sığdır</translation>
+    </message>
+    <message>
+        <source>Fit Width</source>
+        <translation>Genişliğe Sığdır</translation>
+    </message>
+    <message>
+        <source>Left %1, top %2, width %3, height %4 mm</source>
+        <translation>Sol %1, üst %2, genişlik %3, yükseklik %4 mm</translation>
     </message>
 </context>
 </TS>

@@ -12,45 +12,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <algorithm>
 #include <QMenu>
 #include <QTabBar>
-#include <QDialog>
-#include <QDialogButtonBox>
-#include <QFormLayout>
-#include <QSpinBox>
-#include <QStatusBar>
-
-namespace
-{
-template <class F> void WalkElements(VGrfElement &element, F &&visit)
-{
-    visit(element);
-    for (const auto &child : element.ChildList())
-        WalkElements(*child, visit);
-}
-
-// The rows and columns of a new table, columns x rows; none when cancelled.
-std::optional<QSize> AskTableSize(QWidget *parent)
-{
-    QDialog dialog(parent);
-    dialog.setWindowTitle(T("Insert Table"));
-    auto *form = new QFormLayout(&dialog);
-    auto *rows = new QSpinBox(&dialog), *columns = new QSpinBox(&dialog);
-    rows->setRange(1, 100);
-    columns->setRange(1, 50);
-    rows->setValue(2);
-    columns->setValue(3);
-    form->addRow(T("Rows:"), rows);
-    form->addRow(T("Columns:"), columns);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    form->addRow(buttons);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-    return QSize(columns->value(), rows->value());
-}
-} // namespace
+#include <algorithm>
 
 DesignTab::DesignTab(TfrmMain &shell)
     : PageTab(shell, {"tabDesign", "scrDesign", "mnuZoom", "mnuZoom_ByWidth", "tbtnDesign_Page_Zoom"})
@@ -158,6 +122,7 @@ DesignTab::DesignTab(TfrmMain &shell)
              "mnuDesign_Arrange_DistributeV", nullptr, "mnuDesign_Arrange_SameWidth",
              "mnuDesign_Arrange_SameHeight", "mnuDesign_Arrange_SameSize"},
             "mnuDesign_Arrange");
+    setUpView(); // the View menu, before Page
     addMenu("Page",
             {"mnuDesign_Page_New", "mnuDesign_Page_Delete", "mnuDesign_Page_Copy", "mnuDesign_Page_Paste",
              nullptr, "@zoom", nullptr, "mnuDesign_Page_PrintProperties", "mnuDesign_Page_Print", nullptr,
@@ -232,6 +197,9 @@ void DesignTab::scheduleRefresh(bool pages)
             } else {
                 canvas()->view()->refresh();
             }
+            if (ElementWidget *w = canvas()->view()->widgetOf(m_focusAfterRefresh))
+                w->setFocus(Qt::OtherFocusReason);
+            m_focusAfterRefresh = nullptr;
             m_shell.refreshStatus();
         },
         Qt::QueuedConnection);
@@ -309,71 +277,6 @@ void DesignTab::arrangeSelection(ArrangeMode mode)
     std::stable_sort(chosen.begin(), chosen.end(),
                      [&](VGrfElement *a, VGrfElement *b) { return order(a) < order(b); });
     m_editor.arrange(chosen, mode);
-}
-
-void DesignTab::insertElement(InsertKind kind)
-{
-    cancelInsert();
-    if (!canvas()->view()->page()) return;
-    PendingInsert pending{kind, {}, nullptr};
-    if (kind == InsertKind::Table) {
-        const std::optional<QSize> size = m_tableSizeAsker ? m_tableSizeAsker() : AskTableSize(&m_shell);
-        if (!size) return;
-        pending.grid = *size;
-    } else if (kind == InsertKind::Picture) {
-        const QString path = prompts().openFileName(
-            T("Picture"), QStringLiteral("*.jpg|*.jpg|*.jpeg|*.jpeg|*.bmp|*.bmp|*.gif|*.gif|*.png|*.png"));
-        if (path.isEmpty()) return;
-        pending.picture = std::make_shared<VPicture>();
-        if (!pending.picture->LoadFile(path)) return prompts().warning(T("Design Editor"), path);
-        // A new label is smaller than most pictures: shown whole, in proportion.
-        pending.picture->SetSizeSet(VPicture::StretchProportional);
-    }
-    m_pending = std::move(pending);
-    ElementWidget *current = currentElementWidget();
-    if (current && current->element().Kind() == ElementKind::Group && current->element().Selected()) {
-        placeInsert(current->element(), QPoint(0, 0));
-        return;
-    }
-    m_shell.statusBar()->showMessage(T("Click where the element goes; Escape cancels."));
-}
-
-bool DesignTab::placeInsert(VGrfElement &element, const QPoint &at)
-{
-    if (!m_pending) return false;
-    const PendingInsert pending = *m_pending;
-    cancelInsert();
-    // The click lands in the innermost window; the element goes into the group or panel holding it.
-    VGrfElement *target = &element;
-    QPoint point = at;
-    while (target->Parent() && target->Kind() != ElementKind::Group && target->Kind() != ElementKind::Panel) {
-        point += target->WindowBounds().topLeft();
-        target = target->Parent();
-    }
-    static const ElementKind kinds[] = {ElementKind::Label, ElementKind::BarCode, ElementKind::Group,
-                                        ElementKind::Table, ElementKind::Label};
-    m_editor.add(*target, kinds[int(pending.kind)], point, [&](VGrfElement &added) {
-        if (pending.kind == InsertKind::Table)
-            MakeTableGrid(added, pending.grid.height(), pending.grid.width());
-        if (!pending.picture) return;
-        added.SetPicture(std::make_unique<VPicture>(*pending.picture));
-        // The label takes the picture's own size at the page's zoom, as far as its container has room.
-        const int zoom = added.Zoom() > 0 ? added.Zoom() : 100;
-        const QSize room =
-            target->WindowBounds().size() - QSize(added.WindowBounds().left(), added.WindowBounds().top());
-        const QSize size =
-            (pending.picture->Image().size() * zoom / 100).boundedTo(room).expandedTo(QSize(5, 5));
-        SetElementWindow(added, QRect(added.WindowBounds().topLeft(), size));
-    });
-    return true;
-}
-
-bool DesignTab::cancelInsert()
-{
-    if (!m_pending) return false;
-    m_pending.reset();
-    m_shell.statusBar()->clearMessage();
-    return true;
 }
 
 void DesignTab::refuse(const QString &text)

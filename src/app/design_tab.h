@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/design_grid.h"
 #include "app/element_widget.h"
 #include "app/page_tab.h"
 #include "app/paper_fit_offer.h"
@@ -9,6 +10,16 @@
 #include <functional>
 #include <memory>
 #include <optional>
+
+class RulerFrame;
+
+// Visits element and everything under it, parents first.
+template <class F> void WalkElements(VGrfElement &element, F &&visit)
+{
+    visit(element);
+    for (const auto &child : element.ChildList())
+        WalkElements(*child, visit);
+}
 
 // The Design tab: the design document, its pages and element windows that edit it, its file
 // commands, and undo and redo of every edit.
@@ -75,6 +86,15 @@ public:
     // The data fields of the shown page, beside the design.
     DataFieldPanel *fieldPanel() const { return m_fields; }
 
+    // The design view (design_tab_view.cpp): the grid, its step, show and snap switches (each
+    // change stored), the rulers, and the selection's place and size in the status bar.
+    const DesignGrid &grid() const { return m_grid; }
+    void setGrid(const DesignGrid &grid);
+    void askGridStep();
+    RulerFrame *rulers() const { return m_rulers; }
+    // "Left ..., top ..., width ..., height ... mm" of the selection's extent; empty for none.
+    QString selectionText() const;
+
 protected:
     SaveDialog saveDialog() const override;
     void saved() override { m_editor.markSaved(); }
@@ -89,6 +109,12 @@ private:
     // The view after a change of the element tree or the pages, once the event that caused it is
     // over (the element window that handled it may be among those rebuilt).
     void scheduleRefresh(bool pages);
+    void setUpView();
+    void showSelection();
+    void fitPicture(VGrfElement &added, const VGrfElement &target, const VPicture &picture);
+    void snapInside(VGrfElement &added, const VGrfElement &container, double step);
+    // The placed element becomes the selection once the view holds its window.
+    void selectAfterRefresh(VGrfElement *element);
 
     DesignEditor m_editor{m_doc};
     MenuRunner m_menuRunner;
@@ -103,4 +129,7 @@ private:
     bool m_pagesChanged = false;
     int m_pageToShow = -1;
     DataFieldPanel *m_fields = nullptr;
+    VGrfElement *m_focusAfterRefresh = nullptr;
+    DesignGrid m_grid;
+    RulerFrame *m_rulers = nullptr;
 };

@@ -3,12 +3,14 @@
 #include "app/app_texts.h"
 #include "app/page_view.h"
 #include "model/design_editor.h"
+#include "model/grid_snap.h"
 #include "model/v_page.h"
 #include "render/element_painter.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QToolTip>
 
@@ -17,6 +19,8 @@ ElementWidget::ElementWidget(VGrfElement &element, const VPage &page, DesignView
 {
     setGeometry(element.WindowBounds());
     setAttribute(Qt::WA_NoSystemBackground);
+    for (QWidget *w = parent; w && !m_view; w = w->parentWidget())
+        m_view = dynamic_cast<PageView *>(w);
     // The press handler takes the focus itself: Qt's click focus would select before the press
     // could tell a Shift-click on a selected element from one on an unselected one.
     if (m_context) setFocusPolicy(Qt::TabFocus);
@@ -28,10 +32,14 @@ void ElementWidget::syncGeometry()
     update();
 }
 
-void ElementWidget::paintEvent(QPaintEvent *)
+void ElementWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     DrawElementDesign(m_element, painter, size(), &m_page);
+    // The grid lies on the page's panel, under the elements.
+    if (m_view && m_view->grid().show && !m_element.Parent())
+        PaintGrid(painter, event->rect(), pos(), m_element.Zoom() > 0 ? m_element.Zoom() : 100,
+                  m_view->grid().stepMm);
 }
 
 void ElementWidget::showHint(const QPoint &globalPos)
@@ -50,8 +58,7 @@ bool ElementWidget::event(QEvent *event)
 
 ElementWidget *ElementWidget::widgetOf(VGrfElement *element) const
 {
-    for (QWidget *w = parentWidget(); w; w = w->parentWidget())
-        if (auto *view = dynamic_cast<PageView *>(w)) return view->widgetOf(element);
+    if (m_view) return m_view->widgetOf(element);
     return element == &m_element ? const_cast<ElementWidget *>(this) : nullptr;
 }
 
@@ -61,6 +68,7 @@ void ElementWidget::setSelected(bool on)
     if (on && !m_element.Selected()) m_selectionOrder = ++selections;
     m_element.SetSelected(on);
     update();
+    if (m_view) m_view->selectionChanged();
 }
 
 // ---------------------------------------------------------------- selection
@@ -89,7 +97,17 @@ void ElementWidget::mousePressEvent(QMouseEvent *event)
     if (!m_context) return QWidget::mousePressEvent(event);
     if (event->button() == Qt::LeftButton && m_context->placeInsert(m_element, event->pos())) return;
     m_pressAt = event->pos();
-    if (event->modifiers() & Qt::ShiftModifier) {
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    // The panel's body draws a selection band rather than moving the panel; its edges still resize.
+    const bool band = event->button() == Qt::LeftButton && m_element.Kind() == ElementKind::Panel &&
+                      !m_element.Parent() && DragZone(event->pos(), size()) == 0;
+    m_band.reset();
+    if (band)
+        m_band.emplace(*this, event->pos(), bool(mods & (Qt::ShiftModifier | Qt::ControlModifier)),
+                       m_element.Selected());
+    // Ctrl keeps the selection for the band; a Ctrl-click without a band selects at the release.
+    if (band && (mods & Qt::ControlModifier) && !(mods & Qt::ShiftModifier)) return;
+    if (mods & Qt::ShiftModifier) {
         // Shift adds to the selection or takes the element out of it.
         m_shiftHeld = true;
         if (!m_element.Selected()) {
@@ -103,20 +121,18 @@ void ElementWidget::mousePressEvent(QMouseEvent *event)
     }
     const ElementKind kind = m_element.Kind();
     if (m_element.Selected() && kind != ElementKind::Group && kind != ElementKind::Panel) {
-        // The selection moves or resizes together.
+        // The selection moves or resizes together. The focus stays on a selected element that
+        // has it: moving it would take that one out of the selection.
         m_moving = SelectionWalk(m_element);
         if (std::find(m_moving.begin(), m_moving.end(), &m_element) == m_moving.end()) m_moving.push_back(&m_element);
-        setFocus(Qt::MouseFocusReason);
+        const auto *focused = dynamic_cast<const ElementWidget *>(QApplication::focusWidget());
+        if (!focused || std::find(m_moving.begin(), m_moving.end(), &focused->m_element) == m_moving.end())
+            setFocus(Qt::MouseFocusReason);
     } else {
-        for (VGrfElement *selected : SelectionWalk(m_element)) {
-            selected->SetSelected(false);
-            if (ElementWidget *w = widgetOf(selected)) w->update();
-        }
-        setFocus(Qt::MouseFocusReason);
-        setSelected(true);
+        selectAlone();
         m_moving = {&m_element};
     }
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton || band) return;
     m_zone = DragZone(event->pos(), size());
     setCursor(ZoneCursor(m_zone));
     m_dragging = true;
@@ -124,31 +140,96 @@ void ElementWidget::mousePressEvent(QMouseEvent *event)
     m_before = GeometryCommand::Capture(m_moving);
 }
 
+void ElementWidget::selectAlone()
+{
+    for (VGrfElement *selected : SelectionWalk(m_element)) {
+        selected->SetSelected(false);
+        if (ElementWidget *w = widgetOf(selected)) w->update();
+    }
+    setFocus(Qt::MouseFocusReason);
+    setSelected(true);
+}
+
+void ElementWidget::finishBand()
+{
+    const bool drawn = m_band->drawn(), additive = m_band->additive(),
+               panelWasSelected = m_band->panelWasSelected();
+    const QRect rect = m_band->rect();
+    m_band.reset();
+    if (!drawn) {
+        // A Ctrl-click that drew nothing: the click's own selection, put off from the press.
+        if (additive && !(QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) && !m_shiftHeld)
+            selectAlone();
+        return;
+    }
+    const std::vector<VGrfElement *> inside = ElementsInBand(m_element, rect);
+    if (!additive)
+        for (const auto &child : m_element.ChildList())
+            if (ElementWidget *w = widgetOf(child.get()); w && child->Selected()) w->setSelected(false);
+    for (VGrfElement *e : inside)
+        if (ElementWidget *w = widgetOf(e)) w->setSelected(true);
+    // The focus goes to an element of the selection, so that the keys and the Edit and Arrange
+    // menus act on it; one that already holds it keeps it.
+    const auto *focused = dynamic_cast<const ElementWidget *>(QApplication::focusWidget());
+    const bool keep = focused && focused != this && focused->m_element.Selected() &&
+                      focused->m_element.Parent() == &m_element;
+    if (!keep && !inside.empty())
+        if (ElementWidget *w = widgetOf(inside.front())) w->setFocus(Qt::MouseFocusReason);
+    setSelected(additive && panelWasSelected);
+    m_shiftHeld = false;
+}
+
 void ElementWidget::mouseMoveEvent(QMouseEvent *event)
 {
+    if (m_band) {
+        m_band->moveTo(event->pos());
+        return;
+    }
     if (!m_dragging) return QWidget::mouseMoveEvent(event);
     const QRect old = m_element.WindowBounds();
     const QRect now = DraggedWindow(old, m_zone, event->pos(), m_start);
-    if (now != old) {
+    if (now != old) dragTo(now);
+    showHint(event->globalPosition().toPoint());
+}
+
+void ElementWidget::dragTo(const QRect &now)
+{
+    const double step = m_view ? m_view->grid().snapStep() : 0.0;
+    if (step > 0) {
+        // The element snaps in twips; the others of the selection follow by its change in twips.
+        const QRect before = AbsoluteTwips(m_element);
+        SnapDraggedElement(m_element, now, m_zone, step);
+        const QRect after = AbsoluteTwips(m_element);
+        const QMargins edges(before.left() - after.left(), before.top() - after.top(),
+                             after.left() + after.width() - before.left() - before.width(),
+                             after.top() + after.height() - before.top() - before.height());
+        for (VGrfElement *e : m_moving)
+            if (e != &m_element) MoveElementEdges(*e, edges);
+    } else {
         // The others of the selection follow by the same amounts.
+        const QRect old = m_element.WindowBounds();
         const QMargins change(old.left() - now.left(), old.top() - now.top(), now.right() - old.right(),
                               now.bottom() - old.bottom());
-        for (VGrfElement *e : m_moving) {
+        for (VGrfElement *e : m_moving)
             SetElementWindow(*e, e == &m_element ? now : e->WindowBounds() + change);
-            if (ElementWidget *w = widgetOf(e)) w->syncGeometry();
-        }
     }
-    showHint(event->globalPosition().toPoint());
+    for (VGrfElement *e : m_moving)
+        if (ElementWidget *w = widgetOf(e)) w->syncGeometry();
+    if (m_view) m_view->selectionChanged(true);
 }
 
 void ElementWidget::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (m_band) return finishBand();
     if (!m_dragging) return QWidget::mouseReleaseEvent(event);
     m_dragging = false;
     unsetCursor();
+    // A snap can change the twips and leave the window where it was.
+    auto twips = [](const VShape &s) { return QRect(s.RelLeft(), s.RelTop(), s.Width(), s.Height()); };
     bool changed = false;
     for (const GeometryCommand::State &s : m_before)
-        changed = changed || s.window != s.element->WindowBounds();
+        changed =
+            changed || s.window != s.element->WindowBounds() || twips(s.shape) != twips(s.element->Shape());
     if (changed) m_context->editor().geometryChanged(m_before, m_zone == 0 ? T("Move") : T("Resize"));
     m_before.clear();
 }

@@ -1,12 +1,15 @@
 #pragma once
 
+#include "app/band_selection.h"
 #include "model/design_commands.h"
 #include "model/design_editing.h"
 
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 class DesignEditor;
+class PageView;
 class QLineEdit;
 class VGrfElement;
 class VPage;
@@ -36,7 +39,9 @@ public:
 
 // One element's window in the design view; its children are child windows, as in the tree. With
 // a context the window edits: it is selected by focus and Shift-click, moved and resized by the
-// mouse and the arrow keys, and offers the context menu and the in-place caption editor.
+// mouse and the arrow keys, and offers the context menu and the in-place caption editor. A drag
+// on the panel's empty space draws a band that selects the elements inside it; drags snap to the
+// page's grid when it says so.
 class ElementWidget : public QWidget
 {
 public:
@@ -73,10 +78,17 @@ private:
     void finishCaptionEdit(bool keep);
     ElementWidget *widgetOf(VGrfElement *element) const;
     void showHint(const QPoint &globalPos);
+    // The press handling of a click without Shift on an unselected element.
+    void selectAlone();
+    void finishBand();
+    // One drag step to the window now, snapped to the grid and followed by the selection.
+    void dragTo(const QRect &now);
 
     VGrfElement &m_element;
     const VPage &m_page;
     DesignViewContext *m_context;
+    PageView *m_view = nullptr;
+    std::optional<BandSelection> m_band;
     bool m_shiftHeld = false;
     bool m_dragging = false;
     int m_zone = -1;

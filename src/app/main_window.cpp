@@ -68,6 +68,7 @@ TfrmMain::TfrmMain(Prompts &prompts, SettingsFactory settings, QWidget *parent)
     }
     m_status[0]->setMinimumWidth(20);
     m_status[1]->setMinimumWidth(60);
+    m_status[3]->setObjectName(QStringLiteral("stSelection"));
 
     buildShellActions();
     applyTexts();
@@ -232,6 +233,7 @@ void TfrmMain::showMode(Mode mode)
     menuBar()->clear();
     for (QMenu *m : tab(mode).menus() + m_shellMenus[mode])
         menuBar()->addMenu(m);
+    m_status[3]->setVisible(mode == DesignMode);
     // Each mode has its own Ctrl+S and Ctrl+W: only the shown mode's actions are live.
     for (Mode other : {DesignMode, DataMode, ReportMode}) {
         ModeTab &t = tab(other);
@@ -272,6 +274,11 @@ void TfrmMain::storeExportSettings(const ExportSettings &settings)
     m_exportSettings = settings;
     if (!m_settings) return;
     if (std::unique_ptr<QSettings> store = m_settings()) WriteExportSettings(*store, settings);
+}
+
+std::unique_ptr<QSettings> TfrmMain::openSettings() const
+{
+    return m_settings ? m_settings() : nullptr;
 }
 
 QString TfrmMain::statusText(int panel) const
@@ -405,113 +412,4 @@ void TfrmMain::showAbout()
     m_prompts.information(T("About Tessaly"),
                           T("Tessaly %1\nReport edit and print utility.\nBuilt with Qt %2.")
                               .arg(QCoreApplication::applicationVersion(), QLatin1String(qVersion())));
-}
-
-// ---------------------------------------------------------------- keyboard and wheel
-
-void TfrmMain::scrollKey(int key, bool ctrl)
-{
-    const Mode mode = currentMode();
-    if (mode == DataMode) return;
-    QScrollArea *scroll = scrollArea(mode);
-    QScrollBar *v = scroll->verticalScrollBar();
-    QScrollBar *h = scroll->horizontalScrollBar();
-    const int factor = ctrl ? 8 : 1;
-    switch (key) {
-    case Qt::Key_Up:
-        if (!v->isVisible()) return;
-        if (v->value() == v->minimum())
-            QCoreApplication::postEvent(this,
-                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_PageUp, Qt::NoModifier));
-        v->setValue(v->value() - v->singleStep() * factor);
-        break;
-    case Qt::Key_Down:
-        if (!v->isVisible()) return;
-        if (v->value() == v->maximum()) {
-            v->setValue(v->minimum());
-            QCoreApplication::postEvent(this,
-                                        new QKeyEvent(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier));
-        } else {
-            v->setValue(v->value() + v->singleStep() * factor);
-        }
-        break;
-    case Qt::Key_Left:
-        h->setValue(h->value() - h->singleStep() * factor);
-        break;
-    case Qt::Key_Right:
-        h->setValue(h->value() + h->singleStep() * factor);
-        break;
-    case Qt::Key_Home:
-        v->setValue(v->minimum());
-        break;
-    case Qt::Key_End:
-        v->setValue(v->maximum());
-        break;
-    default:
-        break;
-    }
-}
-
-void TfrmMain::keyPressEvent(QKeyEvent *event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        close();
-        return;
-    case Qt::Key_F6:
-        if (currentMode() == ReportMode) m_report->cmdView_ConvertClick();
-        if (currentMode() == DesignMode) m_report->exportFromDesign();
-        return;
-    case Qt::Key_F5:
-        if (currentMode() == ReportMode) m_report->cmdView_MailClick();
-        if (currentMode() == DesignMode) m_report->mailFromDesign();
-        return;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        if (currentMode() != DataMode) {
-            scrollKey(event->key(), event->modifiers() & Qt::ControlModifier);
-            return;
-        }
-        break;
-    default:
-        break;
-    }
-    QMainWindow::keyPressEvent(event);
-}
-
-bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::ToolTip) m_mnuTimer->start();
-    for (PageTab *pages : {static_cast<PageTab *>(m_design), static_cast<PageTab *>(m_report)}) {
-        if (watched != pages->scrollArea()->viewport()) continue;
-        if (event->type() == QEvent::Resize) pages->relayout();
-        if (event->type() == QEvent::Wheel) {
-            QScrollBar *v = pages->scrollArea()->verticalScrollBar();
-            v->setValue(v->value() - static_cast<QWheelEvent *>(event)->angleDelta().y());
-            return true;
-        }
-    }
-    if (event->type() == QEvent::KeyPress && isActiveWindow() && currentMode() != DataMode) {
-        // The window sees keys before the page widgets do.
-        auto *key = static_cast<QKeyEvent *>(event);
-        const int k = key->key();
-        // Ctrl or Shift with an arrow on a focused element window moves or resizes it instead.
-        const bool ctrl = key->modifiers() & Qt::ControlModifier, shift = key->modifiers() & Qt::ShiftModifier;
-        const bool arrow = k == Qt::Key_Up || k == Qt::Key_Down || k == Qt::Key_Left || k == Qt::Key_Right;
-        if (arrow && ctrl != shift && dynamic_cast<ElementWidget *>(watched)) return false;
-        // A caption being typed keeps its cursor keys.
-        if (qobject_cast<QLineEdit *>(watched)) return false;
-        if (arrow || k == Qt::Key_Home || k == Qt::Key_End) {
-            if (watched != this && qobject_cast<QWidget *>(watched) &&
-                isAncestorOf(static_cast<QWidget *>(watched))) {
-                scrollKey(k, key->modifiers() & Qt::ControlModifier);
-                return true;
-            }
-        }
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

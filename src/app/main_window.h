@@ -53,6 +53,9 @@ public:
     const ExportSettings &exportSettings() const { return m_exportSettings; }
     // Keeps the export options and writes them to the stored settings.
     void storeExportSettings(const ExportSettings &settings);
+    // The stored settings; null where none are kept (tests).
+    std::unique_ptr<QSettings> openSettings() const;
+    // Panels: 0 the modified mark, 1 the state, 2 the file, 3 the design selection's place and size.
     void setStatusText(int panel, const QString &text);
     Mode currentMode() const;
     void showMode(Mode mode);
@@ -99,7 +102,7 @@ private:
     ReportTab *m_report = nullptr;
     QList<QMenu *> m_shellMenus[3]; // Language and Help, one pair per mode
     QActionGroup *m_languageGroup = nullptr;
-    QLabel *m_status[3] = {};
+    QLabel *m_status[4] = {};
     class QTimer *m_mnuTimer = nullptr;                      // releases a shown hint after 700 ms
     std::vector<std::pair<QAction *, const char *>> m_texts; // the shell's actions and their English texts
     std::vector<std::pair<QMenu *, const char *>> m_menuTexts;

@@ -22,11 +22,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace
-{
-const int kZoomTags[] = {500, 400, 300, 200, 150, 125, 100, 75, 50, 25, 12};
-} // namespace
-
 PageTab::PageTab(TfrmMain &shell, const Names &names) : ModeTab(shell), m_zoomButton(names.zoomButton)
 {
     m_sheet = new QWidget;
@@ -61,6 +56,7 @@ PageTab::PageTab(TfrmMain &shell, const Names &names) : ModeTab(shell), m_zoomBu
     QAction *byWidth = m_zoomMenu->addAction(QStringLiteral("<--->"));
     byWidth->setObjectName(QLatin1String(names.zoomByWidth));
     byWidth->setEnabled(false);
+    addFitActions(names.zoomMenu);
     connect(m_zoomMenu, &QMenu::aboutToShow, this, [this] {
         for (QAction *a : m_zoomMenu->actions())
             a->setChecked(a->data().toInt() == m_zoom);
@@ -89,6 +85,8 @@ void PageTab::applyTexts()
 {
     ModeTab::applyTexts();
     m_zoomMenu->setTitle(T("Zoom"));
+    m_fitPage->setText(T("Fit Page"));
+    m_fitWidth->setText(T("Fit Width"));
     if (auto *b = m_shell.findChild<QToolButton *>(QLatin1String(m_zoomButton)))
         b->setToolTip(T("Zoom page"));
 }

@@ -7,9 +7,18 @@
 #include <functional>
 
 class PageCanvas;
+class QAction;
 class QDialog;
 class QScrollArea;
 class QTabBar;
+
+// The zoom menu's percentages, largest first.
+inline constexpr int kZoomTags[] = {500, 400, 300, 200, 150, 125, 100, 75, 50, 25, 12};
+
+// The zoom (percent, 12 to 500) at which a page of pageTwips fits a scroll box of client pixels
+// with the room the box keeps around the page: whole, or by its width alone (a page taller than
+// the box then brings the vertical scroll bar, scrollBar pixels wide).
+int FitZoom(const QSize &pageTwips, const QSize &client, bool widthOnly, int scrollBar);
 
 // The modes that show the pages of a document, design and report: page tabs over a scroll box
 // holding the page, the zoom menu, the preview switches, and saving the document.
@@ -35,6 +44,13 @@ public:
     PageCanvas *canvas() const { return m_canvas; }
     int zoom() const { return m_zoom; }
     void setZoom(int zoom);
+    // Zoom (page_zoom.cpp): the page point under at (pixels of the scroll box's viewport) stays
+    // there as far as the scroll range allows; Ctrl + wheel takes the menu's next zoom up or down
+    // (delta > 0 enlarges); Fit Page and Fit Width fill the scroll box.
+    void zoomAround(int zoom, const QPoint &at);
+    void wheelZoom(int delta, const QPoint &at);
+    void fitPage();
+    void fitWidth();
     // Fills the page tabs from the document and shows the first page.
     void fillPageTabs();
     void showPage(int index);
@@ -89,6 +105,8 @@ private:
     QScrollArea *m_scroll;
     PageCanvas *m_canvas;
     QMenu *m_zoomMenu;
+    void addFitActions(const char *zoomMenu);
+    QAction *m_fitPage = nullptr, *m_fitWidth = nullptr;
     const char *m_zoomButton;
     DialogRunner m_dialogRunner;
 };

@@ -5,6 +5,7 @@
 #include "render/element_painter.h"
 
 #include <QApplication>
+#include <QPaintEvent>
 #include <QPainter>
 
 QPoint PagePosition(const QSize &client, const QSize &page)
@@ -35,6 +36,7 @@ void PageView::refresh()
     if (!m_page) {
         resize(0, 0);
         update();
+        selectionChanged();
         return;
     }
     m_page->Root().UpdateWindowFromTwips(true);
@@ -42,6 +44,7 @@ void PageView::refresh()
     if (!m_page->Preview()) buildElements(m_page->Root(), this);
     if (ElementWidget *w = widgetOf(focusedElement)) w->setFocus();
     update();
+    selectionChanged();
 }
 
 void PageView::buildElements(VGrfElement &element, QWidget *parent)
@@ -62,9 +65,33 @@ void PageView::syncElements(const std::vector<VGrfElement *> &elements)
 {
     for (VGrfElement *e : elements)
         if (ElementWidget *w = widgetOf(e)) w->syncGeometry();
+    selectionChanged();
 }
 
-void PageView::paintEvent(QPaintEvent *)
+void PageView::setGrid(const DesignGrid &grid)
+{
+    if (grid == m_grid) return;
+    m_grid = grid;
+    update();
+    if (ElementWidget *panel = m_page ? widgetOf(&m_page->Root()) : nullptr) panel->update();
+}
+
+void PageView::selectionChanged(bool now)
+{
+    if (!m_selectionListener) return;
+    if (now) return m_selectionListener();
+    if (m_selectionQueued) return;
+    m_selectionQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_selectionQueued = false;
+            m_selectionListener();
+        },
+        Qt::QueuedConnection);
+}
+
+void PageView::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
@@ -74,6 +101,8 @@ void PageView::paintEvent(QPaintEvent *)
     } else if (m_page->Background() && m_page->Background()->HasImage()) {
         painter.drawImage(rect(), m_page->Background()->Image());
     }
+    if (!m_page->Preview() && m_grid.show)
+        PaintGrid(painter, event->rect(), QPoint(0, 0), m_page->Zoom(), m_grid.stepMm);
     painter.setPen(QColor(160, 160, 160));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

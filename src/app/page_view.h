@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/design_grid.h"
+
 #include <QHash>
 #include <QPoint>
 #include <QSize>
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class DesignViewContext;
@@ -30,6 +33,13 @@ public:
     // Moves the windows of elements to their model geometry and repaints them.
     void syncElements(const std::vector<VGrfElement *> &elements);
     ElementWidget *widgetOf(const VGrfElement *element) const;
+    // The grid drawn under the elements of a design page, and the step drags snap to.
+    void setGrid(const DesignGrid &grid);
+    const DesignGrid &grid() const { return m_grid; }
+    // Told when the selection, or the place of a selected element, changed: at once for a drag
+    // step (the status and rulers follow the mouse), else once the event that changed it is over.
+    void setSelectionListener(std::function<void()> listener) { m_selectionListener = std::move(listener); }
+    void selectionChanged(bool now = false);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -39,6 +49,9 @@ private:
     VPage *m_page = nullptr;
     DesignViewContext *m_context = nullptr;
     QHash<const VGrfElement *, ElementWidget *> m_widgets;
+    DesignGrid m_grid;
+    std::function<void()> m_selectionListener;
+    bool m_selectionQueued = false;
 };
 
 // The scroll box content: keeps the page view placed by PagePosition.

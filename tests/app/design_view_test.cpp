@@ -1,27 +1,35 @@
 // Editing a design with mouse and keys in the window (offscreen): selection, drags, nudges, the
-// context menu, the in-place caption editor, undo and redo, and a design built from nothing.
+// context menu, the in-place caption editor, undo and redo, a design built from nothing, and the
+// view's aids: grid and snap, the selection band, zoom around the pointer, fit zooms, rulers.
 #include "app/data_editor.h"
 #include "app/design_tab.h"
 #include "app/element_widget.h"
 #include "app/main_window.h"
 #include "app/page_view.h"
 #include "app/report_tab.h"
+#include "app/ruler.h"
 #include "export/pdf_export.h"
 #include "fake_prompts.h"
 #include "files/design_file.h"
 #include "model/code_page.h"
+#include "model/grid_snap.h"
 #include "model/table_editing.h"
 #include "report/report_generation.h"
 #include "test_support.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDoubleSpinBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace
@@ -445,4 +453,241 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
         undo->trigger();
     settle();
     EXPECT_EQ(saved(), original);
+}
+
+// The grid's lines read back as whole steps in mm; drags, resizes and placements snap in twips,
+// the windows follow the twips, and the switches and step are stored.
+TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
+{
+    // Line k is k steps in mm as the model converts mm, so it reads back as exactly that; a
+    // multiple of one step's twips would drift (10 x 284 is not 50 mm's 2835).
+    for (double step : {0.5, 2.5, 5.0, 7.5})
+        for (int k = -40; k <= 40; ++k)
+            EXPECT_DOUBLE_EQ(TwipsToMm(GridLineTwips(k, step)), k * step) << step << " " << k;
+    EXPECT_EQ(GridLineTwips(10, 5.0), MmToTwips(50));
+    EXPECT_EQ(NearestGridLine(140, 5.0), GridLineTwips(0, 5.0)); // 0 mm is 1 twip, as typed
+    EXPECT_EQ(NearestGridLine(143, 5.0), 284);
+    EXPECT_EQ(NearestGridLine(2800, 5.0), 2835);
+    EXPECT_EQ(NearestGridLine(-300, 5.0), -284);
+
+    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
+    settle();
+    const QByteArray original = saved();
+    design().setGrid({5.0, true, true});
+    EXPECT_TRUE(w->action("mnuDesign_View_SnapToGrid")->isChecked());
+    VGrfElement *title = find("Label2");
+    ASSERT_TRUE(title);
+    ElementWidget *t = widget(title);
+    auto onGrid = [](int twips) { return twips == NearestGridLine(twips, 5.0); };
+    auto windowFollowsTwips = [](const VGrfElement &e) {
+        return e.WindowBounds() == QRect(e.Shape().RelLeft() / 15, e.Shape().RelTop() / 15,
+                                         e.Shape().Width() / 15, e.Shape().Height() / 15);
+    };
+    auto drag = [&](QPoint press, QPoint by) {
+        QTest::mousePress(t, Qt::LeftButton, Qt::NoModifier, press);
+        QTest::mouseMove(t, press + by);
+        QTest::mouseRelease(t, Qt::LeftButton, Qt::NoModifier, press + by);
+        settle();
+    };
+    // A move puts the top-left corner on the nearest lines and keeps the size to the twip.
+    const int width = title->Shape().Width(), height = title->Shape().Height();
+    ASSERT_FALSE(onGrid(title->Shape().Left()) && onGrid(title->Shape().Top()));
+    drag(QPoint(t->width() / 2, t->height() / 2), QPoint(13, 9));
+    EXPECT_TRUE(onGrid(title->Shape().Left()) && onGrid(title->Shape().Top()));
+    EXPECT_NEAR(title->Shape().Left(), 7370 + 13 * 15, 142);
+    EXPECT_EQ(title->Shape().Width(), width);
+    EXPECT_EQ(title->Shape().Height(), height);
+    EXPECT_TRUE(windowFollowsTwips(*title));
+    // The status bar gives the selection's place and size in mm, as the lines read.
+    EXPECT_EQ(w->statusText(3), QStringLiteral("Left %1, top %2, width %3, height %4 mm")
+                                    .arg(QString::number(TwipsToMm(title->Shape().Left()), 'f', 1),
+                                         QString::number(TwipsToMm(title->Shape().Top()), 'f', 1),
+                                         QString::number(TwipsToMm(width), 'f', 1),
+                                         QString::number(TwipsToMm(height), 'f', 1)));
+    // A resize by the right edge moves only the right edge onto a line.
+    const int left = title->Shape().Left();
+    drag(QPoint(t->width() - 2, t->height() / 2), QPoint(-20, 0));
+    EXPECT_EQ(title->Shape().Left(), left);
+    EXPECT_TRUE(onGrid(title->Shape().Left() + title->Shape().Width()));
+    EXPECT_LT(title->Shape().Width(), width);
+    EXPECT_TRUE(windowFollowsTwips(*title));
+
+    // A placed element lands on the lines too, becomes the selection, and the cross goes.
+    PageView *view = w->canvas(TfrmMain::DesignMode)->view();
+    w->action("mnuDesign_Insert_Label")->trigger();
+    EXPECT_EQ(view->cursor().shape(), Qt::CrossCursor);
+    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(43, 503));
+    settle();
+    VGrfElement *placed = root().ChildList().back().get();
+    EXPECT_TRUE(onGrid(placed->Shape().Left()) && onGrid(placed->Shape().Top()));
+    EXPECT_TRUE(placed->Selected());
+    EXPECT_FALSE(title->Selected());
+    EXPECT_TRUE(widget(placed)->hasFocus());
+    EXPECT_FALSE(view->testAttribute(Qt::WA_SetCursor));
+
+    QAction *undo = w->action("mnuDesign_Edit_Undo");
+    while (undo->isEnabled())
+        undo->trigger();
+    settle();
+    EXPECT_EQ(saved(), original);
+
+    // Switching the page calls a waiting insert off.
+    design().mnuDesign_Page_NewClick();
+    settle();
+    w->action("mnuDesign_Insert_Group")->trigger();
+    ASSERT_TRUE(design().insertPending());
+    design().pageTabs()->setCurrentIndex(0);
+    EXPECT_FALSE(design().insertPending());
+
+    // The switches and the step go to the stored settings and come back with the next window.
+    const QString ini = dir.filePath("tessaly.conf");
+    const auto store = [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); };
+    {
+        TfrmMain first(prompts, store);
+        first.design().setDialogRunner([](QDialog &d) {
+            d.findChild<QDoubleSpinBox *>("gridStep")->setValue(2.5);
+            return int(QDialog::Accepted);
+        });
+        first.action("mnuDesign_View_GridStep")->trigger();
+        first.action("mnuDesign_View_ShowGrid")->trigger();
+        EXPECT_EQ(first.design().grid(), (DesignGrid{2.5, true, false}));
+    }
+    TfrmMain second(prompts, store);
+    EXPECT_EQ(second.design().grid(), (DesignGrid{2.5, true, false}));
+    EXPECT_TRUE(second.action("mnuDesign_View_ShowGrid")->isChecked());
+    EXPECT_FALSE(second.action("mnuDesign_View_SnapToGrid")->isChecked());
+}
+
+// A band drawn from the panel's empty space selects what it encloses; Shift or Ctrl adds; the
+// banded selection then moves together and stays selected.
+TEST_F(DesignViewTest, SelectionBandTakesTheEnclosedElements)
+{
+    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
+    settle();
+    VGrfElement *company = find("Label1"), *title = find("Label2"), *number = find("Label3"),
+                *date = find("Label4");
+    ASSERT_TRUE(company && title && number && date);
+    ElementWidget *panel = widget(&root());
+    auto band = [&](QPoint from, QPoint to, Qt::KeyboardModifiers mods) {
+        auto send = [&](QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons) {
+            QMouseEvent e(type, at, panel->mapToGlobal(at), button, buttons, mods);
+            QApplication::sendEvent(panel, &e);
+        };
+        send(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+        send(QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        settle();
+    };
+    auto selected = [&] {
+        std::vector<QString> names;
+        WalkElements(root(), [&](VGrfElement &e) {
+            if (e.Selected()) names.push_back(e.Name());
+        });
+        return names;
+    };
+    const QPoint corner = title->WindowBounds().topLeft() - QPoint(4, 4); // empty panel space
+    for (const auto &c : root().ChildList())
+        ASSERT_FALSE(c->WindowBounds().contains(corner)) << c->Name().toStdString();
+    // Around the title, the number and the date; then around the title and half the number.
+    band(corner, date->WindowBounds().bottomRight() + QPoint(4, 4), Qt::NoModifier);
+    EXPECT_EQ(selected(), (std::vector<QString>{"Label2", "Label3", "Label4"}));
+    band(corner, QPoint(title->WindowBounds().right() + 4, number->WindowBounds().center().y()),
+         Qt::NoModifier);
+    EXPECT_EQ(selected(), (std::vector<QString>{"Label2"}));
+
+    // Shift (held in the focused element) and Ctrl add to what is selected.
+    QTest::mouseClick(widget(company), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    QTest::keyPress(widget(company), Qt::Key_Shift);
+    band(corner, title->WindowBounds().bottomRight() + QPoint(4, 4), Qt::ShiftModifier);
+    QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Shift);
+    EXPECT_EQ(selected(), (std::vector<QString>{"Label1", "Label2"}));
+    band(number->WindowBounds().topLeft() - QPoint(3, 3), number->WindowBounds().bottomRight() + QPoint(3, 3),
+         Qt::ControlModifier);
+    EXPECT_EQ(selected(), (std::vector<QString>{"Label1", "Label2", "Label3"}));
+
+    // Dragging one of them moves all three by the same amount, and all stay selected.
+    const QPoint before[] = {company->WindowBounds().topLeft(), title->WindowBounds().topLeft(),
+                             number->WindowBounds().topLeft()};
+    ElementWidget *n = widget(number);
+    QTest::mousePress(n, Qt::LeftButton, Qt::NoModifier, QPoint(30, 10));
+    QTest::mouseMove(n, QPoint(36, 13));
+    QTest::mouseRelease(n, Qt::LeftButton, Qt::NoModifier, QPoint(36, 13));
+    settle();
+    EXPECT_EQ(company->WindowBounds().topLeft(), before[0] + QPoint(6, 3));
+    EXPECT_EQ(title->WindowBounds().topLeft(), before[1] + QPoint(6, 3));
+    EXPECT_EQ(number->WindowBounds().topLeft(), before[2] + QPoint(6, 3));
+    EXPECT_EQ(selected(), (std::vector<QString>{"Label1", "Label2", "Label3"}));
+    // The status bar gives the box around the three, and nothing once the design is closed.
+    EXPECT_TRUE(w->statusText(3).startsWith(
+        QStringLiteral("Left %1,").arg(QString::number(TwipsToMm(company->Shape().Left()), 'f', 1))));
+    design().clearDocument();
+    design().fillPageTabs();
+    settle();
+    EXPECT_EQ(w->statusText(3), QString());
+}
+
+// Ctrl + wheel keeps the page point under the pointer; the fit zooms fill the box; the rulers
+// follow scrolling.
+TEST_F(DesignViewTest, WheelZoomKeepsThePointAndFitZoomsFillTheBox)
+{
+    // The fit zoom is the largest at which the page and its margins fit.
+    const QSize a4(MmToTwips(210), MmToTwips(297));
+    auto pixels = [](int twips, int zoom) { return int(std::trunc(double(twips) * zoom / 100.0 / 15)); };
+    for (const QSize client : {QSize(800, 600), QSize(300, 1000), QSize(1500, 700)}) {
+        const int z = FitZoom(a4, client, false, 0);
+        EXPECT_TRUE(pixels(a4.width(), z) + 14 <= client.width() &&
+                    pixels(a4.height(), z) + 10 <= client.height());
+        EXPECT_TRUE(pixels(a4.width(), z + 1) + 14 > client.width() ||
+                    pixels(a4.height(), z + 1) + 10 > client.height())
+            << client.width();
+        const int byWidth = FitZoom(a4, client, true, 16);
+        const int room = client.width() - 14 - (pixels(a4.height(), byWidth) + 10 > client.height() ? 16 : 0);
+        EXPECT_LE(pixels(a4.width(), byWidth), room);
+        EXPECT_GT(pixels(a4.width(), byWidth + 1), room);
+    }
+
+    design().mnuDesign_File_NewClick();
+    settle();
+    QScrollArea *scroll = w->scrollArea(TfrmMain::DesignMode);
+    PageView *view = w->canvas(TfrmMain::DesignMode)->view();
+    QWidget *viewport = scroll->viewport();
+    design().setZoom(150);
+    settle();
+    scroll->horizontalScrollBar()->setValue(30);
+    scroll->verticalScrollBar()->setValue(100);
+    const QPoint at(viewport->width() / 2, viewport->height() / 3);
+    auto wheel = [&](int delta) {
+        QWheelEvent e(QPointF(at), QPointF(viewport->mapToGlobal(at)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(viewport, &e);
+        settle();
+    };
+    for (const auto &[delta, zoom] : {std::pair{120, 200}, std::pair{-120, 150}}) {
+        const QPoint before = view->mapFrom(viewport, at);
+        const int old = design().zoom();
+        wheel(delta);
+        ASSERT_EQ(design().zoom(), zoom);
+        const QPoint after = view->mapFrom(viewport, at);
+        EXPECT_NEAR(after.x() * 100.0 / zoom, before.x() * 100.0 / old, 1.0) << zoom;
+        EXPECT_NEAR(after.y() * 100.0 / zoom, before.y() * 100.0 / old, 1.0) << zoom;
+    }
+
+    // The top ruler's zero moves with the page.
+    Ruler *top = design().rulers()->top();
+    scroll->horizontalScrollBar()->setValue(0);
+    const int origin = top->pageOrigin();
+    scroll->horizontalScrollBar()->setValue(40);
+    EXPECT_EQ(top->pageOrigin(), origin - 40);
+
+    w->action("mnuZoom_FitPage")->trigger();
+    settle();
+    const int fitPage = design().zoom();
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
+    w->action("mnuZoom_FitWidth")->trigger();
+    settle();
+    EXPECT_GT(design().zoom(), fitPage); // a portrait page in a wide box
+    EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
 }
