@@ -2,9 +2,9 @@
 // group of 20 labels and 15 labels of its own) at zoom 100. Building the element windows,
 // painting them all, and one mouse-move step of a drag of 20 selected labels, painted: plain, and
 // with the grid drawn, snapping on and the rulers marking the selection.
-#include "app/element_widget.h"
-#include "app/page_view.h"
-#include "app/ruler.h"
+#include "app/design/element_widget.h"
+#include "app/pages/page_view.h"
+#include "app/design/ruler.h"
 #include "model/design_editing.h"
 #include "model/design_editor.h"
 #include "model/grid_snap.h"

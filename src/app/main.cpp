@@ -3,7 +3,7 @@
 #include "app/language.h"
 #include "app/main_window.h"
 #include "app/prompts.h"
-#include "app/temporary_pictures.h"
+#include "app/report/temporary_pictures.h"
 #include "files/source_date.h"
 
 #include <QApplication>

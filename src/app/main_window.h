@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/export_settings.h"
+#include "app/report/export_settings.h"
 
 #include <QMainWindow>
 #include <functional>

@@ -1,10 +1,10 @@
 // The main window's keyboard and mouse wheel: the window sees keys first and scrolls or zooms the
 // shown page.
-#include "app/design_tab.h"
-#include "app/element_widget.h"
+#include "app/design/design_tab.h"
+#include "app/design/element_widget.h"
 #include "app/main_window.h"
-#include "app/page_tab.h"
-#include "app/report_tab.h"
+#include "app/pages/page_tab.h"
+#include "app/report/report_tab.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 // The operation code picker driven without exec(): filled grid, choices by OK and double-click,
 // OK without a choice, Cancel, column widths, Help, and where the table is looked for.
-#include "app/codes_dialog.h"
+#include "app/dialogs/codes_dialog.h"
 #include "fake_prompts.h"
 #include "test_support.h"
 

@@ -1,6 +1,6 @@
 #include "app/command_line.h"
-#include "app/export_settings.h"
-#include "app/temporary_pictures.h"
+#include "app/report/export_settings.h"
+#include "app/report/temporary_pictures.h"
 #include "fake_prompts.h"
 #include "test_support.h"
 

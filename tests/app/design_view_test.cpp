@@ -1,13 +1,13 @@
 // Editing a design with mouse and keys in the window (offscreen): selection, drags, nudges, the
 // context menu, the in-place caption editor, undo and redo, a design built from nothing, and the
 // view's aids: grid and snap, the selection band, zoom around the pointer, fit zooms, rulers.
-#include "app/data_editor.h"
-#include "app/design_tab.h"
-#include "app/element_widget.h"
+#include "app/data/data_editor.h"
+#include "app/design/design_tab.h"
+#include "app/design/element_widget.h"
 #include "app/main_window.h"
-#include "app/page_view.h"
-#include "app/report_tab.h"
-#include "app/ruler.h"
+#include "app/pages/page_view.h"
+#include "app/report/report_tab.h"
+#include "app/design/ruler.h"
 #include "export/pdf_export.h"
 #include "fake_prompts.h"
 #include "files/design_file.h"

@@ -1,8 +1,8 @@
 // The page properties dialog worked through its controls offscreen; the paper list dialog.
-#include "app/colour_button.h"
+#include "app/dialogs/colour_button.h"
 #include "app/language.h"
-#include "app/page_properties_dialog.h"
-#include "app/pages_dialog.h"
+#include "app/dialogs/page_properties_dialog.h"
+#include "app/dialogs/pages_dialog.h"
 #include "test_support.h"
 
 #include <QAbstractButton>

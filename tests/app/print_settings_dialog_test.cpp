@@ -1,8 +1,8 @@
 // The print settings dialog and the print commands of the window (offscreen).
-#include "app/design_tab.h"
+#include "app/design/design_tab.h"
 #include "app/main_window.h"
-#include "app/print_settings_dialog.h"
-#include "app/report_tab.h"
+#include "app/dialogs/print_settings_dialog.h"
+#include "app/report/report_tab.h"
 #include "fake_prompts.h"
 #include "print/print_job.h"
 #include "print/printers.h"

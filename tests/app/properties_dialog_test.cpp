@@ -1,12 +1,12 @@
 // The element properties dialog worked through its controls (offscreen), every change an undo
 // step; and the page source view.
-#include "app/colour_button.h"
-#include "app/design_tab.h"
+#include "app/dialogs/colour_button.h"
+#include "app/design/design_tab.h"
 #include "app/language.h"
 #include "app/main_window.h"
-#include "app/page_view.h"
-#include "app/properties_dialog.h"
-#include "app/view_source_dialog.h"
+#include "app/pages/page_view.h"
+#include "app/dialogs/properties_dialog.h"
+#include "app/dialogs/view_source_dialog.h"
 #include "fake_prompts.h"
 #include "files/design_file.h"
 #include "model/design_editor.h"

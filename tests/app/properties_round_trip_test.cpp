@@ -1,7 +1,7 @@
 // Whatever the element properties dialog lets a person set comes back after saving and reopening:
 // every control of every tab, for every kind of element, changed and then read again.
-#include "app/colour_button.h"
-#include "app/properties_dialog.h"
+#include "app/dialogs/colour_button.h"
+#include "app/dialogs/properties_dialog.h"
 #include "fake_prompts.h"
 #include "files/design_file.h"
 #include "model/design_editor.h"
