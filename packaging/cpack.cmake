@@ -27,7 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # libqt6svg6 holds the plugins that draw our SVG icons; nothing links it, so shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, xdg-utils, fonts-liberation")
-# Word output converts through LibreOffice; everything else works without it.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-writer-nogui")
+# Word output converts through LibreOffice; everything else works without it. Qt's translations
+# give the standard buttons and file dialogs in Russian and Turkish.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "libreoffice-writer-nogui, qt6-translations-l10n")
 
 include(CPack)
