@@ -15,17 +15,24 @@ namespace
 {
 const char *const kUsage =
     "generate DESIGN DATA [-o REPORT] [--outdir DIR] [--code-page 1251|1252|1254] [--keep-pictures]\n"
+    "  [--jobs N]\n"
     "  a convert file writes the PDFs it names (under --outdir DIR when given; --keep-pictures\n"
-    "  leaves their label pictures beside them); -o REPORT writes the report file";
+    "  leaves their label pictures beside them) on --jobs N threads, one per core by default;\n"
+    "  -o REPORT writes the report file";
 
 int runGenerate(const QStringList &args)
 {
-    CliArgs a(args, {QStringLiteral("-o"), QStringLiteral("--outdir"), QLatin1String(kCodePageOption)},
+    CliArgs a(args,
+              {QStringLiteral("-o"), QStringLiteral("--outdir"), QLatin1String(kCodePageOption),
+               QStringLiteral("--jobs")},
               {QStringLiteral("--keep-pictures")});
     if (const QString problem = a.problem({QStringLiteral("DESIGN"), QStringLiteral("DATA")});
         !problem.isEmpty())
         return cliUsage(kUsage, problem);
     if (!cliApplyCodePage(a)) return cliUsage(kUsage);
+    int jobs = -1;
+    if (!cliParseInt(a.value(QStringLiteral("--jobs")), 1, kMaxJobs, &jobs))
+        return cliUsage(kUsage, QStringLiteral("--jobs takes 1 to %1").arg(kMaxJobs));
     const QString designPath = a.positional().at(0);
     const QString dataPath = a.positional().at(1);
     const std::optional<QString> out = a.value(QStringLiteral("-o"));
@@ -51,6 +58,7 @@ int runGenerate(const QStringList &args)
         options.writePictureFiles = a.flag(QStringLiteral("--keep-pictures"));
         options.inputs = {designPath, dataPath};
         options.outputFolder = outdir;
+        options.threads = jobs;
         const bool showProgress = isatty(STDERR_FILENO);
         int written = 0;
         options.message = [&](const QString &message, bool failed) {

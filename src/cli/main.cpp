@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QHashFunctions>
 #include <map>
 #include <unistd.h>
 
@@ -71,6 +72,9 @@ int unknownCommand(const QString &name)
 
 int main(int argc, char **argv)
 {
+    // The PDF writer lists fonts in hash order: a reproducible file needs a seed that is the same
+    // in every run.
+    if (qEnvironmentVariableIsSet("SOURCE_DATE_EPOCH")) QHashSeed::setDeterministicGlobalSeed();
     // Headless: drawing and PDF writing work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {
