@@ -314,6 +314,8 @@ void PdfEngine::setTextPos(double x, double y)
 void PdfEngine::readFontMap(const QString &path)
 {
     m_fontMap = LoadPdfFontMap(path);
+    m_loaded.clear(); // another map may name other families
+
 }
 
 QStringList PdfEngine::mappedFaces() const
@@ -322,6 +324,16 @@ QStringList PdfEngine::mappedFaces() const
 }
 
 int PdfEngine::loadFont(const QString &name, const QString &encoding, const QString &)
+{
+    // Every markup line asks for its font again: answered from what earlier lines found.
+    const QString asked = name + QLatin1Char('\n') + encoding;
+    if (const auto known = m_loaded.constFind(asked); known != m_loaded.cend()) return *known;
+    const int handle = findFont(name, encoding);
+    m_loaded.insert(asked, handle);
+    return handle;
+}
+
+int PdfEngine::findFont(const QString &name, const QString &encoding)
 {
     const QString face = name.section(QLatin1Char(','), 0, 0).trimmed();
     if (face.isEmpty()) return -1;

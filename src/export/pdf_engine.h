@@ -114,6 +114,7 @@ private:
         bool italic = false;
     };
     void readFontMap(const QString &path);
+    int findFont(const QString &name, const QString &encoding);
     QFont currentQFont() const;
     QPointF toDevice(double x, double y) const { return QPointF(x, m_pageHeight - y); }
 
@@ -131,6 +132,7 @@ private:
 
     std::shared_ptr<const PdfFontMap> m_fontMap;
     std::vector<Font> m_fonts;
+    QHash<QString, int> m_loaded; // handles by name and encoding
     int m_font = -1;
     double m_fontSize = 0;
     double m_leading = 0;
