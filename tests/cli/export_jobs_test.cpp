@@ -27,9 +27,12 @@ QString invoiceData(const QString &folder, int pages)
 }
 
 // The time of writing is the only thing two runs may differ in.
-QByteArray withoutDates(QByteArray pdf)
+QByteArray withoutDates(const QByteArray &pdf)
 {
-    return pdf.replace(QRegularExpression(QStringLiteral("/CreationDate[^\n]*\n")), "");
+    QByteArray out;
+    for (const QByteArray &line : pdf.split('\n'))
+        if (!line.startsWith("/CreationDate")) out += line + '\n';
+    return out;
 }
 
 QString pageText(const QString &pdf, int page)
@@ -71,10 +74,10 @@ TEST(CliExportJobs, AnyNumberOfThreadsWritesTheSameFile)
     const QString whole = dir.filePath("whole.pdf");
     ASSERT_EQ(runCli({"export", report, "--format", "pdf", "-o", whole}).exitCode, 0);
     const QString pages = QString::fromUtf8(runProgram("pdfinfo", {joined}).out);
-    EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(kPages)))) << pages;
+    EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(kPages)))) << pages.toStdString();
     for (int page : {1, 100, 101, 201, kPages}) {
         const QString text = pageText(joined, page);
-        EXPECT_TRUE(text.contains(QStringLiteral("No. %1 ").arg(page))) << page << text;
+        EXPECT_TRUE(text.contains(QStringLiteral("No. %1 ").arg(page))) << page << text.toStdString();
         EXPECT_EQ(text, pageText(whole, page)) << page;
     }
 
