@@ -326,10 +326,13 @@ QStringList PdfEngine::mappedFaces() const
 int PdfEngine::loadFont(const QString &name, const QString &encoding, const QString &)
 {
     // Every markup line asks for its font again: answered from what earlier lines found.
-    const QString asked = name + QLatin1Char('\n') + encoding;
-    if (const auto known = m_loaded.constFind(asked); known != m_loaded.cend()) return *known;
+    if (encoding != m_loadedEncoding) {
+        m_loaded.clear();
+        m_loadedEncoding = encoding;
+    }
+    if (const auto known = m_loaded.constFind(name); known != m_loaded.cend()) return *known;
     const int handle = findFont(name, encoding);
-    m_loaded.insert(asked, handle);
+    m_loaded.insert(name, handle);
     return handle;
 }
 
@@ -419,12 +422,23 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
 {
     if (!m_painter || !m_pageOpen || text.isEmpty() || m_font < 0 || m_fontSize <= 0) return;
     const PdfOptionList options(optionText);
-    const QFont font = currentQFont();
-    const QFontMetricsF fm(font);
+    // Measuring shapes the text: the captions that come again on every page are measured once.
+    Font &face = m_fonts[size_t(m_font)];
+    if (face.capHeight < 0) {
+        face.qfont = currentQFont();
+        face.capHeight = QFontMetricsF(face.qfont).capHeight();
+    }
+    auto known = face.widths.constFind(text);
+    if (known == face.widths.cend()) {
+        constexpr qsizetype kRememberedTexts = 4096;
+        if (face.widths.size() >= kRememberedTexts) face.widths.clear();
+        known = face.widths.insert(text, QFontMetricsF(face.qfont).horizontalAdvance(text));
+    }
+    const QFont &font = face.qfont;
     const double unit = m_fontSize / kTextReferenceSize;
     // The text box is the advance width by the cap height, standing on the baseline.
-    const double width = fm.horizontalAdvance(text) * unit;
-    const double height = fm.capHeight() * unit;
+    const double width = *known * unit;
+    const double height = face.capHeight * unit;
     if (width <= 0) return;
 
     const PdfFitOptions fit(options);
