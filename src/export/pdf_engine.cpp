@@ -25,9 +25,10 @@
 namespace
 {
 
-// Text is measured and drawn at this size and scaled down, so that glyph advances keep their
-// design precision whatever the point size.
-constexpr double kTextReferenceSize = 1000.0;
+// Text is measured and drawn at this size and scaled: unhinted advances keep a 64th of a pixel,
+// and the font engine keeps the glyph metrics of sizes up to 64 pixels; above that it loads
+// every glyph again for every text it shapes.
+constexpr double kTextReferenceSize = 64.0;
 
 // One parsed option list: each key with its value words ({a b} lists split into words).
 class PdfOptionList
