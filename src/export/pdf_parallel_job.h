@@ -29,7 +29,7 @@ public:
     static int DefaultJobs();
     // Pages in one part: enough to share the fixed cost of a PDF (fonts, pictures), few enough
     // that a thousand pages keep every core busy.
-    static constexpr int kPartPages = 100;
+    static constexpr int kPartPages = 250;
 
 private:
     struct Pool;
