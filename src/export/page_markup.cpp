@@ -342,6 +342,15 @@ QString MarkupTags::value(QLatin1String name) const
     return t ? UnescapeMarkupValue(t->value.toString()) : QString();
 }
 
+int MarkupTags::intValue(QLatin1String name) const
+{
+    const Tag *t = find(name);
+    if (!t) return 0;
+    // Numbers are written without escapes; reading them needs no copy.
+    if (!t->value.contains(QLatin1Char('%'))) return t->value.trimmed().toInt();
+    return UnescapeMarkupValue(t->value.toString()).trimmed().toInt();
+}
+
 QString TagValue(const QString &line, const QString &name)
 {
     const QByteArray latin = name.toLatin1();
