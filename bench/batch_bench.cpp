@@ -101,8 +101,9 @@ void BM_OnePdf(benchmark::State &state)
     writeData(dir.filePath("data.edd"), pageOf(kind), pages);
     for (auto _ : state) {
         const QString pdf = dir.filePath("one.pdf");
-        QStringList args{"export", example(design(kind)), "--data", dir.filePath("data.edd"),
-                         "--format", "pdf", "-o", pdf};
+        QStringList args{
+            "export", example(design(kind)), "--data", dir.filePath("data.edd"), "--format", "pdf", "-o",
+            pdf};
         if (jobs > 0) args << "--jobs" << QString::number(jobs);
         const ChildRun run = runCli(args);
         report(state, run, pages, QFileInfo(pdf).size());

@@ -316,7 +316,6 @@ void PdfEngine::readFontMap(const QString &path)
 {
     m_fontMap = LoadPdfFontMap(path);
     m_loaded.clear(); // another map may name other families
-
 }
 
 QStringList PdfEngine::mappedFaces() const

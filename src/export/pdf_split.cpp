@@ -217,7 +217,8 @@ bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
         chunk += mid(dict, copied);
         chunk += mid(m_pdf, o.body + dict.size(), o.end - o.body - dict.size());
         chunk += '\n';
-        if (!put(renumbered[size_t(n)], chunk)) return fail(QStringLiteral("the output could not be written"));
+        if (!put(renumbered[size_t(n)], chunk))
+            return fail(QStringLiteral("the output could not be written"));
     }
     return true;
 }
@@ -249,13 +250,14 @@ bool PdfSplitter::write(int first, int count, QIODevice &out)
     ok = ok && put("2 0 obj\n<<\n/Type /Catalog\n/Pages 3 0 R\n>>\nendobj\n");
     QList<int> pages;
     // The tree comes after the objects, so that it can list their new numbers.
-    ok = ok && copyPages(first, count, 3, 4,
-                         [&](int n, QByteArrayView object) {
-                             if (offsets.size() <= size_t(n)) offsets.resize(size_t(n) + 1, 0);
-                             offsets[size_t(n)] = written;
-                             return put(object);
-                         },
-                         pages);
+    ok = ok && copyPages(
+                   first, count, 3, 4,
+                   [&](int n, QByteArrayView object) {
+                       if (offsets.size() <= size_t(n)) offsets.resize(size_t(n) + 1, 0);
+                       offsets[size_t(n)] = written;
+                       return put(object);
+                   },
+                   pages);
     if (!ok) return false;
     offsets[3] = written;
     QByteArray tree = "3 0 obj\n<<\n/Type /Pages\n/Kids\n[\n";

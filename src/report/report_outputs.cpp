@@ -46,8 +46,9 @@ PdfFileSink::PdfFileSink(const VDoc &, const QString &path, int codePage, bool w
     // The parts are joined by reading the PDFs this Qt writes; a build whose PDFs cannot be read
     // so writes the file in one piece.
     if (PdfBatch::Works())
-        m_parts = std::make_unique<ParallelPdfJob>(path, codePage, QStringLiteral("Tessaly"), writePictureFiles,
-                                                   jobs < 0 ? ParallelPdfJob::DefaultJobs() : jobs);
+        m_parts =
+            std::make_unique<ParallelPdfJob>(path, codePage, QStringLiteral("Tessaly"), writePictureFiles,
+                                             jobs < 0 ? ParallelPdfJob::DefaultJobs() : jobs);
     else
         m_job = std::make_unique<PdfJob>(path, codePage, QStringLiteral("Tessaly"), writePictureFiles);
 }

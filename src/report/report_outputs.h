@@ -40,8 +40,7 @@ private:
 class PdfFileSink : public ReportSink
 {
 public:
-    PdfFileSink(const VDoc &design, const QString &path, int codePage, bool writePictureFiles,
-                int jobs = -1);
+    PdfFileSink(const VDoc &design, const QString &path, int codePage, bool writePictureFiles, int jobs = -1);
     ~PdfFileSink() override;
     void PageDone(VDoc &report, int index) override;
     PdfExportResult Finish(VDoc &report);

@@ -74,15 +74,16 @@ TEST(CliExportJobs, AnyNumberOfThreadsWritesTheSameFile)
     const QString whole = dir.filePath("whole.pdf");
     ASSERT_EQ(runCli({"export", report, "--format", "pdf", "-o", whole}).exitCode, 0);
     const QString pages = QString::fromUtf8(runProgram("pdfinfo", {joined}).out);
-    EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(kPages)))) << pages.toStdString();
+    EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(kPages))))
+        << pages.toStdString();
     for (int page : {1, 250, 251, 501, kPages}) {
         const QString text = pageText(joined, page);
         EXPECT_TRUE(text.contains(QStringLiteral("No. %1 ").arg(page))) << page << text.toStdString();
         EXPECT_EQ(text, pageText(whole, page)) << page;
     }
 
-    const testsupport::Run bad =
-        runCli({"export", design, "--data", data, "--format", "pdf", "-o", dir.filePath("x.pdf"), "--jobs", "0"});
+    const testsupport::Run bad = runCli(
+        {"export", design, "--data", data, "--format", "pdf", "-o", dir.filePath("x.pdf"), "--jobs", "0"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_TRUE(bad.err.contains("--jobs")) << bad.err.constData();
 }
