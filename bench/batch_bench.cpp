@@ -1,9 +1,11 @@
 // What batch users run, timed as they run it: tessaly-cli in a process of its own, so that its
 // peak memory (the child's maximum resident set) and the files it writes are measured too.
 //   BM_LabelPdf/N      N barcode label pages to one PDF: pages/s, peak MB, bytes per page
-//   BM_OnePdf/K/N      N pages (K 0 invoices, 1 labels) as one PDF
+//   BM_OnePdf/K/N/J    N pages (K 0 invoices, 1 labels) as one PDF drawn by J threads (0: one
+//                      per core)
 //   BM_ConvertFile/K/N the same N pages as a convert file of N one-page documents
-//   BM_FlatMemory/W/N  N pages generated and written (W 0 report file, 1 PDF): peak MB
+//   BM_FlatMemory/W/N  N pages generated and written (W 0 report file, 1 label PDF, 2 invoice
+//                      PDF): peak MB
 #include "bench_data.h"
 
 #include <QDir>
@@ -94,13 +96,16 @@ void BM_LabelPdf(benchmark::State &state)
 
 void BM_OnePdf(benchmark::State &state)
 {
-    const int kind = int(state.range(0)), pages = int(state.range(1));
+    const int kind = int(state.range(0)), pages = int(state.range(1)), jobs = int(state.range(2));
     QTemporaryDir dir;
     writeData(dir.filePath("data.edd"), pageOf(kind), pages);
     for (auto _ : state) {
         const QString pdf = dir.filePath("one.pdf");
-        const ChildRun run = runCli({"export", example(design(kind)), "--data", dir.filePath("data.edd"),
-                                     "--format", "pdf", "-o", pdf});
+        QStringList args{
+            "export", example(design(kind)), "--data", dir.filePath("data.edd"), "--format", "pdf", "-o",
+            pdf};
+        if (jobs > 0) args << "--jobs" << QString::number(jobs);
+        const ChildRun run = runCli(args);
         report(state, run, pages, QFileInfo(pdf).size());
     }
 }
@@ -117,17 +122,18 @@ void BM_ConvertFile(benchmark::State &state)
     }
 }
 
-// Report files get invoice pages; PDFs get labels, which write fastest.
+// Report files get invoice pages; PDFs get labels or invoices.
 void BM_FlatMemory(benchmark::State &state)
 {
-    const bool pdf = state.range(0) == 1;
+    const int what = int(state.range(0));
+    const bool pdf = what > 0;
     const int pages = int(state.range(1));
     QTemporaryDir dir;
-    writeData(dir.filePath("data.edd"), pdf ? labelPage : invoicePage, pages);
+    writeData(dir.filePath("data.edd"), what == 1 ? labelPage : invoicePage, pages);
     for (auto _ : state) {
         const QString out = dir.filePath(pdf ? "out.pdf" : "out.edr");
         const QStringList args =
-            pdf ? QStringList{"export",   example("label.ebt"),
+            pdf ? QStringList{"export",   example(what == 1 ? "label.ebt" : "invoice.edt"),
                               "--data",   dir.filePath("data.edd"),
                               "--format", "pdf",
                               "-o",       out}
@@ -138,12 +144,20 @@ void BM_FlatMemory(benchmark::State &state)
 }
 
 BENCHMARK(BM_LabelPdf)->Arg(1000)->Arg(10000)->UseManualTime()->Iterations(1)->Unit(benchmark::kSecond);
-BENCHMARK(BM_OnePdf)->Args({0, 200})->Args({1, 200})->Args({1, 1000})->UseManualTime()->Iterations(1)->Unit(
-    benchmark::kSecond);
+BENCHMARK(BM_OnePdf)
+    ->Args({0, 200, 0})
+    ->Args({1, 200, 0})
+    ->Args({1, 1000, 0})
+    ->Args({0, 1000, 1})
+    ->Args({0, 1000, 0})
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond);
 BENCHMARK(BM_ConvertFile)
     ->Args({0, 200})
     ->Args({1, 200})
     ->Args({1, 1000})
+    ->Args({0, 1000})
     ->UseManualTime()
     ->Iterations(1)
     ->Unit(benchmark::kSecond);
@@ -152,6 +166,8 @@ BENCHMARK(BM_FlatMemory)
     ->Args({0, 100000})
     ->Args({1, 1000})
     ->Args({1, 100000})
+    ->Args({2, 1000})
+    ->Args({2, 100000})
     ->UseManualTime()
     ->Iterations(1)
     ->Unit(benchmark::kSecond);

@@ -53,6 +53,8 @@ bool cliOutputIsNew(const QString &out, const QStringList &inputs);
 // An option's whole number within low..high into value (left as it is without the option);
 // false when the text is no such number.
 bool cliParseInt(const std::optional<QString> &text, int low, int high, int *value);
+// The most threads --jobs may ask for.
+constexpr int kMaxJobs = 256;
 
 struct FileResult;
 // The exit code of a writer's result, after its message or warnings (which make it 1).

@@ -23,12 +23,14 @@ namespace
 const char *const kUsage =
     "export DOC [--data DATA] --format txt|html|mht|rtf|doc|pdf|xlsx|bmp|jpeg|gif|ico|png|edf -o OUT "
     "[--new-page-char] [--eof-char] [--no-pictures] [--code-page 1251|1252|1254|utf-8] [--keep-pictures]\n"
+    "[--jobs N]\n"
     "  --code-page: the interface code page by default; utf-8 for txt, html, mht and xlsx only\n"
     "  txt: --new-page-char puts a form-feed line between pages, --eof-char ends with character 26\n"
     "  html: pictures beside OUT unless --no-pictures; mht: one MIME HTML file\n"
     "  rtf: pictures inside OUT unless --no-pictures; doc: the same as Word 97 (needs LibreOffice)\n"
     "  bmp|jpeg|gif|ico|png: OUT(page).ext per page (OUT.ext for one page); the files are listed\n"
-    "  pdf: --keep-pictures leaves the label pictures beside OUT\n"
+    "  pdf: --keep-pictures leaves the label pictures beside OUT; with --data the pages are drawn on\n"
+    "       --jobs N threads (one per core by default), the file being the same for any N\n"
     "  xlsx: a sheet per page, each text in the cell of its place, numbers as numbers (always Unicode)\n"
     "  edf: the print engine's file (OUT with .edf)";
 
@@ -167,7 +169,7 @@ int runExport(const QStringList &args)
 {
     CliArgs a(args,
               {QStringLiteral("--data"), QStringLiteral("--format"), QStringLiteral("-o"),
-               QLatin1String(kCodePageOption)},
+               QLatin1String(kCodePageOption), QStringLiteral("--jobs")},
               {QStringLiteral("--new-page-char"), QStringLiteral("--eof-char"),
                QStringLiteral("--keep-pictures"), QStringLiteral("--no-pictures")});
     const auto format = a.value(QStringLiteral("--format"));
@@ -188,6 +190,9 @@ int runExport(const QStringList &args)
     } else if (!cliApplyCodePage(a)) {
         return cliUsage(kUsage);
     }
+    int jobs = -1;
+    if (!cliParseInt(a.value(QStringLiteral("--jobs")), 1, kMaxJobs, &jobs))
+        return cliUsage(kUsage, QStringLiteral("--jobs takes 1 to %1").arg(kMaxJobs));
     const QString docPath = a.positional().first();
     const std::optional<QString> data = a.value(QStringLiteral("--data"));
     const QStringList inputs = {docPath, data.value_or(QString())};
@@ -205,7 +210,7 @@ int runExport(const QStringList &args)
     if (!data) return exportReport(doc, f, *out, a, inputs);
 
     // DOC is the design; its report is exported page by page while the data is read.
-    PdfFileSink pdf(doc, pdfPath, InterfaceCodePage(), keepPictures);
+    PdfFileSink pdf(doc, pdfPath, InterfaceCodePage(), keepPictures, jobs);
     VDoc report;
     QString reason;
     if (!ReadDataFile(*data, doc, report, &pdf, &reason)) {

@@ -15,9 +15,10 @@ namespace
 {
 const char *const kUsage =
     "generate DESIGN DATA [-o REPORT] [--outdir DIR] [--code-page 1251|1252|1254] [--keep-pictures]\n"
-    "         [--shard K/N] [--skip-existing]\n"
+    "         [--shard K/N] [--skip-existing] [--jobs N]\n"
     "  a convert file writes the PDFs it names (under --outdir DIR when given; --keep-pictures\n"
-    "  leaves their label pictures beside them); -o REPORT writes the report file.\n"
+    "  leaves their label pictures beside them) on --jobs N threads, one per core by default;\n"
+    "  -o REPORT writes the report file.\n"
     "  --shard K/N writes only the documents whose 0-based index i has i mod N = K-1;\n"
     "  --skip-existing leaves every output that is already a complete PDF";
 
@@ -25,12 +26,15 @@ int runGenerate(const QStringList &args)
 {
     CliArgs a(args,
               {QStringLiteral("-o"), QStringLiteral("--outdir"), QLatin1String(kCodePageOption),
-               QStringLiteral("--shard")},
+               QStringLiteral("--shard"), QStringLiteral("--jobs")},
               {QStringLiteral("--keep-pictures"), QStringLiteral("--skip-existing")});
     if (const QString problem = a.problem({QStringLiteral("DESIGN"), QStringLiteral("DATA")});
         !problem.isEmpty())
         return cliUsage(kUsage, problem);
     if (!cliApplyCodePage(a)) return cliUsage(kUsage);
+    int jobs = -1;
+    if (!cliParseInt(a.value(QStringLiteral("--jobs")), 1, kMaxJobs, &jobs))
+        return cliUsage(kUsage, QStringLiteral("--jobs takes 1 to %1").arg(kMaxJobs));
     const QString designPath = a.positional().at(0);
     const QString dataPath = a.positional().at(1);
     const std::optional<QString> out = a.value(QStringLiteral("-o"));
@@ -71,6 +75,7 @@ int runGenerate(const QStringList &args)
         options.outputFolder = outdir;
         options.shard = shard;
         options.skipExisting = skipExisting;
+        options.threads = jobs;
         const bool showProgress = isatty(STDERR_FILENO);
         int written = 0;
         options.message = [&](const QString &message, bool failed) {

@@ -9,49 +9,76 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <charconv>
 
 namespace
 {
 
-QString tag(const char *name, const QString &value)
-{
-    const QLatin1String n(name);
-    return QLatin1Char('[') + n + QLatin1Char(':') + EscapeMarkupValue(value) + QLatin1Char(':') + n +
-           QLatin1Char(']');
-}
+void appendEscaped(QString &out, const QString &value);
 
-QString intTag(const char *name, int value)
+// A line is written into one string: building it from per-tag strings costs an allocation a tag.
+class LineWriter
 {
-    return tag(name, QString::number(value));
-}
-QString colorTag(const char *name, ColorRef value)
-{
-    return tag(name, QString::number(quint32(value)));
-}
+public:
+    explicit LineWriter(QString &line) : m_line(line) { m_line.reserve(320); }
 
-QString fontTags(const TZelFont &font)
-{
-    QString s = tag("fn", font.FontName()) + tag("fs", FloatText(font.FontHeight())) +
-                colorTag("fc", font.FontColor());
-    if (font.FontWeight() >= 700) s += tag("fb", QStringLiteral("1"));
-    if (font.FontItalic()) s += tag("fi", QStringLiteral("1"));
-    return s;
-}
+    void tag(const char *name, const QString &value)
+    {
+        open(name);
+        appendEscaped(m_line, value);
+        close(name);
+    }
+    void tag(const char *name, QLatin1String value)
+    {
+        open(name);
+        m_line += value;
+        close(name);
+    }
+    void intTag(const char *name, qint64 value)
+    {
+        char digits[24];
+        const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+        tag(name, QLatin1String(digits, end));
+    }
+    void colorTag(const char *name, ColorRef value) { intTag(name, quint32(value)); }
 
-QString borderTags(const VShape &shape)
-{
-    static const char *const names[6] = {"f0", "f1", "f2", "f3", "f4", "f5"};
-    QString s;
-    for (int i = 0; i < 6; ++i)
-        if (shape.BorderLine(i).visible) s += colorTag(names[i], shape.BorderLine(i).PenColor);
-    return s;
-}
+    void fontTags(const TZelFont &font)
+    {
+        tag("fn", font.FontName());
+        tag("fs", FloatText(font.FontHeight()));
+        colorTag("fc", font.FontColor());
+        if (font.FontWeight() >= 700) tag("fb", QLatin1String("1"));
+        if (font.FontItalic()) tag("fi", QLatin1String("1"));
+    }
+    void borderTags(const VShape &shape)
+    {
+        static const char *const names[6] = {"f0", "f1", "f2", "f3", "f4", "f5"};
+        for (int i = 0; i < 6; ++i)
+            if (shape.BorderLine(i).visible) colorTag(names[i], shape.BorderLine(i).PenColor);
+    }
+    void geometryTags(const char *l, const char *t, const char *r, const char *b, const VShape &shape)
+    {
+        intTag(l, shape.Left());
+        intTag(t, shape.Top());
+        intTag(r, shape.Width());
+        intTag(b, shape.Height());
+    }
 
-QString geometryTags(const char *l, const char *t, const char *r, const char *b, const VShape &shape)
-{
-    return intTag(l, shape.Left()) + intTag(t, shape.Top()) + intTag(r, shape.Width()) +
-           intTag(b, shape.Height());
-}
+private:
+    void open(const char *name)
+    {
+        m_line += QLatin1Char('[');
+        m_line += QLatin1String(name);
+        m_line += QLatin1Char(':');
+    }
+    void close(const char *name)
+    {
+        m_line += QLatin1Char(':');
+        m_line += QLatin1String(name);
+        m_line += QLatin1Char(']');
+    }
+    QString &m_line;
+};
 
 // An undecodable picture counts too: it is drawn as a placeholder rather than as text.
 bool holdsPicture(const VGrfElement &e)
@@ -112,35 +139,44 @@ QString ElementMarkupLine(const VGrfElement &e, const QString &outputName, bool 
     const ElementKind kind = e.Kind();
     const VShape &shape = e.Shape();
     QString line;
-    // The blocks are tried in order; a later one that applies replaces what an earlier one wrote.
-    if (kind == ElementKind::Panel || kind == ElementKind::Group) {
-        line = fontTags(e.Font()) + intTag("gf", shape.Figure()) +
-               geometryTags("gl", "gt", "gr", "gb", shape) + colorTag("gc", shape.PenColor()) +
-               intTag("pt", shape.PenStyle()) + borderTags(shape);
-    }
-    if (kind == ElementKind::BarCode && e.BarCode()) {
-        line = tag("bcv", e.BarCode()->Value()) + geometryTags("gl", "gt", "gr", "gb", shape) +
-               colorTag("gc", shape.PenColor()) + intTag("pt", shape.PenStyle());
-    }
-    if (kind == ElementKind::Table) {
-        line = intTag("st", shape.Figure()) + geometryTags("gl", "gt", "gr", "gb", shape) +
-               colorTag("gc", shape.PenColor());
-    }
+    LineWriter w(line);
+    // A group with a fill or a picture is written as a picture; other groups and panels as frames.
     if (kind == ElementKind::Group && (shape.BrushStyle() != 1 || holdsPicture(e))) {
-        line = intTag("gst", shape.Figure()) + geometryTags("gl", "gt", "gr", "gb", shape) +
-               colorTag("gc", shape.PenColor());
-    }
-    if (kind == ElementKind::Label && !holdsPicture(e)) {
+        w.intTag("gst", shape.Figure());
+        w.geometryTags("gl", "gt", "gr", "gb", shape);
+        w.colorTag("gc", shape.PenColor());
+    } else if (kind == ElementKind::Panel || kind == ElementKind::Group) {
+        w.fontTags(e.Font());
+        w.intTag("gf", shape.Figure());
+        w.geometryTags("gl", "gt", "gr", "gb", shape);
+        w.colorTag("gc", shape.PenColor());
+        w.intTag("pt", shape.PenStyle());
+        w.borderTags(shape);
+    } else if (kind == ElementKind::BarCode && e.BarCode()) {
+        w.tag("bcv", e.BarCode()->Value());
+        w.geometryTags("gl", "gt", "gr", "gb", shape);
+        w.colorTag("gc", shape.PenColor());
+        w.intTag("pt", shape.PenStyle());
+    } else if (kind == ElementKind::Table) {
+        w.intTag("st", shape.Figure());
+        w.geometryTags("gl", "gt", "gr", "gb", shape);
+        w.colorTag("gc", shape.PenColor());
+    } else if (kind == ElementKind::Label && !holdsPicture(e)) {
         const TZelFont &f = e.Font();
-        line = fontTags(f) + intTag("fo", f.FontOrientation()) + tag("tca", DisplayedCaption(e)) +
-               geometryTags("tl", "tt", "tr", "tb", shape) + colorTag("tc", shape.PenColor()) +
-               intTag("tv", f.VertPos()) + intTag("ts", shape.PenStyle()) + intTag("th", f.HorzPos()) +
-               borderTags(shape);
-    }
-    if (kind == ElementKind::Label && holdsPicture(e)) {
-        line = tag("ifn", savePicture(e, outputName, writePictureFile, errors)) +
-               geometryTags("il", "it", "ir", "ib", shape) + colorTag("ic", shape.PenColor()) +
-               intTag("iss", e.Picture()->SizeSet());
+        w.fontTags(f);
+        w.intTag("fo", f.FontOrientation());
+        w.tag("tca", DisplayedCaption(e));
+        w.geometryTags("tl", "tt", "tr", "tb", shape);
+        w.colorTag("tc", shape.PenColor());
+        w.intTag("tv", f.VertPos());
+        w.intTag("ts", shape.PenStyle());
+        w.intTag("th", f.HorzPos());
+        w.borderTags(shape);
+    } else if (kind == ElementKind::Label) {
+        w.tag("ifn", savePicture(e, outputName, writePictureFile, errors));
+        w.geometryTags("il", "it", "ir", "ib", shape);
+        w.colorTag("ic", shape.PenColor());
+        w.intTag("iss", e.Picture()->SizeSet());
     }
     return line;
 }
@@ -214,9 +250,21 @@ bool isNameChar(QChar c)
 QString EscapeMarkupValue(const QString &value)
 {
     if (std::none_of(value.begin(), value.end(), needsEscape)) return value;
-    static const char digits[] = "0123456789ABCDEF";
     QString out;
     out.reserve(value.size() + 8);
+    appendEscaped(out, value);
+    return out;
+}
+
+namespace
+{
+void appendEscaped(QString &out, const QString &value)
+{
+    if (std::none_of(value.begin(), value.end(), needsEscape)) {
+        out += value;
+        return;
+    }
+    static const char digits[] = "0123456789ABCDEF";
     for (QChar c : value) {
         if (!needsEscape(c)) {
             out += c;
@@ -227,8 +275,8 @@ QString EscapeMarkupValue(const QString &value)
         out += QLatin1Char(digits[u >> 4]);
         out += QLatin1Char(digits[u & 15]);
     }
-    return out;
 }
+} // namespace
 
 QString UnescapeMarkupValue(const QString &text)
 {
@@ -292,6 +340,15 @@ QString MarkupTags::value(QLatin1String name) const
 {
     const Tag *t = find(name);
     return t ? UnescapeMarkupValue(t->value.toString()) : QString();
+}
+
+int MarkupTags::intValue(QLatin1String name) const
+{
+    const Tag *t = find(name);
+    if (!t) return 0;
+    // Numbers are written without escapes; reading them needs no copy.
+    if (!t->value.contains(QLatin1Char('%'))) return t->value.trimmed().toInt();
+    return UnescapeMarkupValue(t->value.toString()).trimmed().toInt();
 }
 
 QString TagValue(const QString &line, const QString &name)

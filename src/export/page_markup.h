@@ -59,6 +59,8 @@ public:
     bool has(QLatin1String name) const { return find(name) != nullptr; }
     // The value with its escapes undone; a null string when the tag is absent.
     QString value(QLatin1String name) const;
+    // The value as a whole number (blanks around it allowed), 0 when absent or not a number.
+    int intValue(QLatin1String name) const;
     // A form feed outside every value: the line that turns the page.
     bool pageBreak() const { return m_pageBreak; }
 

@@ -25,9 +25,10 @@
 namespace
 {
 
-// Text is measured and drawn at this size and scaled down, so that glyph advances keep their
-// design precision whatever the point size.
-constexpr double kTextReferenceSize = 1000.0;
+// Text is measured and drawn at this size and scaled: unhinted advances keep a 64th of a pixel,
+// and the font engine keeps the glyph metrics of sizes up to 64 pixels; above that it loads
+// every glyph again for every text it shapes.
+constexpr double kTextReferenceSize = 64.0;
 
 // One parsed option list: each key with its value words ({a b} lists split into words).
 class PdfOptionList
@@ -314,6 +315,7 @@ void PdfEngine::setTextPos(double x, double y)
 void PdfEngine::readFontMap(const QString &path)
 {
     m_fontMap = LoadPdfFontMap(path);
+    m_loaded.clear(); // another map may name other families
 }
 
 QStringList PdfEngine::mappedFaces() const
@@ -322,6 +324,19 @@ QStringList PdfEngine::mappedFaces() const
 }
 
 int PdfEngine::loadFont(const QString &name, const QString &encoding, const QString &)
+{
+    // Every markup line asks for its font again: answered from what earlier lines found.
+    if (encoding != m_loadedEncoding) {
+        m_loaded.clear();
+        m_loadedEncoding = encoding;
+    }
+    if (const auto known = m_loaded.constFind(name); known != m_loaded.cend()) return *known;
+    const int handle = findFont(name, encoding);
+    m_loaded.insert(name, handle);
+    return handle;
+}
+
+int PdfEngine::findFont(const QString &name, const QString &encoding)
 {
     const QString face = name.section(QLatin1Char(','), 0, 0).trimmed();
     if (face.isEmpty()) return -1;
@@ -407,12 +422,23 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
 {
     if (!m_painter || !m_pageOpen || text.isEmpty() || m_font < 0 || m_fontSize <= 0) return;
     const PdfOptionList options(optionText);
-    const QFont font = currentQFont();
-    const QFontMetricsF fm(font);
+    // Measuring shapes the text: the captions that come again on every page are measured once.
+    Font &face = m_fonts[size_t(m_font)];
+    if (face.capHeight < 0) {
+        face.qfont = currentQFont();
+        face.capHeight = QFontMetricsF(face.qfont).capHeight();
+    }
+    auto known = face.widths.constFind(text);
+    if (known == face.widths.cend()) {
+        constexpr qsizetype kRememberedTexts = 4096;
+        if (face.widths.size() >= kRememberedTexts) face.widths.clear();
+        known = face.widths.insert(text, QFontMetricsF(face.qfont).horizontalAdvance(text));
+    }
+    const QFont &font = face.qfont;
     const double unit = m_fontSize / kTextReferenceSize;
     // The text box is the advance width by the cap height, standing on the baseline.
-    const double width = fm.horizontalAdvance(text) * unit;
-    const double height = fm.capHeight() * unit;
+    const double width = *known * unit;
+    const double height = face.capHeight * unit;
     if (width <= 0) return;
 
     const PdfFitOptions fit(options);

@@ -112,8 +112,13 @@ private:
         QString family;
         bool bold = false;
         bool italic = false;
+        // What text lines measured, in reference units.
+        QFont qfont;
+        double capHeight = -1;
+        QHash<QString, double> widths;
     };
     void readFontMap(const QString &path);
+    int findFont(const QString &name, const QString &encoding);
     QFont currentQFont() const;
     QPointF toDevice(double x, double y) const { return QPointF(x, m_pageHeight - y); }
 
@@ -131,6 +136,8 @@ private:
 
     std::shared_ptr<const PdfFontMap> m_fontMap;
     std::vector<Font> m_fonts;
+    QHash<QString, int> m_loaded; // handles by name, for m_loadedEncoding
+    QString m_loadedEncoding;
     int m_font = -1;
     double m_fontSize = 0;
     double m_leading = 0;

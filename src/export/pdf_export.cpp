@@ -151,6 +151,25 @@ bool PdfReportWriter::begin(const QSize &pageSize)
     return true;
 }
 
+bool PdfReportWriter::begin(const QSize &pageSize, QIODevice *device, int firstNumber)
+{
+    m_open = std::make_unique<Open>();
+    m_firstNumber = firstNumber;
+    if (!m_open->pdf.beginDocument(device)) {
+        m_result.ok = false;
+        m_result.message = m_open->pdf.errorMessage();
+        m_open.reset();
+        return false;
+    }
+    if (!SetUpPdf(m_open->pdf, pageSize.width(), pageSize.height(), m_codePage, QString(), m_result)) {
+        m_open.reset();
+        return false;
+    }
+    m_open->replay =
+        std::make_unique<PdfReplay>(m_open->pdf, m_fileName, pageSize.width(), pageSize.height(), m_codePage);
+    return true;
+}
+
 bool PdfReportWriter::addPage(VPage &page)
 {
     const QString problem = page.PaperSizeProblem();
@@ -163,8 +182,8 @@ bool PdfReportWriter::addPage(VPage &page)
     if (!m_open) return false;
     ++m_pages;
     // A label bitmap that cannot be written beside the PDF is a warning: the PDF itself is whole.
-    ReplayReportPage(*m_open->replay, page, m_fileName, m_writePictureFiles, m_pages > 1, m_pages,
-                     m_result.warnings);
+    ReplayReportPage(*m_open->replay, page, m_fileName, m_writePictureFiles, m_pages > 1,
+                     m_firstNumber + m_pages - 1, m_result.warnings);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include <memory>
 
 class PdfEngine;
+class QIODevice;
 class VDoc;
 class VPage;
 
@@ -42,6 +43,9 @@ public:
                     bool writePictureFiles = false);
     ~PdfReportWriter();
     bool begin(const QSize &pageSize);
+    // The same into device, which the caller owns and finishes; warnings number the pages from
+    // firstNumber on (a part of a longer report).
+    bool begin(const QSize &pageSize, QIODevice *device, int firstNumber);
     // False (and result()) when the page cannot be exported; the file is then abandoned.
     bool addPage(VPage &page);
     bool finish();
@@ -55,6 +59,7 @@ private:
     int m_codePage;
     bool m_writePictureFiles;
     int m_pages = 0;
+    int m_firstNumber = 1;
     PdfExportResult m_result;
     std::unique_ptr<Open> m_open;
 };

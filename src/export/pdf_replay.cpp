@@ -34,7 +34,7 @@ double fp(int twips)
 
 int intTag(const MarkupTags &line, const char *name)
 {
-    return line.value(QLatin1String(name)).trimmed().toInt();
+    return line.intValue(QLatin1String(name));
 }
 
 bool has(const MarkupTags &line, const char *name)

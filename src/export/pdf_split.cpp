@@ -158,18 +158,33 @@ QList<int> PdfSplitter::referencesOf(int n) const
     return refs;
 }
 
-bool PdfSplitter::write(int first, int count, QIODevice &out)
+QByteArrayView PdfSplitter::header() const
+{
+    qsizetype firstObject = m_pdf.size();
+    for (const Object &o : m_objects)
+        if (o.begin) firstObject = std::min(firstObject, o.begin);
+    return m_pdf.first(firstObject);
+}
+
+QByteArrayView PdfSplitter::info() const
+{
+    if (!m_info || size_t(m_info) >= m_objects.size() || !m_objects[size_t(m_info)].begin) return {};
+    const Object &o = m_objects[size_t(m_info)];
+    return mid(m_pdf, o.body, o.end - 6 - o.body).trimmed();
+}
+
+bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
+                            const std::function<bool(int, QByteArrayView)> &put, QList<int> &pages)
 {
     if (first < 0 || count <= 0 || first + count > pageCount()) return fail(QStringLiteral("no such pages"));
     // Every object the pages reach, but not the tree they hang in (their /Parent).
-    std::map<int, int> renumbered; // old -> new; 1 info, 2 catalog, 3 page tree
     std::vector<int> stack(m_pages.begin() + first, m_pages.begin() + first + count);
     std::vector<bool> seen(m_objects.size(), false);
     std::vector<int> reached;
     while (!stack.empty()) {
         const int n = stack.back();
         stack.pop_back();
-        if (n == m_pagesRoot || seen[size_t(n)]) continue;
+        if (n == m_pagesRoot || (n > 0 && size_t(n) < seen.size() && seen[size_t(n)])) continue;
         if (n <= 0 || size_t(n) >= m_objects.size() || !m_objects[size_t(n)].begin)
             return fail(QStringLiteral("a reference to the missing object %1").arg(n));
         seen[size_t(n)] = true;
@@ -179,13 +194,40 @@ bool PdfSplitter::write(int first, int count, QIODevice &out)
     }
     std::sort(reached.begin(), reached.end(),
               [&](int a, int b) { return m_objects[size_t(a)].begin < m_objects[size_t(b)].begin; });
-    renumbered[m_pagesRoot] = 3;
-    int next = 4;
+    std::vector<int> renumbered(m_objects.size(), 0);
+    renumbered[size_t(m_pagesRoot)] = parent;
+    int next = firstNumber;
     for (int n : reached)
-        renumbered[n] = next++;
+        renumbered[size_t(n)] = next++;
+    for (int i = first; i < first + count; ++i)
+        pages << renumbered[size_t(m_pages[size_t(i)])];
 
     QByteArray chunk;
-    std::vector<qint64> offsets(size_t(next), 0);
+    for (int n : reached) {
+        const Object &o = m_objects[size_t(n)];
+        const QByteArrayView dict = dictionaryOf(n);
+        chunk = number(renumbered[size_t(n)]) + " 0 obj";
+        qsizetype copied = 0;
+        eachReference(dict, [&](int r, qsizetype begin, qsizetype end) {
+            chunk += mid(dict, copied, begin - copied);
+            const bool known = r > 0 && size_t(r) < renumbered.size() && renumbered[size_t(r)];
+            chunk += number(known ? renumbered[size_t(r)] : r) + " 0 R";
+            copied = end;
+        });
+        chunk += mid(dict, copied);
+        chunk += mid(m_pdf, o.body + dict.size(), o.end - o.body - dict.size());
+        chunk += '\n';
+        if (!put(renumbered[size_t(n)], chunk))
+            return fail(QStringLiteral("the output could not be written"));
+    }
+    return true;
+}
+
+bool PdfSplitter::write(int first, int count, QIODevice &out)
+{
+    if (first < 0 || count <= 0 || first + count > pageCount()) return fail(QStringLiteral("no such pages"));
+    // 1 info, 2 catalog, 3 page tree, then the objects in their file order.
+    std::vector<qint64> offsets(4, 0);
     qint64 written = 0;
     // Written in large pieces: the output may be a file that takes each write to the system.
     QByteArray pending;
@@ -199,40 +241,31 @@ bool PdfSplitter::write(int first, int count, QIODevice &out)
         written += bytes.size();
         return pending.size() < (1 << 20) || flush();
     };
-    // The header: version line and the binary-marker comment before the first object.
-    qsizetype firstObject = m_pdf.size();
-    for (const Object &o : m_objects)
-        if (o.begin) firstObject = std::min(firstObject, o.begin);
-    bool ok = put(m_pdf.first(firstObject));
+    bool ok = put(header());
     offsets[1] = written;
-    ok = ok && put("1 0 obj\n") &&
-         put(m_info ? QByteArrayView(mid(m_pdf, m_objects[size_t(m_info)].body,
-                                         m_objects[size_t(m_info)].end - m_objects[size_t(m_info)].body))
-                    : QByteArrayView("\n<<\n>>\nendobj"));
-    ok = ok && put("\n");
+    const QByteArrayView information = info();
+    ok = ok && put("1 0 obj\n") && put(information.isEmpty() ? QByteArrayView("<<\n>>") : information) &&
+         put("\nendobj\n");
     offsets[2] = written;
     ok = ok && put("2 0 obj\n<<\n/Type /Catalog\n/Pages 3 0 R\n>>\nendobj\n");
+    QList<int> pages;
+    // The tree comes after the objects, so that it can list their new numbers.
+    ok = ok && copyPages(
+                   first, count, 3, 4,
+                   [&](int n, QByteArrayView object) {
+                       if (offsets.size() <= size_t(n)) offsets.resize(size_t(n) + 1, 0);
+                       offsets[size_t(n)] = written;
+                       return put(object);
+                   },
+                   pages);
+    if (!ok) return false;
     offsets[3] = written;
     QByteArray tree = "3 0 obj\n<<\n/Type /Pages\n/Kids\n[\n";
-    for (int i = first; i < first + count; ++i)
-        tree += number(renumbered[m_pages[size_t(i)]]) + " 0 R\n";
+    for (int p : pages)
+        tree += number(p) + " 0 R\n";
     tree += "]\n/Count " + number(count) + "\n/ProcSet [/PDF /Text /ImageB /ImageC]\n>>\nendobj\n";
     ok = ok && put(tree);
-    for (int n : reached) {
-        const Object &o = m_objects[size_t(n)];
-        offsets[size_t(renumbered[n])] = written;
-        const QByteArrayView dict = dictionaryOf(n);
-        chunk = number(renumbered[n]) + " 0 obj";
-        qsizetype copied = 0;
-        eachReference(dict, [&](int r, qsizetype begin, qsizetype end) {
-            chunk += mid(dict, copied, begin - copied);
-            chunk += number(renumbered.count(r) ? renumbered[r] : r) + " 0 R";
-            copied = end;
-        });
-        chunk += mid(dict, copied);
-        ok = ok && put(chunk) && put(mid(m_pdf, o.body + dict.size(), o.end - o.body - dict.size())) &&
-             put("\n");
-    }
+    const int next = int(offsets.size());
     const qint64 xref = written;
     QByteArray table = "xref\n0 " + number(next) + "\n0000000000 65535 f \n";
     for (int i = 1; i < next; ++i)

@@ -21,6 +21,17 @@ public:
     // Writes pages [first, first + count) as a PDF of their own.
     bool write(int first, int count, QIODevice &out);
 
+    // The bytes before the first object: version line and binary-marker comment.
+    QByteArrayView header() const;
+    // The document information dictionary's body ("<< ... >>"), empty when there is none.
+    QByteArrayView info() const;
+    // Every object that pages [first, first + count) reach, the page tree aside, renumbered from
+    // firstNumber on in file order, each page's /Parent becoming parent. put receives each object
+    // whole with its new number; pages receives the new numbers of the pages. False when an
+    // object is missing or put fails.
+    bool copyPages(int first, int count, int parent, int firstNumber,
+                   const std::function<bool(int number, QByteArrayView object)> &put, QList<int> &pages);
+
 private:
     struct Object {
         qsizetype begin = 0;   // "N 0 obj"

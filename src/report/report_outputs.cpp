@@ -1,6 +1,8 @@
 #include "report/report_outputs.h"
 
+#include "export/pdf_batch.h"
 #include "export/pdf_job.h"
+#include "export/pdf_parallel_job.h"
 #include "model/v_doc.h"
 
 ReportFileSink::ReportFileSink(const QString &path) : m_stream(path) {}
@@ -39,21 +41,36 @@ FileResult ReportFileSink::Finish(VDoc &report)
     return m_stream.commit();
 }
 
-PdfFileSink::PdfFileSink(const VDoc &, const QString &path, int codePage, bool writePictureFiles)
-    : m_job(std::make_unique<PdfJob>(path, codePage, QStringLiteral("Tessaly"), writePictureFiles))
+PdfFileSink::PdfFileSink(const VDoc &, const QString &path, int codePage, bool writePictureFiles, int jobs)
 {
+    // The parts are joined by reading the PDFs this Qt writes; a build whose PDFs cannot be read
+    // so writes the file in one piece.
+    if (PdfBatch::Works())
+        m_parts =
+            std::make_unique<ParallelPdfJob>(path, codePage, QStringLiteral("Tessaly"), writePictureFiles,
+                                             jobs < 0 ? ParallelPdfJob::DefaultJobs() : jobs);
+    else
+        m_job = std::make_unique<PdfJob>(path, codePage, QStringLiteral("Tessaly"), writePictureFiles);
 }
 
 PdfFileSink::~PdfFileSink() = default;
 
+void PdfFileSink::add(std::unique_ptr<VPage> page)
+{
+    if (m_parts)
+        m_parts->add(std::move(page));
+    else
+        m_job->add(std::move(page));
+}
+
 void PdfFileSink::PageDone(VDoc &report, int index)
 {
-    m_job->add(report.TakePage(index));
+    add(report.TakePage(index));
 }
 
 PdfExportResult PdfFileSink::Finish(VDoc &report)
 {
     while (!report.IsEmpty())
-        m_job->add(report.TakePage(0));
-    return m_job->finish();
+        add(report.TakePage(0));
+    return m_parts ? m_parts->finish() : m_job->finish();
 }

@@ -8,7 +8,9 @@
 #include <QString>
 #include <memory>
 
+class ParallelPdfJob;
 class PdfJob;
+class VPage;
 
 // Writes the report file while generation runs, each page as soon as it is complete, so that a
 // report of any length needs the memory of one page. Finish() writes pages the report still
@@ -33,15 +35,19 @@ private:
 };
 
 // Exports the report as one PDF while generation runs, page by page, each PDF page the size of
-// its own paper (the design is not needed for that any more).
+// its own paper (the design is not needed for that any more). Pages are drawn by jobs writers
+// at once (one per core by default); the file is the same for any number of them.
 class PdfFileSink : public ReportSink
 {
 public:
-    PdfFileSink(const VDoc &design, const QString &path, int codePage, bool writePictureFiles);
+    PdfFileSink(const VDoc &design, const QString &path, int codePage, bool writePictureFiles, int jobs = -1);
     ~PdfFileSink() override;
     void PageDone(VDoc &report, int index) override;
     PdfExportResult Finish(VDoc &report);
 
 private:
+    void add(std::unique_ptr<VPage> page);
+
     std::unique_ptr<PdfJob> m_job;
+    std::unique_ptr<ParallelPdfJob> m_parts;
 };
