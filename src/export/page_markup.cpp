@@ -331,8 +331,13 @@ MarkupTags::MarkupTags(const QString &line) : m_line(line)
 
 const MarkupTags::Tag *MarkupTags::find(QLatin1String name) const
 {
+    // Tag names are two or three letters: length and first letter settle almost every miss
+    // without a call into the string comparison.
+    const qsizetype size = name.size();
+    if (size == 0) return nullptr;
+    const char16_t first = char16_t(name.front().unicode());
     for (const Tag &t : m_tags)
-        if (t.name == name) return &t;
+        if (t.name.size() == size && t.name.front().unicode() == first && t.name == name) return &t;
     return nullptr;
 }
 

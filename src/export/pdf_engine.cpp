@@ -160,6 +160,7 @@ struct PdfFitOptions {
     bool across = false; // turned a quarter: the object runs along the box's height
     QString method;
 
+    PdfFitOptions() = default;
     explicit PdfFitOptions(const PdfOptionList &options)
         : boxW(options.number(QStringLiteral("boxsize"), 0, 0.0)),
           boxH(options.number(QStringLiteral("boxsize"), 1, 0.0)), hasBox(boxW > 0 && boxH > 0),
@@ -170,6 +171,24 @@ struct PdfFitOptions {
     double placedW() const { return hasBox ? boxW : 0.0; }
     double placedH() const { return hasBox ? boxH : 0.0; }
 };
+
+// A text line's options read once: the same element on every page of a report asks for the
+// same box, so each option text is parsed once per thread rather than once per line.
+struct PdfTextOptions {
+    PdfFitOptions fit;
+    PdfPlacement position;
+};
+
+const PdfTextOptions &ReadTextOptions(const QString &text)
+{
+    thread_local QHash<QString, PdfTextOptions> known;
+    auto it = known.constFind(text);
+    if (it != known.cend()) return *it;
+    constexpr qsizetype kRememberedOptions = 4096;
+    if (known.size() >= kRememberedOptions) known.clear();
+    const PdfOptionList options(text);
+    return *known.insert(text, PdfTextOptions{PdfFitOptions(options), ReadPdfPosition(options)});
+}
 
 } // namespace
 
@@ -421,7 +440,7 @@ void PdfEngine::setColor(const QString &type, const QString &space, double c1, d
 void PdfEngine::fitTextLine(const QString &text, double x, double y, const QString &optionText)
 {
     if (!m_painter || !m_pageOpen || text.isEmpty() || m_font < 0 || m_fontSize <= 0) return;
-    const PdfOptionList options(optionText);
+    const PdfTextOptions &options = ReadTextOptions(optionText);
     // Measuring shapes the text: the captions that come again on every page are measured once.
     Font &face = m_fonts[size_t(m_font)];
     if (face.capHeight < 0) {
@@ -441,7 +460,7 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
     const double height = face.capHeight * unit;
     if (width <= 0) return;
 
-    const PdfFitOptions fit(options);
+    const PdfFitOptions &fit = options.fit;
     const double boxW = fit.boxW, boxH = fit.boxH;
     const bool hasBox = fit.hasBox, across = fit.across;
     const QString &method = fit.method;
@@ -465,7 +484,7 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
         }
     }
     const QTransform place = PlacePdfObject(width / unit, height / unit, sx * unit, sy * unit, fit.degrees, x,
-                                            y, fit.placedW(), fit.placedH(), ReadPdfPosition(options));
+                                            y, fit.placedW(), fit.placedH(), options.position);
     // Local glyph space is y-down from the baseline; the page is y-up from the bottom.
     const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
     m_painter->save();

@@ -1,6 +1,7 @@
 #include "export/pdf_join.h"
 
 #include "export/pdf_split.h"
+#include "files/source_date.h"
 
 #include <QIODevice>
 
@@ -38,6 +39,9 @@ bool PdfJoiner::add(QByteArrayView part)
     if (m_written == 0) {
         if (!put(pdf.header())) return false;
         m_info = pdf.info().toByteArray();
+        // The parts are written in memory, past the atomic file that stamps a whole PDF's dates;
+        // the joined file's Info is this one, which may lie beyond the part it stamps.
+        if (ReproducibleOutput()) StampPdfDates(m_info, OutputTime());
     }
     const auto object = [&](int n, QByteArrayView bytes) {
         if (m_offsets.size() <= size_t(n)) m_offsets.resize(size_t(n) + 1, 0);

@@ -76,6 +76,13 @@ void stampDates(QByteArray &head, const char *key, const QByteArray &date)
 }
 } // namespace
 
+void StampPdfDates(QByteArray &bytes, const QDateTime &time)
+{
+    const QByteArray date = time.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
+    stampDates(bytes, "/CreationDate", date);
+    stampDates(bytes, "/ModDate", date);
+}
+
 bool ReproducibleOutput()
 {
     return epoch() != nullptr;
@@ -100,10 +107,8 @@ bool StampReproduciblePdf(int fd, const QDateTime &time)
     QByteArray head(qsizetype(std::min<off_t>(kHead, s.st_size)), '\0');
     if (!readAt(fd, head, 0)) return false;
     if (!head.startsWith("%PDF-")) return true;
-    const QByteArray date = time.toUTC().toString(QStringLiteral("yyyyMMddHHmmss")).toLatin1();
     const QByteArray before = head;
-    stampDates(head, "/CreationDate", date);
-    stampDates(head, "/ModDate", date);
+    StampPdfDates(head, time);
     if (head != before && !writeAt(fd, head, 0)) return false;
 
     // "/ID [<hex> <hex>]": both become the digest of the file up to the trailer.

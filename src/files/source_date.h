@@ -20,3 +20,5 @@ QDateTime OutputTime();
 // digest of everything before it. fd is open for reading and writing. False only when the file
 // could not be read or written.
 bool StampReproduciblePdf(int fd, const QDateTime &time);
+// The CreationDate and ModDate strings in bytes become time in UTC, at the same length.
+void StampPdfDates(QByteArray &bytes, const QDateTime &time);
