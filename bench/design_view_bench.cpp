@@ -16,6 +16,7 @@
 #include <QMouseEvent>
 #include <QWindow>
 #include <benchmark/benchmark.h>
+#include <functional>
 
 namespace
 {
@@ -132,36 +133,58 @@ public:
     }
 };
 
-void dragStep(benchmark::State &state)
+void sendMouse(ElementWidget *target, QEvent::Type type, QPointF at, Qt::MouseButton button,
+               Qt::MouseButtons buttons)
 {
-    BusyPage &p = busyPage();
-    p.view->setPage(p.doc.PageAt(0));
+    QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Selects the 20 nested labels and presses on the first; returns the pressed window.
+ElementWidget *pressNestedLabels(BusyPage &p)
+{
     for (const auto &label : p.firstNested->ChildList())
         label->SetSelected(true);
     ElementWidget *grabbed = p.view->widgetOf(p.firstNested->Child(0));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 6), grabbed->mapToGlobal(QPointF(20, 6)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grabbed, &press);
-    // Offscreen, the event loop paints on a timer; painting the dragged labels' group (the labels
-    // and what they uncover) after each step is what a screen shows.
+    sendMouse(grabbed, QEvent::MouseButtonPress, QPointF(20, 6), Qt::LeftButton, Qt::LeftButton);
+    p.view->widgetOf(p.firstNested)->repaint(); // whatever setPage left to paint
+    return grabbed;
+}
+
+// One timed step per iteration, back and forth between x = 20 and x = farX in the pressed window.
+// Offscreen, the event loop paints on a timer; painting the dragged labels' group (the labels and
+// what they uncover) and paintAlso's widgets after each step is what a screen shows. Gives the
+// element windows painted per step.
+double dragSteps(benchmark::State &state, BusyPage &p, ElementWidget *grabbed, int farX,
+                 const std::function<void()> &paintAlso = {})
+{
     ElementWidget *area = p.view->widgetOf(p.firstNested);
-    area->repaint(); // whatever setPage left to paint
     PaintCounter counter;
     qApp->installEventFilter(&counter);
     int step = 0;
     for (auto _ : state) {
-        // Back and forth by a pixel: every step moves all 20 windows.
-        const QPointF at(step++ % 2 ? 20 : 21, 6);
-        QMouseEvent move(QEvent::MouseMove, at, grabbed->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(grabbed, &move);
+        sendMouse(grabbed, QEvent::MouseMove, QPointF(step++ % 2 ? 20 : farX, 6), Qt::NoButton, Qt::LeftButton);
         area->repaint();
+        if (paintAlso) paintAlso();
     }
     qApp->removeEventFilter(&counter);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 6), grabbed->mapToGlobal(QPointF(20, 6)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(grabbed, &release);
-    state.counters["paints/step"] = benchmark::Counter(double(counter.paints) / std::max(1, step));
+    return double(counter.paints) / std::max(1, step);
+}
+
+void release(ElementWidget *grabbed)
+{
+    sendMouse(grabbed, QEvent::MouseButtonRelease, QPointF(20, 6), Qt::LeftButton, Qt::NoButton);
+}
+
+void dragStep(benchmark::State &state)
+{
+    BusyPage &p = busyPage();
+    p.view->setPage(p.doc.PageAt(0));
+    ElementWidget *grabbed = pressNestedLabels(p);
+    // Back and forth by a pixel: every step moves all 20 windows.
+    const double paints = dragSteps(state, p, grabbed, 21);
+    release(grabbed);
+    state.counters["paints/step"] = benchmark::Counter(paints);
 }
 BENCHMARK(dragStep)->Unit(benchmark::kMillisecond);
 
@@ -195,40 +218,22 @@ void dragStepGridSnapRulers(benchmark::State &state)
                            .arg(extent.width())
                            .arg(extent.height()));
     });
-    for (const auto &label : p.firstNested->ChildList())
-        label->SetSelected(true);
-    ElementWidget *grabbed = p.view->widgetOf(p.firstNested->Child(0));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(20, 6), grabbed->mapToGlobal(QPointF(20, 6)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(grabbed, &press);
-    ElementWidget *area = p.view->widgetOf(p.firstNested);
-    area->repaint();
-    PaintCounter counter;
-    qApp->installEventFilter(&counter);
-    int step = 0;
+    ElementWidget *grabbed = pressNestedLabels(p);
     const int startLeft = grabbed->element().Shape().Left();
-    for (auto _ : state) {
-        // 8 pixels is past the next 2 mm line: every step snaps the 20 windows to another place.
-        const QPointF at(step++ % 2 ? 20 : 28, 6);
-        QMouseEvent move(QEvent::MouseMove, at, grabbed->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
-                         Qt::NoModifier);
-        QApplication::sendEvent(grabbed, &move);
-        area->repaint();
+    // 8 pixels is past the next 2 mm line: every step snaps the 20 windows to another place.
+    const double paints = dragSteps(state, p, grabbed, 28, [&] {
         top.repaint();
         left.repaint();
         status.repaint();
-    }
-    qApp->removeEventFilter(&counter);
+    });
     const bool snapped =
         grabbed->element().Shape().Left() == NearestGridLine(grabbed->element().Shape().Left(), 2.0);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(20, 6), grabbed->mapToGlobal(QPointF(20, 6)),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(grabbed, &release);
+    release(grabbed);
     p.view->setSelectionListener({});
     p.view->setGrid(DesignGrid{});
     p.view->move(0, 0);
     p.window.resize(page);
-    state.counters["paints/step"] = benchmark::Counter(double(counter.paints) / std::max(1, step));
+    state.counters["paints/step"] = benchmark::Counter(paints);
     state.counters["snapped"] = snapped && grabbed->element().Shape().Left() != startLeft;
 }
 BENCHMARK(dragStepGridSnapRulers)->Unit(benchmark::kMillisecond);
