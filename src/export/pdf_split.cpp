@@ -1,5 +1,6 @@
 #include "export/pdf_split.h"
 
+#include <QCryptographicHash>
 #include <QIODevice>
 #include <algorithm>
 #include <cctype>
@@ -136,6 +137,8 @@ bool PdfSplitter::open(QByteArrayView pdf)
     const qsizetype close = tree.indexOf(']', kids);
     if (kids < 0 || close < 0) return fail(QStringLiteral("a page tree without kids"));
     eachReference(mid(tree, kids, close - kids), [&](int n, qsizetype, qsizetype) { m_pages.push_back(n); });
+    m_sortedPages = m_pages;
+    std::sort(m_sortedPages.begin(), m_sortedPages.end());
     for (int page : m_pages) {
         if (page <= 0 || size_t(page) >= m_objects.size() || !m_objects[size_t(page)].begin ||
             !dictionaryOf(page).contains("/Type /Page") || dictionaryOf(page).contains("/Type /Pages"))
@@ -173,51 +176,141 @@ QByteArrayView PdfSplitter::info() const
     return mid(m_pdf, o.body, o.end - 6 - o.body).trimmed();
 }
 
+QByteArrayView PdfSplitter::plainBody(int n) const
+{
+    if (n <= 0 || size_t(n) >= m_objects.size() || !m_objects[size_t(n)].begin || m_objects[size_t(n)].stream >= 0)
+        return {};
+    const Object &o = m_objects[size_t(n)];
+    return mid(m_pdf, o.body, o.end - 6 - o.body).trimmed();
+}
+
+template <typename F> void PdfSplitter::eachEdge(int n, F f) const
+{
+    const QByteArrayView dict = dictionaryOf(n);
+    const bool stream = m_objects[size_t(n)].stream >= 0;
+    eachReference(dict, [&](int r, qsizetype begin, qsizetype end) {
+        qsizetype k = begin;
+        while (k > 0 && std::isspace(static_cast<unsigned char>(dict[k - 1])))
+            --k;
+        qsizetype key = k;
+        while (key > 0 && !isDelimiter(dict[key - 1]))
+            --key;
+        const QByteArrayView name = key > 0 && dict[key - 1] == '/' ? mid(dict, key - 1, k - key + 1) : QByteArrayView();
+        const bool annots = name == "/Annots", length = stream && name == "/Length";
+        const QByteArrayView target = annots || length ? plainBody(r) : QByteArrayView();
+        const bool digits = length && !target.isEmpty() &&
+                            std::all_of(target.begin(), target.end(),
+                                        [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+        // The engine gives every page an annotation list, empty on ours, and every stream a
+        // length object of its own: each costs an object and a cross-reference entry per page.
+        if (annots && (target == "[ ]" || target == "[]"))
+            f(r, key - 1, end, Edge::Drop);
+        else if (digits)
+            f(r, begin, end, Edge::Inline);
+        else
+            f(r, begin, end, Edge::Keep);
+    });
+}
+
+template <typename T> QByteArray PdfSplitter::rewrite(int n, T token) const
+{
+    const Object &o = m_objects[size_t(n)];
+    const QByteArrayView dict = dictionaryOf(n);
+    QByteArray out;
+    out.reserve(dict.size() + 16);
+    qsizetype copied = 0;
+    eachEdge(n, [&](int r, qsizetype begin, qsizetype end, Edge edge) {
+        out += mid(dict, copied, begin - copied);
+        if (edge == Edge::Inline) out += plainBody(r);
+        if (edge == Edge::Keep) out += token(r);
+        copied = end;
+    });
+    out += mid(dict, copied);
+    out += mid(m_pdf, o.body + dict.size(), o.end - o.body - dict.size());
+    return out;
+}
+
 bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
-                            const std::function<bool(int, QByteArrayView)> &put, QList<int> &pages)
+                            const std::function<bool(int, QByteArrayView, bool)> &put, QList<int> &pages,
+                            PdfWrittenObjects &written)
 {
     if (first < 0 || count <= 0 || first + count > pageCount()) return fail(QStringLiteral("no such pages"));
-    // Every object the pages reach, but not the tree they hang in (their /Parent).
-    std::vector<int> stack(m_pages.begin() + first, m_pages.begin() + first + count);
-    std::vector<bool> seen(m_objects.size(), false);
+    // Every object the pages reach, but not the tree they hang in (their /Parent), each with a
+    // digest of what it holds and reaches. Pages, their drawings and whatever reaches back to a
+    // page stay unique: they are never shared.
+    enum : char { kUnseen, kOpen, kDone };
+    std::vector<char> state(m_objects.size(), kUnseen);
+    std::vector<bool> unique(m_objects.size(), false);
+    std::vector<QByteArray> digest(m_objects.size());
     std::vector<int> reached;
-    while (!stack.empty()) {
-        const int n = stack.back();
-        stack.pop_back();
-        if (n == m_pagesRoot || (n > 0 && size_t(n) < seen.size() && seen[size_t(n)])) continue;
-        if (n <= 0 || size_t(n) >= m_objects.size() || !m_objects[size_t(n)].begin)
-            return fail(QStringLiteral("a reference to the missing object %1").arg(n));
-        seen[size_t(n)] = true;
+    QString missing;
+    const std::function<void(int, int)> visit = [&](int n, int depth) {
+        state[size_t(n)] = kOpen;
         reached.push_back(n);
-        for (int r : referencesOf(n))
-            stack.push_back(r);
+        const bool page = std::binary_search(m_sortedPages.begin(), m_sortedPages.end(), n);
+        bool alone = page || depth > 32;
+        if (page) {
+            // A page's drawing is its own: not worth a digest.
+            const QByteArrayView dict = dictionaryOf(n);
+            const qsizetype contents = dict.indexOf("/Contents");
+            if (contents >= 0)
+                eachReference(mid(dict, contents, 32), [&](int r, qsizetype, qsizetype) {
+                    if (r > 0 && size_t(r) < unique.size()) unique[size_t(r)] = true;
+                });
+        }
+        eachEdge(n, [&](int r, qsizetype, qsizetype, Edge edge) {
+            if (edge != Edge::Keep || r == m_pagesRoot) return;
+            if (r <= 0 || size_t(r) >= m_objects.size() || !m_objects[size_t(r)].begin) {
+                if (missing.isEmpty()) missing = QStringLiteral("a reference to the missing object %1").arg(r);
+                return;
+            }
+            if (state[size_t(r)] == kUnseen) visit(r, depth + 1);
+            if (state[size_t(r)] == kOpen || unique[size_t(r)]) alone = true;
+        });
+        if (alone || unique[size_t(n)]) {
+            unique[size_t(n)] = true;
+        } else {
+            QCryptographicHash hash(QCryptographicHash::Blake2b_256);
+            hash.addData(rewrite(n, [&](int r) -> QByteArray {
+                return r == m_pagesRoot ? QByteArray("P") : digest[size_t(r)].toHex();
+            }));
+            digest[size_t(n)] = hash.result();
+        }
+        state[size_t(n)] = kDone;
+    };
+    for (int i = first; i < first + count; ++i) {
+        const int page = m_pages[size_t(i)];
+        if (state[size_t(page)] == kUnseen) visit(page, 0);
     }
+    if (!missing.isEmpty()) return fail(missing);
     std::sort(reached.begin(), reached.end(),
               [&](int a, int b) { return m_objects[size_t(a)].begin < m_objects[size_t(b)].begin; });
     std::vector<int> renumbered(m_objects.size(), 0);
     renumbered[size_t(m_pagesRoot)] = parent;
     int next = firstNumber;
-    for (int n : reached)
+    std::vector<int> copies;
+    for (int n : reached) {
+        if (!unique[size_t(n)]) {
+            const auto same = written.constFind(digest[size_t(n)]);
+            if (same != written.constEnd()) {
+                renumbered[size_t(n)] = *same;
+                continue;
+            }
+        }
         renumbered[size_t(n)] = next++;
+        if (!unique[size_t(n)]) written.insert(digest[size_t(n)], renumbered[size_t(n)]);
+        copies.push_back(n);
+    }
     for (int i = first; i < first + count; ++i)
         pages << renumbered[size_t(m_pages[size_t(i)])];
 
-    QByteArray chunk;
-    for (int n : reached) {
-        const Object &o = m_objects[size_t(n)];
-        const QByteArrayView dict = dictionaryOf(n);
-        chunk = number(renumbered[size_t(n)]) + " 0 obj";
-        qsizetype copied = 0;
-        eachReference(dict, [&](int r, qsizetype begin, qsizetype end) {
-            chunk += mid(dict, copied, begin - copied);
+    for (int n : copies) {
+        QByteArray body = rewrite(n, [&](int r) {
             const bool known = r > 0 && size_t(r) < renumbered.size() && renumbered[size_t(r)];
-            chunk += number(known ? renumbered[size_t(r)] : r) + " 0 R";
-            copied = end;
+            return number(known ? renumbered[size_t(r)] : r) + " 0 R";
         });
-        chunk += mid(dict, copied);
-        chunk += mid(m_pdf, o.body + dict.size(), o.end - o.body - dict.size());
-        chunk += '\n';
-        if (!put(renumbered[size_t(n)], chunk))
+        body.chop(6); // "endobj"
+        if (!put(renumbered[size_t(n)], body, m_objects[size_t(n)].stream >= 0))
             return fail(QStringLiteral("the output could not be written"));
     }
     return true;
@@ -249,15 +342,16 @@ bool PdfSplitter::write(int first, int count, QIODevice &out)
     offsets[2] = written;
     ok = ok && put("2 0 obj\n<<\n/Type /Catalog\n/Pages 3 0 R\n>>\nendobj\n");
     QList<int> pages;
+    PdfWrittenObjects shared;
     // The tree comes after the objects, so that it can list their new numbers.
     ok = ok && copyPages(
                    first, count, 3, 4,
-                   [&](int n, QByteArrayView object) {
+                   [&](int n, QByteArrayView body, bool) {
                        if (offsets.size() <= size_t(n)) offsets.resize(size_t(n) + 1, 0);
                        offsets[size_t(n)] = written;
-                       return put(object);
+                       return put(number(n) + " 0 obj") && put(body) && put("endobj\n");
                    },
-                   pages);
+                   pages, shared);
     if (!ok) return false;
     offsets[3] = written;
     QByteArray tree = "3 0 obj\n<<\n/Type /Pages\n/Kids\n[\n";

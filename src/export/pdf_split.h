@@ -1,10 +1,15 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <functional>
 
 class QIODevice;
+
+// Objects already written, by a digest of what they hold with their references followed: an
+// object that holds the same as one of them is referred to it instead of being written again.
+using PdfWrittenObjects = QHash<QByteArray, int>;
 
 // Cuts a PDF written by the PDF engine into several files, each holding a run of its pages and
 // every object those pages use (fonts, images, patterns), renumbered and with a page tree of
@@ -26,11 +31,15 @@ public:
     // The document information dictionary's body ("<< ... >>"), empty when there is none.
     QByteArrayView info() const;
     // Every object that pages [first, first + count) reach, the page tree aside, renumbered from
-    // firstNumber on in file order, each page's /Parent becoming parent. put receives each object
-    // whole with its new number; pages receives the new numbers of the pages. False when an
-    // object is missing or put fails.
+    // firstNumber on in file order, each page's /Parent becoming parent. put receives each object's
+    // new number, its body (between "obj" and "endobj") and whether it is a stream; pages receives
+    // the new numbers of the pages. False when an
+    // object is missing or put fails. Objects that hold the same as one in written (or as an
+    // earlier one of these pages) are not written again, empty annotation lists are left out and
+    // stream lengths are written in place; written learns the objects written.
     bool copyPages(int first, int count, int parent, int firstNumber,
-                   const std::function<bool(int number, QByteArrayView object)> &put, QList<int> &pages);
+                   const std::function<bool(int number, QByteArrayView body, bool stream)> &put, QList<int> &pages,
+                   PdfWrittenObjects &written);
 
 private:
     struct Object {
@@ -42,11 +51,19 @@ private:
     bool fail(const QString &text);
     QByteArrayView dictionaryOf(int number) const;
     QList<int> referencesOf(int number) const;
+    enum class Edge { Keep, Drop, Inline };
+    // Calls f(reference, begin, end, edge) for each reference in object n's dictionary, [begin,
+    // end) being what is replaced: the reference, or the whole entry when it is dropped.
+    template <typename F> void eachEdge(int n, F f) const;
+    // Object n's dictionary with its references replaced by token(reference), then the rest of it.
+    template <typename T> QByteArray rewrite(int n, T token) const;
+    QByteArrayView plainBody(int n) const;
 
     QByteArrayView m_pdf;
     QString m_error;
     std::vector<Object> m_objects; // by number; begin 0 for free entries
     std::vector<int> m_pages;
+    std::vector<int> m_sortedPages;
     int m_pagesRoot = 0;
     int m_info = 0;
 };

@@ -10,6 +10,9 @@
 
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QHash>
 #include <QPainter>
 #include <cmath>
 
@@ -165,6 +168,34 @@ QFont valueFont(const VBarCode &record, const TZelFont &font, int t)
     return f;
 }
 
+// Single characters go out as one run of glyphs at their places: a PDF then holds one text
+// object for the line instead of a drawing state per digit. Anything a glyph run cannot carry
+// (stretch, underline, longer texts) is drawn text by text.
+void drawDigits(QPainter &painter, const QFont &font, const QList<std::pair<QString, double>> &digits,
+                double baseline)
+{
+    const bool plain = (font.stretch() == 100 || font.stretch() == QFont::AnyStretch) && !font.underline() &&
+                       !font.strikeOut() && font.letterSpacing() == 0;
+    const QRawFont raw = plain ? QRawFont::fromFont(font) : QRawFont();
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+    for (const auto &[text, x] : digits) {
+        const QList<quint32> one = raw.isValid() && text.size() == 1 ? raw.glyphIndexesForString(text) : QList<quint32>();
+        if (one.size() == 1 && one[0] != 0) {
+            glyphs << one[0];
+            positions << QPointF(x, baseline);
+        } else {
+            painter.drawText(QPointF(x, baseline), text);
+        }
+    }
+    if (glyphs.isEmpty()) return;
+    QGlyphRun run;
+    run.setRawFont(raw);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    painter.drawGlyphRun(QPointF(0, 0), run);
+}
+
 void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZelFont &font)
 {
     const Symbol symbol = encode(record);
@@ -240,20 +271,21 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
     painter.setFont(textFont);
     const QFontMetricsF fm(textFont);
     const double baseline = bars.bandTop + fm.ascent();
+    QList<std::pair<QString, double>> digits; // text and where it starts
     for (qsizetype i = 0; i < symbol.texts.size(); ++i) {
-        const QString text = symbol.texts[i];
+        const QString &text = symbol.texts[i];
         if (text.trimmed().isEmpty()) continue;
         const double width = pieceStart[i + 1] - pieceStart[i];
-        painter.drawText(QPointF(pieceStart[i] + (width - fm.horizontalAdvance(text)) / 2, baseline), text);
+        digits.append({text, pieceStart[i] + (width - fm.horizontalAdvance(text)) / 2});
     }
     // Digits that have no piece of their own stand in the quiet zones, as on retail labels.
     const int type = record.Type();
     if ((type == VBarCode::Ean13 || type == VBarCode::UpcE) && !symbol.data.isEmpty()) {
         const QString first = symbol.data.left(1);
-        painter.drawText(QPointF(symbolStart - fm.horizontalAdvance(first), baseline), first);
+        digits.append({first, symbolStart - fm.horizontalAdvance(first)});
     }
-    if (type == VBarCode::UpcE && symbol.data.size() == 8)
-        painter.drawText(QPointF(symbolEnd, baseline), symbol.data.right(1));
+    if (type == VBarCode::UpcE && symbol.data.size() == 8) digits.append({symbol.data.right(1), symbolEnd});
+    drawDigits(painter, textFont, digits, baseline);
 }
 
 void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSurface surface)
@@ -264,20 +296,35 @@ void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSu
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     const QRectF target(rect);
     if (surface == DrawSurface::Vector) {
-        // Lossless at any zoom: one rectangle per run of dark modules in a row, in module units
-        // (small whole numbers keep a PDF's drawing short).
+        // Lossless at any zoom: rectangles of dark modules in module units (small whole numbers
+        // keep a PDF's drawing short). A row's run continues the same run of the rows above as
+        // one taller rectangle, which takes the finder patterns and most columns in a few.
+        const QImage modules = symbol.convertToFormat(QImage::Format_RGB32);
         QList<QRect> runs;
-        for (int y = 0; y < symbol.height(); ++y)
+        QHash<quint64, qsizetype> open, stillOpen; // run (start, length) -> its rectangle
+        for (int y = 0; y < symbol.height(); ++y) {
+            const auto *line = reinterpret_cast<const QRgb *>(modules.constScanLine(y));
             for (int x = 0; x < symbol.width();) {
-                if (qGray(symbol.pixel(x, y)) >= 128) {
+                if (qGray(line[x]) >= 128) {
                     ++x;
                     continue;
                 }
                 const int start = x;
-                while (x < symbol.width() && qGray(symbol.pixel(x, y)) < 128)
+                while (x < symbol.width() && qGray(line[x]) < 128)
                     ++x;
-                runs << QRect(start, y, x - start, 1);
+                const quint64 key = (quint64(start) << 32) | quint64(x - start);
+                const auto above = open.constFind(key);
+                if (above != open.constEnd()) {
+                    runs[*above].setHeight(runs[*above].height() + 1);
+                    stillOpen.insert(key, *above);
+                } else {
+                    stillOpen.insert(key, runs.size());
+                    runs << QRect(start, y, x - start, 1);
+                }
             }
+            open.swap(stillOpen);
+            stillOpen.clear();
+        }
         painter.translate(target.topLeft());
         painter.scale(target.width() / symbol.width(), target.height() / symbol.height());
         painter.setPen(Qt::NoPen);

@@ -4,6 +4,7 @@
 
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QRawFont>
 #include <algorithm>
 #include <cmath>
@@ -111,17 +112,31 @@ bool FaceAvailable(const QString &face)
 
 CellFont MakeCellFontMetrics(const TZelFont &zf, double cellHeight, double avgWidth)
 {
-    QFont font(ResolveFaceName(zf.FontName()));
-    const int weight = zf.FontWeight() == 0 ? 400 : zf.FontWeight(); // FW_DONTCARE
-    font.setWeight(QFont::Weight(std::clamp(weight, 1, 1000)));
-    font.setItalic(zf.FontItalic() != 0);
+    const int weight = std::clamp(zf.FontWeight() == 0 ? 400 : zf.FontWeight(), 1, 1000); // FW_DONTCARE
+    const bool italic = zf.FontItalic() != 0;
+    // Measuring a face takes some thirty glyph lookups at a large size; a report asks for the same
+    // few faces on every page. Per thread, as the PDF parts are drawn on several.
+    struct Face {
+        QFont font;
+        FaceMetrics metrics;
+    };
+    thread_local QHash<QString, Face> faces;
+    const QString key = zf.FontName() + QLatin1Char('\n') + QString::number(weight) + (italic ? u'i' : u'r');
+    auto known = faces.constFind(key);
+    if (known == faces.constEnd()) {
+        QFont probe(ResolveFaceName(zf.FontName()));
+        probe.setWeight(QFont::Weight(weight));
+        probe.setItalic(italic);
+        probe.setKerning(false);
+        probe.setHintingPreference(QFont::PreferNoHinting);
+        probe.setStyleStrategy(QFont::PreferOutline);
+        if (faces.size() > 256) faces.clear();
+        known = faces.insert(key, Face{probe, faceMetrics(probe)});
+    }
+    QFont font = known->font;
     font.setUnderline(zf.FontUnderline() != 0);
     font.setStrikeOut(zf.FontStrikeOut() != 0);
-    font.setKerning(false);
-    font.setHintingPreference(QFont::PreferNoHinting);
-    font.setStyleStrategy(QFont::PreferOutline);
-
-    const FaceMetrics m = faceMetrics(font);
+    const FaceMetrics &m = known->metrics;
     // A negative height asks for the em height itself, as in a LOGFONT; zero is GDI's default size.
     double em;
     if (!std::isfinite(cellHeight))
