@@ -73,7 +73,18 @@ TEST(CliExportJobs, AnyNumberOfThreadsWritesTheSameFile)
         const QString text = pageText(joined, page);
         EXPECT_TRUE(text.contains(QStringLiteral("No. %1 ").arg(page))) << page << text.toStdString();
         EXPECT_EQ(text, pageText(whole, page)) << page;
+        const QString n = QString::number(page);
+        const auto picture = [&](const QString &pdf) {
+            return runProgram("pdftoppm", {"-r", "30", "-gray", "-f", n, "-l", n, pdf}).out;
+        };
+        EXPECT_TRUE(picture(joined) == picture(whole)) << "page " << page << " looks different";
     }
+    // The parts' resources are written once, their empty annotation lists not at all.
+    const QString plain = dir.filePath("plain.pdf");
+    ASSERT_EQ(runProgram("qpdf", {"--qdf", "--object-streams=disable", joined, plain}).exitCode, 0);
+    const QByteArray objects = readAll(plain);
+    EXPECT_LT(objects.count("/ExtGState"), 10); // about one per part, not one per page
+    EXPECT_EQ(objects.count("/Annots"), 0);
 
     const testsupport::Run bad = runCli(
         {"export", design, "--data", data, "--format", "pdf", "-o", dir.filePath("x.pdf"), "--jobs", "0"});
