@@ -91,12 +91,14 @@ protected:
         w->action(QLatin1String(action))->trigger();
         settle();
     }
-    void undoAll()
+    // Undoes every step from the menu: the design is then the bytes it was opened with.
+    void expectAllUndoneTo(const QByteArray &original)
     {
         QAction *undo = w->action("mnuDesign_Edit_Undo");
         while (undo->isEnabled())
             undo->trigger();
         settle();
+        EXPECT_EQ(saved(), original);
     }
     void click(const VGrfElement *e, QPoint at, Qt::KeyboardModifiers mods = Qt::NoModifier)
     {
@@ -169,8 +171,7 @@ TEST_F(DesignViewTest, SelectDragNudgeDeleteAndUndo)
     settle();
     EXPECT_EQ(find("Label2"), nullptr);
     EXPECT_EQ(w->statusText(0), "*");
-    undoAll();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
     EXPECT_FALSE(design().isModified());
     trigger("mnuDesign_Edit_Redo");
     EXPECT_TRUE(design().isModified());
@@ -324,8 +325,7 @@ TEST_F(DesignViewTest, EditMenuCutCopyPasteDeleteSelectAllAndNoPages)
     trigger("mnuDesign_Edit_Delete");
     EXPECT_TRUE(root().ChildList().empty());
     EXPECT_EQ(design().editor().undoStack().count(), steps + 1);
-    undoAll();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
 
     // With no pages the Edit menu stays usable (undo brings a deleted page back); page commands grey.
     for (int i = 0; i < 10 && design().document().PageCount() > 0; ++i) {
@@ -373,8 +373,7 @@ TEST_F(DesignViewTest, ArrangeMenuLinesUpWithTheElementSelectedFirst)
     EXPECT_EQ(title->Shape().Top(), titleTop);
     EXPECT_EQ(widget(company)->geometry(), company->WindowBounds());
 
-    undoAll();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
 }
 
 TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
@@ -448,8 +447,7 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
     EXPECT_EQ(picture->WindowBounds(), QRect(QPoint(300, 20), QSize(8, 6) * picture->Zoom() / 100));
     EXPECT_EQ(steps(), start + 4);
 
-    undoAll();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
 }
 
 // The grid's lines read back as whole steps in mm; drags, resizes and placements snap in twips,
@@ -514,8 +512,7 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
     EXPECT_TRUE(widget(placed)->hasFocus());
     EXPECT_FALSE(view->testAttribute(Qt::WA_SetCursor));
 
-    undoAll();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
 
     // Switching the page calls a waiting insert off.
     design().mnuDesign_Page_NewClick();
