@@ -1,10 +1,13 @@
 #include "test_support.h"
 
+#include "files/plain_file.h"
 #include "model/v_grf_element.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <sys/stat.h>
 
 namespace testsupport
 {
@@ -40,6 +43,19 @@ Run runCli(const QStringList &args, const QStringList &env)
 bool haveTool(const QString &name)
 {
     return !QStandardPaths::findExecutable(name).isEmpty();
+}
+
+std::vector<std::pair<QString, QString>> unreadablePictureFiles(const QTemporaryDir &dir)
+{
+    const QString fifo = dir.filePath("pipe.bmp"), folder = dir.filePath("folder.jpg"), big = dir.filePath("big.png");
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    QDir().mkdir(folder);
+    QFile sparse(big);
+    if (sparse.open(QIODevice::WriteOnly)) sparse.resize(kMaxPictureFileBytes + 1);
+    return {{"/dev/zero", "/dev/zero is not a plain file"},
+            {fifo, fifo + " is not a plain file"},
+            {folder, folder + " is not a plain file"},
+            {big, big + " is larger than 64 MiB"}};
 }
 
 QByteArray readAll(const QString &path)

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <ostream>
+#include <utility>
+#include <vector>
 
 // Readable QString values in assertion messages.
 inline void PrintTo(const QString &s, std::ostream *os)
@@ -39,6 +41,10 @@ Run runCli(const QStringList &args, const QStringList &env = {});
 
 // True when an external tool is on PATH (tests that need one skip without it).
 bool haveTool(const QString &name);
+
+// A device, a pipe, a folder and a sparse file past the picture size limit, made in dir, each
+// with the reason a picture reader must give for refusing it.
+std::vector<std::pair<QString, QString>> unreadablePictureFiles(const QTemporaryDir &dir);
 
 QByteArray readAll(const QString &path);
 void writeAll(const QString &path, const QByteArray &bytes);

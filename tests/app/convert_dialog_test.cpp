@@ -21,7 +21,35 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
+
+namespace
+{
+// The report tab's export: set works the dialog as a person would before OK, check sees it after.
+void exportWith(TfrmMain &w, const std::function<void(TfrmConvert &)> &set,
+                const std::function<void(TfrmConvert &)> &check = {})
+{
+    w.report().setDialogRunner([&](QDialog &d) {
+        auto &convert = static_cast<TfrmConvert &>(d);
+        set(convert);
+        convert.cmdOkClick();
+        if (check) check(convert);
+        return convert.result();
+    });
+    w.report().cmdView_ConvertClick();
+}
+
+// A window holding the invoice example's report, storing its settings in ini.
+std::unique_ptr<TfrmMain> invoiceReport(FakePrompts &prompts, const QString &ini)
+{
+    auto w = std::make_unique<TfrmMain>(prompts, [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
+    EXPECT_TRUE(w->design().openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
+    QString reason;
+    EXPECT_TRUE(w->report().generateReport(TESSALY_SOURCE_DIR "/examples/invoice.edd", &reason)) << reason.toStdString();
+    return w;
+}
+} // namespace
 
 TEST(ConvertDialog, ProposedNamesKeepTheFolder)
 {
@@ -38,10 +66,8 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
     QTemporaryDir dir;
     const QString ini = dir.filePath("settings.ini");
     FakePrompts prompts;
-    TfrmMain w(prompts, [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
-    ASSERT_TRUE(w.design().openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
-    QString reason;
-    ASSERT_TRUE(w.report().generateReport(TESSALY_SOURCE_DIR "/examples/invoice.edd", &reason));
+    const auto window = invoiceReport(prompts, ini);
+    TfrmMain &w = *window;
     w.report().document().SetFileName(dir.filePath("inv.edr"));
 
     // The dialog opens on the stored tab with the stored options; a tab change proposes a name.
@@ -49,21 +75,21 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
     stored.ID_of_Convert = ExportTextFormat;
     stored.CheckEOFChar = true;
     w.storeExportSettings(stored);
-    w.report().setDialogRunner([&](QDialog &d) {
-        auto &convert = static_cast<TfrmConvert &>(d);
-        EXPECT_EQ(convert.format(), ExportTextFormat);
-        EXPECT_EQ(convert.fileName(), dir.filePath("inv.txt"));
-        EXPECT_TRUE(convert.findChild<QCheckBox *>("chkUseEOFChar")->isChecked());
-        convert.setFormat(ExportPdfFormat);
-        EXPECT_EQ(convert.fileName(), dir.filePath("inv.pdf"));
-        // The save dialog's choice becomes the name.
-        prompts.files.push_back(dir.filePath("chosen.pdf"));
-        convert.cmdFileSafeAsClick();
-        convert.cmdOkClick();
-        EXPECT_EQ(convert.resultText(), dir.filePath("chosen.pdf") + " File was created!");
-        return convert.result();
-    });
-    w.report().cmdView_ConvertClick();
+    exportWith(
+        w,
+        [&](TfrmConvert &convert) {
+            EXPECT_EQ(convert.format(), ExportTextFormat);
+            EXPECT_EQ(convert.fileName(), dir.filePath("inv.txt"));
+            EXPECT_TRUE(convert.findChild<QCheckBox *>("chkUseEOFChar")->isChecked());
+            convert.setFormat(ExportPdfFormat);
+            EXPECT_EQ(convert.fileName(), dir.filePath("inv.pdf"));
+            // The save dialog's choice becomes the name.
+            prompts.files.push_back(dir.filePath("chosen.pdf"));
+            convert.cmdFileSafeAsClick();
+        },
+        [&](TfrmConvert &convert) {
+            EXPECT_EQ(convert.resultText(), dir.filePath("chosen.pdf") + " File was created!");
+        });
     EXPECT_TRUE(QFileInfo(dir.filePath("chosen.pdf")).size() > 1000);
     EXPECT_EQ(prompts.shown.back().text, dir.filePath("chosen.pdf") + " File was created!");
     EXPECT_EQ(w.statusText(0), dir.filePath("chosen.pdf"));
@@ -72,36 +98,31 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
     EXPECT_EQ(back.value("CheckEOFChar").toInt(), 1);
 
     // Pictures of the two pages in two formats: four files, named in the report's folder.
-    w.report().setDialogRunner([](QDialog &d) {
-        auto &convert = static_cast<TfrmConvert &>(d);
-        convert.setFormat(ExportPictureFormat);
-        convert.findChild<QCheckBox *>("chbJPEG")->setChecked(false);
-        convert.findChild<QCheckBox *>("chbBMP")->setChecked(true);
-        convert.findChild<QCheckBox *>("chbPNG")->setChecked(true);
-        convert.cmdOkClick();
-        EXPECT_EQ(convert.written().size(), 4u);
-        EXPECT_TRUE(convert.resultText().endsWith("(1).bmp File was created!"));
-        return convert.result();
-    });
-    w.report().cmdView_ConvertClick();
+    exportWith(
+        w,
+        [](TfrmConvert &convert) {
+            convert.setFormat(ExportPictureFormat);
+            convert.findChild<QCheckBox *>("chbJPEG")->setChecked(false);
+            convert.findChild<QCheckBox *>("chbBMP")->setChecked(true);
+            convert.findChild<QCheckBox *>("chbPNG")->setChecked(true);
+        },
+        [](TfrmConvert &convert) {
+            EXPECT_EQ(convert.written().size(), 4u);
+            EXPECT_TRUE(convert.resultText().endsWith("(1).bmp File was created!"));
+        });
     for (const char *name : {"inv(1).bmp", "inv(1).png", "inv(2).bmp", "inv(2).png"})
         EXPECT_TRUE(QFileInfo::exists(dir.filePath(name))) << name;
     // Turkish says it in the plural for several files.
     SelectLanguage(1254);
-    w.report().setDialogRunner([](QDialog &d) {
-        auto &convert = static_cast<TfrmConvert &>(d);
-        convert.cmdOkClick();
+    exportWith(w, [](TfrmConvert &) {}, [](TfrmConvert &convert) {
         EXPECT_TRUE(convert.resultText().endsWith(QString::fromUtf8(" dosyaları tamamlandı!")))
             << convert.resultText().toStdString();
-        return convert.result();
     });
-    w.report().cmdView_ConvertClick();
     SelectLanguage(1252);
 
     // The picture tab's name takes the ticked format, the files are named after the box, and the
     // status bar names what was written.
-    w.report().setDialogRunner([&](QDialog &d) {
-        auto &convert = static_cast<TfrmConvert &>(d);
+    exportWith(w, [&](TfrmConvert &convert) {
         convert.setFormat(ExportPictureFormat);
         EXPECT_EQ(convert.fileName(), dir.filePath("inv.bmp")); // BMP and PNG ticked
         convert.findChild<QCheckBox *>("chbBMP")->setChecked(false);
@@ -110,22 +131,13 @@ TEST(ConvertDialog, OptionsOkAndStoredSettings)
         convert.findChild<QCheckBox *>("chbPNG")->setChecked(false);
         convert.findChild<QCheckBox *>("chbJPEG")->setChecked(true);
         EXPECT_EQ(convert.fileName(), dir.filePath("typed.jpeg"));
-        convert.cmdOkClick();
-        return convert.result();
     });
-    w.report().cmdView_ConvertClick();
     EXPECT_EQ(w.statusText(0),
               dir.filePath("typed(1).jpeg") + " ... " + dir.filePath("typed(2).jpeg") + " (2 files)");
     EXPECT_TRUE(QFileInfo::exists(dir.filePath("typed(2).jpeg")));
 
     // The spreadsheet tab writes a workbook.
-    w.report().setDialogRunner([](QDialog &d) {
-        auto &convert = static_cast<TfrmConvert &>(d);
-        convert.setFormat(ExportSheetFormat);
-        convert.cmdOkClick();
-        return convert.result();
-    });
-    w.report().cmdView_ConvertClick();
+    exportWith(w, [](TfrmConvert &convert) { convert.setFormat(ExportSheetFormat); });
     EXPECT_TRUE(testsupport::readAll(dir.filePath("inv.xlsx")).startsWith("PK"));
     EXPECT_EQ(w.statusText(0), dir.filePath("inv.xlsx"));
 }
@@ -197,10 +209,8 @@ TEST(ConvertDialog, MailHandsTheFilesToTheMailUtility)
 {
     QTemporaryDir dir;
     FakePrompts prompts;
-    TfrmMain w(prompts, TfrmMain::SettingsFactory());
-    ASSERT_TRUE(w.design().openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
-    QString reason;
-    ASSERT_TRUE(w.report().generateReport(TESSALY_SOURCE_DIR "/examples/invoice.edd", &reason));
+    const auto window = invoiceReport(prompts, dir.filePath("settings.ini"));
+    TfrmMain &w = *window;
     ExportSettings jpeg;
     jpeg.ID_of_Convert = ExportPictureFormat;
     jpeg.CheckJPEG = true;
@@ -277,20 +287,14 @@ TEST(ConvertDialog, ConvertFolderConfinesGenerate)
     QTemporaryDir dir;
     const QString ini = dir.filePath("settings.ini");
     FakePrompts prompts;
-    TfrmMain w(prompts, [ini] { return std::make_unique<QSettings>(ini, QSettings::IniFormat); });
-    ASSERT_TRUE(w.design().openDesign(TESSALY_SOURCE_DIR "/examples/invoice.edt"));
-    QString reason;
-    ASSERT_TRUE(w.report().generateReport(TESSALY_SOURCE_DIR "/examples/invoice.edd", &reason));
+    const auto window = invoiceReport(prompts, ini);
+    TfrmMain &w = *window;
     QDir(dir.path()).mkdir("pdfs");
-    w.report().setDialogRunner([&](QDialog &d) {
-        auto &convert = static_cast<TfrmConvert &>(d);
+    exportWith(w, [&](TfrmConvert &convert) {
         convert.findChild<QLineEdit *>("txtConvertFolder")->setText(dir.filePath("pdfs"));
         convert.setFormat(ExportTextFormat);
         convert.findChild<QLineEdit *>("txtFileName")->setText(dir.filePath("x.txt"));
-        convert.cmdOkClick();
-        return convert.result();
     });
-    w.report().cmdView_ConvertClick();
     EXPECT_EQ(w.exportSettings().ConvertFolder, dir.filePath("pdfs"));
     EXPECT_EQ(QSettings(ini, QSettings::IniFormat).value("ConvertFolder").toString(), dir.filePath("pdfs"));
 
@@ -302,6 +306,7 @@ TEST(ConvertDialog, ConvertFolderConfinesGenerate)
                               .toLatin1());
     prompts.shown.clear();
     w.report().document().Clear();
+    QString reason;
     w.report().generateReport(dir.filePath("batch.edd"), &reason);
     EXPECT_TRUE(testsupport::readAll(dir.filePath("pdfs/in/one.pdf")).startsWith("%PDF-"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("out.pdf")));

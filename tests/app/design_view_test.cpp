@@ -79,30 +79,62 @@ protected:
         doc.SetFileName(name);
         return testsupport::readAll(path);
     }
+    // Opens the invoice example; its bytes as saved are what undoing everything must give back.
+    QByteArray openInvoice()
+    {
+        EXPECT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
+        settle();
+        return saved();
+    }
+    void trigger(const char *action)
+    {
+        w->action(QLatin1String(action))->trigger();
+        settle();
+    }
+    // Undoes every step from the menu: the design is then the bytes it was opened with.
+    void expectAllUndoneTo(const QByteArray &original)
+    {
+        QAction *undo = w->action("mnuDesign_Edit_Undo");
+        while (undo->isEnabled())
+            undo->trigger();
+        settle();
+        EXPECT_EQ(saved(), original);
+    }
+    void click(const VGrfElement *e, QPoint at, Qt::KeyboardModifiers mods = Qt::NoModifier)
+    {
+        QTest::mouseClick(widget(e), Qt::LeftButton, mods, at);
+    }
+    // A click on the panel's empty space, which ends the selection.
+    void clickEmpty() { click(&root(), QPoint(3, 300)); }
+    void drag(QWidget *on, QPoint press, QPoint by)
+    {
+        QTest::mousePress(on, Qt::LeftButton, Qt::NoModifier, press);
+        QTest::mouseMove(on, press + by);
+        QTest::mouseRelease(on, Qt::LeftButton, Qt::NoModifier, press + by);
+        settle();
+    }
 };
 } // namespace
 
 TEST_F(DesignViewTest, SelectDragNudgeDeleteAndUndo)
 {
-    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
-    settle();
-    const QByteArray original = saved();
+    const QByteArray original = openInvoice();
     VGrfElement *title = find("Label2"), *company = find("Label1");
     ASSERT_TRUE(title && company);
 
     // Click selects through the focus; with Shift held (seen by the focused window) a click adds,
     // and a second one takes out. Without Shift a click elsewhere ends the selection.
-    QTest::mouseClick(widget(title), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    click(title, QPoint(20, 8));
     EXPECT_TRUE(title->Selected());
     QTest::keyPress(widget(title), Qt::Key_Shift);
-    QTest::mouseClick(widget(company), Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 8));
+    click(company, QPoint(20, 8), Qt::ShiftModifier);
     EXPECT_TRUE(title->Selected() && company->Selected());
-    QTest::mouseClick(widget(company), Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 8));
+    click(company, QPoint(20, 8), Qt::ShiftModifier);
     EXPECT_TRUE(title->Selected() && !company->Selected());
-    QTest::mouseClick(widget(company), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    click(company, QPoint(20, 8));
     EXPECT_TRUE(company->Selected() && !title->Selected());
-    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300));
-    QTest::mouseClick(widget(title), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    clickEmpty();
+    click(title, QPoint(20, 8));
     EXPECT_TRUE(title->Selected() && !company->Selected() && !root().Selected());
 
     // A drag by the body moves; by an edge it moves that edge; the twips follow the window. (The
@@ -118,9 +150,7 @@ TEST_F(DesignViewTest, SelectDragNudgeDeleteAndUndo)
                  {{t->width() / 2, t->height() - 1}, {0, -5}, {0, 0, 0, -5}}};
     for (const auto &d : drags) {
         const QRect before = title->WindowBounds();
-        QTest::mousePress(t, Qt::LeftButton, Qt::NoModifier, d.press);
-        QTest::mouseMove(t, d.press + d.by);
-        QTest::mouseRelease(t, Qt::LeftButton, Qt::NoModifier, d.press + d.by);
+        drag(t, d.press, d.by);
         EXPECT_EQ(title->WindowBounds(), before.marginsAdded(d.change)) << d.press.x() << "," << d.press.y();
         EXPECT_EQ(title->Shape().RelLeft(), title->WindowBounds().left() * 15);
         EXPECT_EQ(title->Shape().Width(), title->WindowBounds().width() * 15);
@@ -141,14 +171,9 @@ TEST_F(DesignViewTest, SelectDragNudgeDeleteAndUndo)
     settle();
     EXPECT_EQ(find("Label2"), nullptr);
     EXPECT_EQ(w->statusText(0), "*");
-    QAction *undo = w->action("mnuDesign_Edit_Undo");
-    while (undo->isEnabled())
-        undo->trigger();
-    settle();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
     EXPECT_FALSE(design().isModified());
-    w->action("mnuDesign_Edit_Redo")->trigger();
-    settle();
+    trigger("mnuDesign_Edit_Redo");
     EXPECT_TRUE(design().isModified());
 }
 
@@ -280,20 +305,14 @@ TEST_F(DesignViewTest, ADesignBuiltFromNothingKeepsItsPlacesThroughFilesAndPdf)
 
 TEST_F(DesignViewTest, EditMenuCutCopyPasteDeleteSelectAllAndNoPages)
 {
-    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
-    settle();
-    const QByteArray original = saved();
+    const QByteArray original = openInvoice();
     const size_t children = root().ChildList().size();
     VGrfElement *title = find("Label2");
     ASSERT_TRUE(title);
-    auto trigger = [this](const char *name) {
-        w->action(QLatin1String(name))->trigger();
-        settle();
-    };
     // Copy the focused label, paste onto the panel (the panel has the focus then).
-    QTest::mouseClick(widget(title), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    click(title, QPoint(20, 8));
     trigger("mnuDesign_Edit_Copy");
-    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300));
+    clickEmpty();
     trigger("mnuDesign_Edit_Paste");
     ASSERT_EQ(root().ChildList().size(), children + 1);
     EXPECT_EQ(root().ChildList().back()->Caption(), title->Caption());
@@ -306,11 +325,7 @@ TEST_F(DesignViewTest, EditMenuCutCopyPasteDeleteSelectAllAndNoPages)
     trigger("mnuDesign_Edit_Delete");
     EXPECT_TRUE(root().ChildList().empty());
     EXPECT_EQ(design().editor().undoStack().count(), steps + 1);
-    QAction *undo = w->action("mnuDesign_Edit_Undo");
-    while (undo->isEnabled())
-        undo->trigger();
-    settle();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
 
     // With no pages the Edit menu stays usable (undo brings a deleted page back); page commands grey.
     for (int i = 0; i < 10 && design().document().PageCount() > 0; ++i) {
@@ -319,36 +334,31 @@ TEST_F(DesignViewTest, EditMenuCutCopyPasteDeleteSelectAllAndNoPages)
     }
     ASSERT_EQ(design().document().PageCount(), 0);
     EXPECT_TRUE(w->findChild<QMenu *>("mnuDesign_Edit")->isEnabled());
-    EXPECT_TRUE(undo->isEnabled());
-    EXPECT_FALSE(w->action("mnuDesign_Page_Delete")->isEnabled());
-    EXPECT_FALSE(w->action("mnuDesign_Page_Properties")->isEnabled());
-    EXPECT_FALSE(w->action("mnuDesign_Edit_Delete")->isEnabled());
-    EXPECT_FALSE(w->action("mnuDesign_Insert_Table")->isEnabled());
-    EXPECT_FALSE(w->action("mnuDesign_Arrange_SameSize")->isEnabled());
+    EXPECT_TRUE(w->action("mnuDesign_Edit_Undo")->isEnabled());
+    for (const char *grey : {"mnuDesign_Page_Delete", "mnuDesign_Page_Properties", "mnuDesign_Edit_Delete",
+                             "mnuDesign_Insert_Table", "mnuDesign_Arrange_SameSize"})
+        EXPECT_FALSE(w->action(QLatin1String(grey))->isEnabled()) << grey;
 }
 
 TEST_F(DesignViewTest, ArrangeMenuLinesUpWithTheElementSelectedFirst)
 {
-    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
-    settle();
-    const QByteArray original = saved();
+    const QByteArray original = openInvoice();
     VGrfElement *title = find("Label2"), *company = find("Label1");
     ASSERT_TRUE(title && company);
     ASSERT_NE(title->Shape().Left() + title->Shape().Width(),
               company->Shape().Left() + company->Shape().Width());
     auto select = [&](VGrfElement *first, VGrfElement *second) {
-        QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300));
-        QTest::mouseClick(widget(first), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+        clickEmpty();
+        click(first, QPoint(20, 8));
         QTest::keyPress(widget(first), Qt::Key_Shift);
-        QTest::mouseClick(widget(second), Qt::LeftButton, Qt::ShiftModifier, QPoint(20, 8));
+        click(second, QPoint(20, 8), Qt::ShiftModifier);
         QTest::keyRelease(widget(second), Qt::Key_Shift);
         ASSERT_TRUE(first->Selected() && second->Selected());
     };
     const int steps = design().editor().undoStack().count();
     const int companyRight = company->Shape().Left() + company->Shape().Width();
     select(company, title);
-    w->action("mnuDesign_Arrange_AlignRight")->trigger();
-    settle();
+    trigger("mnuDesign_Arrange_AlignRight");
     EXPECT_EQ(title->Shape().Left() + title->Shape().Width(), companyRight);
     EXPECT_EQ(company->Shape().Left() + company->Shape().Width(), companyRight);
     EXPECT_EQ(widget(title)->geometry(), title->WindowBounds()); // the window follows the model
@@ -358,29 +368,18 @@ TEST_F(DesignViewTest, ArrangeMenuLinesUpWithTheElementSelectedFirst)
     const int titleTop = title->Shape().Top(), titleHeight = title->Shape().Height();
     ASSERT_NE(company->Shape().Height(), titleHeight);
     select(title, company);
-    w->action("mnuDesign_Arrange_SameHeight")->trigger();
-    settle();
+    trigger("mnuDesign_Arrange_SameHeight");
     EXPECT_EQ(company->Shape().Height(), titleHeight);
     EXPECT_EQ(title->Shape().Top(), titleTop);
     EXPECT_EQ(widget(company)->geometry(), company->WindowBounds());
 
-    QAction *undo = w->action("mnuDesign_Edit_Undo");
-    while (undo->isEnabled())
-        undo->trigger();
-    settle();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
 }
 
 TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
 {
-    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
-    settle();
-    const QByteArray original = saved();
+    const QByteArray original = openInvoice();
     const size_t children = root().ChildList().size();
-    auto trigger = [this](const char *name) {
-        w->action(QLatin1String(name))->trigger();
-        settle();
-    };
     auto steps = [this] { return design().editor().undoStack().count(); };
     const int start = steps();
 
@@ -388,7 +387,7 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
     trigger("mnuDesign_Insert_Group");
     EXPECT_TRUE(design().insertPending());
     EXPECT_EQ(root().ChildList().size(), children);
-    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(40, 500));
+    click(&root(), QPoint(40, 500));
     settle();
     ASSERT_EQ(root().ChildList().size(), children + 1);
     VGrfElement *group = root().ChildList().back().get();
@@ -398,7 +397,7 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
     EXPECT_EQ(steps(), start + 1);
 
     // With the group selected, a label goes straight into it.
-    QTest::mouseClick(widget(group), Qt::LeftButton, Qt::NoModifier, QPoint(60, 30));
+    click(group, QPoint(60, 30));
     ASSERT_TRUE(group->Selected());
     trigger("mnuDesign_Insert_Label");
     ASSERT_EQ(group->ChildList().size(), 1u);
@@ -407,7 +406,7 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
     EXPECT_EQ(steps(), start + 2);
 
     // Escape calls an insert off; a cancelled table dialog arms nothing.
-    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(3, 300)); // leave the group
+    clickEmpty(); // leave the group
     trigger("mnuDesign_Insert_BarCode");
     EXPECT_TRUE(design().insertPending());
     QTest::keyClick(widget(&root()), Qt::Key_Escape);
@@ -420,7 +419,7 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
     design().setTableSizeAsker([] { return std::optional<QSize>(QSize(3, 2)); });
     trigger("mnuDesign_Insert_Table");
     ASSERT_TRUE(widget(label));
-    QTest::mouseClick(widget(label), Qt::LeftButton, Qt::NoModifier, QPoint(2, 1));
+    click(label, QPoint(2, 1));
     settle();
     ASSERT_EQ(group->ChildList().size(), 2u);
     VGrfElement *table = group->Child(1);
@@ -439,7 +438,7 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
     ASSERT_TRUE(image.save(png));
     prompts.files.push_back(png);
     trigger("mnuDesign_Insert_Picture");
-    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(300, 20));
+    click(&root(), QPoint(300, 20));
     settle();
     VGrfElement *picture = root().ChildList().back().get();
     ASSERT_EQ(picture->Kind(), ElementKind::Label);
@@ -448,11 +447,7 @@ TEST_F(DesignViewTest, InsertMenuPlacesAtTheNextClickOrIntoTheSelectedGroup)
     EXPECT_EQ(picture->WindowBounds(), QRect(QPoint(300, 20), QSize(8, 6) * picture->Zoom() / 100));
     EXPECT_EQ(steps(), start + 4);
 
-    QAction *undo = w->action("mnuDesign_Edit_Undo");
-    while (undo->isEnabled())
-        undo->trigger();
-    settle();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
 }
 
 // The grid's lines read back as whole steps in mm; drags, resizes and placements snap in twips,
@@ -470,9 +465,7 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
     EXPECT_EQ(NearestGridLine(2800, 5.0), 2835);
     EXPECT_EQ(NearestGridLine(-300, 5.0), -284);
 
-    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
-    settle();
-    const QByteArray original = saved();
+    const QByteArray original = openInvoice();
     design().setGrid({5.0, true, true});
     EXPECT_TRUE(w->action("mnuDesign_View_SnapToGrid")->isChecked());
     VGrfElement *title = find("Label2");
@@ -483,16 +476,10 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
         return e.WindowBounds() == QRect(e.Shape().RelLeft() / 15, e.Shape().RelTop() / 15,
                                          e.Shape().Width() / 15, e.Shape().Height() / 15);
     };
-    auto drag = [&](QPoint press, QPoint by) {
-        QTest::mousePress(t, Qt::LeftButton, Qt::NoModifier, press);
-        QTest::mouseMove(t, press + by);
-        QTest::mouseRelease(t, Qt::LeftButton, Qt::NoModifier, press + by);
-        settle();
-    };
     // A move puts the top-left corner on the nearest lines and keeps the size to the twip.
     const int width = title->Shape().Width(), height = title->Shape().Height();
     ASSERT_FALSE(onGrid(title->Shape().Left()) && onGrid(title->Shape().Top()));
-    drag(QPoint(t->width() / 2, t->height() / 2), QPoint(13, 9));
+    drag(t, QPoint(t->width() / 2, t->height() / 2), QPoint(13, 9));
     EXPECT_TRUE(onGrid(title->Shape().Left()) && onGrid(title->Shape().Top()));
     EXPECT_NEAR(title->Shape().Left(), 7370 + 13 * 15, 142);
     EXPECT_EQ(title->Shape().Width(), width);
@@ -506,7 +493,7 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
                                          QString::number(TwipsToMm(height), 'f', 1)));
     // A resize by the right edge moves only the right edge onto a line.
     const int left = title->Shape().Left();
-    drag(QPoint(t->width() - 2, t->height() / 2), QPoint(-20, 0));
+    drag(t, QPoint(t->width() - 2, t->height() / 2), QPoint(-20, 0));
     EXPECT_EQ(title->Shape().Left(), left);
     EXPECT_TRUE(onGrid(title->Shape().Left() + title->Shape().Width()));
     EXPECT_LT(title->Shape().Width(), width);
@@ -516,7 +503,7 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
     PageView *view = w->canvas(TfrmMain::DesignMode)->view();
     w->action("mnuDesign_Insert_Label")->trigger();
     EXPECT_EQ(view->cursor().shape(), Qt::CrossCursor);
-    QTest::mouseClick(widget(&root()), Qt::LeftButton, Qt::NoModifier, QPoint(43, 503));
+    click(&root(), QPoint(43, 503));
     settle();
     VGrfElement *placed = root().ChildList().back().get();
     EXPECT_TRUE(onGrid(placed->Shape().Left()) && onGrid(placed->Shape().Top()));
@@ -525,11 +512,7 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
     EXPECT_TRUE(widget(placed)->hasFocus());
     EXPECT_FALSE(view->testAttribute(Qt::WA_SetCursor));
 
-    QAction *undo = w->action("mnuDesign_Edit_Undo");
-    while (undo->isEnabled())
-        undo->trigger();
-    settle();
-    EXPECT_EQ(saved(), original);
+    expectAllUndoneTo(original);
 
     // Switching the page calls a waiting insert off.
     design().mnuDesign_Page_NewClick();
@@ -562,8 +545,7 @@ TEST_F(DesignViewTest, GridSnapsDragsResizesAndPlacementsInTwips)
 // banded selection then moves together and stays selected.
 TEST_F(DesignViewTest, SelectionBandTakesTheEnclosedElements)
 {
-    ASSERT_TRUE(design().openDesign(QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
-    settle();
+    openInvoice();
     VGrfElement *company = find("Label1"), *title = find("Label2"), *number = find("Label3"),
                 *date = find("Label4");
     ASSERT_TRUE(company && title && number && date);
@@ -597,7 +579,7 @@ TEST_F(DesignViewTest, SelectionBandTakesTheEnclosedElements)
     EXPECT_EQ(selected(), (std::vector<QString>{"Label2"}));
 
     // Shift (held in the focused element) and Ctrl add to what is selected.
-    QTest::mouseClick(widget(company), Qt::LeftButton, Qt::NoModifier, QPoint(20, 8));
+    click(company, QPoint(20, 8));
     QTest::keyPress(widget(company), Qt::Key_Shift);
     band(corner, title->WindowBounds().bottomRight() + QPoint(4, 4), Qt::ShiftModifier);
     QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Shift);
@@ -609,11 +591,7 @@ TEST_F(DesignViewTest, SelectionBandTakesTheEnclosedElements)
     // Dragging one of them moves all three by the same amount, and all stay selected.
     const QPoint before[] = {company->WindowBounds().topLeft(), title->WindowBounds().topLeft(),
                              number->WindowBounds().topLeft()};
-    ElementWidget *n = widget(number);
-    QTest::mousePress(n, Qt::LeftButton, Qt::NoModifier, QPoint(30, 10));
-    QTest::mouseMove(n, QPoint(36, 13));
-    QTest::mouseRelease(n, Qt::LeftButton, Qt::NoModifier, QPoint(36, 13));
-    settle();
+    drag(widget(number), QPoint(30, 10), QPoint(6, 3));
     EXPECT_EQ(company->WindowBounds().topLeft(), before[0] + QPoint(6, 3));
     EXPECT_EQ(title->WindowBounds().topLeft(), before[1] + QPoint(6, 3));
     EXPECT_EQ(number->WindowBounds().topLeft(), before[2] + QPoint(6, 3));
@@ -680,13 +658,11 @@ TEST_F(DesignViewTest, WheelZoomKeepsThePointAndFitZoomsFillTheBox)
     scroll->horizontalScrollBar()->setValue(40);
     EXPECT_EQ(top->pageOrigin(), origin - 40);
 
-    w->action("mnuZoom_FitPage")->trigger();
-    settle();
+    trigger("mnuZoom_FitPage");
     const int fitPage = design().zoom();
     EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0);
-    w->action("mnuZoom_FitWidth")->trigger();
-    settle();
+    trigger("mnuZoom_FitWidth");
     EXPECT_GT(design().zoom(), fitPage); // a portrait page in a wide box
     EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0);
     EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);

@@ -157,7 +157,6 @@ TEST(HostileUse, CodePageComesFromTheLocaleOrTheOption)
     EXPECT_TRUE(
         caption({"--code-page", "1254"}, {"LANG=C", "LC_ALL="}).contains(QString::fromUtf8("Sipariş")));
     EXPECT_TRUE(caption({}, {"LANG=C", "LC_ALL="}).contains(QString::fromUtf8("Sipariþ")));
-    EXPECT_EQ(runCli({"template", example("invoice.edt"), "--code-page", "437"}).exitCode, 2);
 }
 
 // A picture that cannot be decoded stays the user's: saved unchanged, reported by check, drawn

@@ -540,33 +540,24 @@ TEST(PdfExport, ValuesHoldingMarkupAreDrawnAsTyped)
 TEST(PdfExport, PictureFilesAreReadOnlyFromPlainFiles)
 {
     QTemporaryDir dir;
-    const QString pdf = dir.filePath("out.pdf"), fifo = dir.filePath("pipe.bmp"),
-                  folder = dir.filePath("dir.bmp");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    ASSERT_TRUE(QDir().mkdir(folder));
-    const QString big = dir.filePath("big.bmp");
-    {
-        QFile sparse(big);
-        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxPictureFileBytes + 1));
-    }
+    const QString pdf = dir.filePath("out.pdf");
+    const auto files = testsupport::unreadablePictureFiles(dir);
     const QString box = "[il:0:il][it:0:it][ir:1440:ir][ib:1440:ib][ic:0:ic][iss:1:iss]";
-    QStringList lines;
-    for (const QString &name : {QStringLiteral("/dev/zero"), fifo, folder, big})
+    QStringList lines, reasons;
+    for (const auto &[name, reason] : files) {
         lines << EscapeMarkupValue(name).prepend("[ifn:") + ":ifn]" + box;
+        reasons << reason;
+    }
     lines << textLine("Survivor", 1440, 1440, 2880, 400, 0, 0, 0);
     const PdfExportResult r = ExportPdf(PageMarkup{lines}, pdf, 595, 842, 1252, QString());
     ASSERT_TRUE(r.ok) << r.message.toStdString();
-    ASSERT_EQ(r.warnings.size(), 4) << r.warnings.join('\n').toStdString();
-    EXPECT_EQ(r.warnings[0], "/dev/zero is not a plain file");
-    EXPECT_EQ(r.warnings[1], fifo + " is not a plain file");
-    EXPECT_EQ(r.warnings[2], folder + " is not a plain file");
-    EXPECT_EQ(r.warnings[3], big + " is larger than 64 MiB");
+    EXPECT_EQ(r.warnings, reasons);
     if (haveReaders()) {
         EXPECT_NE(findWord(pdfWords(pdf), "Survivor"), nullptr);
     }
     // Pictures chosen for a design are read by the same rule.
     VPicture chosen;
-    for (const QString &name : {QStringLiteral("/dev/zero"), fifo, folder, big})
+    for (const auto &[name, reason] : files)
         EXPECT_FALSE(chosen.LoadFile(name)) << name.toStdString();
 }
 

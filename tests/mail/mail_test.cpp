@@ -94,6 +94,14 @@ struct SmtpServer {
         if (!process.waitForFinished(10000)) process.kill();
     }
     QString stored(int n, const char *ext) { return dir.filePath(QString::number(n) + '.' + ext); }
+    // The first stored message as Python's mail parser reads it.
+    QJsonObject parsed(const QString &python)
+    {
+        writeAll(dir.filePath("parse.py"), kParseScript);
+        const ProgramRun run = runProgram(python, {dir.filePath("parse.py"), stored(0, "eml")}, 30000);
+        EXPECT_EQ(run.exitCode, 0) << run.err.constData();
+        return QJsonDocument::fromJson(run.out).object();
+    }
 };
 
 // Two files (one with a Turkish name) listed in code page 1254, and settings with smtp appended.
@@ -200,10 +208,7 @@ TEST(MailSmtp, SendsEveryListedFileToTheIdsRecipients)
     EXPECT_EQ(readAll(server.stored(0, "rcpt")), QByteArray("accounts@example.com\nboss@example.com"));
     EXPECT_FALSE(QFileInfo::exists(server.stored(1, "eml"))) << "one message for the whole list";
 
-    writeAll(server.dir.filePath("parse.py"), kParseScript);
-    const ProgramRun parsed = runProgram(python, {server.dir.filePath("parse.py"), server.stored(0, "eml")}, 30000);
-    ASSERT_EQ(parsed.exitCode, 0) << parsed.err.constData();
-    const QJsonObject mail = QJsonDocument::fromJson(parsed.out).object();
+    const QJsonObject mail = server.parsed(python);
     EXPECT_EQ(mail["subject"].toString(), kSubject);
     EXPECT_EQ(mail["to"].toString(), "accounts@example.com, boss@example.com");
     EXPECT_EQ(mail["from"].toString(), "reports@example.com");
@@ -277,11 +282,7 @@ TEST(MailSmtp, FiftyFiveRecipientsAndALongSubjectArriveFolded)
     }
     EXPECT_GT(continued, 20);
 
-    writeAll(server.dir.filePath("parse.py"), kParseScript);
-    const ProgramRun parsed =
-        runProgram(python, {server.dir.filePath("parse.py"), server.stored(0, "eml")}, 30000);
-    ASSERT_EQ(parsed.exitCode, 0) << parsed.err.constData();
-    const QJsonObject mail = QJsonDocument::fromJson(parsed.out).object();
+    const QJsonObject mail = server.parsed(python);
     EXPECT_EQ(mail["subject"].toString(), subject);
     EXPECT_EQ(mail["to"].toString(), many.join(", "));
 }

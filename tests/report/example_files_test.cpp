@@ -100,7 +100,6 @@ TEST(GenerateCommand, brokenDataAndWrongUse)
     EXPECT_FALSE(QFile::exists(dir.filePath("r.edr")));
 
     EXPECT_EQ(runCli({"generate", example("invoice.edt"), example("invoice.edd")}).exitCode, 2);
-    EXPECT_EQ(runCli({"template", example("invoice.edt"), "--type", "3"}).exitCode, 2);
     EXPECT_EQ(runCli({"template", dir.filePath("none.edt")}).exitCode, 1);
 }
 

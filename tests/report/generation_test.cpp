@@ -332,19 +332,7 @@ TEST_F(Generation, pictureLabels)
 // or waiting on it; so is a file beyond the size limit.
 TEST_F(Generation, picturesOnlyFromPlainFilesOfBoundedSize)
 {
-    const QString fifo = dir.filePath("pipe.bmp"), folder = dir.filePath("folder.jpg"),
-                  big = dir.filePath("big.png");
-    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    ASSERT_TRUE(QDir().mkdir(folder));
-    {
-        QFile sparse(big);
-        ASSERT_TRUE(sparse.open(QIODevice::WriteOnly) && sparse.resize(kMaxPictureFileBytes + 1));
-    }
-    const std::pair<QString, QString> cases[] = {{"/dev/zero", "/dev/zero is not a plain file"},
-                                                 {fifo, fifo + " is not a plain file"},
-                                                 {folder, folder + " is not a plain file"},
-                                                 {big, big + " is larger than 64 MiB"}};
-    for (const auto &[value, message] : cases) {
+    for (const auto &[value, message] : testsupport::unreadablePictureFiles(dir)) {
         report.Clear();
         EXPECT_FALSE(
             generate(document({"<Page DesignName=\"Page1\">", "<Data Status=\"Group\" DesignName=\"Group1\">",
