@@ -3,6 +3,7 @@
 #include "export/pdf_engine.h"
 #include "export/pdf_join.h"
 #include "files/atomic_file.h"
+#include "model/v_grf_element.h"
 #include "model/v_page.h"
 
 #include <QBuffer>
@@ -18,12 +19,20 @@ namespace
 struct Part {
     int firstNumber = 1; // of its first page in the report
     int handed = 0;
+    qint64 elements = 0;
     std::deque<std::unique_ptr<VPage>> pages;
     bool closed = false; // every page handed over
     bool done = false;
     QByteArray pdf;
     PdfExportResult result;
 };
+int elementsIn(const VGrfElement &element)
+{
+    int n = 1;
+    for (int i = 0; i < element.ChildCount(); ++i)
+        n += elementsIn(*element.Child(i));
+    return n;
+}
 } // namespace
 
 struct ParallelPdfJob::Pool {
@@ -249,13 +258,16 @@ void ParallelPdfJob::add(std::unique_ptr<VPage> page)
         }
     }
     ++d->pages;
+    const int elements = elementsIn(page->Root());
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         d->current->pages.push_back(std::move(page));
         ++d->current->handed;
+        d->current->elements += elements;
         d->changed.notify_all();
     }
-    if (d->current->handed == kPartPages) {
+    if ((d->current->handed >= kPartPages && d->current->elements >= kPartElements) ||
+        d->current->handed >= kMaxPartPages) {
         Part *full = d->current;
         d->current = nullptr;
         d->close(*full);

@@ -290,48 +290,50 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
 
 void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSurface surface)
 {
-    const QImage symbol = QrSymbolImage(record.Value());
-    if (symbol.isNull() || rect.width() <= 0 || rect.height() <= 0) return;
-    PainterState state(painter);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    if (rect.width() <= 0 || rect.height() <= 0) return;
     const QRectF target(rect);
     if (surface == DrawSurface::Vector) {
+        const QrModules symbol = QrSymbolModules(record.Value());
+        const int side = symbol.side;
+        if (side == 0) return;
         // Lossless at any zoom: rectangles of dark modules in module units (small whole numbers
-        // keep a PDF's drawing short). A row's run continues the same run of the rows above as
+        // keep a PDF's drawing short). A row's run continues the same run of the row above as
         // one taller rectangle, which takes the finder patterns and most columns in a few.
-        const QImage modules = symbol.convertToFormat(QImage::Format_RGB32);
         QList<QRect> runs;
-        QHash<quint64, qsizetype> open, stillOpen; // run (start, length) -> its rectangle
-        for (int y = 0; y < symbol.height(); ++y) {
-            const auto *line = reinterpret_cast<const QRgb *>(modules.constScanLine(y));
-            for (int x = 0; x < symbol.width();) {
-                if (qGray(line[x]) >= 128) {
+        std::vector<int> above(size_t(side), -1), here(size_t(side), -1); // run starting there
+        for (int y = 0; y < side; ++y) {
+            std::fill(here.begin(), here.end(), -1);
+            for (int x = 0; x < side;) {
+                if (!symbol.at(x, y)) {
                     ++x;
                     continue;
                 }
                 const int start = x;
-                while (x < symbol.width() && qGray(line[x]) < 128)
+                while (x < side && symbol.at(x, y))
                     ++x;
-                const quint64 key = (quint64(start) << 32) | quint64(x - start);
-                const auto above = open.constFind(key);
-                if (above != open.constEnd()) {
-                    runs[*above].setHeight(runs[*above].height() + 1);
-                    stillOpen.insert(key, *above);
+                const int same = above[size_t(start)];
+                if (same >= 0 && runs[same].width() == x - start) {
+                    runs[same].setHeight(runs[same].height() + 1);
+                    here[size_t(start)] = same;
                 } else {
-                    stillOpen.insert(key, runs.size());
+                    here[size_t(start)] = int(runs.size());
                     runs << QRect(start, y, x - start, 1);
                 }
             }
-            open.swap(stillOpen);
-            stillOpen.clear();
+            above.swap(here);
         }
+        PainterState state(painter);
         painter.translate(target.topLeft());
-        painter.scale(target.width() / symbol.width(), target.height() / symbol.height());
+        painter.scale(target.width() / side, target.height() / side);
         painter.setPen(Qt::NoPen);
         painter.setBrush(Qt::black);
         painter.drawRects(runs);
         return;
     }
+    const QImage symbol = QrSymbolImage(record.Value());
+    if (symbol.isNull()) return;
+    PainterState state(painter);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     if (surface == DrawSurface::Printer) {
         // Printer drivers and PDF viewers smooth a small bitmap when they enlarge it; handing
         // them one module block per device pixel keeps the module edges sharp.
@@ -367,7 +369,7 @@ QImage RenderBarcodeImage(VBarCode &record, QSize twips, const TZelFont &font, d
     double sx = dpi / 1440.0;
     double sy = sx;
     if (record.Type() == VBarCode::Qr) {
-        const int n = QrSymbolImage(record.Value()).width();
+        const int n = QrSymbolModules(record.Value()).side;
         if (n > 0) {
             sx = double(n * std::max(1L, std::lround(twips.width() * sx / n))) / twips.width();
             sy = double(n * std::max(1L, std::lround(twips.height() * sy / n))) / twips.height();
