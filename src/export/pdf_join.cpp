@@ -22,7 +22,10 @@ QByteArray streamObject(int number, const QByteArray &dictionary, const QByteArr
 }
 } // namespace
 
-PdfJoiner::PdfJoiner(QIODevice &out) : m_out(out), m_xref(kTree + 1) {}
+PdfJoiner::PdfJoiner(QIODevice &out) : m_out(out), m_xref(kTree + 1)
+{
+    m_writtenObjects.streams = true;
+}
 
 bool PdfJoiner::flush()
 {

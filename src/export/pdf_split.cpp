@@ -248,7 +248,7 @@ bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
         state[size_t(n)] = kOpen;
         reached.push_back(n);
         const bool page = std::binary_search(m_sortedPages.begin(), m_sortedPages.end(), n);
-        bool alone = page || depth > 32;
+        bool alone = page || depth > 32 || (!written.streams && m_objects[size_t(n)].stream >= 0);
         if (page) {
             // A page's drawing is its own: not worth a digest.
             const QByteArrayView dict = dictionaryOf(n);
@@ -291,14 +291,14 @@ bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
     std::vector<int> copies;
     for (int n : reached) {
         if (!unique[size_t(n)]) {
-            const auto same = written.constFind(digest[size_t(n)]);
-            if (same != written.constEnd()) {
+            const auto same = written.numbers.constFind(digest[size_t(n)]);
+            if (same != written.numbers.constEnd()) {
                 renumbered[size_t(n)] = *same;
                 continue;
             }
         }
         renumbered[size_t(n)] = next++;
-        if (!unique[size_t(n)]) written.insert(digest[size_t(n)], renumbered[size_t(n)]);
+        if (!unique[size_t(n)]) written.numbers.insert(digest[size_t(n)], renumbered[size_t(n)]);
         copies.push_back(n);
     }
     for (int i = first; i < first + count; ++i)

@@ -9,7 +9,12 @@ class QIODevice;
 
 // Objects already written, by a digest of what they hold with their references followed: an
 // object that holds the same as one of them is referred to it instead of being written again.
-using PdfWrittenObjects = QHash<QByteArray, int>;
+// Streams (fonts, pictures) are compared only when asked: their digests cost more than a
+// one-document file gains.
+struct PdfWrittenObjects {
+    QHash<QByteArray, int> numbers;
+    bool streams = false;
+};
 
 // Cuts a PDF written by the PDF engine into several files, each holding a run of its pages and
 // every object those pages use (fonts, images, patterns), renumbered and with a page tree of
