@@ -30,10 +30,10 @@ public:
     // Pages in one part: enough to share the fixed cost of a PDF (fonts, pictures), few enough
     // that a thousand pages keep every core busy. A part of light pages (labels) grows until it
     // holds kPartElements elements, up to kMaxPartPages pages: embedding a part's fonts costs as
-    // much as drawing a few hundred labels. Parts depend on the pages alone, never on the threads.
+    // much as drawing a hundred labels. Parts depend on the pages alone, never on the threads.
     static constexpr int kPartPages = 250;
     static constexpr int kPartElements = 250 * 24;
-    static constexpr int kMaxPartPages = 2500;
+    static constexpr int kMaxPartPages = 500;
 
 private:
     struct Pool;
