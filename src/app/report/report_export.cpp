@@ -31,26 +31,26 @@ void ReportTab::cmdView_MailClick()
     mailDocument(m_doc, exportNamesFrom(), nullptr);
 }
 
-void ReportTab::exportFromDesign()
+void ReportTab::fromDesign(void (ReportTab::*send)(VDoc &, const QString &, const char *))
 {
     VDoc &design = m_shell.design().document();
     if (design.IsEmpty()) return;
+    // With data loaded the report is made first; without, the design's own pages go out.
     if (generateEnabled()) {
-        if (mnuReport_Report_GenerateClick()) convertDocument(m_doc, exportNamesFrom(), nullptr);
+        if (mnuReport_Report_GenerateClick()) (this->*send)(m_doc, exportNamesFrom(), nullptr);
         return;
     }
-    convertDocument(design, design.FileName(), kDesignWithoutData);
+    (this->*send)(design, design.FileName(), kDesignWithoutData);
+}
+
+void ReportTab::exportFromDesign()
+{
+    fromDesign(&ReportTab::convertDocument);
 }
 
 void ReportTab::mailFromDesign()
 {
-    VDoc &design = m_shell.design().document();
-    if (design.IsEmpty()) return;
-    if (generateEnabled()) {
-        if (mnuReport_Report_GenerateClick()) mailDocument(m_doc, exportNamesFrom(), nullptr);
-        return;
-    }
-    mailDocument(design, design.FileName(), kDesignWithoutData);
+    fromDesign(&ReportTab::mailDocument);
 }
 
 void ReportTab::convertDocument(VDoc &doc, const QString &namesFrom, const char *subject)

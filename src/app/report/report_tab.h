@@ -47,6 +47,7 @@ protected:
 
 private:
     // subject: what is exported when it is not the report, for the titles; nullptr for the report.
+    void fromDesign(void (ReportTab::*send)(VDoc &, const QString &, const char *));
     void convertDocument(VDoc &doc, const QString &namesFrom, const char *subject);
     void mailDocument(VDoc &doc, const QString &namesFrom, const char *subject);
     ExportOutcome exportDocument(VDoc &doc, int format, const QString &path, const ExportSettings &options,
