@@ -1,6 +1,8 @@
 #include "export/pdf_export.h"
 
 #include "export/export_pictures.h"
+#include "export/pdf_batch.h"
+#include "export/pdf_parallel_job.h"
 #include "export/pdf_engine.h"
 #include "model/v_doc.h"
 #include "model/v_page.h"
@@ -238,6 +240,13 @@ PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codeP
         result.ok = false;
         result.message = problem;
         return result;
+    }
+    // Drawn in parts on every core and joined, as a report written while its data is read.
+    if (PdfBatch::Works()) {
+        ParallelPdfJob job(fileName, codePage, caption, writePictureFiles);
+        for (int i = 0; i < report.PageCount(); ++i)
+            job.add(ClonePage(*report.PageAt(i)));
+        return job.finish();
     }
     if (writer.begin(ReportPdfPageSize(*report.PageAt(0)))) {
         for (int i = 0; i < report.PageCount(); ++i)

@@ -80,7 +80,8 @@ QSize ReportPdfPageSize(const VPage &page);
 // but the last. pdfPageSize receives the first page's size, which ExportPdf gives every page.
 PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPageSize);
 
-// Writes the whole report as a PDF, each page the size of its own paper.
+// Writes the whole report as a PDF, each page the size of its own paper, drawn in parts on every
+// core as ParallelPdfJob draws them.
 PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
                                 bool writePictureFiles = false);
 

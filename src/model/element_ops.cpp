@@ -151,24 +151,29 @@ VGrfElement *PasteInto(VGrfElement &target)
     return nullptr;
 }
 
+void CopyElementFields(const VGrfElement &src, VGrfElement &e)
+{
+    e.SetName(src.Name());
+    e.SetNum(src.Num());
+    e.SetCaption(src.Caption());
+    e.SetValueType(src.ValueType());
+    e.SetRepeatability(src.Repeatability());
+    e.SetPrintable(src.Printable());
+    e.SetDescription(src.Description());
+    e.SetDataCodes(src.DataCodes());
+    e.Shape() = src.Shape();
+    e.Font() = src.Font();
+    e.SetBarCode(src.BarCode() ? std::make_unique<VBarCode>(*src.BarCode()) : nullptr);
+    e.SetPicture(src.Picture() ? std::make_unique<VPicture>(*src.Picture()) : nullptr);
+    e.SetZoom(src.Zoom());
+    e.SetWindowBounds(src.WindowBounds());
+    e.SetBackgroundColor(src.BackgroundColor());
+}
+
 std::unique_ptr<VGrfElement> CloneElement(const VGrfElement &src)
 {
     auto e = std::make_unique<VGrfElement>(src.Kind());
-    e->SetName(src.Name());
-    e->SetNum(src.Num());
-    e->SetCaption(src.Caption());
-    e->SetValueType(src.ValueType());
-    e->SetRepeatability(src.Repeatability());
-    e->SetPrintable(src.Printable());
-    e->SetDescription(src.Description());
-    e->SetDataCodes(src.DataCodes());
-    e->Shape() = src.Shape();
-    e->Font() = src.Font();
-    if (src.BarCode()) e->SetBarCode(std::make_unique<VBarCode>(*src.BarCode()));
-    if (src.Picture()) e->SetPicture(std::make_unique<VPicture>(*src.Picture()));
-    e->SetZoom(src.Zoom());
-    e->SetWindowBounds(src.WindowBounds());
-    e->SetBackgroundColor(src.BackgroundColor());
+    CopyElementFields(src, *e);
     for (const auto &c : src.ChildList())
         e->InsertChild(CloneElement(*c));
     e->SetChanged(src.Changed());

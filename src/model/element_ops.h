@@ -23,3 +23,5 @@ VGrfElement *PasteInto(VGrfElement &target);
 
 // An exact deep copy: names, numbers and every field kept (report pages are clones of design pages).
 std::unique_ptr<VGrfElement> CloneElement(const VGrfElement &source);
+// Every field of source but its kind and children, into target.
+void CopyElementFields(const VGrfElement &source, VGrfElement &target);

@@ -157,6 +157,25 @@ void CopyPageContent(const VPage &source, VPage &target)
     target.SetChanged(true);
 }
 
+std::unique_ptr<VPage> ClonePage(const VPage &source)
+{
+    auto page = std::make_unique<VPage>();
+    page->Settings() = source.Settings();
+    page->Font() = source.Font();
+    page->SetZoom(source.Zoom());
+    page->SetPreview(source.Preview());
+    page->SetPrintableOnly(source.PrintableOnly());
+    page->SetBlackWhite(source.BlackWhite());
+    page->SetFollowsDocumentSettings(source.FollowsDocumentSettings());
+    page->SetHidden(source.Hidden());
+    if (source.Background()) page->SetBackground(std::make_unique<VPicture>(*source.Background()));
+    VGrfElement &root = page->Root();
+    CopyElementFields(source.Root(), root);
+    for (const auto &child : source.Root().ChildList())
+        root.InsertChild(CloneElement(*child));
+    return page;
+}
+
 bool VDoc::PasteCopied(int index)
 {
     VPage *target = PageAt(index);

@@ -75,3 +75,6 @@ private:
 
 // Copies a whole page (settings, font, background and element tree) into an empty target page.
 void CopyPageContent(const VPage &source, VPage &target);
+// An exact copy of a page, names, numbers and flags kept, standing alone: what a writer that
+// takes pages over is handed when the report stays open.
+std::unique_ptr<VPage> ClonePage(const VPage &source);
