@@ -29,8 +29,8 @@ const char *const kUsage =
     "  html: pictures beside OUT unless --no-pictures; mht: one MIME HTML file\n"
     "  rtf: pictures inside OUT unless --no-pictures; doc: the same as Word 97 (needs LibreOffice)\n"
     "  bmp|jpeg|gif|ico|png: OUT(page).ext per page (OUT.ext for one page); the files are listed\n"
-    "  pdf: --keep-pictures leaves the label pictures beside OUT; with --data the pages are drawn on\n"
-    "       --jobs N threads (one per core by default), the file being the same for any N\n"
+    "  pdf: --keep-pictures leaves the label pictures beside OUT; the pages are drawn on --jobs N\n"
+    "       threads (one per core by default), the file being the same for any N\n"
     "  xlsx: a sheet per page, each text in the cell of its place, numbers as numbers (always Unicode)\n"
     "  edf: the print engine's file (OUT with .edf)";
 
@@ -111,6 +111,8 @@ ExportOptions exportOptions(const QString &format, const CliArgs &a, const QStri
     options.savePictures = !a.flag(QStringLiteral("--no-pictures"));
     options.mht = format == QLatin1String("mht");
     options.keepPictures = a.flag(QStringLiteral("--keep-pictures"));
+    // Checked by the caller before anything is read.
+    cliParseInt(a.value(QStringLiteral("--jobs")), 1, kMaxJobs, &options.jobs);
     options.version = QStringLiteral(TESSALY_VERSION);
     options.inputs = inputs;
     if (asksUtf8(a)) options.codePage = kUtf8CodePage;

@@ -94,7 +94,7 @@ ExportResult ExportReport(VDoc &report, int format, const QString &path, const E
     case ExportDocFormat:
         return ExportDoc(report, path, options.savePictures);
     case ExportPdfFormat:
-        return fromPdf(ExportReportPdf(report, path, codePage, options.title, options.keepPictures), path);
+        return fromPdf(ExportReportPdf(report, path, codePage, options.title, options.keepPictures, options.jobs), path);
     case ExportPictureFormat:
         return ExportPictures(report, path, options.pictures);
     case ExportEdfFormat:

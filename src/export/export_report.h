@@ -22,6 +22,7 @@ struct ExportOptions {
     bool mht = false;         // HTML as one MIME HTML file
     PictureFormats pictures = PictureFormat::Jpeg;
     bool keepPictures = false; // PDF: the label pictures stay beside the file
+    int jobs = -1;             // PDF: threads drawing the parts, -1 for one per core
     QString title = QStringLiteral("Tessaly");
     QString version;
     // Files no output may replace (the design, the data, the report).

@@ -226,7 +226,7 @@ PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPa
 }
 
 PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
-                                bool writePictureFiles)
+                                bool writePictureFiles, int jobs)
 {
     PdfReportWriter writer(fileName, codePage, caption, writePictureFiles);
     if (report.PageCount() == 0) {
@@ -243,7 +243,8 @@ PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codeP
     }
     // Drawn in parts on every core and joined, as a report written while its data is read.
     if (PdfBatch::Works()) {
-        ParallelPdfJob job(fileName, codePage, caption, writePictureFiles);
+        ParallelPdfJob job(fileName, codePage, caption, writePictureFiles,
+                           jobs < 0 ? ParallelPdfJob::DefaultJobs() : jobs);
         for (int i = 0; i < report.PageCount(); ++i)
             job.add(ClonePage(*report.PageAt(i)));
         return job.finish();

@@ -83,7 +83,7 @@ PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPa
 // Writes the whole report as a PDF, each page the size of its own paper, drawn in parts on every
 // core as ParallelPdfJob draws them.
 PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
-                                bool writePictureFiles = false);
+                                bool writePictureFiles = false, int jobs = -1);
 
 // The font map the exports use: an explicit path set here wins over pdflib.upr beside the program.
 QString PdfResourceFile();

@@ -61,23 +61,18 @@ TEST(CliExportJobs, AnyNumberOfThreadsWritesTheSameFile)
     const QString joined = dir.filePath("jobs3.pdf");
     EXPECT_EQ(runProgram("qpdf", {"--check", joined}).exitCode, 0);
 
-    // The same report made first and exported in one piece.
+    // The same report made first, read back and exported.
     const QString report = dir.filePath("invoice.edr");
     ASSERT_EQ(runCli({"generate", design, data, "-o", report}).exitCode, 0);
     const QString whole = dir.filePath("whole.pdf");
-    ASSERT_EQ(runCli({"export", report, "--format", "pdf", "-o", whole}).exitCode, 0);
+    ASSERT_EQ(runCli({"export", report, "--format", "pdf", "-o", whole, "--jobs", "2"}, env).exitCode, 0);
+    EXPECT_TRUE(readAll(whole) == first) << "the report file's PDF differs from the data's";
     const QString pages = QString::fromUtf8(runProgram("pdfinfo", {joined}).out);
     EXPECT_TRUE(pages.contains(QRegularExpression(QStringLiteral("Pages:\\s+%1\\n").arg(kPages))))
         << pages.toStdString();
     for (int page : {1, 250, 251, 501, kPages}) {
         const QString text = pageText(joined, page);
         EXPECT_TRUE(text.contains(QStringLiteral("No. %1 ").arg(page))) << page << text.toStdString();
-        EXPECT_EQ(text, pageText(whole, page)) << page;
-        const QString n = QString::number(page);
-        const auto picture = [&](const QString &pdf) {
-            return runProgram("pdftoppm", {"-r", "30", "-gray", "-f", n, "-l", n, pdf}).out;
-        };
-        EXPECT_TRUE(picture(joined) == picture(whole)) << "page " << page << " looks different";
     }
     // The parts' resources are written once, their empty annotation lists not at all.
     const QString plain = dir.filePath("plain.pdf");

@@ -1,6 +1,7 @@
 #include "export/pdf_batch.h"
 #include "export/pdf_export.h"
 #include "export/pdf_job.h"
+#include "export/pdf_parallel_job.h"
 #include "export_test_util.h"
 #include "files/design_file.h"
 #include "files/plain_file.h"
@@ -151,6 +152,47 @@ void expectPapers(const QString &pdf)
     }
 }
 } // namespace
+
+// Parts drawn on threads and joined (object streams, fonts and resources shared between parts)
+// look as the same pages written in one piece; invoices and labels alternate, so that the parts
+// differ in fonts, paper and barcodes.
+TEST(PdfExport, JoinedPartsLookAsOnePiece)
+{
+    REQUIRE_READERS();
+    VDoc invoice, label, report;
+    ASSERT_TRUE(ReadDesignFile(invoice, QStringLiteral(TESSALY_SOURCE_DIR "/examples/invoice.edt")));
+    ASSERT_TRUE(ReadDesignFile(label, QStringLiteral(TESSALY_SOURCE_DIR "/examples/label.ebt")));
+    constexpr int kPages = 560;
+    // Each part's pages write letters of their own, so that the parts' font subsets differ.
+    const QStringList letters{"abc", "XYZ", "jkl"};
+    for (int i = 0; i < kPages; ++i) {
+        VPage *page = report.AddPage();
+        CopyPageContent(*(i % 2 ? label : invoice).FirstPage(), *page);
+        for (const auto &e : page->Root().ChildList())
+            if (e->Kind() == ElementKind::Label) e->SetCaption(letters[i / 250] + QString::number(i));
+    }
+    QTemporaryDir dir;
+    const QString one = dir.filePath("one.pdf"), joined = dir.filePath("joined.pdf");
+    PdfReportWriter writer(one, 1252, QStringLiteral("Tessaly"));
+    ASSERT_TRUE(writer.begin(ReportPdfPageSize(*report.PageAt(0))));
+    for (int i = 0; i < kPages; ++i)
+        ASSERT_TRUE(writer.addPage(*report.PageAt(i)));
+    ASSERT_TRUE(writer.finish()) << writer.result().message.toStdString();
+    ParallelPdfJob job(joined, 1252, QStringLiteral("Tessaly"), false, 2);
+    for (int i = 0; i < kPages; ++i)
+        job.add(ClonePage(*report.PageAt(i)));
+    ASSERT_TRUE(job.finish().ok);
+    EXPECT_EQ(runProgram("qpdf", {"--check", joined}).exitCode, 0);
+    for (int page : {1, 2, 250, 251, 502, kPages}) {
+        const QString n = QString::number(page);
+        const auto picture = [&](const QString &pdf) {
+            return runProgram("pdftoppm", {"-r", "40", "-gray", "-f", n, "-l", n, pdf}).out;
+        };
+        const QByteArray want = picture(one);
+        EXPECT_FALSE(want.isEmpty());
+        EXPECT_TRUE(picture(joined) == want) << "page " << page << " looks different";
+    }
+}
 
 TEST(PdfExport, EachPageIsItsOwnPaper)
 {
