@@ -647,9 +647,8 @@ void PdfEngine::drawTwips(double x, double y, double width, double height,
     m_painter->setViewTransformEnabled(true);
     m_painter->setWindow(0, 0, 4, 4);
     m_painter->setViewport(0, 0, 3, 3);
-    m_painter->setWorldTransform(
-        QTransform::fromTranslate(topLeft.x() / kPointsPerPixel, topLeft.y() / kPointsPerPixel));
-    m_painter->setWorldTransform(QTransform::fromScale(96.0 / 1440.0, 96.0 / 1440.0), true);
+    m_painter->setWorldTransform(QTransform(96.0 / 1440.0, 0, 0, 96.0 / 1440.0, topLeft.x() / kPointsPerPixel,
+                                            topLeft.y() / kPointsPerPixel));
     draw(*m_painter);
     m_painter->restore();
 }
