@@ -2,6 +2,7 @@
 
 #include "app/app_texts.h"
 #include "app/main_window.h"
+#include "app/prompts.h"
 
 #include <QAction>
 #include <QMenu>
@@ -122,6 +123,19 @@ void ModeTab::applyTexts()
 Prompts &ModeTab::prompts() const
 {
     return m_shell.prompts();
+}
+
+bool ModeTab::askSaveChanges(const QString &question, const std::function<bool()> &save)
+{
+    if (!isModified()) return true;
+    switch (prompts().askYesNoCancel(T(title()), question)) {
+    case Prompts::Yes:
+        return save();
+    case Prompts::No:
+        return true;
+    default:
+        return false;
+    }
 }
 
 void ModeTab::refreshShell() const

@@ -66,6 +66,9 @@ protected:
     void setHints(std::initializer_list<std::pair<const char *, const char *>> hints);
     QAction *action(const char *name) const;
     Prompts &prompts() const;
+    // askSave for a document saved by save: nothing to ask when unmodified; Yes saves, No goes
+    // on without saving, Cancel (false) stays.
+    bool askSaveChanges(const QString &question, const std::function<bool()> &save);
     // The shell's captions, status line and menus after a change of the mode's document.
     void refreshShell() const;
 

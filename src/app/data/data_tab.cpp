@@ -124,15 +124,7 @@ void DataTab::refreshMenus()
 
 bool DataTab::askSave()
 {
-    if (!isModified()) return true;
-    switch (prompts().askYesNoCancel(T("Data Editor"), T("Save changes in data document?"))) {
-    case Prompts::Yes:
-        return mnuData_File_SaveClick();
-    case Prompts::No:
-        return true;
-    default:
-        return false;
-    }
+    return askSaveChanges(T("Save changes in data document?"), [this] { return mnuData_File_SaveClick(); });
 }
 
 void DataTab::setShown(bool shown)

@@ -338,15 +338,7 @@ void DesignTab::refreshMenus()
 
 bool DesignTab::askSave()
 {
-    if (!isModified()) return true;
-    switch (prompts().askYesNoCancel(T("Design Editor"), T("Save changes in design document?"))) {
-    case Prompts::Yes:
-        return mnuDesign_File_SaveClick();
-    case Prompts::No:
-        return true;
-    default:
-        return false;
-    }
+    return askSaveChanges(T("Save changes in design document?"), [this] { return mnuDesign_File_SaveClick(); });
 }
 
 void DesignTab::clearDocument()

@@ -125,15 +125,7 @@ void ReportTab::refreshMenus()
 
 bool ReportTab::askSave()
 {
-    if (!m_doc.IsModified()) return true;
-    switch (prompts().askYesNoCancel(T("Report Viewer"), T("Save changes in report document?"))) {
-    case Prompts::Yes:
-        return mnuReport_Report_SaveClick();
-    case Prompts::No:
-        return true;
-    default:
-        return false;
-    }
+    return askSaveChanges(T("Save changes in report document?"), [this] { return mnuReport_Report_SaveClick(); });
 }
 
 bool ReportTab::generateEnabled() const
