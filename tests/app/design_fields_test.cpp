@@ -268,7 +268,9 @@ TEST(PaperFit, ANewPaperOffersToFitThePanelAndListsWhatLiesOutside)
         const QString line = "  " + OutsideElementText(*e);
         EXPECT_EQ(listed.contains(line + "\n") || listed.endsWith(line), named) << e->Name().toStdString();
     }
-    if (outermost.size() > 20) EXPECT_TRUE(listed.contains(QString::number(outermost.size() - 20)));
+    if (outermost.size() > 20) {
+        EXPECT_TRUE(listed.contains(QString::number(outermost.size() - 20)));
+    }
 
     design.editor().undoStack().undo();
     QCoreApplication::processEvents();

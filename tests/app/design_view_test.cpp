@@ -183,21 +183,21 @@ TEST_F(DesignViewTest, ContextMenuCommandsAndInPlaceCaptions)
     settle();
     // Add a group on the page, a label in the group, cut the label and paste it on the page.
     menuChoices = {cmdAddGroup};
-    QContextMenuEvent onPage(QContextMenuEvent::Mouse, QPoint(40, 40));
+    QContextMenuEvent onPage(QContextMenuEvent::Mouse, QPoint(40, 40), QPoint(40, 40));
     QApplication::sendEvent(widget(&root()), &onPage);
     settle();
     ASSERT_EQ(root().ChildCount(), 1);
     VGrfElement *group = root().Child(0);
     EXPECT_EQ(group->Name(), "Group1");
     menuChoices = {cmdAddLabel};
-    QContextMenuEvent onGroup(QContextMenuEvent::Mouse, QPoint(10, 10));
+    QContextMenuEvent onGroup(QContextMenuEvent::Mouse, QPoint(10, 10), QPoint(10, 10));
     QApplication::sendEvent(widget(group), &onGroup);
     settle();
     ASSERT_EQ(group->ChildCount(), 1);
     VGrfElement *label = group->Child(0);
     EXPECT_EQ(label->Name(), "Group1_E1");
     menuChoices = {cmdCut};
-    QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(5, 5));
+    QContextMenuEvent onLabel(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
     QApplication::sendEvent(widget(label), &onLabel);
     EXPECT_EQ(editingState().cutElement, label);
     menuChoices = {cmdPaste};

@@ -131,9 +131,10 @@ TEST(HostileUse, KilledExportNeverTearsThePdf)
         p.kill();
         p.waitForFinished();
         const QByteArray now = readAll(pdf);
-        if (now != "old")
+        if (now != "old") {
             EXPECT_EQ(testsupport::runProgram("qpdf", {"--check", pdf}).exitCode, 0)
                 << "after " << delay << " ms";
+        }
     }
 }
 

@@ -497,8 +497,9 @@ TEST_F(DesignFileTest, PicturesOfEveryClassReadBack)
         ASSERT_TRUE(DecodePictureText(pictureText(c.className, stream, c.count), picture));
         ASSERT_TRUE(picture.HasImage());
         EXPECT_EQ(picture.Image().size(), gif ? QSize(1, 1) : image.size());
-        if (QByteArray(c.format) != "JPG" && QByteArray(c.format) != "GIF")
+        if (QByteArray(c.format) != "JPG" && QByteArray(c.format) != "GIF") {
             EXPECT_TRUE(samePixels(picture.Image(), image));
+        }
 
         // Through a design file and back: the class name and stream exactly as they came.
         VDoc doc;
