@@ -228,14 +228,8 @@ PageMarkup WriteReportMarkup(VDoc &report, const QString &fileName, QSize *pdfPa
 PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codePage, const QString &caption,
                                 bool writePictureFiles, int jobs)
 {
-    PdfReportWriter writer(fileName, codePage, caption, writePictureFiles);
-    if (report.PageCount() == 0) {
-        PdfExportResult result;
-        result.ok = false;
-        result.message = QStringLiteral("The report has no pages");
-        return result;
-    }
-    if (const QString problem = report.PaperSizeProblem(); !problem.isEmpty()) {
+    const QString problem = report.PageCount() == 0 ? QStringLiteral("The report has no pages") : report.PaperSizeProblem();
+    if (!problem.isEmpty()) {
         PdfExportResult result;
         result.ok = false;
         result.message = problem;
@@ -249,6 +243,7 @@ PdfExportResult ExportReportPdf(VDoc &report, const QString &fileName, int codeP
             job.add(ClonePage(*report.PageAt(i)));
         return job.finish();
     }
+    PdfReportWriter writer(fileName, codePage, caption, writePictureFiles);
     if (writer.begin(ReportPdfPageSize(*report.PageAt(0)))) {
         for (int i = 0; i < report.PageCount(); ++i)
             if (!writer.addPage(*report.PageAt(i))) break;

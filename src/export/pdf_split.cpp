@@ -272,7 +272,7 @@ bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
         } else {
             QCryptographicHash hash(QCryptographicHash::Blake2b_256);
             hash.addData(rewrite(n, [&](int r) -> QByteArray {
-                return r == m_pagesRoot ? QByteArray("P") : digest[size_t(r)].toHex();
+                return r == m_pagesRoot ? QByteArray("P") : digest[size_t(r)];
             }));
             digest[size_t(n)] = hash.result();
         }
