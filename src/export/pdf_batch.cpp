@@ -61,9 +61,10 @@ void PdfBatch::beginDocument(const QString &fileName, const QSize &pageSize)
         } else if (d->device == &d->memory) {
             d->memory.open(QIODevice::ReadWrite);
         }
-        if (d->startResult.ok && d->pdf.beginDocument(d->device))
+        if (d->startResult.ok && d->pdf.beginDocument(d->device)) {
+            d->pdf.collectUnderlays();
             SetUpPdf(d->pdf, pageSize.width(), pageSize.height(), d->codePage, QString(), d->startResult);
-        else if (d->startResult.ok)
+        } else if (d->startResult.ok)
             d->startResult = PdfExportResult{false, d->pdf.errorMessage(), QString(), {}};
     }
     if (!d->startResult.ok) section.result = d->startResult;
@@ -120,7 +121,7 @@ std::vector<PdfExportResult> PdfBatch::finish()
         pdf = QByteArrayView(reinterpret_cast<const char *>(mapped), d->file.size());
     }
     PdfSplitter splitter;
-    const bool split = d->startResult.ok && d->pages > 0 && splitter.open(pdf);
+    const bool split = d->startResult.ok && d->pages > 0 && splitter.open(pdf, d->pdf.takeUnderlays());
     std::vector<std::unique_ptr<AtomicFile>> files(d->sections.size());
     for (size_t i = 0; i < d->sections.size(); ++i) {
         const Section &s = d->sections[i];

@@ -1,5 +1,7 @@
 #include "export/pdf_engine.h"
 
+#include "export/pdf_underlay.h"
+
 #include "export/pdf_font_map.h"
 #include "files/atomic_file.h"
 #include "files/plain_file.h"
@@ -264,15 +266,59 @@ void PdfEngine::beginPage(double width, double height)
     m_pageOpen = true;
     ++m_pageCount;
     m_path = QPainterPath();
+    if (m_underlay) m_underlay->startPage(height);
 }
 
 void PdfEngine::endPage()
 {
+    closeUnderlay();
     m_pageOpen = false;
+}
+
+void PdfEngine::collectUnderlays()
+{
+    if (!m_underlay) m_underlay = std::make_unique<PdfUnderlay>();
+}
+
+StencilSink *PdfEngine::stencilSink()
+{
+    return m_underlay.get();
+}
+
+std::vector<QByteArray> PdfEngine::takeUnderlays()
+{
+    m_underlays.resize(size_t(m_pageCount));
+    return std::exchange(m_underlays, {});
+}
+
+bool PdfEngine::placeStencil(double x, double y, double width, double height, const ModuleStencil &stencil)
+{
+    if (!m_underlay || !m_pageOpen || !(width > 0) || !(height > 0)) return false;
+    const QPointF topLeft = toDevice(x, y + height);
+    const QRectF box(topLeft, QSizeF(width, height));
+    m_underlay->setClip(box);
+    // As drawTwips maps twips: a twentieth of a point.
+    const bool placed = m_underlay->place(QTransform(0.05, 0, 0, 0.05, topLeft.x(), topLeft.y()), stencil);
+    m_underlay->setClip(QRectF());
+    if (placed) drawn(box);
+    return placed;
+}
+
+void PdfEngine::closeUnderlay()
+{
+    if (!m_underlay || !m_pageOpen) return;
+    m_underlays.resize(size_t(m_pageCount));
+    m_underlays.back() = m_underlay->finishPage();
+}
+
+void PdfEngine::drawn(const QRectF &bounds)
+{
+    if (m_underlay) m_underlay->drawn(bounds);
 }
 
 bool PdfEngine::endDocument(const QString &)
 {
+    closeUnderlay();
     if (m_painter && m_painter->isActive()) m_painter->end();
     m_painter.reset();
     m_writer.reset();
@@ -291,6 +337,7 @@ void PdfEngine::abandonDocument()
     m_writer.reset();
     m_pageOpen = false;
     m_file.reset(); // removes the temporary file; the target was never touched
+    m_underlays.clear();
 }
 
 void PdfEngine::setParameter(const QString &key, const QString &value)
@@ -487,8 +534,14 @@ void PdfEngine::fitTextLine(const QString &text, double x, double y, const QStri
                                             y, fit.placedW(), fit.placedH(), options.position);
     // Local glyph space is y-down from the baseline; the page is y-up from the bottom.
     const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
+    const QTransform glyphs = QTransform(1, 0, 0, -1, 0, 0) * place * toDevice;
+    if (m_underlay) {
+        // Room for accents above the capitals and for descenders.
+        const double c = face.capHeight;
+        drawn(glyphs.mapRect(QRectF(-c, -2 * c, *known + 2 * c, 3 * c)));
+    }
     m_painter->save();
-    m_painter->setTransform(QTransform(1, 0, 0, -1, 0, 0) * place * toDevice);
+    m_painter->setTransform(glyphs);
     m_painter->setFont(font);
     m_painter->setPen(m_fill);
     m_painter->drawText(QPointF(0, 0), text);
@@ -569,11 +622,14 @@ void PdfEngine::fitImage(int handle, double x, double y, const QString &optionTe
     const QTransform place = PlacePdfObject(w, h, sx, sy, fit.degrees, x, y, fit.placedW(), fit.placedH(),
                                             ReadPdfPosition(options));
     const QTransform toDevice(1, 0, 0, -1, 0, m_pageHeight);
+    const QTransform picture = QTransform(1, 0, 0, -1, 0, h) * place * toDevice;
+    const bool clip = method == QLatin1String("clip") && hasBox;
+    const QRectF box(x, m_pageHeight - y - boxH, boxW, boxH);
+    drawn(clip ? picture.mapRect(QRectF(0, 0, w, h)).intersected(box) : picture.mapRect(QRectF(0, 0, w, h)));
     m_painter->save();
-    if (method == QLatin1String("clip") && hasBox)
-        m_painter->setClipRect(QRectF(x, m_pageHeight - y - boxH, boxW, boxH));
+    if (clip) m_painter->setClipRect(box);
     // The picture's first row is its top: flip it into the y-up object space.
-    m_painter->setTransform(QTransform(1, 0, 0, -1, 0, h) * place * toDevice);
+    m_painter->setTransform(picture);
     m_painter->drawImage(QRectF(0, 0, w, h), image);
     m_painter->restore();
 }
@@ -628,6 +684,7 @@ void PdfEngine::stroke()
                 pattern << d / m_lineWidth; // Qt counts dashes in pen widths
             pen.setDashPattern(pattern);
         }
+        drawn(m_path.boundingRect().adjusted(-m_lineWidth, -m_lineWidth, m_lineWidth, m_lineWidth));
         m_painter->strokePath(m_path, pen);
     }
     m_path = QPainterPath();
@@ -649,6 +706,10 @@ void PdfEngine::drawTwips(double x, double y, double width, double height,
     m_painter->setViewport(0, 0, 3, 3);
     m_painter->setWorldTransform(QTransform(96.0 / 1440.0, 0, 0, 96.0 / 1440.0, topLeft.x() / kPointsPerPixel,
                                             topLeft.y() / kPointsPerPixel));
+    const QRectF box(topLeft, QSizeF(width, height));
+    if (m_underlay) m_underlay->setClip(box);
     draw(*m_painter);
+    if (m_underlay) m_underlay->setClip(QRectF());
+    drawn(box);
     m_painter->restore();
 }

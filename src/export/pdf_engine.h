@@ -13,9 +13,12 @@
 #include <vector>
 
 class AtomicFile;
+class PdfUnderlay;
 class QIODevice;
 class QPainter;
 class QPdfWriter;
+class StencilSink;
+struct ModuleStencil;
 struct PdfFontMap;
 
 // A small PDF writer with PDFlib-style operations over QPdfWriter and QPainter. Coordinates are
@@ -103,6 +106,18 @@ public:
     void drawTwips(double x, double y, double width, double height,
                    const std::function<void(QPainter &)> &draw);
 
+    // From now on barcode and QR stencils that nothing drawn earlier overlaps go beneath their
+    // page (PdfUnderlay), inside drawTwips through stencilSink(). Only for a document whose pages
+    // are copied on with takeUnderlays() (PdfSplitter): the file itself does not hold them.
+    void collectUnderlays();
+    // Null when underlays are not collected.
+    StencilSink *stencilSink();
+    // The stencil (in twips from the top-left corner of the box drawTwips would draw in) beneath
+    // the page without a drawing of its own; false when it cannot go there.
+    bool placeStencil(double x, double y, double width, double height, const ModuleStencil &stencil);
+    // One stream object body per page, empty for a page without; after endDocument().
+    std::vector<QByteArray> takeUnderlays();
+
     // Reads a font map and registers its font files with the process's font database once, so
     // that engines made later (on any thread) find them without touching the database again.
     static void preloadFontMap(const QString &path);
@@ -151,4 +166,9 @@ private:
     double m_lineWidth = 1.0;
     QList<qreal> m_dashes; // in points; empty = solid
     QPainterPath m_path;
+
+    void drawn(const QRectF &bounds);
+    void closeUnderlay();
+    std::unique_ptr<PdfUnderlay> m_underlay;
+    std::vector<QByteArray> m_underlays;
 };

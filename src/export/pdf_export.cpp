@@ -163,6 +163,7 @@ bool PdfReportWriter::begin(const QSize &pageSize, QIODevice *device, int firstN
         m_open.reset();
         return false;
     }
+    m_open->pdf.collectUnderlays();
     if (!SetUpPdf(m_open->pdf, pageSize.width(), pageSize.height(), m_codePage, QString(), m_result)) {
         m_open.reset();
         return false;
@@ -193,6 +194,7 @@ bool PdfReportWriter::finish()
 {
     if (!m_open) return false;
     endPdf(m_open->pdf, m_result);
+    m_underlays = m_open->pdf.takeUnderlays();
     m_open.reset();
     return m_result.ok;
 }

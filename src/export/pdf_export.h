@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <vector>
 
 class PdfEngine;
 class QIODevice;
@@ -44,7 +45,8 @@ public:
     ~PdfReportWriter();
     bool begin(const QSize &pageSize);
     // The same into device, which the caller owns and finishes; warnings number the pages from
-    // firstNumber on (a part of a longer report).
+    // firstNumber on (a part of a longer report). The pages' underlays (PdfEngine) are then
+    // kept apart, for the splitter that copies the pages on.
     bool begin(const QSize &pageSize, QIODevice *device, int firstNumber);
     // False (and result()) when the page cannot be exported; the file is then abandoned.
     bool addPage(VPage &page);
@@ -52,9 +54,12 @@ public:
     // Gives up: the previous file of that name stays.
     void abandon();
     const PdfExportResult &result() const { return m_result; }
+    // After finish(), for a writer begun on a device: one per page, empty for a page without.
+    std::vector<QByteArray> takeUnderlays() { return std::exchange(m_underlays, {}); }
 
 private:
     struct Open;
+    std::vector<QByteArray> m_underlays;
     QString m_fileName;
     int m_codePage;
     bool m_writePictureFiles;

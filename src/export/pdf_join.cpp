@@ -73,10 +73,10 @@ bool PdfJoiner::writePack()
     return ok;
 }
 
-bool PdfJoiner::add(QByteArrayView part)
+bool PdfJoiner::add(QByteArrayView part, std::vector<QByteArray> underlays)
 {
     PdfSplitter pdf;
-    if (!pdf.open(part)) {
+    if (!pdf.open(part, std::move(underlays))) {
         m_error = pdf.error();
         return false;
     }

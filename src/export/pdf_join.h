@@ -20,9 +20,9 @@ class PdfJoiner
 {
 public:
     explicit PdfJoiner(QIODevice &out);
-    // Appends every page of part; false (and error()) when it is not a PDF of the engine's plain
-    // structure or cannot be written.
-    bool add(QByteArrayView part);
+    // Appends every page of part, with the pages' underlays (PdfEngine::takeUnderlays); false
+    // (and error()) when it is not a PDF of the engine's plain structure or cannot be written.
+    bool add(QByteArrayView part, std::vector<QByteArray> underlays = {});
     // Writes the page tree, catalog and cross-reference stream.
     bool finish();
     QString error() const { return m_error; }

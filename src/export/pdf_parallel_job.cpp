@@ -24,6 +24,7 @@ struct Part {
     bool closed = false; // every page handed over
     bool done = false;
     QByteArray pdf;
+    std::vector<QByteArray> underlays;
     PdfExportResult result;
 };
 int elementsIn(const VGrfElement &element)
@@ -94,8 +95,10 @@ struct ParallelPdfJob::Pool {
             writer.abandon();
         buffer.close();
         PdfExportResult r = writer.result();
+        std::vector<QByteArray> underlays = writer.takeUnderlays();
         if (lock) lock->lock();
         part.result = std::move(r);
+        part.underlays = std::move(underlays);
         part.done = true;
         changed.notify_all();
     }
@@ -169,7 +172,7 @@ struct ParallelPdfJob::Pool {
             result.warnings << part->result.warnings;
             if (!part->result.ok)
                 fail(part->result.message);
-            else if (!joiner->add(part->pdf))
+            else if (!joiner->add(part->pdf, std::move(part->underlays)))
                 fail(joiner->error());
         }
     }

@@ -291,14 +291,19 @@ struct PdfReplay::Lines {
         const int l = intTag(line, "gl"), t = intTag(line, "gt"), w = intTag(line, "gr"),
                   h = intTag(line, "gb");
         setColorRef(pdf, "stroke", line.value(QLatin1String("gc")), false);
-        if (element && element->BarCode()) {
-            pdf.drawTwips(fp(l), PH - fp(t) - fp(h), fp(w), fp(h), [&](QPainter &painter) {
-                DrawBarcode(*element->BarCode(), painter, QRect(0, 0, w, h), element->Font(),
-                            DrawSurface::Vector);
-            });
+        VBarCode *code = element ? element->BarCode() : nullptr;
+        const double x = fp(l), y = PH - fp(t) - fp(h);
+        if (code) {
+            // A QR Code is its modules alone: beneath the page it needs no drawing state at all.
+            if (!pdf.stencilSink() ||
+                !pdf.placeStencil(x, y, fp(w), fp(h), QrStencil(*code, QRect(0, 0, w, h))))
+                pdf.drawTwips(x, y, fp(w), fp(h), [&](QPainter &painter) {
+                    DrawBarcode(*code, painter, QRect(0, 0, w, h), element->Font(), DrawSurface::Vector,
+                                pdf.stencilSink());
+                });
         } else {
             const QString file = BarcodePictureName(fileName, value, l, t);
-            placePicture(pdf, file, fp(l), PH - fp(t) - fp(h),
+            placePicture(pdf, file, x, y,
                          QStringLiteral("boxsize={") + FloatText(fp(w)) + QLatin1Char(' ') +
                              FloatText(fp(h)) + QStringLiteral("} position={left top} fitmethod=entire"),
                          warnings);

@@ -1,5 +1,7 @@
 #include "export/pdf_split.h"
 
+#include "export/pdf_underlay.h"
+
 #include <QCryptographicHash>
 #include <QIODevice>
 #include <algorithm>
@@ -48,9 +50,10 @@ bool PdfSplitter::fail(const QString &text)
     return false;
 }
 
-bool PdfSplitter::open(QByteArrayView pdf)
+bool PdfSplitter::open(QByteArrayView pdf, std::vector<QByteArray> underlays)
 {
     m_pdf = pdf;
+    m_underlays = std::move(underlays);
     m_objects.clear();
     m_pages.clear();
     const qsizetype startxref = pdf.lastIndexOf("startxref");
@@ -289,6 +292,10 @@ bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
     renumbered[size_t(m_pagesRoot)] = parent;
     int next = firstNumber;
     std::vector<int> copies;
+    // A page's underlay follows it, numbered after it.
+    std::vector<const QByteArray *> underlay(m_objects.size(), nullptr);
+    for (int i = first; i < first + count && size_t(i) < m_underlays.size(); ++i)
+        if (!m_underlays[size_t(i)].isEmpty()) underlay[size_t(m_pages[size_t(i)])] = &m_underlays[size_t(i)];
     for (int n : reached) {
         if (!unique[size_t(n)]) {
             const auto same = written.numbers.constFind(digest[size_t(n)]);
@@ -298,6 +305,7 @@ bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
             }
         }
         renumbered[size_t(n)] = next++;
+        if (underlay[size_t(n)]) ++next;
         if (!unique[size_t(n)]) written.numbers.insert(digest[size_t(n)], renumbered[size_t(n)]);
         copies.push_back(n);
     }
@@ -310,7 +318,11 @@ bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
             return number(known ? renumbered[size_t(r)] : r) + " 0 R";
         });
         body.chop(6); // "endobj"
-        if (!put(renumbered[size_t(n)], body, m_objects[size_t(n)].stream >= 0))
+        const QByteArray *under = underlay[size_t(n)];
+        if (under && !PutContentFirst(body, renumbered[size_t(n)] + 1))
+            return fail(QStringLiteral("a page without content"));
+        if (!put(renumbered[size_t(n)], body, m_objects[size_t(n)].stream >= 0) ||
+            (under && !put(renumbered[size_t(n)] + 1, *under, true)))
             return fail(QStringLiteral("the output could not be written"));
     }
     return true;

@@ -4,6 +4,7 @@
 #include <QHash>
 #include <QString>
 #include <functional>
+#include <vector>
 
 class QIODevice;
 
@@ -25,7 +26,9 @@ class PdfSplitter
 public:
     // pdf must stay valid while the splitter is used. False (and error()) when its structure is
     // not the plain one the engine writes (classic cross-reference table, one flat page tree).
-    bool open(QByteArrayView pdf);
+    // underlays: a stream object body per page (PdfEngine::takeUnderlays), copied on as the first
+    // content of its page; empty ones and missing ones add nothing.
+    bool open(QByteArrayView pdf, std::vector<QByteArray> underlays = {});
     QString error() const { return m_error; }
     int pageCount() const { return int(m_pages.size()); }
     // Writes pages [first, first + count) as a PDF of their own.
@@ -69,6 +72,7 @@ private:
     std::vector<Object> m_objects; // by number; begin 0 for free entries
     std::vector<int> m_pages;
     std::vector<int> m_sortedPages;
+    std::vector<QByteArray> m_underlays;
     int m_pagesRoot = 0;
     int m_info = 0;
 };

@@ -196,7 +196,7 @@ void drawDigits(QPainter &painter, const QFont &font, const QList<std::pair<QStr
     painter.drawGlyphRun(QPointF(0, 0), run);
 }
 
-void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZelFont &font)
+void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZelFont &font, StencilSink *sink)
 {
     const Symbol symbol = encode(record);
     if (symbol.modules == 0) return;
@@ -223,6 +223,7 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
     QList<double> pieceStart;
     QList<QRectF> barRects;
     double x = m.offset;
+    int modules = 0;
     for (qsizetype i = 0; i < symbol.patterns.size(); ++i) {
         const QString &p = symbol.patterns[i];
         pieceStart << x;
@@ -239,12 +240,30 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
             j = end;
         }
         x += double(p.size()) * m.step;
+        modules += int(p.size());
     }
     pieceStart << x;
-    // All bars in one go: a PDF then holds one path of rectangles, not a drawing state per bar.
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(barColor);
-    painter.drawRects(barRects);
+    if (sink && bars.length > 0) {
+        // The bars as samples of one module each: the guards that reach into the text band
+        // apart, as they are longer.
+        ModuleStencil body(modules, 1, QRectF(m.offset, bars.top, modules * m.step, bars.length), barColor);
+        ModuleStencil guards(modules, 1, QRectF(m.offset, bars.top, modules * m.step, bars.length + t), barColor);
+        int at = 0;
+        for (qsizetype i = 0; i < symbol.patterns.size(); ++i) {
+            ModuleStencil &into = extendGuards && symbol.texts[i].isEmpty() ? guards : body;
+            for (const QChar c : symbol.patterns[i]) {
+                if (c == QLatin1Char('1')) into.setDark(at, 0);
+                ++at;
+            }
+        }
+        PutStencil(painter, body, sink);
+        if (extendGuards) PutStencil(painter, guards, sink);
+    } else {
+        // All bars in one go: a PDF then holds one path of rectangles, not a drawing state per bar.
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(barColor);
+        painter.drawRects(barRects);
+    }
     painter.setBrush(Qt::NoBrush);
     if (!printValue) return;
 
@@ -288,46 +307,14 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
     drawDigits(painter, textFont, digits, baseline);
 }
 
-void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSurface surface)
+void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSurface surface, StencilSink *sink)
 {
     if (rect.width() <= 0 || rect.height() <= 0) return;
     const QRectF target(rect);
     if (surface == DrawSurface::Vector) {
-        const QrModules symbol = QrSymbolModules(record.Value());
-        const int side = symbol.side;
-        if (side == 0) return;
-        // Lossless at any zoom: rectangles of dark modules in module units (small whole numbers
-        // keep a PDF's drawing short). A row's run continues the same run of the row above as
-        // one taller rectangle, which takes the finder patterns and most columns in a few.
-        QList<QRect> runs;
-        std::vector<int> above(size_t(side), -1), here(size_t(side), -1); // run starting there
-        for (int y = 0; y < side; ++y) {
-            std::fill(here.begin(), here.end(), -1);
-            for (int x = 0; x < side;) {
-                if (!symbol.at(x, y)) {
-                    ++x;
-                    continue;
-                }
-                const int start = x;
-                while (x < side && symbol.at(x, y))
-                    ++x;
-                const int same = above[size_t(start)];
-                if (same >= 0 && runs[same].width() == x - start) {
-                    runs[same].setHeight(runs[same].height() + 1);
-                    here[size_t(start)] = same;
-                } else {
-                    here[size_t(start)] = int(runs.size());
-                    runs << QRect(start, y, x - start, 1);
-                }
-            }
-            above.swap(here);
-        }
-        PainterState state(painter);
-        painter.translate(target.topLeft());
-        painter.scale(target.width() / side, target.height() / side);
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(Qt::black);
-        painter.drawRects(runs);
+        // Lossless at any zoom.
+        const ModuleStencil stencil = QrStencil(record, rect);
+        if (stencil.columns > 0) PutStencil(painter, stencil, sink);
         return;
     }
     const QImage symbol = QrSymbolImage(record.Value());
@@ -349,18 +336,30 @@ void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSu
 
 } // namespace
 
+ModuleStencil QrStencil(const VBarCode &record, const QRect &rect)
+{
+    if (record.Type() != VBarCode::Qr || rect.width() <= 0 || rect.height() <= 0) return {};
+    const QrModules symbol = QrSymbolModules(record.Value());
+    if (symbol.side == 0) return {};
+    ModuleStencil stencil(symbol.side, symbol.side, QRectF(rect), Qt::black);
+    for (int y = 0; y < symbol.side; ++y)
+        for (int x = 0; x < symbol.side; ++x)
+            if (symbol.at(x, y)) stencil.setDark(x, y);
+    return stencil;
+}
+
 BarcodeMetrics MeasureBarcode(const VBarCode &record, int extent)
 {
     return measure(record, encode(record).modules, extent);
 }
 
 void DrawBarcode(VBarCode &record, QPainter &painter, const QRect &rect, const TZelFont &font,
-                 DrawSurface surface)
+                 DrawSurface surface, StencilSink *sink)
 {
     if (record.Type() == VBarCode::Qr)
-        drawQr(record, painter, rect, surface);
+        drawQr(record, painter, rect, surface, sink);
     else if (isLinear(record.Type()))
-        drawLinear(record, painter, rect, font);
+        drawLinear(record, painter, rect, font, surface == DrawSurface::Vector ? sink : nullptr);
 }
 
 QImage RenderBarcodeImage(VBarCode &record, QSize twips, const TZelFont &font, double dpi)

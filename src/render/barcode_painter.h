@@ -4,7 +4,10 @@
 #include <QRect>
 #include <QString>
 
+#include "render/module_stencil.h"
+
 class QPainter;
+class StencilSink;
 class TZelFont;
 class VBarCode;
 
@@ -13,9 +16,14 @@ class VBarCode;
 enum class DrawSurface { Screen, Printer, Bitmap, Vector };
 
 // Draws the symbol of record into rect (twips; the painter maps one logical unit to one twip).
-// The module width computed in custom or standard size is written back into LineWidth.
+// The module width computed in custom or standard size is written back into LineWidth. On a
+// vector surface the modules go to sink when it takes them (see StencilSink).
 void DrawBarcode(VBarCode &record, QPainter &painter, const QRect &rect, const TZelFont &font,
-                 DrawSurface surface);
+                 DrawSurface surface, StencilSink *sink = nullptr);
+
+// A QR Code's modules as a stencil on rect (twips); none (no columns) for another symbol, an
+// empty rect or a value that cannot be encoded.
+ModuleStencil QrStencil(const VBarCode &record, const QRect &rect);
 
 // Writes the barcode as a JPEG beside the export being written (outputName) and returns its path:
 // base + "_barcode_" + value + "_" + left mm + "_" + top mm + ".jpeg". Empty when writing fails.

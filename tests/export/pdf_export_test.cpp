@@ -2,10 +2,12 @@
 #include "export/pdf_export.h"
 #include "export/pdf_job.h"
 #include "export/pdf_parallel_job.h"
+#include "export/pdf_split.h"
 #include "export_test_util.h"
 #include "files/design_file.h"
 #include "files/plain_file.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -173,11 +175,19 @@ TEST(PdfExport, JoinedPartsLookAsOnePiece)
     }
     QTemporaryDir dir;
     const QString one = dir.filePath("one.pdf"), joined = dir.filePath("joined.pdf");
+    // One engine, its pages copied out whole.
+    QBuffer piece;
+    piece.open(QIODevice::WriteOnly);
     PdfReportWriter writer(one, 1252, QStringLiteral("Tessaly"));
-    ASSERT_TRUE(writer.begin(ReportPdfPageSize(*report.PageAt(0))));
+    ASSERT_TRUE(writer.begin(ReportPdfPageSize(*report.PageAt(0)), &piece, 1));
     for (int i = 0; i < kPages; ++i)
         ASSERT_TRUE(writer.addPage(*report.PageAt(i)));
     ASSERT_TRUE(writer.finish()) << writer.result().message.toStdString();
+    PdfSplitter splitter;
+    ASSERT_TRUE(splitter.open(piece.data(), writer.takeUnderlays()));
+    QFile onePiece(one);
+    ASSERT_TRUE(onePiece.open(QIODevice::WriteOnly) && splitter.write(0, kPages, onePiece));
+    onePiece.close();
     ParallelPdfJob job(joined, 1252, QStringLiteral("Tessaly"), false, 2);
     for (int i = 0; i < kPages; ++i)
         job.add(ClonePage(*report.PageAt(i)));
@@ -338,9 +348,21 @@ TEST(PdfExport, TextAlignmentFittingOrientationAndFonts)
     EXPECT_TRUE(pdfFonts(pdf).contains("LiberationMono-Bold"));
 }
 
-// Groups, tables and barcodes are vectors at the place their pictures would have had: no image
-// goes into the file and none is left beside it, and the symbols still scan.
-TEST(PdfExport, GroupsTablesAndBarcodesAreVectors)
+// The rows of pdfimages' listing after its header, pictures apart from stencils (image masks).
+QByteArrayList imageRows(const QString &pdf, bool stencils)
+{
+    QByteArrayList rows = runProgram("pdfimages", {"-list", pdf}).out.split('\n').mid(2);
+    rows.removeIf([&](const QByteArray &row) {
+        const bool stencil = row.simplified().split(' ').value(2) == "stencil";
+        return row.trimmed().isEmpty() || stencil != stencils;
+    });
+    return rows;
+}
+
+// Groups and tables are vectors at the place their pictures would have had, barcodes and QR
+// Codes stencils of one sample per module beneath the page unless something drawn before them
+// overlaps them: no picture goes into the file and none is left beside it, and the symbols scan.
+TEST(PdfExport, GroupsTablesAndBarcodesAreVectorsOrStencils)
 {
     REQUIRE_READERS();
     QTemporaryDir dir;
@@ -365,11 +387,19 @@ TEST(PdfExport, GroupsTablesAndBarcodesAreVectors)
     VBarCode &qr = addElement(page->Root(), ElementKind::BarCode, 5670, 7000, 1701, 1701)->EnsureBarCode();
     qr.SetType(VBarCode::Qr);
     qr.SetValue("Tessaly/QR 1");
+    // On the yellow group, which is drawn first: drawn over it in its turn, not beneath the page.
+    VBarCode &onGroup = addElement(page->Root(), ElementKind::BarCode, 4000, 2400, 1000, 1000)->EnsureBarCode();
+    onGroup.SetType(VBarCode::Qr);
+    onGroup.SetValue("Tessaly/QR 2");
 
     ASSERT_TRUE(ExportReportPdf(doc, pdf, 1252, QString()));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"vectors.pdf"});
-    const QByteArray images = runProgram("pdfimages", {"-list", pdf}).out;
-    EXPECT_EQ(images.count('\n'), 2) << images.toStdString(); // the listing's two header lines only
+    EXPECT_TRUE(imageRows(pdf, false).isEmpty()) << imageRows(pdf, false).join('\n').toStdString();
+    // The bars (the guards apart) and the first QR Code: modules by modules, quiet zones included.
+    QStringList stencils;
+    for (const QByteArray &row : imageRows(pdf, true))
+        stencils << QString::fromLatin1(row.simplified().split(' ').mid(3, 2).join('x'));
+    EXPECT_EQ(stencils, QStringList({"113x1", "113x1", "23x23"}));
 
     const QImage rendered = renderPdfPage(pdf, 1, 144);
     const QColor yellow = at(rendered, (1134 + 4000) / 20.0, (2268 + 1500) / 20.0);
@@ -378,6 +408,8 @@ TEST(PdfExport, GroupsTablesAndBarcodesAreVectors)
     EXPECT_TRUE(like(at(rendered, (1134 + 1400) / 20.0, (4536 + 567) / 20.0), Qt::blue));
     EXPECT_TRUE(like(at(rendered, (1134 + 4200) / 20.0, (4536 + 567) / 20.0), Qt::blue));
     EXPECT_TRUE(like(at(rendered, (1134 + 1400) / 20.0, (4536 + 1300) / 20.0), Qt::white));
+    // The middle of the top-left finder pattern: 4.5 of 23 modules in.
+    EXPECT_TRUE(like(at(rendered, (4000 + 196) / 20.0, (2400 + 196) / 20.0), Qt::black));
     const std::vector<PdfWord> words = pdfWords(pdf);
     EXPECT_NE(findWord(words, "Inside"), nullptr);
     QString text;
@@ -391,6 +423,7 @@ TEST(PdfExport, GroupsTablesAndBarcodesAreVectors)
     const QString decoded = QString::fromUtf8(runProgram("zbarimg", {"-q", png}).out);
     EXPECT_TRUE(decoded.contains("EAN-13:4006381333931")) << decoded.toStdString();
     EXPECT_TRUE(decoded.contains("QR-Code:Tessaly/QR 1")) << decoded.toStdString();
+    EXPECT_TRUE(decoded.contains("QR-Code:Tessaly/QR 2")) << decoded.toStdString();
 }
 
 TEST(PdfExport, FailuresReportAndStop)
@@ -551,8 +584,7 @@ TEST(PdfExport, ValuesHoldingMarkupAreDrawnAsTyped)
     const PdfExportResult r = ExportReportPdf(doc, pdf, 1252, QString());
     ASSERT_TRUE(r.ok) << r.message.toStdString();
     EXPECT_EQ(pdfInfo(pdf, "Pages"), "1");
-    const QByteArray images = runProgram("pdfimages", {"-list", pdf}).out;
-    EXPECT_EQ(images.count('\n'), 2) << images.toStdString(); // no picture was pulled in
+    EXPECT_TRUE(imageRows(pdf, false).isEmpty()) << "a picture was pulled in";
 
     const std::vector<PdfWord> words = pdfWords(pdf);
     for (int i = 0; i < captions.size(); ++i) {

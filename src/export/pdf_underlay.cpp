@@ -1,0 +1,117 @@
+#include "export/pdf_underlay.h"
+
+#include <QTransform>
+#include <cctype>
+#include <cmath>
+
+namespace
+{
+void appendNumber(QByteArray &out, double v)
+{
+    if (std::abs(v) < 0.00005) v = 0;
+    QByteArray text = QByteArray::number(v, 'f', 4);
+    while (text.endsWith('0'))
+        text.chop(1);
+    if (text.endsWith('.')) text.chop(1);
+    out += text;
+    out += ' ';
+}
+
+void appendHex(QByteArray &out, QByteArrayView bytes)
+{
+    static const char digits[] = "0123456789abcdef";
+    for (const char c : bytes) {
+        out += digits[(uchar(c) >> 4) & 0xf];
+        out += digits[uchar(c) & 0xf];
+    }
+}
+} // namespace
+
+void PdfUnderlay::startPage(double pageHeight)
+{
+    m_pageHeight = pageHeight;
+    m_clip = QRectF();
+    m_drawn.clear();
+    m_content.clear();
+}
+
+void PdfUnderlay::drawn(const QRectF &bounds)
+{
+    if (bounds.isValid()) m_drawn.push_back(bounds);
+}
+
+bool PdfUnderlay::place(const QTransform &toDevice, const ModuleStencil &stencil)
+{
+    if (m_clip.isNull() || stencil.columns <= 0 || stencil.rows <= 0 || stencil.rect.isEmpty()) return false;
+    const QRectF whole = toDevice.mapRect(stencil.rect);
+    const QRectF bounds = whole.intersected(m_clip);
+    if (bounds.isEmpty()) return true; // clipped away whole
+    for (const QRectF &earlier : m_drawn)
+        if (earlier.intersects(bounds)) return false;
+    // The unit square of the image, its first row on top, onto the stencil's rectangle, then the
+    // y-down device onto the page's y-up space.
+    const QRectF &r = stencil.rect;
+    const QTransform place = QTransform(r.width(), 0, 0, -r.height(), r.left(), r.top() + r.height()) * toDevice *
+                             QTransform(1, 0, 0, -1, 0, m_pageHeight);
+    QByteArray &out = m_content;
+    out += "q\n";
+    const QColor c = stencil.color.toRgb();
+    if (c.red() != 0 || c.green() != 0 || c.blue() != 0) {
+        appendNumber(out, c.redF());
+        appendNumber(out, c.greenF());
+        appendNumber(out, c.blueF());
+        out += "rg\n";
+    }
+    constexpr double kSlack = 0.01; // points
+    if (!m_clip.adjusted(-kSlack, -kSlack, kSlack, kSlack).contains(whole)) {
+        appendNumber(out, m_clip.left());
+        appendNumber(out, m_pageHeight - m_clip.bottom());
+        appendNumber(out, m_clip.width());
+        appendNumber(out, m_clip.height());
+        out += "re W n\n";
+    }
+    for (const double v : {place.m11(), place.m12(), place.m21(), place.m22(), place.dx(), place.dy()})
+        appendNumber(out, v);
+    out += "cm\nBI /IM true /W " + QByteArray::number(stencil.columns) + " /H " + QByteArray::number(stencil.rows) +
+           " /D [1 0] /F /AHx ID\n";
+    appendHex(out, stencil.bits);
+    out += ">\nEI Q\n";
+    return true;
+}
+
+QByteArray PdfUnderlay::finishPage()
+{
+    if (m_content.isEmpty()) return {};
+    // qCompress gives a zlib stream after a four-byte length.
+    const QByteArray data = qCompress(m_content, 6).sliced(4);
+    m_content.clear();
+    return "\n<<\n/Length " + QByteArray::number(data.size()) + "\n/Filter /FlateDecode\n>>\nstream\n" + data +
+           "\nendstream\n";
+}
+
+bool PutContentFirst(QByteArray &dictionary, int content)
+{
+    const qsizetype key = dictionary.indexOf("/Contents");
+    if (key < 0) return false;
+    qsizetype at = key + 9;
+    while (at < dictionary.size() && std::isspace(uchar(dictionary[at])))
+        ++at;
+    const QByteArray first = QByteArray::number(content) + " 0 R ";
+    if (at < dictionary.size() && dictionary[at] == '[') {
+        dictionary.insert(at + 1, first);
+        return true;
+    }
+    // A reference: number, generation, R.
+    qsizetype end = at;
+    for (int field = 0; field < 3; ++field) {
+        while (end < dictionary.size() && std::isspace(uchar(dictionary[end])))
+            ++end;
+        const qsizetype start = end;
+        while (end < dictionary.size() && (std::isdigit(uchar(dictionary[end])) || (field == 2 && dictionary[end] == 'R')))
+            ++end;
+        if (end == start || (field == 2 && dictionary[end - 1] != 'R')) return false;
+    }
+    dictionary.insert(end, ']');
+    dictionary.insert(at, "[" + first);
+    return true;
+}
