@@ -5,6 +5,7 @@
 #include "app/prompts.h"
 #include "app/report/temporary_pictures.h"
 #include "files/source_date.h"
+#include "report/batch_memory.h"
 
 #include <QApplication>
 #include <QDir>
@@ -50,6 +51,7 @@ int exportWithoutWindow(int argc, char **argv)
 int main(int argc, char **argv)
 {
     SetUpReproducibleOutput();
+    KeepFreedMemoryForReuse();
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);

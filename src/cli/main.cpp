@@ -3,6 +3,7 @@
 #include "files/source_date.h"
 
 #include "model/code_page.h"
+#include "report/batch_memory.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,6 +74,7 @@ int unknownCommand(const QString &name)
 int main(int argc, char **argv)
 {
     SetUpReproducibleOutput();
+    KeepFreedMemoryForReuse();
     // Headless: drawing and PDF writing work without a display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) {

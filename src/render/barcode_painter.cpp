@@ -339,12 +339,16 @@ void drawQr(const VBarCode &record, QPainter &painter, const QRect &rect, DrawSu
 ModuleStencil QrStencil(const VBarCode &record, const QRect &rect)
 {
     if (record.Type() != VBarCode::Qr || rect.width() <= 0 || rect.height() <= 0) return {};
-    const QrModules symbol = QrSymbolModules(record.Value());
+    const QrBits symbol = QrSymbolBits(record.Value());
     if (symbol.side == 0) return {};
-    ModuleStencil stencil(symbol.side, symbol.side, QRectF(rect), Qt::black);
-    for (int y = 0; y < symbol.side; ++y)
+    const int side = symbol.side + 2 * kQrQuietZone;
+    ModuleStencil stencil(side, side, QRectF(rect), Qt::black);
+    uchar *bits = reinterpret_cast<uchar *>(stencil.bits.data());
+    for (int y = 0; y < symbol.side; ++y) {
+        uchar *row = bits + (y + kQrQuietZone) * stencil.rowBytes();
         for (int x = 0; x < symbol.side; ++x)
-            if (symbol.at(x, y)) stencil.setDark(x, y);
+            if (symbol.at(x, y)) row[(x + kQrQuietZone) / 8] |= uchar(0x80 >> ((x + kQrQuietZone) % 8));
+    }
     return stencil;
 }
 
