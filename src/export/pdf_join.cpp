@@ -9,12 +9,6 @@ namespace
 {
 constexpr int kInfo = 1, kCatalog = 2, kTree = 3;
 
-QByteArray deflated(QByteArrayView bytes)
-{
-    // qCompress gives a zlib stream after a four-byte length.
-    return qCompress(reinterpret_cast<const uchar *>(bytes.data()), bytes.size(), 6).sliced(4);
-}
-
 QByteArray streamObject(int number, const QByteArray &dictionary, const QByteArray &data)
 {
     return QByteArray::number(number) + " 0 obj\n<<" + dictionary + " /Filter /FlateDecode /Length " +
@@ -66,7 +60,7 @@ bool PdfJoiner::writePack()
         m_xref[size_t(m_packed[i])] = Entry{qint64(i), number};
     const QByteArray dictionary = "/Type /ObjStm /N " + QByteArray::number(qsizetype(m_packed.size())) +
                                   " /First " + QByteArray::number(m_packIndex.size());
-    const bool ok = put(streamObject(number, dictionary, deflated(m_packIndex + m_packBodies)));
+    const bool ok = put(streamObject(number, dictionary, m_deflater.deflate(m_packIndex + m_packBodies)));
     m_packIndex.clear();
     m_packBodies.clear();
     m_packed.clear();
@@ -138,7 +132,7 @@ bool PdfJoiner::writeXref()
                                   QByteArray::number(width) + " 2] /Root 2 0 R /Info 1 0 R" +
                                   " /DecodeParms <</Predictor 12 /Columns " + QByteArray::number(columns) + ">>";
     const qint64 at = m_written;
-    return put(streamObject(number, dictionary, deflated(rows))) &&
+    return put(streamObject(number, dictionary, m_deflater.deflate(rows))) &&
            put("startxref\n" + QByteArray::number(at) + "\n%%EOF\n");
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/pdf_deflate.h"
 #include "export/pdf_split.h"
 
 #include <QByteArray>
@@ -53,4 +54,5 @@ private:
     QByteArray m_packIndex;
     QByteArray m_packBodies;
     std::vector<int> m_packed;
+    PdfDeflater m_deflater;
 };

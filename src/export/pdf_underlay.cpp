@@ -6,14 +6,27 @@
 
 namespace
 {
+// Four decimals at most, no trailing zeros: "12.5 ", "-0.05 ", "3 ".
 void appendNumber(QByteArray &out, double v)
 {
-    if (std::abs(v) < 0.00005) v = 0;
-    QByteArray text = QByteArray::number(v, 'f', 4);
-    while (text.endsWith('0'))
-        text.chop(1);
-    if (text.endsWith('.')) text.chop(1);
-    out += text;
+    long long scaled = std::llround(v * 10000);
+    if (scaled < 0) {
+        out += '-';
+        scaled = -scaled;
+    }
+    out += QByteArray::number(scaled / 10000);
+    int fraction = int(scaled % 10000);
+    if (fraction) {
+        char digits[6] = {'.'};
+        int n = 4;
+        while (fraction % 10 == 0) {
+            fraction /= 10;
+            --n;
+        }
+        for (int i = n; i >= 1; --i, fraction /= 10)
+            digits[i] = char('0' + fraction % 10);
+        out.append(digits, n + 1);
+    }
     out += ' ';
 }
 
@@ -82,8 +95,7 @@ bool PdfUnderlay::place(const QTransform &toDevice, const ModuleStencil &stencil
 QByteArray PdfUnderlay::finishPage()
 {
     if (m_content.isEmpty()) return {};
-    // qCompress gives a zlib stream after a four-byte length.
-    const QByteArray data = qCompress(m_content, 6).sliced(4);
+    const QByteArray data = m_deflater.deflate(m_content);
     m_content.clear();
     return "\n<<\n/Length " + QByteArray::number(data.size()) + "\n/Filter /FlateDecode\n>>\nstream\n" + data +
            "\nendstream\n";

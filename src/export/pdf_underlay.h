@@ -1,5 +1,6 @@
 #pragma once
 
+#include "export/pdf_deflate.h"
 #include "render/module_stencil.h"
 
 #include <QByteArray>
@@ -32,6 +33,7 @@ private:
     QRectF m_clip;
     std::vector<QRectF> m_drawn;
     QByteArray m_content;
+    PdfDeflater m_deflater;
 };
 
 // A PDF page's /Contents made to list content first: "/Contents 12 0 R" becomes
