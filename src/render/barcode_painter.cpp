@@ -196,6 +196,19 @@ void drawDigits(QPainter &painter, const QFont &font, const QList<std::pair<QStr
     painter.drawGlyphRun(QPointF(0, 0), run);
 }
 
+// The advance of a piece of the value: the digits come again on every label, each shaped once per
+// font and thread.
+double advanceOf(const QFont &font, const QFontMetricsF &metrics, const QString &text)
+{
+    thread_local QHash<QFont, QHash<QString, double>> known;
+    constexpr qsizetype kFonts = 64, kTexts = 4096;
+    if (known.size() > kFonts) known.clear();
+    QHash<QString, double> &advances = known[font];
+    if (const auto it = advances.constFind(text); it != advances.cend()) return *it;
+    if (advances.size() > kTexts) advances.clear();
+    return *advances.insert(text, metrics.horizontalAdvance(text));
+}
+
 void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZelFont &font, StencilSink *sink)
 {
     const Symbol symbol = encode(record);
@@ -295,13 +308,13 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
         const QString &text = symbol.texts[i];
         if (text.trimmed().isEmpty()) continue;
         const double width = pieceStart[i + 1] - pieceStart[i];
-        digits.append({text, pieceStart[i] + (width - fm.horizontalAdvance(text)) / 2});
+        digits.append({text, pieceStart[i] + (width - advanceOf(textFont, fm, text)) / 2});
     }
     // Digits that have no piece of their own stand in the quiet zones, as on retail labels.
     const int type = record.Type();
     if ((type == VBarCode::Ean13 || type == VBarCode::UpcE) && !symbol.data.isEmpty()) {
         const QString first = symbol.data.left(1);
-        digits.append({first, symbolStart - fm.horizontalAdvance(first)});
+        digits.append({first, symbolStart - advanceOf(textFont, fm, first)});
     }
     if (type == VBarCode::UpcE && symbol.data.size() == 8) digits.append({symbol.data.right(1), symbolEnd});
     drawDigits(painter, textFont, digits, baseline);

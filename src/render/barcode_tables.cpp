@@ -1,5 +1,6 @@
 #include "render/barcode_tables.h"
 
+#include <QHash>
 #include <QStringList>
 
 namespace BarcodeTables
@@ -168,7 +169,16 @@ QString Code128Name(char set, int value)
 
 int Code128Value(char set, const QString &name)
 {
-    return int(namesOf(set).indexOf(name));
+    // The first of equal names, as a search along the table finds it.
+    const auto indexOf = [](char of) {
+        QHash<QString, int> index;
+        const QStringList &names = namesOf(of);
+        for (int i = int(names.size()) - 1; i >= 0; --i)
+            index.insert(names[i], i);
+        return index;
+    };
+    static const QHash<QString, int> a = indexOf('A'), b = indexOf('B'), c = indexOf('C');
+    return (set == 'A' ? a : set == 'B' ? b : c).value(name, -1);
 }
 
 const char *ItfWidths(int digit)
