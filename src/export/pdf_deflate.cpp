@@ -7,9 +7,10 @@ struct PdfDeflater::Stream {
     bool ready = false;
 };
 
-PdfDeflater::PdfDeflater() : m_stream(std::make_unique<Stream>())
+PdfDeflater::PdfDeflater(bool smallStreams) : m_stream(std::make_unique<Stream>())
 {
-    m_stream->ready = deflateInit(&m_stream->z, 6) == Z_OK;
+    const int windowBits = smallStreams ? 12 : 15, memLevel = smallStreams ? 5 : 8;
+    m_stream->ready = deflateInit2(&m_stream->z, 6, Z_DEFLATED, windowBits, memLevel, Z_DEFAULT_STRATEGY) == Z_OK;
 }
 
 PdfDeflater::~PdfDeflater()

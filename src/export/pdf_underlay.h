@@ -33,7 +33,7 @@ private:
     QRectF m_clip;
     std::vector<QRectF> m_drawn;
     QByteArray m_content;
-    PdfDeflater m_deflater;
+    PdfDeflater m_deflater{true};
 };
 
 // A PDF page's /Contents made to list content first: "/Contents 12 0 R" becomes
