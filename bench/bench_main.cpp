@@ -1,4 +1,6 @@
 // One entry point for every benchmark program: fonts and images need a GUI application, not a display.
+#include "report/batch_memory.h"
+
 #include <benchmark/benchmark.h>
 #ifdef TESSALY_BENCH_WIDGETS
 #include <QApplication>
@@ -11,6 +13,8 @@ using BenchApplication = QGuiApplication;
 int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // As the programs run.
+    KeepFreedMemoryForReuse();
     BenchApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
