@@ -262,15 +262,20 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
         ModuleStencil body(modules, 1, QRectF(m.offset, bars.top, modules * m.step, bars.length), barColor);
         ModuleStencil guards(modules, 1, QRectF(m.offset, bars.top, modules * m.step, bars.length + t), barColor);
         int at = 0;
+        bool anyGuard = false;
         for (qsizetype i = 0; i < symbol.patterns.size(); ++i) {
-            ModuleStencil &into = extendGuards && symbol.texts[i].isEmpty() ? guards : body;
+            const bool guard = extendGuards && symbol.texts[i].isEmpty();
+            ModuleStencil &into = guard ? guards : body;
             for (const QChar c : symbol.patterns[i]) {
-                if (c == QLatin1Char('1')) into.setDark(at, 0);
+                if (c == QLatin1Char('1')) {
+                    into.setDark(at, 0);
+                    anyGuard = anyGuard || guard;
+                }
                 ++at;
             }
         }
         PutStencil(painter, body, sink);
-        if (extendGuards) PutStencil(painter, guards, sink);
+        if (anyGuard) PutStencil(painter, guards, sink);
     } else {
         // All bars in one go: a PDF then holds one path of rectangles, not a drawing state per bar.
         painter.setPen(Qt::NoPen);

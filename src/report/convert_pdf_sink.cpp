@@ -92,9 +92,21 @@ struct ConvertPdfSink::Pool {
         return page;
     }
 
-    // One document on its own (no batches, or on the reading thread).
+    // One document on its own (reproducible output, or on the reading thread): a batch of one
+    // where batches work, so that its file is the one a batch would cut out for it.
     void writeAlone(Job &job, std::unique_lock<std::mutex> *lock)
     {
+        if (PdfBatch::Works()) {
+            PdfBatch batch(options.codePage, options.writePictureFiles);
+            const bool part = addToBatch(batch, job, lock);
+            if (lock) lock->unlock();
+            const std::vector<PdfExportResult> results = part ? batch.finish() : std::vector<PdfExportResult>();
+            if (lock) lock->lock();
+            if (part && !results.empty()) job.result = results.front();
+            job.done = true;
+            changed.notify_all();
+            return;
+        }
         PdfJob pdf(job.absolute, options.codePage, QStringLiteral("Tessaly"), options.writePictureFiles);
         while (std::unique_ptr<VPage> page = nextPage(job, lock)) {
             if (lock) lock->unlock();
@@ -112,12 +124,13 @@ struct ConvertPdfSink::Pool {
         changed.notify_all();
     }
 
-    // Puts the job's pages into the batch; false when the job has no part in it.
-    bool addToBatch(PdfBatch &batch, Job &job, std::unique_lock<std::mutex> &lock)
+    // Puts the job's pages into the batch; false when the job has no part in it. lock is held on
+    // entry and exit where there is one.
+    bool addToBatch(PdfBatch &batch, Job &job, std::unique_lock<std::mutex> *lock)
     {
         bool begun = false;
-        while (std::unique_ptr<VPage> page = nextPage(job, &lock)) {
-            lock.unlock();
+        while (std::unique_ptr<VPage> page = nextPage(job, lock)) {
+            if (lock) lock->unlock();
             if (job.refusal.isEmpty()) {
                 // The document begins with its first page's size; each page turns to its own.
                 if (!begun) batch.beginDocument(job.absolute, ReportPdfPageSize(*page));
@@ -125,13 +138,13 @@ struct ConvertPdfSink::Pool {
                 batch.addPage(*page);
             }
             page.reset();
-            lock.lock();
+            if (lock) lock->lock();
         }
         if (!job.refusal.isEmpty()) return false;
-        lock.unlock();
+        if (lock) lock->unlock();
         if (!begun) batch.beginDocument(job.absolute, QSize(100, 100)); // no pages: its result says so
         if (job.abandoned) batch.dropDocument();
-        lock.lock();
+        if (lock) lock->lock();
         return true;
     }
 
@@ -153,7 +166,7 @@ struct ConvertPdfSink::Pool {
             while (!waiting.empty() && int(run.size()) < kBatchDocuments && batch.pageCount() < kBatchPages) {
                 Job *job = waiting.front();
                 waiting.pop_front();
-                run.emplace_back(job, addToBatch(batch, *job, lock));
+                run.emplace_back(job, addToBatch(batch, *job, &lock));
             }
             lock.unlock();
             std::vector<PdfExportResult> results = batch.finish();
