@@ -387,6 +387,11 @@ TEST(PdfExport, GroupsTablesAndBarcodesAreVectorsOrStencils)
     VBarCode &qr = addElement(page->Root(), ElementKind::BarCode, 5670, 7000, 1701, 1701)->EnsureBarCode();
     qr.SetType(VBarCode::Qr);
     qr.SetValue("Tessaly/QR 1");
+    // Turned a quarter: the stencil turns with it.
+    VBarCode &turned = addElement(page->Root(), ElementKind::BarCode, 8000, 7000, 1134, 3402)->EnsureBarCode();
+    turned.SetType(VBarCode::Code128);
+    turned.SetValue("ART-00042");
+    turned.SetOrientation(1);
     // On the yellow group, which is drawn first: drawn over it in its turn, not beneath the page.
     VBarCode &onGroup = addElement(page->Root(), ElementKind::BarCode, 4000, 2400, 1000, 1000)->EnsureBarCode();
     onGroup.SetType(VBarCode::Qr);
@@ -399,7 +404,7 @@ TEST(PdfExport, GroupsTablesAndBarcodesAreVectorsOrStencils)
     QStringList stencils;
     for (const QByteArray &row : imageRows(pdf, true))
         stencils << QString::fromLatin1(row.simplified().split(' ').mid(3, 2).join('x'));
-    EXPECT_EQ(stencils, QStringList({"113x1", "113x1", "23x23"}));
+    EXPECT_EQ(stencils, QStringList({"113x1", "113x1", "23x23", "152x1"}));
 
     const QImage rendered = renderPdfPage(pdf, 1, 144);
     const QColor yellow = at(rendered, (1134 + 4000) / 20.0, (2268 + 1500) / 20.0);
@@ -424,6 +429,7 @@ TEST(PdfExport, GroupsTablesAndBarcodesAreVectorsOrStencils)
     EXPECT_TRUE(decoded.contains("EAN-13:4006381333931")) << decoded.toStdString();
     EXPECT_TRUE(decoded.contains("QR-Code:Tessaly/QR 1")) << decoded.toStdString();
     EXPECT_TRUE(decoded.contains("QR-Code:Tessaly/QR 2")) << decoded.toStdString();
+    EXPECT_TRUE(decoded.contains("CODE-128:ART-00042")) << decoded.toStdString();
 }
 
 TEST(PdfExport, FailuresReportAndStop)
