@@ -684,7 +684,19 @@ void PdfEngine::stroke()
                 pattern << d / m_lineWidth; // Qt counts dashes in pen widths
             pen.setDashPattern(pattern);
         }
-        drawn(m_path.boundingRect().adjusted(-m_lineWidth, -m_lineWidth, m_lineWidth, m_lineWidth));
+        if (m_underlay) {
+            // A frame lies on its lines, not on what it surrounds.
+            const double reach = m_lineWidth;
+            QPointF from;
+            for (int i = 0; i < m_path.elementCount(); ++i) {
+                const QPainterPath::Element e = m_path.elementAt(i);
+                if (e.isLineTo())
+                    drawn(QRectF(from, QPointF(e.x, e.y)).normalized().adjusted(-reach, -reach, reach, reach));
+                else if (!e.isMoveTo())
+                    drawn(m_path.boundingRect().adjusted(-reach, -reach, reach, reach));
+                from = QPointF(e.x, e.y);
+            }
+        }
         m_painter->strokePath(m_path, pen);
     }
     m_path = QPainterPath();

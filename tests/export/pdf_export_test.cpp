@@ -384,6 +384,10 @@ TEST(PdfExport, GroupsTablesAndBarcodesAreVectorsOrStencils)
     ean.SetType(VBarCode::Ean13);
     ean.SetValue("400638133393");
     ean.SetShowValue(true);
+    // A frame drawn before the first QR Code, around it: the symbol still goes beneath the page.
+    VShape &frame = addElement(page->Root(), ElementKind::Panel, 5500, 6800, 2100, 2100)->Shape();
+    frame.SetPenStyle(0);
+    frame.SetBrushStyle(1);
     VBarCode &qr = addElement(page->Root(), ElementKind::BarCode, 5670, 7000, 1701, 1701)->EnsureBarCode();
     qr.SetType(VBarCode::Qr);
     qr.SetValue("Tessaly/QR 1");
