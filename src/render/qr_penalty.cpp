@@ -48,12 +48,14 @@ int runsPenalty(const int *run, int n)
     return p;
 }
 
-int linesPenalty(const QrBits &lines)
+int linesPenalty(const QrBits &lines, int bound = std::numeric_limits<int>::max())
 {
     int run[QrBits::kMaxSide + 2];
     int p = 0;
-    for (const Row &line : lines.rows)
+    for (const Row &line : lines.rows) {
         p += runsPenalty(run, lineRuns(line, lines.side, run));
+        if (p >= bound) break;
+    }
     return p;
 }
 
@@ -95,7 +97,7 @@ int QrPatternPenalty(const QrBits &rows, const QrBits &columns)
     return blocksPenalty(rows) + linesPenalty(rows) + linesPenalty(columns);
 }
 
-int QrPenalty(const QrBits &rows, const QrBits &columns)
+int QrPenalty(const QrBits &rows, const QrBits &columns, int bound)
 {
     int dark = 0;
     for (const Row &r : rows.rows)
@@ -103,5 +105,8 @@ int QrPenalty(const QrBits &rows, const QrBits &columns)
             dark += std::popcount(w);
     const int all = rows.side * rows.side;
     const int percent = (200 * dark + all) / all / 2; // rounded
-    return std::abs(percent - 50) / 5 * 10 + QrPatternPenalty(rows, columns);
+    int p = std::abs(percent - 50) / 5 * 10 + blocksPenalty(rows);
+    if (p < bound) p += linesPenalty(rows, bound - p);
+    if (p < bound) p += linesPenalty(columns, bound - p);
+    return p;
 }

@@ -89,7 +89,8 @@ bool encodeScored(const QByteArray &utf8, QrBits &symbol)
         }
     int best = -1, least = 0;
     for (int mask = 0; mask < kMasks; ++mask) {
-        const int penalty = QrPenalty(xorOf(blank->rows[mask], dataRows), xorOf(blank->columns[mask], dataColumns));
+        const int penalty = QrPenalty(xorOf(blank->rows[mask], dataRows), xorOf(blank->columns[mask], dataColumns),
+                                      best < 0 ? std::numeric_limits<int>::max() : least);
         if (best < 0 || penalty < least) {
             best = mask;
             least = penalty;
