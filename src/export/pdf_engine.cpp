@@ -1,8 +1,7 @@
 #include "export/pdf_engine.h"
 
-#include "export/pdf_underlay.h"
-
 #include "export/pdf_font_map.h"
+#include "export/pdf_underlay.h"
 #include "files/atomic_file.h"
 #include "files/plain_file.h"
 

@@ -233,6 +233,7 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
     const bool printValue = t > 0;
     const bool extendGuards = printValue && bars.below;
 
+    const bool stencils = sink && bars.length > 0;
     QList<double> pieceStart;
     QList<QRectF> barRects;
     double x = m.offset;
@@ -249,14 +250,15 @@ void drawLinear(VBarCode &record, QPainter &painter, const QRect &rect, const TZ
             qsizetype end = j;
             while (end < p.size() && p[end] == QLatin1Char('1'))
                 ++end;
-            if (length > 0) barRects << QRectF(x + j * m.step, bars.top, double(end - j) * m.step, length);
+            if (!stencils && length > 0)
+                barRects << QRectF(x + j * m.step, bars.top, double(end - j) * m.step, length);
             j = end;
         }
         x += double(p.size()) * m.step;
         modules += int(p.size());
     }
     pieceStart << x;
-    if (sink && bars.length > 0) {
+    if (stencils) {
         // The bars as samples of one module each: the guards that reach into the text band
         // apart, as they are longer.
         ModuleStencil body(modules, 1, QRectF(m.offset, bars.top, modules * m.step, bars.length), barColor);
