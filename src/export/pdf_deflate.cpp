@@ -9,8 +9,9 @@ struct PdfDeflater::Stream {
 
 PdfDeflater::PdfDeflater(bool smallStreams) : m_stream(std::make_unique<Stream>())
 {
-    const int windowBits = smallStreams ? 12 : 15, memLevel = smallStreams ? 5 : 8;
-    m_stream->ready = deflateInit2(&m_stream->z, 6, Z_DEFLATED, windowBits, memLevel, Z_DEFAULT_STRATEGY) == Z_OK;
+    // Small streams are mostly hexadecimal samples, which longer searches barely shorten.
+    const int level = smallStreams ? 1 : 6, windowBits = smallStreams ? 12 : 15, memLevel = smallStreams ? 5 : 8;
+    m_stream->ready = deflateInit2(&m_stream->z, level, Z_DEFLATED, windowBits, memLevel, Z_DEFAULT_STRATEGY) == Z_OK;
 }
 
 PdfDeflater::~PdfDeflater()

@@ -246,11 +246,14 @@ bool PdfEngine::beginDocument(const QString &fileName, const QString &)
 void PdfEngine::beginPage(double width, double height)
 {
     if (!m_writer || m_pageOpen) return;
+    // A page of the size before keeps its layout: making one looks the size up among the named ones.
+    if (!m_painter || width != m_pageWidth || height != m_pageHeight) {
+        const QPageSize size(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch);
+        m_writer->setPageLayout(
+            QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
+    }
     m_pageWidth = width;
     m_pageHeight = height;
-    const QPageSize size(QSizeF(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch);
-    m_writer->setPageLayout(
-        QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Point));
     if (!m_painter) {
         m_painter = std::make_unique<QPainter>();
         if (!m_painter->begin(m_writer.get())) {
