@@ -1,25 +1,19 @@
 #include "export/pdf_engine.h"
 
 #include "export/pdf_font_map.h"
+#include "export/pdf_options.h"
 #include "export/pdf_underlay.h"
 #include "files/atomic_file.h"
 #include "files/plain_file.h"
 
 #include <QCryptographicHash>
-#include <QDateTime>
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QFontMetricsF>
-#include <QLocale>
-#include <QMutex>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QStringDecoder>
-#include <QTextStream>
 #include <QTransform>
 #include <cmath>
 
@@ -30,166 +24,6 @@ namespace
 // and the font engine keeps the glyph metrics of sizes up to 64 pixels; above that it loads
 // every glyph again for every text it shapes.
 constexpr double kTextReferenceSize = 64.0;
-
-// One parsed option list: each key with its value words ({a b} lists split into words).
-class PdfOptionList
-{
-public:
-    explicit PdfOptionList(const QString &text)
-    {
-        struct Token {
-            QString text;
-            bool list = false;
-        };
-        std::vector<Token> tokens;
-        int i = 0;
-        const int n = int(text.size());
-        while (i < n) {
-            const QChar c = text[i];
-            if (c.isSpace() || c == QLatin1Char('=')) {
-                ++i;
-            } else if (c == QLatin1Char('{')) {
-                int depth = 1;
-                const int start = ++i;
-                while (i < n && depth > 0) {
-                    if (text[i] == QLatin1Char('{'))
-                        ++depth;
-                    else if (text[i] == QLatin1Char('}'))
-                        --depth;
-                    ++i;
-                }
-                tokens.push_back({text.mid(start, i - start - (depth == 0 ? 1 : 0)), true});
-            } else {
-                const int start = i;
-                while (i < n && !text[i].isSpace() && text[i] != QLatin1Char('=') &&
-                       text[i] != QLatin1Char('{'))
-                    ++i;
-                tokens.push_back({text.mid(start, i - start), false});
-            }
-        }
-        for (size_t k = 0; k + 1 < tokens.size(); k += 2) {
-            const Token &value = tokens[k + 1];
-            m_values.insert(tokens[k].text.toLower(),
-                            value.list ? value.text.split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                                       : QStringList{value.text});
-        }
-    }
-
-    QStringList words(const QString &key) const { return m_values.value(key); }
-    QString word(const QString &key, const QString &fallback = QString()) const
-    {
-        const QStringList w = m_values.value(key);
-        return w.isEmpty() ? fallback : w.first().toLower();
-    }
-    // The index-th number of key's value; fallback when absent or not a number.
-    double number(const QString &key, int index, double fallback) const
-    {
-        const QStringList w = m_values.value(key);
-        if (index >= w.size()) return fallback;
-        bool ok = false;
-        const double v = QLocale::c().toDouble(w[index], &ok);
-        return ok ? v : fallback;
-    }
-
-private:
-    QHash<QString, QStringList> m_values;
-};
-
-// Fraction (0..1) of a position keyword or percentage along one axis.
-double pdfPositionFraction(const QString &word, bool horizontal)
-{
-    const QString w = word.toLower();
-    if (w == QLatin1String("left")) return horizontal ? 0.0 : 0.5;
-    if (w == QLatin1String("right")) return horizontal ? 1.0 : 0.5;
-    if (w == QLatin1String("top")) return horizontal ? 0.5 : 1.0;
-    if (w == QLatin1String("bottom")) return horizontal ? 0.5 : 0.0;
-    if (w == QLatin1String("center")) return 0.5;
-    bool ok = false;
-    const double v = QLocale::c().toDouble(w, &ok);
-    return ok ? std::clamp(v / 100.0, 0.0, 1.0) : 0.0;
-}
-
-struct PdfPlacement {
-    double fx = 0.0, fy = 0.0; // position fractions
-};
-
-PdfPlacement ReadPdfPosition(const PdfOptionList &options)
-{
-    PdfPlacement p;
-    const QStringList w = options.words(QStringLiteral("position"));
-    if (w.size() == 1) {
-        // One keyword places along its own axis and centres the other; one number serves both.
-        const QString k = w[0].toLower();
-        bool isNumber = false;
-        QLocale::c().toDouble(k, &isNumber);
-        p.fx = pdfPositionFraction(k, true);
-        p.fy = isNumber ? p.fx : pdfPositionFraction(k, false);
-    } else if (w.size() >= 2) {
-        p.fx = pdfPositionFraction(w[0], true);
-        p.fy = pdfPositionFraction(w[1], false);
-    }
-    return p;
-}
-
-int PdfOrientationDegrees(const PdfOptionList &options)
-{
-    const QString o = options.word(QStringLiteral("orientate"), QStringLiteral("north"));
-    if (o == QLatin1String("west")) return 90;
-    if (o == QLatin1String("south")) return 180;
-    if (o == QLatin1String("east")) return 270;
-    return 0;
-}
-
-// Maps an object (local units, origin at its lower-left, y up) into page coordinates: scaled by
-// sx, sy along its own axes, turned counter-clockwise by degrees, and placed in the fit box (or
-// at the reference point when the box is empty) at the position fractions.
-QTransform PlacePdfObject(double w, double h, double sx, double sy, int degrees, double refX, double refY,
-                          double boxW, double boxH, const PdfPlacement &pos)
-{
-    const QTransform turn = QTransform().scale(sx, sy) * QTransform().rotate(degrees);
-    const QRectF bounds = turn.mapRect(QRectF(0, 0, w, h));
-    const double left = refX + pos.fx * (boxW - bounds.width());
-    const double bottom = refY + pos.fy * (boxH - bounds.height());
-    return turn * QTransform::fromTranslate(left - bounds.left(), bottom - bounds.top());
-}
-
-// The fitting options that text lines and images share.
-struct PdfFitOptions {
-    double boxW = 0.0, boxH = 0.0;
-    bool hasBox = false;
-    int degrees = 0;
-    bool across = false; // turned a quarter: the object runs along the box's height
-    QString method;
-
-    PdfFitOptions() = default;
-    explicit PdfFitOptions(const PdfOptionList &options)
-        : boxW(options.number(QStringLiteral("boxsize"), 0, 0.0)),
-          boxH(options.number(QStringLiteral("boxsize"), 1, 0.0)), hasBox(boxW > 0 && boxH > 0),
-          degrees(PdfOrientationDegrees(options)), across(degrees == 90 || degrees == 270),
-          method(options.word(QStringLiteral("fitmethod"), QStringLiteral("nominal")))
-    {
-    }
-    double placedW() const { return hasBox ? boxW : 0.0; }
-    double placedH() const { return hasBox ? boxH : 0.0; }
-};
-
-// A text line's options read once: the same element on every page of a report asks for the
-// same box, so each option text is parsed once per thread rather than once per line.
-struct PdfTextOptions {
-    PdfFitOptions fit;
-    PdfPlacement position;
-};
-
-const PdfTextOptions &ReadTextOptions(const QString &text)
-{
-    thread_local QHash<QString, PdfTextOptions> known;
-    auto it = known.constFind(text);
-    if (it != known.cend()) return *it;
-    constexpr qsizetype kRememberedOptions = 4096;
-    if (known.size() >= kRememberedOptions) known.clear();
-    const PdfOptionList options(text);
-    return *known.insert(text, PdfTextOptions{PdfFitOptions(options), ReadPdfPosition(options)});
-}
 
 } // namespace
 
