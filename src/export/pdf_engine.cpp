@@ -133,8 +133,10 @@ bool PdfEngine::placeStencil(double x, double y, double width, double height, co
     const QPointF topLeft = toDevice(x, y + height);
     const QRectF box(topLeft, QSizeF(width, height));
     m_underlay->setClip(box);
-    // As drawTwips maps twips: a twentieth of a point.
-    const bool placed = m_underlay->place(QTransform(0.05, 0, 0, 0.05, topLeft.x(), topLeft.y()), stencil);
+    // Twips from the box's top-left corner, as drawTwips maps them.
+    constexpr double kPointsPerTwip = 72.0 / 1440.0;
+    const bool placed = m_underlay->place(
+        QTransform(kPointsPerTwip, 0, 0, kPointsPerTwip, topLeft.x(), topLeft.y()), stencil);
     m_underlay->setClip(QRectF());
     if (placed) drawn(box);
     return placed;

@@ -1,7 +1,5 @@
 #include "export/pdf_split.h"
 
-#include "export/pdf_underlay.h"
-
 #include <QCryptographicHash>
 #include <QIODevice>
 #include <algorithm>
@@ -41,6 +39,32 @@ template <typename F> void eachReference(QByteArrayView text, F found)
 QByteArray number(qint64 n)
 {
     return QByteArray::number(n);
+}
+
+// A page's /Contents made to list content first, before the page's own drawing:
+// "/Contents 12 0 R" becomes "/Contents [40 0 R 12 0 R]". False without a /Contents.
+bool putContentFirst(QByteArray &dictionary, int content)
+{
+    const qsizetype key = dictionary.indexOf("/Contents");
+    if (key < 0) return false;
+    qsizetype at = key + 9;
+    while (at < dictionary.size() && std::isspace(static_cast<unsigned char>(dictionary[at])))
+        ++at;
+    const QByteArray first = number(content) + " 0 R ";
+    if (at < dictionary.size() && dictionary[at] == '[') {
+        dictionary.insert(at + 1, first);
+        return true;
+    }
+    qsizetype begin = -1, end = -1;
+    eachReference(mid(dictionary, at, 24), [&](int, qsizetype b, qsizetype e) {
+        if (begin >= 0) return;
+        begin = b;
+        end = e;
+    });
+    if (begin != 0) return false;
+    dictionary.insert(at + end, ']');
+    dictionary.insert(at, '[' + first);
+    return true;
 }
 } // namespace
 
@@ -319,7 +343,7 @@ bool PdfSplitter::copyPages(int first, int count, int parent, int firstNumber,
         });
         body.chop(6); // "endobj"
         const QByteArray *under = underlay[size_t(n)];
-        if (under && !PutContentFirst(body, renumbered[size_t(n)] + 1))
+        if (under && !putContentFirst(body, renumbered[size_t(n)] + 1))
             return fail(QStringLiteral("a page without content"));
         if (!put(renumbered[size_t(n)], body, m_objects[size_t(n)].stream >= 0) ||
             (under && !put(renumbered[size_t(n)] + 1, *under, true)))

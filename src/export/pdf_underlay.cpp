@@ -1,7 +1,6 @@
 #include "export/pdf_underlay.h"
 
 #include <QTransform>
-#include <cctype>
 #include <cmath>
 
 namespace
@@ -99,31 +98,4 @@ QByteArray PdfUnderlay::finishPage()
     m_content.clear();
     return "\n<<\n/Length " + QByteArray::number(data.size()) + "\n/Filter /FlateDecode\n>>\nstream\n" + data +
            "\nendstream\n";
-}
-
-bool PutContentFirst(QByteArray &dictionary, int content)
-{
-    const qsizetype key = dictionary.indexOf("/Contents");
-    if (key < 0) return false;
-    qsizetype at = key + 9;
-    while (at < dictionary.size() && std::isspace(uchar(dictionary[at])))
-        ++at;
-    const QByteArray first = QByteArray::number(content) + " 0 R ";
-    if (at < dictionary.size() && dictionary[at] == '[') {
-        dictionary.insert(at + 1, first);
-        return true;
-    }
-    // A reference: number, generation, R.
-    qsizetype end = at;
-    for (int field = 0; field < 3; ++field) {
-        while (end < dictionary.size() && std::isspace(uchar(dictionary[end])))
-            ++end;
-        const qsizetype start = end;
-        while (end < dictionary.size() && (std::isdigit(uchar(dictionary[end])) || (field == 2 && dictionary[end] == 'R')))
-            ++end;
-        if (end == start || (field == 2 && dictionary[end - 1] != 'R')) return false;
-    }
-    dictionary.insert(end, ']');
-    dictionary.insert(at, "[" + first);
-    return true;
 }

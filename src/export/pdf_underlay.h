@@ -35,7 +35,3 @@ private:
     QByteArray m_content;
     PdfDeflater m_deflater{true};
 };
-
-// A PDF page's /Contents made to list content first: "/Contents 12 0 R" becomes
-// "/Contents [40 0 R 12 0 R]". False when dictionary holds no /Contents reference or array.
-bool PutContentFirst(QByteArray &dictionary, int content);

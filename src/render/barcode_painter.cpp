@@ -392,7 +392,8 @@ QImage RenderBarcodeImage(VBarCode &record, QSize twips, const TZelFont &font, d
     double sx = dpi / 1440.0;
     double sy = sx;
     if (record.Type() == VBarCode::Qr) {
-        const int n = QrSymbolModules(record.Value()).side;
+        const int code = QrSymbolBits(record.Value()).side;
+        const int n = code > 0 ? code + 2 * kQrQuietZone : 0;
         if (n > 0) {
             sx = double(n * std::max(1L, std::lround(twips.width() * sx / n))) / twips.width();
             sy = double(n * std::max(1L, std::lround(twips.height() * sy / n))) / twips.height();

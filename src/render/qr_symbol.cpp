@@ -1,11 +1,10 @@
 #include "render/qr_symbol.h"
 
-#include "render/qr_penalty.h"
-
 #include <QHash>
 #include <cstdlib>
 #include <memory>
 #include <qrencode.h>
+#include <vector>
 
 // libqrencode's steps below its public calls. Its public encoder scores all eight masks, which
 // costs more than the rest of a label; scoring them on bit rows here picks the same mask in a
@@ -148,29 +147,15 @@ QrBits QrSymbolBits(const QString &text)
     return code;
 }
 
-QrModules QrSymbolModules(const QString &text)
-{
-    QrModules symbol;
-    const QrBits code = QrSymbolBits(text);
-    if (code.side == 0) return symbol;
-    constexpr int quiet = kQrQuietZone;
-    const int n = code.side;
-    symbol.side = n + 2 * quiet;
-    symbol.dark.assign(size_t(symbol.side) * size_t(symbol.side), false);
-    for (int row = 0; row < n; ++row)
-        for (int col = 0; col < n; ++col)
-            if (code.at(col, row)) symbol.dark[size_t(row + quiet) * size_t(symbol.side) + size_t(col + quiet)] = true;
-    return symbol;
-}
-
 QImage QrSymbolImage(const QString &text)
 {
-    const QrModules symbol = QrSymbolModules(text);
+    const QrBits symbol = QrSymbolBits(text);
     if (symbol.side == 0) return {};
-    QImage image(symbol.side, symbol.side, QImage::Format_RGB32);
+    const int side = symbol.side + 2 * kQrQuietZone;
+    QImage image(side, side, QImage::Format_RGB32);
     image.fill(Qt::white);
     for (int y = 0; y < symbol.side; ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
+        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y + kQrQuietZone)) + kQrQuietZone;
         for (int x = 0; x < symbol.side; ++x)
             if (symbol.at(x, y)) line[x] = qRgb(0, 0, 0);
     }
