@@ -31,6 +31,7 @@ struct PdfBatch::State {
     std::unique_ptr<PdfReplay> replay;
     std::vector<Section> sections;
     int pages = 0;
+    std::vector<std::unique_ptr<AtomicFile>> files; // written, until committed
 };
 
 PdfBatch::PdfBatch(int codePage, bool writePictureFiles) : d(std::make_unique<State>())
@@ -106,13 +107,17 @@ int PdfBatch::pageCount() const
 
 std::vector<PdfExportResult> PdfBatch::finish()
 {
+    writeFiles();
+    return commit();
+}
+
+void PdfBatch::writeFiles()
+{
     d->replay.reset();
-    std::vector<PdfExportResult> results;
-    if (!d->started) return results;
+    if (!d->started) return;
     if (d->pages > 0) d->pdf.endPage();
     d->pdf.endDocument();
     d->device->close();
-    QByteArray bytes;
     QByteArrayView pdf;
     uchar *mapped = nullptr;
     if (d->device == &d->memory) {
@@ -122,10 +127,10 @@ std::vector<PdfExportResult> PdfBatch::finish()
     }
     PdfSplitter splitter;
     const bool split = d->startResult.ok && d->pages > 0 && splitter.open(pdf, d->pdf.takeUnderlays());
-    std::vector<std::unique_ptr<AtomicFile>> files(d->sections.size());
+    d->files.resize(d->sections.size());
     for (size_t i = 0; i < d->sections.size(); ++i) {
-        const Section &s = d->sections[i];
-        PdfExportResult r = s.result;
+        Section &s = d->sections[i];
+        PdfExportResult &r = s.result;
         if (r.ok && s.pages == 0) {
             r.ok = false;
             r.message = QStringLiteral("The report has no pages");
@@ -133,26 +138,36 @@ std::vector<PdfExportResult> PdfBatch::finish()
             r.ok = false;
             r.message = splitter.error();
         } else if (r.ok) {
-            files[i] = std::make_unique<AtomicFile>(s.fileName);
-            if (!files[i]->open() || !splitter.write(s.first, s.pages, *files[i])) {
+            auto file = std::make_unique<AtomicFile>(s.fileName);
+            if (!file->open() || !splitter.write(s.first, s.pages, *file) || !file->setAside()) {
                 r.ok = false;
-                r.message = files[i]->error().isEmpty() ? splitter.error() : files[i]->error();
-                files[i].reset();
+                r.message = file->error().isEmpty() ? splitter.error() : file->error();
+            } else {
+                d->files[i] = std::move(file);
             }
+        }
+    }
+    if (mapped) d->file.unmap(mapped);
+    d->file.remove();
+    d->memory.setData(QByteArray());
+}
+
+std::vector<PdfExportResult> PdfBatch::commit()
+{
+    std::vector<AtomicFile *> commits;
+    for (const auto &f : d->files)
+        if (f) commits.push_back(f.get());
+    AtomicFile::CommitAll(commits);
+    std::vector<PdfExportResult> results;
+    for (size_t i = 0; i < d->sections.size(); ++i) {
+        PdfExportResult r = d->sections[i].result;
+        if (i < d->files.size() && d->files[i] && !d->files[i]->error().isEmpty()) {
+            r.ok = false;
+            r.message = d->files[i]->error();
         }
         results.push_back(r);
     }
-    if (mapped) d->file.unmap(mapped);
-    // One sync for the whole batch.
-    std::vector<AtomicFile *> commits;
-    for (const auto &f : files)
-        if (f) commits.push_back(f.get());
-    AtomicFile::CommitAll(commits);
-    for (size_t i = 0; i < files.size(); ++i)
-        if (files[i] && !files[i]->error().isEmpty()) {
-            results[i].ok = false;
-            results[i].message = files[i]->error();
-        }
+    d->files.clear();
     return results;
 }
 

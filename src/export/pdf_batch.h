@@ -32,6 +32,11 @@ public:
     int pageCount() const;
     // Writes every document's file; one result per document, in order.
     std::vector<PdfExportResult> finish();
+    // finish() in two steps, so that the disk can take one batch while the next is drawn:
+    // writeFiles() cuts the documents apart into temporaries and frees the batch, commit() then
+    // makes them the documents' files with one sync for all.
+    void writeFiles();
+    std::vector<PdfExportResult> commit();
 
 private:
     struct State;

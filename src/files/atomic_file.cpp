@@ -215,46 +215,78 @@ bool AtomicFile::commit()
     return true;
 }
 
+bool AtomicFile::setAside()
+{
+    if (m_fd < 0) {
+        if (m_error.isEmpty()) fail(QStringLiteral("the file was not opened"));
+        return false;
+    }
+    QIODevice::close();
+    if (flushBuffer()) stamp();
+    if (::close(m_fd) != 0) fail(SystemErrorText(errno));
+    m_fd = -1;
+    m_setAside = m_error.isEmpty();
+    return m_setAside;
+}
+
 void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
 {
-    std::vector<dev_t> synced;
-    for (AtomicFile *f : files) {
-        if (f->m_fd >= 0 && f->flushBuffer()) f->stamp();
-        if (f->m_fd < 0 || !f->m_error.isEmpty()) continue;
-        struct stat s {
-        };
-        if (::fstat(f->m_fd, &s) != 0 || std::find(synced.begin(), synced.end(), s.st_dev) != synced.end())
-            continue;
-        synced.push_back(s.st_dev);
-        if (::syncfs(f->m_fd) != 0) f->fail(SystemErrorText(errno));
-    }
-    QStringList folders;
-    for (AtomicFile *f : files) {
-        if (f->m_fd < 0) {
-            if (f->m_error.isEmpty()) f->fail(QStringLiteral("the file was not opened"));
-            continue;
+    for (AtomicFile *f : files)
+        if (f->m_fd >= 0) f->setAside();
+    // One sync of each file system, through a folder on it, and one of each folder after the
+    // renames.
+    struct Folder {
+        QString path;
+        int fd = -1;
+        dev_t device = 0;
+        QString failure; // of its file system's sync
+    };
+    std::vector<Folder> folders;
+    std::vector<size_t> folderOf(files.size());
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (!files[i]->m_setAside) continue;
+        const QString path = QFileInfo(files[i]->m_final).absolutePath();
+        auto it = std::find_if(folders.begin(), folders.end(), [&](const Folder &f) { return f.path == path; });
+        if (it == folders.end()) {
+            Folder folder;
+            folder.path = path;
+            folder.fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            struct stat s {
+            };
+            if (folder.fd >= 0 && ::fstat(folder.fd, &s) == 0) {
+                folder.device = s.st_dev;
+                auto same = std::find_if(folders.begin(), folders.end(),
+                                         [&](const Folder &f) { return f.fd >= 0 && f.device == s.st_dev; });
+                if (same != folders.end())
+                    folder.failure = same->failure;
+                else if (::syncfs(folder.fd) != 0)
+                    folder.failure = SystemErrorText(errno);
+            }
+            folders.push_back(folder);
+            it = folders.end() - 1;
         }
-        f->QIODevice::close();
-        if (::close(f->m_fd) != 0) f->fail(SystemErrorText(errno));
-        f->m_fd = -1;
-        if (f->m_error.isEmpty() && ::rename(QFile::encodeName(f->m_temporary).constData(),
-                                             QFile::encodeName(f->m_final).constData()) != 0)
+        folderOf[i] = size_t(it - folders.begin());
+    }
+    for (size_t i = 0; i < files.size(); ++i) {
+        AtomicFile *f = files[i];
+        if (f->m_fd < 0 && !f->m_setAside && f->m_temporary.isEmpty() && f->m_error.isEmpty())
+            f->fail(QStringLiteral("the file was not opened"));
+        if (f->m_setAside && !folders[folderOf[i]].failure.isEmpty()) f->fail(folders[folderOf[i]].failure);
+        if (f->m_error.isEmpty() && f->m_setAside &&
+            ::rename(QFile::encodeName(f->m_temporary).constData(), QFile::encodeName(f->m_final).constData()) != 0)
             f->fail(SystemErrorText(errno));
+        f->m_setAside = false;
         if (!f->m_error.isEmpty()) {
             f->discard();
             continue;
         }
         f->m_temporary.clear();
-        const QString folder = QFileInfo(f->m_final).absolutePath();
-        if (!folders.contains(folder)) folders << folder;
     }
-    for (const QString &folder : folders) {
-        const int dir = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
+    for (const Folder &folder : folders)
+        if (folder.fd >= 0) {
+            ::fsync(folder.fd);
+            ::close(folder.fd);
         }
-    }
 }
 
 void AtomicFile::stamp()
@@ -267,6 +299,7 @@ void AtomicFile::stamp()
 void AtomicFile::discard()
 {
     m_buffer.clear();
+    m_setAside = false;
     if (isOpen()) QIODevice::close();
     closeDescriptor();
     if (!m_temporary.isEmpty()) ::unlink(QFile::encodeName(m_temporary).constData());

@@ -30,6 +30,10 @@ public:
     // file (a batch of small files is otherwise bound by the disk's sync time). Each file's own
     // result stays in its error().
     static void CommitAll(const std::vector<AtomicFile *> &files);
+    // Hands the written bytes to the system and closes the temporary without making it the
+    // target yet: a batch waiting for CommitAll then holds no descriptor and no buffer. False
+    // (see error()) when a write failed.
+    bool setAside();
     // Drops what was written; the target stays as it was.
     void discard();
 
@@ -55,6 +59,7 @@ private:
     QString m_temporary;
     QString m_error;
     int m_fd = -1;
+    bool m_setAside = false; // written and closed, waiting to be committed
     // Writers hand over small pieces (an XML token at a time): the system sees large ones.
     QByteArray m_buffer;
 };

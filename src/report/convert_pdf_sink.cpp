@@ -24,9 +24,11 @@ namespace
 // Pages waiting for a document's writer: enough to keep it busy, few enough to keep memory flat.
 constexpr size_t kQueuedPages = 4;
 // Documents a writer puts into one batch file before cutting it apart: enough to share the cost
-// of the fonts, few enough that results come steadily.
-constexpr int kBatchDocuments = 64;
-constexpr int kBatchPages = 512;
+// of the fonts and pictures, few enough that results come steadily.
+constexpr int kBatchDocuments = 256;
+constexpr int kBatchPages = 2048;
+// Documents read ahead of the writers, holding their pages, per writer.
+constexpr int kReadAhead = 16;
 
 struct Job {
     int number = 0;
@@ -36,6 +38,7 @@ struct Job {
     std::deque<std::unique_ptr<VPage>> pages;
     bool closed = false;    // every page handed over
     bool abandoned = false; // the document never ended
+    bool drawn = false;     // its pages are in a batch or its file: it holds them no more
     bool done = false;
     QString problem; // the data's reason when the document made no pages
     PdfExportResult result;
@@ -77,6 +80,13 @@ struct ConvertPdfSink::Pool {
     std::deque<std::unique_ptr<Job>> jobs; // in document order, until their message is given
     std::deque<Job *> waiting;             // for a writer
     std::vector<std::thread> workers;
+    // Batches drawn and cut apart, for the committer to make their files appear, in turn.
+    struct Written {
+        std::unique_ptr<PdfBatch> batch;
+        std::vector<std::pair<Job *, bool>> run; // job, has a part in the batch
+    };
+    std::deque<Written> toCommit;
+    std::thread committer;
     bool stopping = false;
     Job *current = nullptr;
 
@@ -161,18 +171,42 @@ struct ConvertPdfSink::Pool {
                 continue;
             }
             // Documents already waiting join the batch; it does not wait for more.
-            PdfBatch batch(options.codePage, options.writePictureFiles);
-            std::vector<std::pair<Job *, bool>> run; // job, has a part in the batch
-            while (!waiting.empty() && int(run.size()) < kBatchDocuments && batch.pageCount() < kBatchPages) {
+            auto batch = std::make_unique<PdfBatch>(options.codePage, options.writePictureFiles);
+            Written w;
+            while (!waiting.empty() && int(w.run.size()) < kBatchDocuments && batch->pageCount() < kBatchPages) {
                 Job *job = waiting.front();
                 waiting.pop_front();
-                run.emplace_back(job, addToBatch(batch, *job, &lock));
+                w.run.emplace_back(job, addToBatch(*batch, *job, &lock));
+                job->drawn = true;
+                changed.notify_all(); // room for the reader
             }
             lock.unlock();
-            std::vector<PdfExportResult> results = batch.finish();
+            batch->writeFiles();
+            lock.lock();
+            // One batch waits per writer: the disk may lag the drawing, not run away from it.
+            changed.wait(lock, [&] { return int(toCommit.size()) < threads; });
+            w.batch = std::move(batch);
+            toCommit.push_back(std::move(w));
+            changed.notify_all();
+        }
+    }
+
+    // Makes written batches' files appear, while the writers draw the next batches.
+    void commit()
+    {
+        std::unique_lock<std::mutex> lock(mutex);
+        for (;;) {
+            changed.wait(lock, [&] { return !toCommit.empty() || stopping; });
+            if (toCommit.empty()) return;
+            Written w = std::move(toCommit.front());
+            toCommit.pop_front();
+            changed.notify_all();
+            lock.unlock();
+            const std::vector<PdfExportResult> results = w.batch->commit();
+            w.batch.reset();
             lock.lock();
             size_t next = 0;
-            for (auto &[job, part] : run) {
+            for (auto &[job, part] : w.run) {
                 if (part && next < results.size()) job->result = results[next++];
                 job->done = true;
             }
@@ -190,6 +224,7 @@ struct ConvertPdfSink::Pool {
             PdfEngine::preloadFontMap(PdfResourceFile());
             for (int i = 0; i < threads; ++i)
                 workers.emplace_back([this] { work(); });
+            if (batching) committer = std::thread([this] { commit(); });
         }
         auto job = std::make_unique<Job>();
         job->number = ++numbered;
@@ -199,14 +234,14 @@ struct ConvertPdfSink::Pool {
         if (options.skipExisting) ours.insert(job->absolute);
         Job *raw = job.get();
         std::unique_lock<std::mutex> lock(mutex);
-        // Documents in flight are bounded (and with them memory), and never two go into one
+        // Documents holding pages are bounded (and with them memory), and never two go into one
         // file at once: the later one must end up in it.
-        const int inFlight = std::max(1, threads) * (batching ? kBatchDocuments : 1);
+        const int inFlight = std::max(1, threads) * (batching ? kReadAhead : 1);
         changed.wait(lock, [&] {
             int busy = 0;
             for (const auto &j : jobs) {
                 if (j->done) continue;
-                ++busy;
+                if (!j->drawn) ++busy;
                 if (j->absolute == raw->absolute) return false;
             }
             return busy < inFlight;
@@ -366,6 +401,8 @@ bool ConvertPdfSink::Finish()
     for (std::thread &worker : d->workers)
         worker.join();
     d->workers.clear();
+    // Every document is done by now, so nothing waits to be committed.
+    if (d->committer.joinable()) d->committer.join();
     d->deliver();
     return !d->failed;
 }

@@ -3,6 +3,7 @@
 #include "export_test_util.h"
 #include "model/v_doc.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -33,12 +34,17 @@ TEST(PdfBatch, DocumentsComeOutWholeAndApart)
     batch.addPage(*card);
     batch.addPage(*broken); // fails its document only
     batch.beginDocument(paths[3], ReportPdfPageSize(*card));
-    const std::vector<PdfExportResult> results = batch.finish();
+    // Cut apart but not committed: no target appears yet, the batch's own file is gone.
+    batch.writeFiles();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+    const std::vector<PdfExportResult> results = batch.commit();
     ASSERT_EQ(results.size(), 4u);
     EXPECT_TRUE(results[0] && results[1]);
     EXPECT_TRUE(results[2].message.contains("lies outside")) << results[2].message.toStdString();
     EXPECT_EQ(results[3].message, "The report has no pages");
     EXPECT_FALSE(QFile::exists(paths[2]) || QFile::exists(paths[3]));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 
     for (int i = 0; i < 2; ++i) {
         EXPECT_EQ(testsupport::runProgram("qpdf", {"--check", paths[i]}).exitCode, 0) << i;
