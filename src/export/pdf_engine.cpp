@@ -1,6 +1,7 @@
 #include "export/pdf_engine.h"
 
 #include "export/pdf_font_map.h"
+#include "export/page_markup.h"
 #include "export/pdf_options.h"
 #include "export/pdf_underlay.h"
 #include "files/atomic_file.h"
@@ -418,6 +419,14 @@ int PdfEngine::loadImage(const QImage &image)
         }
     m_images.push_back(image);
     return int(m_images.size() - 1);
+}
+
+int PdfEngine::loadImageOnWhite(const QImage &picture)
+{
+    if (const QImage *cached = m_onWhite.object(picture.cacheKey())) return loadImage(*cached);
+    const QImage flat = FlattenOnWhite(picture);
+    m_onWhite.insert(picture.cacheKey(), new QImage(flat), std::max<qsizetype>(1, flat.sizeInBytes() / 1024));
+    return loadImage(flat);
 }
 
 void PdfEngine::closeImage(int image)

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QCache>
 #include <QHash>
 #include <QImage>
 #include <QPainterPath>
@@ -87,6 +88,9 @@ public:
     QString imageError() const { return m_imageError; }
     // An image already in memory; equal images (one QImage shared by many pages) go into the file once.
     int loadImage(const QImage &image);
+    // A picture with its transparency flattened on white, flattened once per file for every page
+    // and document that shares the picture, so that the file holds it once.
+    int loadImageOnWhite(const QImage &picture);
     // Options: boxsize, position, fitmethod, dpi (n or {x y}), orientate.
     void fitImage(int image, double x, double y, const QString &options);
     void closeImage(int image);
@@ -161,6 +165,8 @@ private:
     std::vector<QImage> m_images; // closed images are null
     static constexpr int kImageCacheSize = 64;
     QHash<QByteArray, QImage> m_imageCache; // by content hash
+    static constexpr int kOnWhiteKiB = 32 * 1024;
+    QCache<qint64, QImage> m_onWhite{kOnWhiteKiB}; // by the picture's cache key
     QColor m_fill = Qt::black;
     QColor m_stroke = Qt::black;
     double m_lineWidth = 1.0;

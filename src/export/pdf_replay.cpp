@@ -204,7 +204,7 @@ struct PdfReplay::Lines {
                 DrawPicturePlaceholder(painter, QRect(0, 0, w, h), true);
             });
         } else if (picture || !file.isEmpty()) {
-            const int image = picture ? pdf.loadImage(flattened(picture->Image()))
+            const int image = picture ? pdf.loadImageOnWhite(picture->Image())
                                       : pdf.loadImage(QStringLiteral("auto"), file);
             if (image == -1 && !picture && !pdf.imageError().isEmpty()) warnings << pdf.imageError();
             if (image != -1) {
@@ -324,14 +324,6 @@ struct PdfReplay::Lines {
         if (has(tags, "bcv")) barcodeLine(tags, element);
     }
 
-    // One flattened copy per picture, so that pages sharing a picture share one image in the file.
-    QImage flattened(const QImage &picture)
-    {
-        auto it = flat.constFind(picture.cacheKey());
-        if (it == flat.cend()) it = flat.insert(picture.cacheKey(), FlattenOnWhite(picture));
-        return *it;
-    }
-
     bool fontExists(const QString &face) const
     {
         return installed.contains(face.toLower()) || pdf.mappedFaces().contains(face, Qt::CaseInsensitive);
@@ -344,7 +336,6 @@ struct PdfReplay::Lines {
     int PH;
     QString encoding;
     const QSet<QString> &installed;
-    QHash<qint64, QImage> flat;
     bool blackWhite = false;
     bool printableOnly = false;
     QStringList warnings;

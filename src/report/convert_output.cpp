@@ -47,18 +47,26 @@ QString ConvertTargetProblem(const QString &path)
     return {};
 }
 
-ConvertOutput PrepareConvertOutput(const QString &name, const QString &folder)
+ConvertOutput PrepareConvertOutput(const QString &name, const QString &folder, ConvertFolders *known)
 {
+    ConvertFolders once;
+    ConvertFolders &folders = known ? *known : once;
     ConvertOutput out;
     if (!name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
         out.refusal = QStringLiteral("the name does not end in .pdf");
         return out;
     }
+    QString parent;
     if (folder.isEmpty()) {
         out.path = QFileInfo(name).absoluteFilePath();
+        parent = QFileInfo(out.path).path();
     } else {
-        const QString root = QFileInfo(folder).canonicalFilePath();
-        if (root.isEmpty() || !QFileInfo(root).isDir()) {
+        if (folders.root.isEmpty() || folders.folder != folder) {
+            folders = ConvertFolders{folder, QFileInfo(folder).canonicalFilePath(), {}};
+            if (!folders.root.isEmpty() && !QFileInfo(folders.root).isDir()) folders.root.clear();
+        }
+        const QString &root = folders.root;
+        if (root.isEmpty()) {
             out.refusal = QStringLiteral("the output folder ") + folder + QStringLiteral(" does not exist");
             return out;
         }
@@ -72,8 +80,9 @@ ConvertOutput PrepareConvertOutput(const QString &name, const QString &folder)
             return out;
         }
         out.path = root + QLatin1Char('/') + clean;
+        parent = QFileInfo(out.path).path();
         // A symbolic link on the way may lead anywhere: what exists of the path must resolve inside.
-        if (!inside(existingCanonical(QFileInfo(out.path).path()), root)) {
+        if (!folders.ready.contains(parent) && !inside(existingCanonical(parent), root)) {
             out.refusal = QStringLiteral("the name leaves the output folder ") + folder +
                           QStringLiteral(" through a symbolic link");
             out.path.clear();
@@ -84,7 +93,10 @@ ConvertOutput PrepareConvertOutput(const QString &name, const QString &folder)
         out.refusal = problem;
         return out;
     }
-    if (!QDir().mkpath(QFileInfo(out.path).path()))
+    if (folders.ready.contains(parent)) return out;
+    if (!QDir().mkpath(parent))
         out.refusal = QStringLiteral("its folder cannot be created");
+    else
+        folders.ready.insert(parent);
     return out;
 }

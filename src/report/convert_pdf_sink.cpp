@@ -51,6 +51,7 @@ struct ConvertPdfSink::Pool {
     Options options;
     QString pdfPath; // the output named last
     ConvertOutput target; // where it goes, or why it may not
+    ConvertFolders folders;
     int threads = 0;
     bool batching = false;
     int written = 0;
@@ -76,7 +77,11 @@ struct ConvertPdfSink::Pool {
     }
 
     std::mutex mutex;
-    std::condition_variable changed;
+    // Each side waits on its own: the reader (one thread) for room and results, the writers for
+    // documents and pages, the committer for written batches.
+    std::condition_variable forReader;
+    std::condition_variable forWriters;
+    std::condition_variable forCommitter;
     std::deque<std::unique_ptr<Job>> jobs; // in document order, until their message is given
     std::deque<Job *> waiting;             // for a writer
     std::vector<std::thread> workers;
@@ -94,11 +99,11 @@ struct ConvertPdfSink::Pool {
     // once the document is complete. lock is held on entry and exit, not while waiting.
     std::unique_ptr<VPage> nextPage(Job &job, std::unique_lock<std::mutex> *lock)
     {
-        if (lock) changed.wait(*lock, [&] { return !job.pages.empty() || job.closed; });
+        if (lock) forWriters.wait(*lock, [&] { return !job.pages.empty() || job.closed; });
         if (job.pages.empty()) return nullptr;
         std::unique_ptr<VPage> page = std::move(job.pages.front());
         job.pages.pop_front();
-        changed.notify_all(); // room for the reader
+        forReader.notify_one(); // room for the reader
         return page;
     }
 
@@ -114,7 +119,7 @@ struct ConvertPdfSink::Pool {
             if (lock) lock->lock();
             if (part && !results.empty()) job.result = results.front();
             job.done = true;
-            changed.notify_all();
+            forReader.notify_one();
             return;
         }
         PdfJob pdf(job.absolute, options.codePage, QStringLiteral("Tessaly"), options.writePictureFiles);
@@ -131,7 +136,7 @@ struct ConvertPdfSink::Pool {
             job.result = pdf.finish();
         if (lock) lock->lock();
         job.done = true;
-        changed.notify_all();
+        forReader.notify_one();
     }
 
     // Puts the job's pages into the batch; false when the job has no part in it. lock is held on
@@ -162,7 +167,7 @@ struct ConvertPdfSink::Pool {
     {
         std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
-            changed.wait(lock, [&] { return stopping || !waiting.empty(); });
+            forWriters.wait(lock, [&] { return stopping || !waiting.empty(); });
             if (waiting.empty()) return;
             if (!batching) {
                 Job *job = waiting.front();
@@ -178,16 +183,16 @@ struct ConvertPdfSink::Pool {
                 waiting.pop_front();
                 w.run.emplace_back(job, addToBatch(*batch, *job, &lock));
                 job->drawn = true;
-                changed.notify_all(); // room for the reader
+                forReader.notify_one(); // room for the reader
             }
             lock.unlock();
             batch->writeFiles();
             lock.lock();
             // One batch waits per writer: the disk may lag the drawing, not run away from it.
-            changed.wait(lock, [&] { return int(toCommit.size()) < threads; });
+            forWriters.wait(lock, [&] { return int(toCommit.size()) < threads; });
             w.batch = std::move(batch);
             toCommit.push_back(std::move(w));
-            changed.notify_all();
+            forCommitter.notify_one();
         }
     }
 
@@ -196,11 +201,11 @@ struct ConvertPdfSink::Pool {
     {
         std::unique_lock<std::mutex> lock(mutex);
         for (;;) {
-            changed.wait(lock, [&] { return !toCommit.empty() || stopping; });
+            forCommitter.wait(lock, [&] { return !toCommit.empty() || stopping; });
             if (toCommit.empty()) return;
             Written w = std::move(toCommit.front());
             toCommit.pop_front();
-            changed.notify_all();
+            forWriters.notify_all();
             lock.unlock();
             const std::vector<PdfExportResult> results = w.batch->commit();
             w.batch.reset();
@@ -210,7 +215,7 @@ struct ConvertPdfSink::Pool {
                 if (part && next < results.size()) job->result = results[next++];
                 job->done = true;
             }
-            changed.notify_all();
+            forReader.notify_one();
         }
     }
 
@@ -237,7 +242,7 @@ struct ConvertPdfSink::Pool {
         // Documents holding pages are bounded (and with them memory), and never two go into one
         // file at once: the later one must end up in it.
         const int inFlight = std::max(1, threads) * (batching ? kReadAhead : 1);
-        changed.wait(lock, [&] {
+        forReader.wait(lock, [&] {
             int busy = 0;
             for (const auto &j : jobs) {
                 if (j->done) continue;
@@ -252,7 +257,7 @@ struct ConvertPdfSink::Pool {
         jobs.push_back(std::move(job));
         if (threads > 0) {
             waiting.push_back(raw);
-            changed.notify_all();
+            forWriters.notify_all();
         }
         return *raw;
     }
@@ -260,9 +265,9 @@ struct ConvertPdfSink::Pool {
     void hand(Job &job, std::unique_ptr<VPage> page)
     {
         std::unique_lock<std::mutex> lock(mutex);
-        if (threads > 0) changed.wait(lock, [&] { return job.pages.size() < kQueuedPages; });
+        if (threads > 0) forReader.wait(lock, [&] { return job.pages.size() < kQueuedPages; });
         job.pages.push_back(std::move(page));
-        changed.notify_all();
+        forWriters.notify_all();
     }
 
     void close(Job &job, bool abandoned)
@@ -270,7 +275,7 @@ struct ConvertPdfSink::Pool {
         std::unique_lock<std::mutex> lock(mutex);
         job.closed = true;
         job.abandoned = abandoned;
-        changed.notify_all();
+        forWriters.notify_all();
         lock.unlock();
         if (threads == 0) writeAlone(job, nullptr);
     }
@@ -278,7 +283,7 @@ struct ConvertPdfSink::Pool {
     void waitForAll()
     {
         std::unique_lock<std::mutex> lock(mutex);
-        changed.wait(lock, [&] {
+        forReader.wait(lock, [&] {
             for (const auto &job : jobs)
                 if (!job->done) return false;
             return true;
@@ -336,7 +341,7 @@ void ConvertPdfSink::OutputNamed(const QString &pdfPath)
 {
     d->pdfPath = pdfPath;
     d->target = pdfPath.trimmed().isEmpty() ? ConvertOutput{}
-                                            : PrepareConvertOutput(pdfPath, d->options.outputFolder);
+                                            : PrepareConvertOutput(pdfPath, d->options.outputFolder, &d->folders);
 }
 
 void ConvertPdfSink::PageDone(VDoc &report, int index)
@@ -396,7 +401,8 @@ bool ConvertPdfSink::Finish()
     {
         std::lock_guard<std::mutex> lock(d->mutex);
         d->stopping = true;
-        d->changed.notify_all();
+        d->forWriters.notify_all();
+        d->forCommitter.notify_one();
     }
     for (std::thread &worker : d->workers)
         worker.join();
