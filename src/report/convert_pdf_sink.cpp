@@ -11,6 +11,7 @@
 #include "model/v_doc.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
 #include <QThread>
 
@@ -94,6 +95,24 @@ struct ConvertPdfSink::Pool {
     std::thread committer;
     bool stopping = false;
     Job *current = nullptr;
+    int holding = 0;                  // documents not done that still hold pages
+    QHash<QString, int> unfinished;   // documents not done, by the file they go into
+
+    // lock held for these two.
+    void drawn(Job &job)
+    {
+        if (job.drawn) return;
+        job.drawn = true;
+        --holding;
+        forReader.notify_one(); // room for the reader
+    }
+    void finished(Job &job)
+    {
+        drawn(job);
+        job.done = true;
+        if (--unfinished[job.absolute] == 0) unfinished.remove(job.absolute);
+        forReader.notify_one();
+    }
 
     // The next page of job, waiting for it when the reader has not handed it over yet; null
     // once the document is complete. lock is held on entry and exit, not while waiting.
@@ -118,8 +137,7 @@ struct ConvertPdfSink::Pool {
             const std::vector<PdfExportResult> results = part ? batch.finish() : std::vector<PdfExportResult>();
             if (lock) lock->lock();
             if (part && !results.empty()) job.result = results.front();
-            job.done = true;
-            forReader.notify_one();
+            finished(job);
             return;
         }
         PdfJob pdf(job.absolute, options.codePage, QStringLiteral("Tessaly"), options.writePictureFiles);
@@ -135,8 +153,7 @@ struct ConvertPdfSink::Pool {
         else if (job.refusal.isEmpty())
             job.result = pdf.finish();
         if (lock) lock->lock();
-        job.done = true;
-        forReader.notify_one();
+        finished(job);
     }
 
     // Puts the job's pages into the batch; false when the job has no part in it. lock is held on
@@ -182,8 +199,7 @@ struct ConvertPdfSink::Pool {
                 Job *job = waiting.front();
                 waiting.pop_front();
                 w.run.emplace_back(job, addToBatch(*batch, *job, &lock));
-                job->drawn = true;
-                forReader.notify_one(); // room for the reader
+                drawn(*job);
             }
             lock.unlock();
             batch->writeFiles();
@@ -213,9 +229,8 @@ struct ConvertPdfSink::Pool {
             size_t next = 0;
             for (auto &[job, part] : w.run) {
                 if (part && next < results.size()) job->result = results[next++];
-                job->done = true;
+                finished(*job);
             }
-            forReader.notify_one();
         }
     }
 
@@ -242,18 +257,12 @@ struct ConvertPdfSink::Pool {
         // Documents holding pages are bounded (and with them memory), and never two go into one
         // file at once: the later one must end up in it.
         const int inFlight = std::max(1, threads) * (batching ? kReadAhead : 1);
-        forReader.wait(lock, [&] {
-            int busy = 0;
-            for (const auto &j : jobs) {
-                if (j->done) continue;
-                if (!j->drawn) ++busy;
-                if (j->absolute == raw->absolute) return false;
-            }
-            return busy < inFlight;
-        });
+        forReader.wait(lock, [&] { return holding < inFlight && !unfinished.contains(raw->absolute); });
         // Once an earlier document into the same file is done: what is there now must be its PDF.
         if (raw->refusal.isEmpty()) raw->refusal = ConvertTargetProblem(raw->absolute);
         if (raw->refusal.isEmpty()) raw->refusal = OutputOverwritesInput(raw->absolute, options.inputs);
+        ++holding;
+        ++unfinished[raw->absolute];
         jobs.push_back(std::move(job));
         if (threads > 0) {
             waiting.push_back(raw);
