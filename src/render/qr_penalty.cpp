@@ -59,11 +59,11 @@ int linesPenalty(const QrBits &lines, int bound = std::numeric_limits<int>::max(
     return p;
 }
 
-// Pairs of neighbours: bit x set when modules x and x + 1 are both set.
-Row pairs(const Row &r)
+// Pairs of neighbours in the first words of r: bit x set when modules x and x + 1 are both set.
+Row pairs(const Row &r, int words)
 {
     Row out{};
-    for (int w = 0; w < QrBits::kWords; ++w) {
+    for (int w = 0; w < words; ++w) {
         const uint64_t next = w + 1 < QrBits::kWords ? r[size_t(w + 1)] << 63 : 0;
         out[size_t(w)] = r[size_t(w)] & ((r[size_t(w)] >> 1) | next);
     }
@@ -73,18 +73,20 @@ Row pairs(const Row &r)
 int blocksPenalty(const QrBits &rows)
 {
     const int side = rows.side;
+    const int words = (side + 63) / 64; // most symbols fit one word
     Row within{}; // the bits 0 .. side - 2, where a pair can start
     for (int x = 0; x + 1 < side; ++x)
         within[size_t(x / 64)] |= uint64_t(1) << (x % 64);
     int blocks = 0;
     for (int y = 1; y < side; ++y) {
-        Row a = rows.rows[size_t(y - 1)], b = rows.rows[size_t(y)], la{}, lb{};
-        for (int w = 0; w < QrBits::kWords; ++w) {
+        const Row &a = rows.rows[size_t(y - 1)], &b = rows.rows[size_t(y)];
+        Row la{}, lb{};
+        for (int w = 0; w < words; ++w) {
             la[size_t(w)] = ~a[size_t(w)];
             lb[size_t(w)] = ~b[size_t(w)];
         }
-        const Row da = pairs(a), db = pairs(b), lla = pairs(la), llb = pairs(lb);
-        for (int w = 0; w < QrBits::kWords; ++w)
+        const Row da = pairs(a, words), db = pairs(b, words), lla = pairs(la, words), llb = pairs(lb, words);
+        for (int w = 0; w < words; ++w)
             blocks += std::popcount(((da[size_t(w)] & db[size_t(w)]) | (lla[size_t(w)] & llb[size_t(w)])) &
                                     within[size_t(w)]);
     }
