@@ -1,5 +1,4 @@
-// The operation code picker driven without exec(): filled grid, choices by OK and double-click,
-// OK without a choice, Cancel, column widths, Help, and where the table is looked for.
+// The operation code picker driven without exec().
 #include "app/dialogs/codes_dialog.h"
 #include "fake_prompts.h"
 #include "test_support.h"

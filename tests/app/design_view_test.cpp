@@ -1,6 +1,4 @@
-// Editing a design with mouse and keys in the window (offscreen): selection, drags, nudges, the
-// context menu, the in-place caption editor, undo and redo, a design built from nothing, and the
-// view's aids: grid and snap, the selection band, zoom around the pointer, fit zooms, rulers.
+// Editing a design with mouse and keys in the window (offscreen), and the view's aids.
 #include "app/design/design_tab.h"
 #include "app/design/element_widget.h"
 #include "app/design/ruler.h"
