@@ -95,41 +95,51 @@ TEST_F(CommandLineTest, StartupEndsWithOneForABadMailNumber)
     EXPECT_EQ(options.mailId, 12);
 }
 
-TEST_F(CommandLineTest, MissingFilesEndWithTheirOwnCaption)
+// Each of these shows one message and ends the start: a missing file under its own tab's caption
+// (later options unread), or help, which wins over everything else but only as a word of its own.
+TEST_F(CommandLineTest, MissingFilesAndHelpShowOneMessage)
 {
-    // An unquoted path with a blank ends at the blank.
-    EXPECT_TRUE(parse("-t inv.edt -d " + dir.filePath("no such.edd")));
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].kind, "warning");
-    EXPECT_EQ(prompts.shown[0].caption, "Data Editor");
-    EXPECT_EQ(prompts.shown[0].text, dir.filePath("no") + "\n- file not exists.");
-
-    prompts.shown.clear();
-    EXPECT_TRUE(parse("-r gone.edr"));
-    EXPECT_EQ(prompts.shown.at(0).caption, "Report Viewer");
-    prompts.shown.clear();
-    EXPECT_TRUE(parse("-t gone.edt -r gone.edr"));
-    ASSERT_EQ(prompts.shown.size(), 1u); // later options are not examined
-    EXPECT_EQ(prompts.shown[0].caption, "Design Editor");
-}
-
-TEST_F(CommandLineTest, HelpWinsOverEverythingElse)
-{
-    EXPECT_TRUE(parse("-t inv.edt /? -bw"));
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].kind, "information");
-    EXPECT_EQ(prompts.shown[0].caption, "ZEL Tessaly");
-    EXPECT_TRUE(
-        prompts.shown[0].text.startsWith("ZEL  Tessaly -  report edit and print utility. Version 1.4\n"));
-    EXPECT_TRUE(prompts.shown[0].text.endsWith("        /?, /h, -h - help"));
-    EXPECT_FALSE(options.blackWhite);
-
-    // Only as a word of its own: paths hold "/h" (/home) and names "-h".
-    prompts.shown.clear();
     writeAll(dir.filePath("x-h.edt"), "x");
-    EXPECT_TRUE(parse("-t " + dir.filePath("x-h.edt") + " -d /home/nobody-h/none.edd"));
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].caption, "Data Editor"); // the missing data file, not help
+    const QString missing = "\n- file not exists.";
+    const struct {
+        QString line;     // a command line as Windows passes it, or
+        QStringList args; // the arguments as the shell passes them
+        const char *caption;
+        QString text; // empty: the help
+    } cases[] = {
+        // An unquoted path with a blank ends at the blank.
+        {"-t inv.edt -d " + dir.filePath("no such.edd"), {}, "Data Editor", dir.filePath("no") + missing},
+        {"-r gone.edr", {}, "Report Viewer", dir.filePath("gone.edr") + missing},
+        {"-t gone.edt -r gone.edr", {}, "Design Editor", dir.filePath("gone.edt") + missing},
+        {"-t " + dir.filePath("x-h.edt") + " -d /home/nobody-h/none.edd",
+         {},
+         "Data Editor",
+         "/home/nobody-h/none.edd" + missing},
+        {{}, {"gone.edr"}, "Report Viewer", dir.filePath("gone.edr") + missing},
+        {"-t inv.edt /? -bw", {}, "ZEL Tessaly", {}},
+        {{}, {"-h"}, "ZEL Tessaly", {}},
+        {{}, {"/h"}, "ZEL Tessaly", {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE((c.line + c.args.join(' ')).toStdString());
+        prompts.shown.clear();
+        CommandLineOptions got;
+        EXPECT_TRUE(c.args.isEmpty() ? ParseCommandLine(c.line, dir.path(), got, prompts)
+                                     : ParseArguments(c.args, dir.path(), got, prompts));
+        ASSERT_EQ(prompts.shown.size(), 1u);
+        const FakePrompts::Shown &shown = prompts.shown[0];
+        EXPECT_EQ(shown.caption, c.caption);
+        EXPECT_FALSE(got.blackWhite);
+        if (c.text.isEmpty()) {
+            EXPECT_EQ(shown.kind, "information");
+            EXPECT_TRUE(
+                shown.text.startsWith("ZEL  Tessaly -  report edit and print utility. Version 1.4\n"));
+            EXPECT_TRUE(shown.text.endsWith("        /?, /h, -h - help"));
+        } else {
+            EXPECT_EQ(shown.kind, "warning");
+            EXPECT_EQ(shown.text, c.text);
+        }
+    }
 }
 
 TEST_F(CommandLineTest, OneBarePathOpensByItsExtension)
@@ -150,44 +160,21 @@ TEST_F(CommandLineTest, OneBarePathOpensByItsExtension)
         const int filled = !got.designFile.isEmpty() + !got.dataFile.isEmpty() + !got.reportFile.isEmpty();
         EXPECT_EQ(filled, 1) << c.name;
     }
-    EXPECT_TRUE(prompts.shown.empty());
 
     // Relative to the current folder; the whole path is the name, even with option-like parts.
     writeAll(dir.filePath("old -dd -bw -h.edd"), "x");
     EXPECT_FALSE(ParseArguments({"old -dd -bw -h.edd"}, dir.path(), options, prompts));
     EXPECT_EQ(options.dataFile, dir.filePath("old -dd -bw -h.edd"));
     EXPECT_FALSE(options.deleteDataOnExit || options.blackWhite);
-    EXPECT_TRUE(prompts.shown.empty());
 
-    CommandLineOptions missing;
-    EXPECT_TRUE(ParseArguments({"gone.edr"}, dir.path(), missing, prompts));
-    ASSERT_EQ(prompts.shown.size(), 1u);
-    EXPECT_EQ(prompts.shown[0].caption, "Report Viewer");
-    EXPECT_EQ(prompts.shown[0].text, dir.filePath("gone.edr") + "\n- file not exists.");
-}
-
-TEST_F(CommandLineTest, OtherArgumentsKeepTheOptionRules)
-{
+    // Another extension, or a bare path beside anything else, is ignored.
     CommandLineOptions got;
-    // Another extension, or a bare path beside anything else, is ignored as before.
     EXPECT_FALSE(ParseArguments({dir.filePath("my")}, dir.path(), got, prompts));
     EXPECT_FALSE(ParseArguments({dir.filePath("inv.edt"), "-bw"}, dir.path(), got, prompts));
     EXPECT_TRUE(got.designFile.isEmpty());
     EXPECT_TRUE(got.blackWhite);
     EXPECT_FALSE(ParseArguments({}, dir.path(), got, prompts));
-
-    // Options as before, joined with quotes around blanks.
-    CommandLineOptions opts;
-    EXPECT_FALSE(ParseArguments({"-d", dir.filePath("my data.edd"), "-dd"}, dir.path(), opts, prompts));
-    EXPECT_EQ(opts.dataFile, dir.filePath("my data.edd"));
-    EXPECT_TRUE(opts.deleteDataOnExit);
     EXPECT_TRUE(prompts.shown.empty());
-
-    // A lone help option is still help.
-    EXPECT_TRUE(ParseArguments({"-h"}, dir.path(), opts, prompts));
-    EXPECT_TRUE(ParseArguments({"/h"}, dir.path(), opts, prompts));
-    ASSERT_EQ(prompts.shown.size(), 2u);
-    EXPECT_EQ(prompts.shown[1].kind, "information");
 }
 
 TEST(StoredSettings, ReadFallbackAndWrite)

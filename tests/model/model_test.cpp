@@ -108,11 +108,6 @@ TEST(Geometry, WindowAndTwipsFollowZoomAndParents)
     EXPECT_EQ(label->Shape().Left(), 360 + 150 + 30);
     EXPECT_EQ(label->InfoText(), "X  = 9.50 mm, Y = 12.40 mm\nW = 15.00 mm, H = 2.60 mm");
 
-    // No window gets smaller than five zoomed pixels: 9 pixels at zoom 50 are 4.
-    label->SetZoom(50);
-    label->SetWindowBounds(QRect(0, 0, 9, 40));
-    EXPECT_EQ(label->WindowBounds().width(), 5);
-
     // Millimetre setters move the window once applied.
     label->Shape().SetLeftMm(20.0);
     label->ApplyPendingGeometry();
@@ -170,25 +165,6 @@ TEST(Copy, CopiesAreIndependentAndNamedByTheRules)
     EXPECT_EQ(CopySubtree(*group, *group), nullptr);
     EXPECT_EQ(CopySubtree(*group, *AddElement(*group, ElementKind::Group, QRect(0, 0, 10, 10))), nullptr);
     EXPECT_EQ(CopySubtree(*group, *label), nullptr);
-}
-
-TEST(Copy, CutThenPasteMovesTheElement)
-{
-    VDoc doc;
-    VGrfElement &root = doc.AddPage()->Root();
-    VGrfElement *g1 = AddElement(root, ElementKind::Group, QRect(0, 0, 100, 100));
-    VGrfElement *g2 = AddElement(root, ElementKind::Group, QRect(100, 0, 100, 100));
-    editingState().cutElement = AddElement(*g1, ElementKind::Label, QRect(0, 0, 20, 20));
-    VGrfElement *moved = PasteInto(*g2);
-    ASSERT_NE(moved, nullptr);
-    EXPECT_EQ(g1->ChildCount(), 0);
-    EXPECT_EQ(moved->Parent(), g2);
-    EXPECT_EQ(editingState().cutElement, nullptr);
-    EXPECT_EQ(PasteInto(root), nullptr); // Paste greys out until the next Cut or Copy
-
-    editingState().copiedElement = moved;
-    g2->DeleteChild(moved); // destroying the copied element forgets it
-    EXPECT_EQ(editingState().copiedElement, nullptr);
 }
 
 TEST(Pages, NumberingSettingsAndCopies)

@@ -80,9 +80,8 @@ TEST(PaperForms, PrinterTreeHoldsThePrintersAndTheServerForms)
         QStringList groups;
         for (const InfoNode &c : p.children)
             groups << c.text;
-        EXPECT_TRUE(groups.contains("Printer Parameters"));
-        EXPECT_TRUE(groups.contains("Paper Size"));
-        EXPECT_TRUE(groups.contains("Paper Sources"));
+        for (const char *group : {"Printer Parameters", "Paper Size", "Paper Sources"})
+            EXPECT_TRUE(groups.contains(group)) << group;
         EXPECT_TRUE(groups.first().startsWith("Driver Name: "));
     }
     EXPECT_EQ(defaults, DefaultPrinterName().isEmpty() ? 0 : 1);
