@@ -359,9 +359,8 @@ QByteArrayList imageRows(const QString &pdf, bool stencils)
     return rows;
 }
 
-// Groups and tables are vectors at the place their pictures would have had, barcodes and QR
-// Codes stencils of one sample per module beneath the page unless something drawn before them
-// overlaps them: no picture goes into the file and none is left beside it, and the symbols scan.
+// Barcode stencils go beneath the page unless something drawn before them overlaps them; no
+// picture goes into the file or is left beside it.
 TEST(PdfExport, GroupsTablesAndBarcodesAreVectorsOrStencils)
 {
     REQUIRE_READERS();
@@ -392,12 +391,14 @@ TEST(PdfExport, GroupsTablesAndBarcodesAreVectorsOrStencils)
     qr.SetType(VBarCode::Qr);
     qr.SetValue("Tessaly/QR 1");
     // Turned a quarter: the stencil turns with it.
-    VBarCode &turned = addElement(page->Root(), ElementKind::BarCode, 8000, 7000, 1134, 3402)->EnsureBarCode();
+    VBarCode &turned =
+        addElement(page->Root(), ElementKind::BarCode, 8000, 7000, 1134, 3402)->EnsureBarCode();
     turned.SetType(VBarCode::Code128);
     turned.SetValue("ART-00042");
     turned.SetOrientation(1);
     // On the yellow group, which is drawn first: drawn over it in its turn, not beneath the page.
-    VBarCode &onGroup = addElement(page->Root(), ElementKind::BarCode, 4000, 2400, 1000, 1000)->EnsureBarCode();
+    VBarCode &onGroup =
+        addElement(page->Root(), ElementKind::BarCode, 4000, 2400, 1000, 1000)->EnsureBarCode();
     onGroup.SetType(VBarCode::Qr);
     onGroup.SetValue("Tessaly/QR 2");
 

@@ -313,9 +313,7 @@ TEST_F(ConvertPdf, pagesKeepTheirOwnPaper)
     }
 }
 
-// What a convert file names is held to rules: ".pdf" names only, an existing file only when it is
-// a PDF and not a symbolic link; with a folder, relative names that stay inside it. A refused
-// document is reported with its number and name, and the others are still written.
+// A refused output is reported by document number and name; the other documents are still written.
 TEST_F(ConvertFile, outputsOnlyWherePdfsMayGo)
 {
     const QByteArray oldPdf = "%PDF-1.4\nold\n%%EOF\n";

@@ -204,9 +204,7 @@ TEST_F(Generation, lfOnlyFileIsNotRead)
         << reason.toStdString();
 }
 
-// The report written page by page while it is generated is byte for byte the file of the whole
-// report, with the pages numbered as if all were still held; read back, it holds what the data
-// filled, pictures included.
+// Only the page being filled is held, yet the pages are numbered as if all were.
 TEST_F(Generation, streamedReportFileIsTheWholeReportsFile)
 {
     QImage image(30, 30, QImage::Format_RGB32);
