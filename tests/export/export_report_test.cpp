@@ -12,20 +12,17 @@ using testsupport::writeAll;
 
 TEST(ExportReport, ExtensionsNameTheirFormats)
 {
-    const std::pair<const char *, int> formats[] = {{"PDF", ExportPdfFormat},
-                                                    {"mht", ExportHtmlFormat},
-                                                    {"edf", ExportEdfFormat},
-                                                    {"xlsx", ExportSheetFormat},
-                                                    {"odt", -1},
-                                                    {"", -1}};
-    for (const auto &[extension, format] : formats)
-        EXPECT_EQ(ExportFormatForExtension(extension), format) << extension;
-    for (const auto &[extension, picture] :
-         {std::pair{"jpg", PictureFormat::Jpeg}, std::pair{"Ico", PictureFormat::Ico}}) {
-        PictureFormats pictures;
-        EXPECT_EQ(ExportFormatForExtension(extension, &pictures), ExportPictureFormat) << extension;
-        EXPECT_EQ(pictures, PictureFormats(picture)) << extension;
-    }
+    PictureFormats pictures;
+    EXPECT_EQ(ExportFormatForExtension("PDF"), ExportPdfFormat);
+    EXPECT_EQ(ExportFormatForExtension("mht"), ExportHtmlFormat);
+    EXPECT_EQ(ExportFormatForExtension("edf"), ExportEdfFormat);
+    EXPECT_EQ(ExportFormatForExtension("xlsx"), ExportSheetFormat);
+    EXPECT_EQ(ExportFormatForExtension("jpg", &pictures), ExportPictureFormat);
+    EXPECT_EQ(pictures, PictureFormats(PictureFormat::Jpeg));
+    EXPECT_EQ(ExportFormatForExtension("Ico", &pictures), ExportPictureFormat);
+    EXPECT_EQ(pictures, PictureFormats(PictureFormat::Ico));
+    EXPECT_EQ(ExportFormatForExtension("odt"), -1);
+    EXPECT_EQ(ExportFormatForExtension(""), -1);
 }
 
 // Each format gets the options that concern it, names what it wrote, and never replaces an input.

@@ -39,17 +39,10 @@ void buildDesign(VDoc &doc)
     label(*group(root2, true), vtVariable, "v");
 }
 
-// Lines both data types write alike; a description goes after the line, padded to column 88.
-const QString kCustomer =
-    QStringLiteral("        <Data Status=\"Label\" DesignName=\"Label1\" Caption=\"Customer\"/>")
-        .leftJustified(87, QLatin1Char(' ')) +
-    "// the customer";
-const QString kGroupBarCode =
-    "            <Data Status=\"BarCode\" DesignName=\"Group1_B1\" Caption=\"\" Type=\"2\" "
-    "Value=\"012345678901\" ValueType=\"0\"/>";
-const QString kArticleBarCode =
-    "        <Data Status=\"BarCode\" DesignName=\"BarCode1\" Caption=\"Article\" "
-    "Type=\"6\" Value=\"ABC\" ValueType=\"0\"/>";
+QString padded(const QString &line, const QString &comment)
+{
+    return line.leftJustified(87, QLatin1Char(' ')) + "// " + comment;
+}
 } // namespace
 
 TEST(DataTemplate, typeOne)
@@ -64,14 +57,17 @@ TEST(DataTemplate, typeOne)
         "<?xml version=\"1.0\"?>",
         "<Document DesignFile=\"orders.edt\" DataType=\"1\">",
         "    <Page ID=\"1\" DesignName=\"Page1\">",
-        kCustomer,
+        padded("        <Data Status=\"Label\" DesignName=\"Label1\" Caption=\"Customer\"/>", "the customer"),
         "        <Data Status=\"Group\" DesignName=\"Group1\">",
         "            <f1=\"a\"/>",
         "            <f2=\"logo.bmp\"/>",
-        kGroupBarCode,
+        "            <Data Status=\"BarCode\" DesignName=\"Group1_B1\" Caption=\"\" Type=\"2\" "
+        "Value=\"012345678901\" ValueType=\"0\"/>",
         "        <Data Status=\"Label\" DesignName=\"Group1_G2_E1\" Caption=\"t\"/>",
         "        </Data>",
-        kArticleBarCode,
+        "        <Data Status=\"BarCode\" DesignName=\"BarCode1\" Caption=\"Article\" Type=\"6\" "
+        "Value=\"ABC\" "
+        "ValueType=\"0\"/>",
         "        <Data Status=\"Group\" DesignName=\"Group3\">",
         "            <f1=\"q\"/>",
         longLine + "  // long",
@@ -100,13 +96,16 @@ TEST(DataTemplate, typeTwoWritesTheFirstBandOfEachContainer)
         "<?xml version=\"1.0\"?>",
         "<Document DesignFile=\"orders.edt\" DataType=\"2\">",
         "    <Page ID=\"1\" DesignName=\"Page1\">",
-        kCustomer,
+        padded("        <Data Status=\"Label\" DesignName=\"Label1\" Caption=\"Customer\"/>", "the customer"),
         "        <Data Status=\"Group\" DesignName=\"Group1\">",
         "            <f1=\"a\"/>",
-        kGroupBarCode,
+        "            <Data Status=\"BarCode\" DesignName=\"Group1_B1\" Caption=\"\" Type=\"2\" "
+        "Value=\"012345678901\" ValueType=\"0\"/>",
         "        <Data Status=\"Label\" DesignName=\"Group1_G2_E1\" Caption=\"t\"/>",
         "        </Data>",
-        kArticleBarCode,
+        "        <Data Status=\"BarCode\" DesignName=\"BarCode1\" Caption=\"Article\" Type=\"6\" "
+        "Value=\"ABC\" "
+        "ValueType=\"0\"/>",
         "        <Data Status=\"Group\" Repeat=\"1\" ID=\"3\" RepeatCount=\"2\">",
         "            <f1=\"q\" f2=\"" + QString(90, QLatin1Char('p')) + "\"/>",
         "        </Data>",
