@@ -3,9 +3,13 @@
 #include "model/v_doc.h"
 #include "test_support.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QRectF>
 #include <QRegularExpression>
+#include <QUrl>
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -122,6 +126,18 @@ inline QStringList pdfPageSizes(const QString &pdf)
     for (auto it = size.globalMatch(QString::fromUtf8(r.out)); it.hasNext();)
         sizes << it.next().captured(1);
     return sizes;
+}
+
+// LibreOffice's conversion of file into dir by filter ("pdf", "csv:..."), with a profile of the
+// test's own so that runs never share one; the converted file's name.
+inline QString officeConvert(const QString &file, const QString &filter, const QString &dir)
+{
+    const testsupport::Run r =
+        testsupport::runProgram(QStringLiteral("soffice"),
+                                {"-env:UserInstallation=" + QUrl::fromLocalFile(dir + "/profile").toString(),
+                                 "--headless", "--norestore", "--convert-to", filter, "--outdir", dir, file});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    return QDir(dir).filePath(QFileInfo(file).completeBaseName() + "." + filter.section(':', 0, 0));
 }
 
 // One page (from 1) rasterised by poppler at dpi.

@@ -108,7 +108,7 @@ TEST(HtmlExport, PicturesBesideThePageAndEscapedTexts)
     }
     EXPECT_EQ(names.size(), 8);
     EXPECT_EQ(QImage(dir.filePath("report_pict_(5).bmp")).pixelColor(10, 10), QColor(Qt::blue));
-    EXPECT_EQ(images(html)[0].size, QSize(200, 100)); // the group at 96 per inch
+    EXPECT_EQ(imgs[0].size, QSize(200, 100)); // the group at 96 per inch
 
     for (int cp : {866, 1252, 1254, 437})
         EXPECT_EQ(HtmlCharset(cp), cp == 866   ? "cp866"
@@ -165,14 +165,17 @@ TEST(HtmlExport, WithoutPicturesAndAsMht)
 // A browser opens the archive with its pictures: the barcode in Chromium's picture of the page scans.
 TEST(HtmlExport, ChromiumShowsTheMhtPictures)
 {
-    if (!testsupport::haveTool("chromium") || !testsupport::haveTool("zbarimg")) GTEST_SKIP() << "chromium or zbarimg missing";
+    if (!testsupport::haveTool("chromium") || !testsupport::haveTool("zbarimg"))
+        GTEST_SKIP() << "chromium or zbarimg missing";
     QTemporaryDir dir;
     const QString mht = dir.filePath("label.mht"), shot = dir.filePath("shot.png");
     const auto run = testsupport::runCli(
         {"export", TESSALY_SOURCE_DIR "/examples/label.ebt", "--format", "mht", "-o", mht});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
-    testsupport::runProgram("chromium", {"--headless", "--no-sandbox", "--disable-gpu", "--user-data-dir=" + dir.filePath("profile"),
-                                         "--window-size=800,600", "--screenshot=" + shot, QUrl::fromLocalFile(mht).toString()},
+    testsupport::runProgram("chromium",
+                            {"--headless", "--no-sandbox", "--disable-gpu",
+                             "--user-data-dir=" + dir.filePath("profile"), "--window-size=800,600",
+                             "--screenshot=" + shot, QUrl::fromLocalFile(mht).toString()},
                             120000);
     ASSERT_TRUE(QFileInfo::exists(shot));
     const QString codes = QString::fromUtf8(testsupport::runProgram("zbarimg", {"-q", shot}).out);

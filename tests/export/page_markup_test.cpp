@@ -1,7 +1,6 @@
 #include "export/page_markup.h"
 #include "export_test_util.h"
 
-#include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -108,7 +107,6 @@ TEST(PageMarkup, DepthFirstOrderAndBlockPrecedence)
 TEST(PageMarkup, PictureLabelsSaveBitmapsBySiblingIndex)
 {
     QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
     const QString output = dir.filePath("report.v2.pdf");
     VDoc doc;
     VPage *page = addPage(doc);
@@ -126,11 +124,7 @@ TEST(PageMarkup, PictureLabelsSaveBitmapsBySiblingIndex)
     addLabel(root, "no image", 100, 3700, 1500, 300)->EnsurePicture(); // empty record
 
     const QString stale = dir.filePath("report.v2_pict_(2).bmp");
-    {
-        QFile f(stale);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write("old");
-    }
+    testsupport::writeAll(stale, "old");
     const QStringList lines = pageLines(*page, output);
     ASSERT_EQ(lines.size(), 5);
     const QString pict0 = dir.filePath("report.v2_pict_(0).bmp");

@@ -38,6 +38,30 @@ TEST(TextExport, LinesPagesAndCodePage)
     const ExportResult failed = ExportText(doc, dir.filePath("missing/r.txt"), false, false, 1252);
     EXPECT_FALSE(failed);
     EXPECT_FALSE(failed.message.isEmpty());
+
+    // A character the code page lacks is never the byte 26 that ends the file: it is written as '?'
+    // and named, once, with the line it first stands on; the command line then exits 1.
+    VDoc lacking;
+    VPage *page = addPage(lacking);
+    addLabel(page->Root(), "Total", 100, 100, 2000, 300);
+    addLabel(page->Root(), QString::fromUtf8("Łódź Łask"), 100, 500, 2000, 300);
+    const ExportResult named = ExportText(lacking, path, false, true, 1252);
+    ASSERT_TRUE(named) << named.message.toStdString();
+    EXPECT_EQ(testsupport::readAll(path), "Total\r\n?\xF3"
+                                          "d? ?ask\r\n\r\n\x1A\r\n");
+    ASSERT_EQ(named.warnings.size(), 2) << named.warnings.join('\n').toStdString();
+    EXPECT_TRUE(named.warnings[0].contains("line 2") && named.warnings[0].contains("U+0141"))
+        << named.warnings[0].toStdString();
+    EXPECT_TRUE(named.warnings[1].contains(QString::fromUtf8("'ź'")) && named.warnings[1].contains("U+017A"))
+        << named.warnings[1].toStdString();
+
+    const QString design = dir.filePath("d.edt");
+    ASSERT_TRUE(WriteDesignFile(lacking, design));
+    const testsupport::Run cli = testsupport::runCli(
+        {"export", design, "--format", "txt", "-o", dir.filePath("c.txt"), "--code-page", "1252"});
+    EXPECT_EQ(cli.exitCode, 1);
+    EXPECT_TRUE(cli.err.contains("U+0141")) << cli.err.toStdString();
+    EXPECT_FALSE(testsupport::readAll(dir.filePath("c.txt")).contains('\x1A'));
 }
 
 TEST(TextExport, CommandLineWithData)
@@ -58,33 +82,4 @@ TEST(TextExport, CommandLineWithData)
     // The output may not replace an input.
     EXPECT_EQ(testsupport::runCli({"export", out, "--format", "txt", "-o", out}).exitCode, 1);
     EXPECT_EQ(testsupport::readAll(out), text);
-}
-
-// A character the code page lacks is never the byte 26 that ends the file: it is written as '?'
-// and named, once, with the line it first stands on; the command line then exits 1.
-TEST(TextExport, CharactersOutsideTheCodePageAreNamed)
-{
-    QTemporaryDir dir;
-    VDoc doc;
-    VPage *page = addPage(doc);
-    addLabel(page->Root(), "Total", 100, 100, 2000, 300);
-    addLabel(page->Root(), QString::fromUtf8("Łódź Łask"), 100, 500, 2000, 300);
-    const QString path = dir.filePath("r.txt");
-    const ExportResult r = ExportText(doc, path, false, true, 1252);
-    ASSERT_TRUE(r) << r.message.toStdString();
-    EXPECT_EQ(testsupport::readAll(path), "Total\r\n?\xF3"
-                                          "d? ?ask\r\n\r\n\x1A\r\n");
-    ASSERT_EQ(r.warnings.size(), 2) << r.warnings.join('\n').toStdString();
-    EXPECT_TRUE(r.warnings[0].contains("line 2") && r.warnings[0].contains("U+0141"))
-        << r.warnings[0].toStdString();
-    EXPECT_TRUE(r.warnings[1].contains(QString::fromUtf8("'ź'")) && r.warnings[1].contains("U+017A"))
-        << r.warnings[1].toStdString();
-
-    const QString design = dir.filePath("d.edt");
-    ASSERT_TRUE(WriteDesignFile(doc, design));
-    const testsupport::Run cli = testsupport::runCli(
-        {"export", design, "--format", "txt", "-o", dir.filePath("c.txt"), "--code-page", "1252"});
-    EXPECT_EQ(cli.exitCode, 1);
-    EXPECT_TRUE(cli.err.contains("U+0141")) << cli.err.toStdString();
-    EXPECT_FALSE(testsupport::readAll(dir.filePath("c.txt")).contains('\x1A'));
 }

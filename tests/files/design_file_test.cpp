@@ -206,6 +206,8 @@ TEST_F(DesignFileTest, EveryRecordSurvivesARoundTrip)
 
     VGrfElement *bar = AddElement(root, ElementKind::BarCode, QRect(100, 100, 150, 60));
     bar->SetCaption("code");
+    bar->SetPrintable(pmNever);
+    bar->SetValueType(vtVariable); // a barcode has no value type of its own: not kept
     VBarCode &b = *bar->BarCode();
     b.SetType(VBarCode::Code128);
     b.SetValue("Ab 12");
@@ -229,9 +231,13 @@ TEST_F(DesignFileTest, EveryRecordSurvivesARoundTrip)
     cell->Shape().SetBorderLine(5, VBorder{true, 0, 1, 1});
     cell->Font() = table->Font();
     table->InsertChild(std::move(cell));
+    VGrfElement *fixed = AddElement(root, ElementKind::Label, QRect(0, 0, 50, 50));
+    fixed->SetDescription("kept while the label is fixed");
+    fixed->Font().SetFontHeight(3.6);
     doc.PageAt(0)->Root().RecomputeAbsolute(0, 0);
 
     ASSERT_TRUE(WriteDesignFile(doc, path("full.edt")));
+    EXPECT_TRUE(readAll(path("full.edt")).contains("FontHeight=\"36\""));
     VDoc back;
     ASSERT_TRUE(ReadDesignFile(back, path("full.edt")));
     EXPECT_FALSE(back.IsModified());
@@ -250,7 +256,7 @@ TEST_F(DesignFileTest, EveryRecordSurvivesARoundTrip)
     EXPECT_TRUE(samePixels(background->Image(), testImage()));
 
     const VGrfElement &r2 = p2->Root();
-    ASSERT_EQ(r2.ChildCount(), 3);
+    ASSERT_EQ(r2.ChildCount(), 4);
     const VGrfElement *g2 = r2.Child(0);
     EXPECT_EQ(std::make_tuple(g2->Name(), g2->Caption(), g2->Repeatability(), g2->Printable()),
               std::make_tuple(group->Name(), QString("Lines"), true, int(pmAll)));
@@ -264,40 +270,19 @@ TEST_F(DesignFileTest, EveryRecordSurvivesARoundTrip)
               std::make_tuple(label->Caption(), int(vtPictureStretch), int(pmTextOnly)));
     EXPECT_TRUE(l2->Font().SameValues(f));
     EXPECT_EQ(l2->Shape(), unchanged(label->Shape()));
+    EXPECT_EQ(std::make_tuple(r2.Child(1)->Caption(), r2.Child(1)->Printable(), r2.Child(1)->ValueType()),
+              std::make_tuple(QString("code"), int(pmNever), int(vtFixed)));
     ASSERT_NE(r2.Child(1)->BarCode(), nullptr);
     EXPECT_EQ(*r2.Child(1)->BarCode(), unchanged(b));
     const VGrfElement *c2 = r2.Child(2)->Child(0);
     EXPECT_EQ(c2->Kind(), ElementKind::Cell);
     EXPECT_EQ(c2->Shape(), unchanged(table->Child(0)->Shape()));
+    EXPECT_EQ(r2.Child(3)->Description(), "kept while the label is fixed");
+    EXPECT_DOUBLE_EQ(r2.Child(3)->Font().FontHeight(), 3.6);
 
     // What the writer leaves out comes back as the defaults.
     ASSERT_TRUE(WriteDesignFile(back, path("again.edt")));
     EXPECT_EQ(readAll(path("again.edt")), readAll(path("full.edt")));
-}
-
-TEST_F(DesignFileTest, SettingsOfEveryKindAreKeptAndTheOthersReturnToDefaults)
-{
-    VDoc doc;
-    VGrfElement &root = doc.AddPage()->Root();
-    VGrfElement *bar = AddElement(root, ElementKind::BarCode, QRect(0, 0, 50, 50));
-    bar->SetCaption("kept");
-    bar->SetPrintable(pmNever);
-    bar->SetValueType(vtVariable);
-    VGrfElement *label = AddElement(root, ElementKind::Label, QRect(0, 0, 50, 50));
-    label->SetDescription("kept while the label is fixed");
-    label->Font().SetFontHeight(3.6);
-    ASSERT_TRUE(WriteDesignFile(doc, path("kinds.ebt")));
-    const QByteArray text = readAll(path("kinds.ebt"));
-    EXPECT_TRUE(text.contains("Description=\"kept while the label is fixed\""));
-    EXPECT_TRUE(text.contains("FontHeight=\"36\""));
-    VDoc back;
-    ASSERT_TRUE(ReadDesignFile(back, path("kinds.ebt")));
-    const VGrfElement *b2 = back.PageAt(0)->Root().Child(0);
-    EXPECT_EQ(b2->Caption(), "kept");
-    EXPECT_EQ(b2->Printable(), pmNever);
-    EXPECT_EQ(b2->ValueType(), vtFixed) << "a barcode has no value type of its own";
-    EXPECT_EQ(back.PageAt(0)->Root().Child(1)->Description(), "kept while the label is fixed");
-    EXPECT_DOUBLE_EQ(back.PageAt(0)->Root().Child(1)->Font().FontHeight(), 3.6);
 }
 
 TEST_F(DesignFileTest, OldLayoutUnknownTagsAndMissingRecords)

@@ -193,8 +193,6 @@ TEST(BarcodeDrawing, Code128PrintsOneStretchedLine)
 
 TEST(BarcodeDrawing, QrSymbolStretchedOntoTheRectangle)
 {
-    EXPECT_EQ(QrSymbolImage(QStringLiteral("A")).size(), QSize(23, 23))
-        << "version 1 and a one-module quiet zone";
     EXPECT_TRUE(QrSymbolImage(QString()).isNull());
 
     VBarCode qr;

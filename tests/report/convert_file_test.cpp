@@ -196,7 +196,7 @@ TEST_F(ConvertPdf, cyrillicDataInCodePage1251ReachesThePdf)
 }
 
 // The example convert file through the command line, relative names resolved against the
-// working directory.
+// working directory or an output folder.
 TEST_F(ConvertPdf, commandLine)
 {
     const QString examples = TESSALY_SOURCE_DIR "/examples/";
@@ -212,13 +212,9 @@ TEST_F(ConvertPdf, commandLine)
     EXPECT_TRUE(text(first).contains("Müller & Söhne GmbH"));
     EXPECT_TRUE(text(second).contains("Café Lumière SARL"));
     EXPECT_FALSE(text(second).contains("Müller"));
-}
 
-// --outdir on the command line: names inside it are written there, the others refused by number,
-// and the exit code says that something was refused.
-TEST_F(ConvertPdf, commandLineOutputFolder)
-{
-    const QString examples = TESSALY_SOURCE_DIR "/examples/";
+    // --outdir: names inside it are written there, the others refused by number, and the exit code
+    // says that something was refused.
     QDir(dir.path()).mkdir("pdfs");
     writeLines(out("batch.edd"), convertTo("ok/one.pdf") + doc(page("Page1", "one")) +
                                      convertTo("../two.pdf") + doc(page("Page1", "two")) +
@@ -317,9 +313,7 @@ TEST_F(ConvertPdf, pagesKeepTheirOwnPaper)
     }
 }
 
-// What a convert file names is held to rules: ".pdf" names only, an existing file only when it is
-// a PDF and not a symbolic link; with a folder, relative names that stay inside it. A refused
-// document is reported with its number and name, and the others are still written.
+// A refused output is reported by document number and name; the other documents are still written.
 TEST_F(ConvertFile, outputsOnlyWherePdfsMayGo)
 {
     const QByteArray oldPdf = "%PDF-1.4\nold\n%%EOF\n";

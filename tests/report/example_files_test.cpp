@@ -86,7 +86,7 @@ TEST(GenerateCommand, templateThenGenerateThenCheck)
     EXPECT_TRUE(testsupport::readAll(report).contains("Caption=\"Item1\"")); // filled from the record
 }
 
-TEST(GenerateCommand, brokenDataAndWrongUse)
+TEST(GenerateCommand, brokenDataAndWrongUseOfGenerateAndRender)
 {
     QTemporaryDir dir;
     const QString data = dir.filePath("bad.edd");
@@ -101,22 +101,16 @@ TEST(GenerateCommand, brokenDataAndWrongUse)
 
     EXPECT_EQ(runCli({"generate", example("invoice.edt"), example("invoice.edd")}).exitCode, 2);
     EXPECT_EQ(runCli({"template", dir.filePath("none.edt")}).exitCode, 1);
-}
 
-TEST(GenerateCommand, renderTakesTheReportOfDesignAndData)
-{
-    QTemporaryDir dir;
+    // render takes the report of design and data: page 2 exists only in the report
     const QString png = dir.filePath("p.png");
-    const auto r =
+    const auto page2 =
         runCli({"render", example("orders.edt"), "--data", example("orders.edd"), "--page", "2", "-o", png});
-    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
-    // page 2 exists only in the report: the design has one page
+    ASSERT_EQ(page2.exitCode, 0) << page2.err.toStdString();
     EXPECT_FALSE(QImage(png).isNull());
     EXPECT_EQ(runCli({"render", example("orders.edt"), "--page", "2", "-o", png}).exitCode, 1);
-
-    const QString bad = dir.filePath("bad.edd");
-    testsupport::writeAll(bad, "<Document>\n</Document>\n");
-    const auto b = runCli({"render", example("orders.edt"), "--data", bad, "-o", png});
+    testsupport::writeAll(data, "<Document>\n</Document>\n");
+    const auto b = runCli({"render", example("orders.edt"), "--data", data, "-o", png});
     EXPECT_EQ(b.exitCode, 1);
-    EXPECT_TRUE(b.err.contains("Data structure error =>  " + bad.toUtf8()));
+    EXPECT_TRUE(b.err.contains("Data structure error =>  " + data.toUtf8()));
 }
