@@ -1,7 +1,7 @@
 #include "export/pdf_engine.h"
 
-#include "export/pdf_font_map.h"
 #include "export/page_markup.h"
+#include "export/pdf_font_map.h"
 #include "export/pdf_options.h"
 #include "export/pdf_underlay.h"
 #include "files/atomic_file.h"
@@ -538,7 +538,8 @@ void PdfEngine::stroke()
             for (int i = 0; i < m_path.elementCount(); ++i) {
                 const QPainterPath::Element e = m_path.elementAt(i);
                 if (e.isLineTo())
-                    drawn(QRectF(from, QPointF(e.x, e.y)).normalized().adjusted(-reach, -reach, reach, reach));
+                    drawn(
+                        QRectF(from, QPointF(e.x, e.y)).normalized().adjusted(-reach, -reach, reach, reach));
                 else if (!e.isMoveTo())
                     drawn(m_path.boundingRect().adjusted(-reach, -reach, reach, reach));
                 from = QPointF(e.x, e.y);

@@ -1,8 +1,8 @@
 #pragma once
 
+#include <QCache>
 #include <QColor>
 #include <QFont>
-#include <QCache>
 #include <QHash>
 #include <QImage>
 #include <QPainterPath>

@@ -246,7 +246,8 @@ void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
     for (size_t i = 0; i < files.size(); ++i) {
         if (!files[i]->m_setAside) continue;
         const QString path = QFileInfo(files[i]->m_final).absolutePath();
-        auto it = std::find_if(folders.begin(), folders.end(), [&](const Folder &f) { return f.path == path; });
+        auto it =
+            std::find_if(folders.begin(), folders.end(), [&](const Folder &f) { return f.path == path; });
         if (it == folders.end()) {
             Folder folder;
             folder.path = path;
@@ -273,7 +274,8 @@ void AtomicFile::CommitAll(const std::vector<AtomicFile *> &files)
             f->fail(QStringLiteral("the file was not opened"));
         if (f->m_setAside && !folders[folderOf[i]].failure.isEmpty()) f->fail(folders[folderOf[i]].failure);
         if (f->m_error.isEmpty() && f->m_setAside &&
-            ::rename(QFile::encodeName(f->m_temporary).constData(), QFile::encodeName(f->m_final).constData()) != 0)
+            ::rename(QFile::encodeName(f->m_temporary).constData(),
+                     QFile::encodeName(f->m_final).constData()) != 0)
             f->fail(SystemErrorText(errno));
         f->m_setAside = false;
         if (!f->m_error.isEmpty()) {

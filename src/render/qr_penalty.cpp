@@ -74,7 +74,7 @@ int blocksPenalty(const QrBits &rows)
 {
     const int side = rows.side;
     const int words = (side + 63) / 64; // most symbols fit one word
-    Row within{}; // the bits 0 .. side - 2, where a pair can start
+    Row within{};                       // the bits 0 .. side - 2, where a pair can start
     for (int x = 0; x + 1 < side; ++x)
         within[size_t(x / 64)] |= uint64_t(1) << (x % 64);
     int blocks = 0;

@@ -23,7 +23,8 @@ struct ConvertFolders {
 // Checks the name and, when it passes, creates its folder. folder empty: relative names are taken
 // from the current folder and absolute ones as they are. known, where given, spares checks done
 // for earlier documents of the run.
-ConvertOutput PrepareConvertOutput(const QString &name, const QString &folder, ConvertFolders *known = nullptr);
+ConvertOutput PrepareConvertOutput(const QString &name, const QString &folder,
+                                   ConvertFolders *known = nullptr);
 
 // Empty when path may be replaced: nothing is there, or a plain file that starts as a PDF does;
 // never a symbolic link, whatever it points to.

@@ -50,7 +50,7 @@ ConvertPdfSink::Options::Options() : codePage(InterfaceCodePage()) {}
 
 struct ConvertPdfSink::Pool {
     Options options;
-    QString pdfPath; // the output named last
+    QString pdfPath;      // the output named last
     ConvertOutput target; // where it goes, or why it may not
     ConvertFolders folders;
     int threads = 0;
@@ -95,8 +95,8 @@ struct ConvertPdfSink::Pool {
     std::thread committer;
     bool stopping = false;
     Job *current = nullptr;
-    int holding = 0;                  // documents not done that still hold pages
-    QHash<QString, int> unfinished;   // documents not done, by the file they go into
+    int holding = 0;                // documents not done that still hold pages
+    QHash<QString, int> unfinished; // documents not done, by the file they go into
 
     // lock held for these two.
     void drawn(Job &job)
@@ -134,7 +134,8 @@ struct ConvertPdfSink::Pool {
             PdfBatch batch(options.codePage, options.writePictureFiles);
             const bool part = addToBatch(batch, job, lock);
             if (lock) lock->unlock();
-            const std::vector<PdfExportResult> results = part ? batch.finish() : std::vector<PdfExportResult>();
+            const std::vector<PdfExportResult> results =
+                part ? batch.finish() : std::vector<PdfExportResult>();
             if (lock) lock->lock();
             if (part && !results.empty()) job.result = results.front();
             finished(job);
@@ -195,7 +196,8 @@ struct ConvertPdfSink::Pool {
             // Documents already waiting join the batch; it does not wait for more.
             auto batch = std::make_unique<PdfBatch>(options.codePage, options.writePictureFiles);
             Written w;
-            while (!waiting.empty() && int(w.run.size()) < kBatchDocuments && batch->pageCount() < kBatchPages) {
+            while (!waiting.empty() && int(w.run.size()) < kBatchDocuments &&
+                   batch->pageCount() < kBatchPages) {
                 Job *job = waiting.front();
                 waiting.pop_front();
                 w.run.emplace_back(job, addToBatch(*batch, *job, &lock));
@@ -349,8 +351,9 @@ ConvertPdfSink::~ConvertPdfSink()
 void ConvertPdfSink::OutputNamed(const QString &pdfPath)
 {
     d->pdfPath = pdfPath;
-    d->target = pdfPath.trimmed().isEmpty() ? ConvertOutput{}
-                                            : PrepareConvertOutput(pdfPath, d->options.outputFolder, &d->folders);
+    d->target = pdfPath.trimmed().isEmpty()
+                    ? ConvertOutput{}
+                    : PrepareConvertOutput(pdfPath, d->options.outputFolder, &d->folders);
 }
 
 void ConvertPdfSink::PageDone(VDoc &report, int index)
