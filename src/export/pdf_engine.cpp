@@ -397,15 +397,12 @@ int PdfEngine::loadImage(const QString &type, const QString &fileName, const QSt
     // Pictures with the same content (a table drawn alike on every page) share one image, which
     // the PDF then holds once.
     const QByteArray key = QCryptographicHash::hash(bytes, QCryptographicHash::Sha1);
-    QImage image = m_imageCache.value(key);
-    if (image.isNull()) {
-        const QByteArray format =
-            type.isEmpty() || type == QLatin1String("auto") ? QByteArray() : type.toLatin1();
-        image = QImage::fromData(bytes, format.isEmpty() ? nullptr : format.constData());
-        if (image.isNull()) return -1;
-        if (m_imageCache.size() >= kImageCacheSize) m_imageCache.clear();
-        m_imageCache.insert(key, image);
-    }
+    if (const QImage *cached = m_pictures.object(key)) return loadImage(*cached);
+    const QByteArray format =
+        type.isEmpty() || type == QLatin1String("auto") ? QByteArray() : type.toLatin1();
+    const QImage image = QImage::fromData(bytes, format.isEmpty() ? nullptr : format.constData());
+    if (image.isNull()) return -1;
+    keepPicture(key, image);
     return loadImage(image);
 }
 
@@ -423,10 +420,17 @@ int PdfEngine::loadImage(const QImage &image)
 
 int PdfEngine::loadImageOnWhite(const QImage &picture)
 {
-    if (const QImage *cached = m_onWhite.object(picture.cacheKey())) return loadImage(*cached);
-    const QImage flat = FlattenOnWhite(picture);
-    m_onWhite.insert(picture.cacheKey(), new QImage(flat), std::max<qsizetype>(1, flat.sizeInBytes() / 1024));
-    return loadImage(flat);
+    // Eight bytes, so never one of the content hashes' twenty.
+    const qint64 cacheKey = picture.cacheKey();
+    const QByteArray key(reinterpret_cast<const char *>(&cacheKey), sizeof cacheKey);
+    if (const QImage *cached = m_pictures.object(key)) return loadImage(*cached);
+    return loadImage(keepPicture(key, FlattenOnWhite(picture)));
+}
+
+QImage PdfEngine::keepPicture(const QByteArray &key, const QImage &image)
+{
+    m_pictures.insert(key, new QImage(image), std::max<qsizetype>(1, image.sizeInBytes() / 1024));
+    return image;
 }
 
 void PdfEngine::closeImage(int image)

@@ -163,10 +163,12 @@ private:
     QPointF m_textPos;
 
     std::vector<QImage> m_images; // closed images are null
-    static constexpr int kImageCacheSize = 64;
-    QHash<QByteArray, QImage> m_imageCache; // by content hash
-    static constexpr int kOnWhiteKiB = 32 * 1024;
-    QCache<qint64, QImage> m_onWhite{kOnWhiteKiB}; // by the picture's cache key
+    // Decoded pictures, by the file's content hash or by the flattened picture's cache key, so
+    // that pages and documents sharing one share one image in the file. Bounded in KiB, with
+    // room for the largest picture the readers decode (256 MB).
+    static constexpr int kPictureCacheKiB = 256 * 1024;
+    QCache<QByteArray, QImage> m_pictures{kPictureCacheKiB};
+    QImage keepPicture(const QByteArray &key, const QImage &image);
     QColor m_fill = Qt::black;
     QColor m_stroke = Qt::black;
     double m_lineWidth = 1.0;

@@ -64,7 +64,7 @@ Row pairs(const Row &r, int words)
 {
     Row out{};
     for (int w = 0; w < words; ++w) {
-        const uint64_t next = w + 1 < QrBits::kWords ? r[size_t(w + 1)] << 63 : 0;
+        const uint64_t next = w + 1 < words ? r[size_t(w + 1)] << 63 : 0;
         out[size_t(w)] = r[size_t(w)] & ((r[size_t(w)] >> 1) | next);
     }
     return out;
